@@ -1,0 +1,44 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include <QString>
+
+namespace platform {
+
+// The support address named in every error report and the maker's site.
+inline constexpr const char* kSupportAddress = "support@tallyloom.example";
+inline constexpr const char* kMakerSite = "https://www.tallyloom.example/";
+
+// "in Tallyloom2021/08/31.Form1.Form_Load " for module "Form1", procedure "Form_Load".
+QString locationText(const QString& module, const QString& procedure);
+
+// The text of the error report: description, CR LF, location, "at line ", the
+// number, CR, CR, and the request to mail a screenshot.
+QString applicationErrorText(const QString& location, const QString& description, int line);
+
+// Shows the error report (caption "Application Error", exclamation, OK) and
+// returns when the user has pressed OK.
+void ReportApplicationError(const QString& location, const QString& description, int line);
+
+// Runs the numbered steps of a procedure that faces the user: a step that
+// throws is reported with its number and the procedure goes on with the next.
+class StepRunner {
+ public:
+  explicit StepRunner(QString location) : location_(std::move(location)) {}
+
+  // Returns false when the step failed (and was reported).
+  bool step(int line, const std::function<void()>& body);
+  // A conditional test: its value, or true when the test itself failed, so
+  // execution goes on into what the test guards.
+  bool test(int line, const std::function<bool()>& condition);
+
+  int failures() const { return failures_; }
+
+ private:
+  void report(int line, const QString& description);
+  QString location_;
+  int failures_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+#include "platform/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace platform {
+
+namespace {
+
+QtDialogs& qtDialogs() {
+  static QtDialogs instance;
+  return instance;
+}
+
+Dialogs* current = nullptr;
+QString title;
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Dialogs& dialogs() { return current ? *current : qtDialogs(); }
+void setDialogs(Dialogs* replacement) { current = replacement; }
+
+QString applicationTitle() { return title; }
+void setApplicationTitleText(const QString& t) { title = t; }
+
+MessageAnswer QtDialogs::message(const QString& text, const QString& caption,
+                                 MessageButtons buttons, MessageIcon icon) {
+  QMessageBox box(toQt(icon), caption, text,
+                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                   : QMessageBox::Ok);
+  int answer = box.exec();
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString qtFilterFromPairs(const QString& pairs) {
+  QStringList parts = pairs.split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) continue;
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    filters << parts[i] + " (" + patterns + ")";
+  }
+  return filters.join(";;");
+}
+
+QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
+  // No overwrite question of the dialog's own: the caller asks it.
+  return QFileDialog::getSaveFileName(nullptr, request.title, request.fileName,
+                                      qtFilterFromPairs(request.filter), nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+}  // namespace platform

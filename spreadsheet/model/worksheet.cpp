@@ -1,0 +1,84 @@
+#include "spreadsheet/model/worksheet.h"
+
+#include <algorithm>
+
+#include "spreadsheet/model/workbook.h"
+
+namespace spreadsheet {
+
+Worksheet::Worksheet(Workbook& book, std::string name) : book_(&book), name_(std::move(name)) {}
+
+const Cell* Worksheet::find(CellAddress a) const {
+  auto it = cells_.find(a);
+  return it == cells_.end() ? nullptr : &it->second;
+}
+
+Cell* Worksheet::find(CellAddress a) {
+  auto it = cells_.find(a);
+  return it == cells_.end() ? nullptr : &it->second;
+}
+
+Cell& Worksheet::cell(CellAddress a) {
+  auto it = cells_.find(a);
+  if (it != cells_.end()) return it->second;
+  Cell c;
+  c.style = styleAt(a);
+  return cells_.emplace(a, std::move(c)).first->second;
+}
+
+void Worksheet::erase(CellAddress a) { cells_.erase(a); }
+
+StyleId Worksheet::styleAt(CellAddress a) const {
+  if (const Cell* c = find(a)) return c->style;
+  auto r = rows_.find(a.row);
+  if (r != rows_.end() && r->second.style) return *r->second.style;
+  auto col = columns_.find(a.column);
+  if (col != columns_.end() && col->second.style) return *col->second.style;
+  return sheetStyle_.value_or(0);
+}
+
+const Style& Worksheet::effectiveStyle(CellAddress a) const { return book_->styles().get(styleAt(a)); }
+
+double Worksheet::rowHeight(int row) const {
+  auto it = rows_.find(row);
+  return it != rows_.end() && it->second.size ? *it->second.size : defaultRowHeight_;
+}
+
+double Worksheet::columnWidth(int column) const {
+  auto it = columns_.find(column);
+  return it != columns_.end() && it->second.size ? *it->second.size : defaultColumnWidth_;
+}
+
+std::optional<CellRange> Worksheet::mergedAreaAt(CellAddress a) const {
+  for (const CellRange& r : merged_)
+    if (r.contains(a)) return r;
+  return std::nullopt;
+}
+
+const Validation* Worksheet::validationAt(CellAddress a) const {
+  for (const Validation& v : validations_)
+    for (const CellRange& r : v.ranges)
+      if (r.contains(a)) return &v;
+  return nullptr;
+}
+
+std::optional<CellRange> Worksheet::usedRange() const {
+  std::optional<CellRange> box;
+  auto add = [&box](const CellRange& r) {
+    if (!box) {
+      box = r;
+      return;
+    }
+    box->first.row = std::min(box->first.row, r.first.row);
+    box->first.column = std::min(box->first.column, r.first.column);
+    box->last.row = std::max(box->last.row, r.last.row);
+    box->last.column = std::max(box->last.column, r.last.column);
+  };
+  for (const auto& [address, c] : cells_) {
+    if (!c.isBlank() || c.style != 0) add(CellRange::of(address));
+  }
+  for (const CellRange& r : merged_) add(r);
+  return box;
+}
+
+}  // namespace spreadsheet
