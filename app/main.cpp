@@ -1,12 +1,7 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/entry_points.h"
 
-// Entry point. With no arguments the desktop program opens its main window.
+// With arguments Tallyloom is a command-line tool; without, the desktop program.
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Tallyloom");
-  window.resize(536, 423);
-  window.show();
-  return app.exec();
+  if (argc > 1) return tallyloom::runCommandLine(argc, argv);
+  return tallyloom::runDesktop(argc, argv);
 }
