@@ -146,6 +146,7 @@ std::string writeColumn(const FormulaRef& r, Notation n, CellAddress at) {
 }
 
 std::string writeCell(const FormulaRef& r, Notation n, CellAddress at) {
+  if (n == Notation::R1C1) return writeRow(r, n, at) + writeColumn(r, n, at);
   return writeColumn(r, n, at) + writeRow(r, n, at);
 }
 
