@@ -1,0 +1,101 @@
+#include "spreadsheet/edit/borders.h"
+
+#include "spreadsheet/edit/format.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/workbook.h"
+
+namespace spreadsheet::edit {
+
+namespace {
+
+// The cells whose `slot` changes for an edge, and the neighbour strip with
+// the slot on the other side.
+struct EdgeStrips {
+  std::optional<CellRange> inside;
+  int insideSlot = 0;
+  std::optional<CellRange> outside;
+  int outsideSlot = 0;
+};
+
+EdgeStrips stripsFor(const CellRange& a, int index) {
+  EdgeStrips e;
+  const int r1 = a.first.row, r2 = a.last.row, c1 = a.first.column, c2 = a.last.column;
+  switch (index) {
+    case xl::EdgeLeft:
+      e = {CellRange::of(r1, c1, r2, c1), kLeft, std::nullopt, kRight};
+      if (c1 > 1) e.outside = CellRange::of(r1, c1 - 1, r2, c1 - 1);
+      break;
+    case xl::EdgeRight:
+      e = {CellRange::of(r1, c2, r2, c2), kRight, std::nullopt, kLeft};
+      if (c2 < kMaxColumns) e.outside = CellRange::of(r1, c2 + 1, r2, c2 + 1);
+      break;
+    case xl::EdgeTop:
+      e = {CellRange::of(r1, c1, r1, c2), kTop, std::nullopt, kBottom};
+      if (r1 > 1) e.outside = CellRange::of(r1 - 1, c1, r1 - 1, c2);
+      break;
+    case xl::EdgeBottom:
+      e = {CellRange::of(r2, c1, r2, c2), kBottom, std::nullopt, kTop};
+      if (r2 < kMaxRows) e.outside = CellRange::of(r2 + 1, c1, r2 + 1, c2);
+      break;
+    case xl::InsideVertical:  // right side of all but the last column, left of all but the first
+      if (c2 > c1) e = {CellRange::of(r1, c1, r2, c2 - 1), kRight, CellRange::of(r1, c1 + 1, r2, c2), kLeft};
+      break;
+    case xl::InsideHorizontal:
+      if (r2 > r1) e = {CellRange::of(r1, c1, r2 - 1, c2), kBottom, CellRange::of(r1 + 1, c1, r2, c2), kTop};
+      break;
+    default:
+      break;
+  }
+  return e;
+}
+
+void changeSlot(Worksheet& sheet, const CellRange& strip, int slot, const BorderChange& change) {
+  applyFormat(sheet, strip, [&](Style& s) {
+    s.borders[static_cast<std::size_t>(slot)] = changedBorder(s.borders[static_cast<std::size_t>(slot)], change);
+  });
+}
+
+}  // namespace
+
+Border changedBorder(Border b, const BorderChange& change) {
+  if (change.lineStyle) {
+    if (*change.lineStyle == xl::LineNone) return Border{};
+    b.lineStyle = *change.lineStyle;
+  }
+  if (change.weight) {
+    b.weight = *change.weight;
+    if (!b.visible()) b.lineStyle = xl::Continuous;
+  }
+  if (change.colorIndex) {
+    b.colorIndex = *change.colorIndex;
+    if (!b.visible()) b.lineStyle = xl::Continuous;
+  }
+  return b;
+}
+
+void applyBorder(Worksheet& sheet, const CellRange& area, int index, const BorderChange& change) {
+  if (index < xl::DiagonalDown || index > xl::InsideHorizontal)
+    throw Error("Unable to get the Item property of the Borders class");
+  if (index == xl::DiagonalDown || index == xl::DiagonalUp) {
+    changeSlot(sheet, area, borderSlot(index), change);
+    return;
+  }
+  EdgeStrips e = stripsFor(area, index);
+  if (e.inside) changeSlot(sheet, *e.inside, e.insideSlot, change);
+  if (e.outside) changeSlot(sheet, *e.outside, e.outsideSlot, change);
+}
+
+Border borderOf(const Worksheet& sheet, const CellRange& area, int index) {
+  if (index < xl::DiagonalDown || index > xl::InsideHorizontal)
+    throw Error("Unable to get the Item property of the Borders class");
+  if (index == xl::DiagonalDown || index == xl::DiagonalUp)
+    return sheet.effectiveStyle(area.first).borders[static_cast<std::size_t>(borderSlot(index))];
+  EdgeStrips e = stripsFor(area, index);
+  if (!e.inside) return Border{};
+  Border own = sheet.effectiveStyle(e.inside->first).borders[static_cast<std::size_t>(e.insideSlot)];
+  if (own.visible() || !e.outside) return own;
+  // A line set from the other side shows on this edge too.
+  return sheet.effectiveStyle(e.outside->first).borders[static_cast<std::size_t>(e.outsideSlot)];
+}
+
+}  // namespace spreadsheet::edit

@@ -1,0 +1,142 @@
+#include "spreadsheet/edit/clipboard.h"
+
+#include "spreadsheet/edit/areas.h"
+#include "spreadsheet/edit/cells.h"
+#include "spreadsheet/formula/relocate.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/workbook.h"
+
+namespace spreadsheet::edit {
+
+namespace {
+
+CellAddress offsetOf(CellAddress a, CellAddress origin) {
+  return {a.row - origin.row, a.column - origin.column};
+}
+
+void copyLines(const Worksheet& sheet, const CellRange& area, CopiedCells& out) {
+  const bool rows = area.isWholeRows();
+  const Axis axis = rows ? Axis::Rows : Axis::Columns;
+  const int first = rows ? area.first.row : area.first.column;
+  const int last = rows ? area.last.row : area.last.column;
+  const StylePool& pool = sheet.workbook().styles();
+  for (const auto& [i, info] : sheet.lines(axis)) {
+    if (i < first || i > last) continue;
+    out.lines[i - first] = info;
+    if (info.style) out.lineStyles[i - first] = pool.get(*info.style);
+  }
+}
+
+// Rules that cover copied cells, cut down to those cells.
+void copyValidations(const Worksheet& sheet, const CellRange& area, CopiedCells& out) {
+  for (const Validation& v : sheet.validations()) {
+    Validation part = v;
+    part.ranges.clear();
+    for (const CellRange& r : v.ranges)
+      if (r.intersects(area))
+        part.ranges.push_back(CellRange::of(std::max(r.first.row, area.first.row), std::max(r.first.column, area.first.column),
+                                            std::min(r.last.row, area.last.row), std::min(r.last.column, area.last.column)));
+    if (!part.ranges.empty()) out.validations.push_back(std::move(part));
+  }
+}
+
+CellRange offsetRange(const CellRange& r, int rows, int columns) {
+  return CellRange::of(r.first.row + rows, r.first.column + columns, r.last.row + rows, r.last.column + columns);
+}
+
+// Adds a pasted rule, joining an equal rule already on the sheet.
+void addValidation(Worksheet& sheet, Validation v) {
+  for (Validation& existing : sheet.validations()) {
+    Validation probe = v;
+    probe.ranges = existing.ranges;
+    if (probe == existing) {
+      existing.ranges.insert(existing.ranges.end(), v.ranges.begin(), v.ranges.end());
+      return;
+    }
+  }
+  sheet.validations().push_back(std::move(v));
+}
+
+}  // namespace
+
+CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
+  CopiedCells out;
+  out.source = area;
+  const StylePool& pool = sheet.workbook().styles();
+  const bool lines = area.isWholeRows() || area.isWholeColumns();
+  if (lines) {
+    if (area.isWholeRows() && area.isWholeColumns()) throw Error("Copy method of Range class failed");
+    copyLines(sheet, area, out);
+    for (const auto& [a, cell] : sheet.cells())
+      if (area.contains(a))
+        out.items.push_back({offsetOf(a, area.first), cell.value, cell.formula, pool.get(cell.style)});
+  } else {
+    if (area.cellCount() > 1'000'000) throw Error("Copy method of Range class failed");
+    for (int r = area.first.row; r <= area.last.row; ++r)
+      for (int c = area.first.column; c <= area.last.column; ++c) {
+        const Cell* cell = sheet.find({r, c});
+        CopiedCells::Item item{offsetOf({r, c}, area.first), {}, {}, sheet.effectiveStyle({r, c})};
+        if (cell) {
+          item.value = cell->value;
+          item.formula = cell->formula;
+        }
+        out.items.push_back(std::move(item));
+      }
+  }
+  for (const CellRange& m : sheet.mergedAreas())
+    if (area.contains(m)) out.merges.push_back(m);
+  copyValidations(sheet, area, out);
+  return out;
+}
+
+CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells& copied, Shift shift) {
+  const CellRange& src = copied.source;
+  CellRange dest;
+  if (src.isWholeRows()) {
+    dest = CellRange::of(at.row, 1, at.row + src.rowCount() - 1, kMaxColumns);
+    shift = Shift::Down;
+  } else if (src.isWholeColumns()) {
+    dest = CellRange::of(1, at.column, kMaxRows, at.column + src.columnCount() - 1);
+    shift = Shift::Right;
+  } else {
+    dest = CellRange::of(at.row, at.column, at.row + src.rowCount() - 1, at.column + src.columnCount() - 1);
+  }
+  if (dest.last.row > kMaxRows || dest.last.column > kMaxColumns)
+    throw Error("Insert method of Range class failed");
+  insertCells(sheet, dest, shift, false);
+
+  const int dr = dest.first.row - src.first.row;
+  const int dc = dest.first.column - src.first.column;
+  StylePool& pool = sheet.workbook().styles();
+  if (!copied.lines.empty() || src.isWholeRows() || src.isWholeColumns()) {
+    const Axis axis = src.isWholeRows() ? Axis::Rows : Axis::Columns;
+    const int first = axis == Axis::Rows ? dest.first.row : dest.first.column;
+    const int count = axis == Axis::Rows ? dest.rowCount() : dest.columnCount();
+    for (int i = 0; i < count; ++i) sheet.lines(axis).erase(first + i);
+    for (const auto& [offset, info] : copied.lines) {
+      LineInfo& line = sheet.line(axis, first + offset);
+      line = info;
+      if (auto s = copied.lineStyles.find(offset); s != copied.lineStyles.end()) line.style = pool.intern(s->second);
+    }
+  }
+  for (const CopiedCells::Item& item : copied.items) {
+    const CellAddress a{dest.first.row + item.offset.row, dest.first.column + item.offset.column};
+    const StyleId style = pool.intern(item.style);
+    if (item.value.isEmpty() && !item.formula && style == sheet.styleAt(a) && !sheet.find(a)) continue;
+    Cell& cell = sheet.cell(a);
+    cell.value = item.value;
+    cell.formula = item.formula;
+    if (cell.formula) formula::rebase(*cell.formula, dr, dc);
+    cell.style = style;
+  }
+  for (const CellRange& m : copied.merges) sheet.mergedAreas().push_back(offsetRange(m, dr, dc));
+  for (Validation v : copied.validations) {
+    for (CellRange& r : v.ranges) r = offsetRange(r, dr, dc);
+    if (v.formula1) formula::rebase(*v.formula1, dr, dc);
+    if (v.formula2) formula::rebase(*v.formula2, dr, dc);
+    addValidation(sheet, std::move(v));
+  }
+  return dest;
+}
+
+}  // namespace spreadsheet::edit
