@@ -1,0 +1,88 @@
+#include "platform/main_module.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <random>
+
+#include "platform/dialogs.h"
+#include "platform/error_report.h"
+#include "platform/skin.h"
+#include "platform/url_opener.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kTitleLimit = 40;
+constexpr int kSiteNumber = 7;
+
+int drawFromClock() {
+  std::mt19937 generator(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+  return std::uniform_int_distribution<int>(1, 100)(generator);
+}
+
+void setFaceBackground(QWidget& widget, const QColor& face) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, face);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QString SetApplicationTitle(const QString& productName) {
+  QString title = productName;
+  do {
+    qsizetype blank = title.lastIndexOf(' ');
+    if (blank < 0) break;
+    title.truncate(blank);
+  } while (title.size() > kTitleLimit);
+  setApplicationTitleText(title);
+  return title;
+}
+
+void OpenMakerSiteAtRandom(const DrawOneToHundred& draw) {
+  int n = draw ? draw() : drawFromClock();
+  if (n == kSiteNumber) urlOpener().open(kMakerSite);
+}
+
+void ApplySkin(QWidget& window, const QString& skinPath) {
+  if (!QFileInfo(skinPath).isFile()) return;
+  UseFaceColors(window);
+  Skin skin;
+  skin.load(skinPath);
+  skin.applyTo(window);
+}
+
+void UseFaceColors(QWidget& window) {
+  const QColor face = QApplication::palette().color(QPalette::Button);
+  setFaceBackground(window, face);
+  for (QWidget* child : window.findChildren<QWidget*>()) {
+    if (qobject_cast<QRadioButton*>(child) || qobject_cast<QCheckBox*>(child) ||
+        qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
+      setFaceBackground(*child, face);
+  }
+}
+
+QString DecimalSeparator() {
+  QString half = QLocale().toString(0.5).trimmed();
+  return half.size() > 1 ? half.mid(1, 1) : QString(".");
+}
+
+QString NormalizeDecimalText(const QString& text, bool toPoint) {
+  const QString separator = DecimalSeparator();
+  QString result = text;
+  if (toPoint) return result.replace(separator, ".");
+  result.replace(".", separator);
+  return result.replace(",", separator);
+}
+
+}  // namespace platform
