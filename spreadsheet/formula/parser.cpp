@@ -89,7 +89,7 @@ class Parser {
 
   FormulaNode primary() {
     switch (peek().kind) {
-      case TokenKind::Operand: return next().operand;
+      case TokenKind::Operand: return std::move(tokens_[i_++].operand);
       case TokenKind::Function: return function();
       case TokenKind::Open: {
         Nesting guard(*this);

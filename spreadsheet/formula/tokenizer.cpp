@@ -30,6 +30,7 @@ class Tokenizer {
     if (t_.size() > kMaxFormulaLength) throwFormulaError(t_, kMaxFormulaLength, "text too long");
     if (t_.empty() || t_[0] != '=') throwFormulaError(t_, 0, "a formula starts with '='");
     p_ = 1;
+    out_.reserve(t_.size() / 2 + 2);
     while (true) {
       while (p_ < t_.size() && std::isspace(static_cast<unsigned char>(t_[p_]))) ++p_;
       Token token;
