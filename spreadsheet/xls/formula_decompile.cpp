@@ -1,0 +1,215 @@
+#include <array>
+
+#include "spreadsheet/model/address.h"
+#include "spreadsheet/xls/formula_tokens.h"
+#include "spreadsheet/xls/function_table.h"
+
+namespace spreadsheet::xls {
+
+namespace {
+
+constexpr std::array<const char*, 12> kBinaryOps = {"+", "-", "*", "/", "^",  "&",
+                                                    "<", "<=", "=", ">=", ">", "<>"};
+
+class Decompiler {
+ public:
+  Decompiler(ByteReader& in, const TokenNames& names) : in_(in), names_(names) {}
+  FormulaNode run(std::size_t end);
+
+ private:
+  void basic(std::uint8_t ptg);
+  void classed(std::uint8_t base);
+  void attribute();
+  void function(const FunctionInfo* f, std::size_t argc);
+  FormulaNode reference(FormulaKind kind, bool threeD);
+  FormulaRef cellField(std::uint16_t row, std::uint16_t column);
+  FormulaNode pop();
+  void push(FormulaNode n) { stack_.push_back(std::move(n)); }
+
+  ByteReader& in_;
+  const TokenNames& names_;
+  std::vector<FormulaNode> stack_;
+};
+
+FormulaNode Decompiler::pop() {
+  if (stack_.empty()) in_.fail("a formula operator lacks its operands");
+  FormulaNode n = std::move(stack_.back());
+  stack_.pop_back();
+  return n;
+}
+
+FormulaRef Decompiler::cellField(std::uint16_t row, std::uint16_t column) {
+  FormulaRef r;
+  r.row = row + 1;
+  r.column = (column & 0x3FFF) + 1;
+  if (r.column > 256) in_.fail("a formula refers to a column beyond the sheet");
+  r.columnRelative = column & 0x4000;
+  r.rowRelative = column & 0x8000;
+  return r;
+}
+
+FormulaNode Decompiler::reference(FormulaKind kind, bool threeD) {
+  FormulaNode n;
+  n.kind = kind;
+  if (threeD) {
+    std::uint16_t xti = in_.u16();
+    std::optional<std::string> sheet = names_.sheetName(xti);
+    if (!sheet) in_.fail("a formula refers to an EXTERNSHEET entry that does not exist");
+    n.sheet = *sheet;
+  }
+  if (kind == FormulaKind::RefError) {
+    in_.skip(4);
+  } else if (kind == FormulaKind::Cell) {
+    std::uint16_t row = in_.u16();
+    n.first = n.last = cellField(row, in_.u16());
+  } else {
+    std::uint16_t r1 = in_.u16(), r2 = in_.u16(), c1 = in_.u16(), c2 = in_.u16();
+    n.first = cellField(r1, c1);
+    n.last = cellField(r2, c2);
+    // The file's whole rows and columns are whole rows and columns of the larger grid.
+    if (r1 == 0 && r2 == 0xFFFF) n.last.row = kMaxRows;
+    if ((c1 & 0xFF) == 0 && (c2 & 0x3FFF) == 0xFF) n.last.column = kMaxColumns;
+  }
+  return n;
+}
+
+void Decompiler::function(const FunctionInfo* f, std::size_t argc) {
+  if (argc > stack_.size()) in_.fail("a function has fewer operands than it declares");
+  FormulaNode n;
+  n.kind = FormulaKind::Function;
+  n.text = std::string(f->name);
+  n.children.assign(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(argc)),
+                    std::make_move_iterator(stack_.end()));
+  stack_.resize(stack_.size() - argc);
+  push(std::move(n));
+}
+
+void Decompiler::attribute() {
+  std::uint8_t flags = in_.u8();
+  std::uint16_t data = in_.u16();
+  if (flags & 0x04) {  // CHOOSE jump table
+    in_.skip((static_cast<std::size_t>(data) + 1) * 2);
+  } else if (flags & 0x10) {  // SUM of a single argument
+    function(functionByName("SUM"), 1);
+  }
+}
+
+void Decompiler::basic(std::uint8_t ptg) {
+  FormulaNode n;
+  if (ptg >= 0x03 && ptg <= 0x0E) {
+    n.kind = FormulaKind::Binary;
+    n.text = kBinaryOps[ptg - 3];
+    FormulaNode right = pop();
+    n.children.push_back(pop());
+    n.children.push_back(std::move(right));
+    return push(std::move(n));
+  }
+  switch (ptg) {
+    case 0x12:
+    case 0x13:
+      n.kind = FormulaKind::Unary;
+      n.text = ptg == 0x13 ? "-" : "+";
+      n.children.push_back(pop());
+      return push(std::move(n));
+    case 0x14:
+    case 0x15:
+      n.kind = ptg == 0x14 ? FormulaKind::Percent : FormulaKind::Parentheses;
+      n.children.push_back(pop());
+      return push(std::move(n));
+    case 0x16:
+      n.kind = FormulaKind::Missing;
+      return push(std::move(n));
+    case 0x17:
+      n.kind = FormulaKind::Text;
+      n.text = readShortString(in_);
+      return push(std::move(n));
+    case 0x19:
+      return attribute();
+    case 0x1C: {
+      n.kind = FormulaKind::Error;
+      std::uint8_t code = in_.u8();
+      if (!knownErrorCode(code)) in_.fail("a formula holds an unknown error code");
+      n.error = static_cast<ErrorCode>(code);
+      return push(std::move(n));
+    }
+    case 0x1D:
+      n.kind = FormulaKind::Boolean;
+      n.boolean = in_.u8() != 0;
+      return push(std::move(n));
+    case 0x1E:
+      n.kind = FormulaKind::Number;
+      n.number = in_.u16();
+      return push(std::move(n));
+    case 0x1F:
+      n.kind = FormulaKind::Number;
+      n.number = in_.f64();
+      return push(std::move(n));
+    default:
+      in_.fail("a formula holds an unsupported token");
+  }
+}
+
+void Decompiler::classed(std::uint8_t base) {
+  switch (base) {
+    case 0x01:
+    case 0x02: {
+      std::size_t argc = base == 0x02 ? (in_.u8() & 0x7F) : 0;
+      std::uint16_t id = in_.u16() & 0x7FFF;
+      const FunctionInfo* f = functionById(id);
+      if (!f) in_.fail("a formula calls an unsupported function");
+      return function(f, base == 0x02 ? argc : f->minArgs);
+    }
+    case 0x03: {
+      FormulaNode n;
+      n.kind = FormulaKind::Name;
+      std::optional<std::string> text = names_.nameText(in_.u32());
+      if (!text) in_.fail("a formula refers to a NAME record that does not exist");
+      n.text = *text;
+      return push(std::move(n));
+    }
+    case 0x04:
+    case 0x1A:
+      return push(reference(FormulaKind::Cell, base == 0x1A));
+    case 0x05:
+    case 0x1B:
+      return push(reference(FormulaKind::Area, base == 0x1B));
+    case 0x0A:
+    case 0x1C:
+      return push(reference(FormulaKind::RefError, base == 0x1C));
+    case 0x0B:
+    case 0x1D: {
+      FormulaNode n = reference(FormulaKind::RefError, base == 0x1D);
+      in_.skip(4);  // an area error carries eight unused bytes
+      return push(std::move(n));
+    }
+    default:
+      in_.fail("a formula holds an unsupported token");
+  }
+}
+
+FormulaNode Decompiler::run(std::size_t end) {
+  while (in_.position() < end) {
+    std::uint8_t ptg = in_.u8();
+    if (ptg < 0x20)
+      basic(ptg);
+    else if (ptg < 0x80)
+      classed(ptg & 0x1F);
+    else
+      in_.fail("a formula holds an unsupported token");
+  }
+  if (in_.position() != end) in_.fail("a formula token runs past the formula's size");
+  if (stack_.size() != 1) in_.fail("a formula's tokens do not make one expression");
+  return pop();
+}
+
+}  // namespace
+
+FormulaNode decompileFormula(ByteReader& in, std::size_t size, const TokenNames& names) {
+  if (size == 0) return FormulaNode{};
+  if (size > in.remaining()) in.fail("a formula's size runs past the end of the record");
+  ByteReader tokens(in.take(size), in.recordId(), in.offset() - size);
+  Decompiler d(tokens, names);
+  return d.run(size);
+}
+
+}  // namespace spreadsheet::xls
