@@ -1,0 +1,98 @@
+#include "generator/generate_workbook.h"
+
+#include <QTemporaryDir>
+
+#include "spreadsheet/api/api.h"
+#include "spreadsheet/model/error.h"
+
+namespace generator {
+
+namespace api = spreadsheet::api;
+namespace xl = spreadsheet::xl;
+
+std::shared_ptr<api::Application>& ExcelApp() {
+  static std::shared_ptr<api::Application> app;
+  return app;
+}
+
+void StartExcel() { ExcelApp() = api::Application::create(); }
+
+void ReleaseExcel() { ExcelApp().reset(); }
+
+api::Application& RequireExcelApp() {
+  if (!ExcelApp()) throw spreadsheet::Error("Object variable or With block variable not set");
+  return *ExcelApp();
+}
+
+std::vector<unsigned char> TemplateBytes() {
+  // TODO: return the bytes of the template resource once resources/template_resource.h exists.
+  return {};
+}
+
+std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string&) {
+  // TODO: write TemplateBytes() to the given path and open it; until the template
+  // resource exists the workbook starts empty and carries no macro module.
+  return std::make_shared<api::Workbook>(app.Workbooks().Add());
+}
+
+void KeepOneTimeSheet(api::Application& app) {
+  const int count = app.Sheets().Count();
+  for (int i = 1; i < count; ++i) app.Sheets().Item(2).Delete();
+  app.Sheets().Item(app.Sheets().Count()).setName("TimeSheet");
+}
+
+void AddAllSameAsPreviousButtons(api::Application& app) {
+  const LayoutState& state = SheetLayout();
+  for (int i = 2; i <= state.EnabledDayCount * state.WeekCount; ++i) AddSameAsPreviousButton(app, i);
+}
+
+void SelectStartCells(api::Application& app) {
+  app.Range("E11").Select();
+  app.Sheets().Item(1).Select();
+  app.Range("C1").Select();
+}
+
+namespace {
+
+// Ends the instance on every way out, so a failed run leaves no instance behind.
+class QuitOnExit {
+ public:
+  explicit QuitOnExit(std::shared_ptr<api::Application> app) : app_(std::move(app)) {}
+  QuitOnExit(const QuitOnExit&) = delete;
+  QuitOnExit& operator=(const QuitOnExit&) = delete;
+  ~QuitOnExit() {
+    try {
+      if (!app_->hasQuit()) app_->Quit();
+    } catch (...) {
+    }
+  }
+
+ private:
+  std::shared_ptr<api::Application> app_;
+};
+
+}  // namespace
+
+void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
+  if (path.empty()) throw spreadsheet::Error("The file name is empty.");
+  const auto app = api::Application::create();
+  QuitOnExit quit(app);
+  app->setVisible(false);
+  app->setScreenUpdating(false);
+  app->setDisplayAlerts(false);
+  app->setEnableEvents(false);
+  app->setEnableCancelKey(0);
+  app->setCursor(xl::CursorWait);
+
+  QTemporaryDir folder;
+  if (!folder.isValid()) throw spreadsheet::Error("Cannot create a temporary folder.");
+  const auto book = OpenTemplate(*app, folder.filePath("template.xls").toStdString());
+  KeepOneTimeSheet(*app);
+  BuildSheetLayout(*app, 1, choices);
+  AddAllSameAsPreviousButtons(*app);
+  SelectStartCells(*app);
+  book->SaveAs(path, xl::Excel8);
+  book->Close();
+}
+
+}  // namespace generator
