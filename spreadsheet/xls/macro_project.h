@@ -16,7 +16,7 @@ inline constexpr std::string_view kWorksheetClassId = "{00020820-0000-0000-C000-
 // lines in it are replaced by the ones the module's kind needs.
 struct MacroModule {
   std::string name;
-  bool document = false;    // a workbook or sheet module rather than a standard one
+  bool document = false;  // a workbook or sheet module rather than a standard one
   std::string source;
   std::string baseClassId;  // document modules: kWorkbookClassId or kWorksheetClassId
   bool operator==(const MacroModule&) const = default;

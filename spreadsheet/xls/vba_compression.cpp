@@ -69,8 +69,8 @@ class MatchFinder {
  private:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   std::size_t hash(std::size_t pos) const {
-    const std::size_t v = (std::size_t{chunk_[pos]} << 16) | (std::size_t{chunk_[pos + 1]} << 8) |
-                          chunk_[pos + 2];
+    const std::size_t v =
+        (std::size_t{chunk_[pos]} << 16) | (std::size_t{chunk_[pos + 1]} << 8) | chunk_[pos + 2];
     return (v * 2654435761u >> 12) & (head_.size() - 1);
   }
 

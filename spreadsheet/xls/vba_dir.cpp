@@ -171,7 +171,9 @@ std::uint32_t number(const Record& r) {
   return v;
 }
 
-std::string text(const Record& r) { return std::string(r.data.begin(), r.data.end()); }
+std::string text(const Record& r) {
+  return std::string(r.data.begin(), r.data.end());
+}
 
 // The registered library text sits after its own 4-byte length.
 std::string libidOf(const Record& r) {
@@ -202,15 +204,25 @@ DirInfo decodeDirRecords(std::span<const std::uint8_t> records) {
   while (!reader.atEnd()) {
     const Record r = reader.next();
     switch (r.id) {
-      case kLcid: info.lcid = number(r); break;
-      case kCodePage: info.codePage = static_cast<std::uint16_t>(number(r)); break;
-      case kName: info.projectName = text(r); break;
-      case kReferenceName: pendingReference = text(r); break;
+      case kLcid:
+        info.lcid = number(r);
+        break;
+      case kCodePage:
+        info.codePage = static_cast<std::uint16_t>(number(r));
+        break;
+      case kName:
+        info.projectName = text(r);
+        break;
+      case kReferenceName:
+        pendingReference = text(r);
+        break;
       case kReferenceRegistered:
         info.references.push_back({pendingReference, libidOf(r)});
         pendingReference.clear();
         break;
-      case kModuleName: info.modules.push_back({text(r), "", false, 0}); break;
+      case kModuleName:
+        info.modules.push_back({text(r), "", false, 0});
+        break;
       case kModuleStreamName:
         if (!info.modules.empty()) info.modules.back().streamName = text(r);
         break;
@@ -220,8 +232,10 @@ DirInfo decodeDirRecords(std::span<const std::uint8_t> records) {
       case kModuleDocument:
         if (!info.modules.empty()) info.modules.back().document = true;
         break;
-      case kEnd: return info;
-      default: break;
+      case kEnd:
+        return info;
+      default:
+        break;
     }
   }
   throw Error("Malformed dir stream: no terminator before offset " +

@@ -17,8 +17,8 @@ struct DirReference {
 struct DirModule {
   std::string name;
   std::string streamName;
-  bool document = false;          // document or class module rather than standard
-  std::uint32_t textOffset = 0;   // where compressed source starts in the module stream
+  bool document = false;         // document or class module rather than standard
+  std::uint32_t textOffset = 0;  // where compressed source starts in the module stream
   bool operator==(const DirModule&) const = default;
 };
 

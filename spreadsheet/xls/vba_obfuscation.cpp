@@ -17,7 +17,8 @@ struct Chain {
   std::uint8_t scrambled2;
 
   std::uint8_t scramble(std::uint8_t plain) {
-    const auto out = static_cast<std::uint8_t>(plain ^ static_cast<std::uint8_t>(scrambled2 + plain1));
+    const auto out =
+        static_cast<std::uint8_t>(plain ^ static_cast<std::uint8_t>(scrambled2 + plain1));
     advance(plain, out);
     return out;
   }
@@ -47,7 +48,8 @@ std::vector<std::uint8_t> obfuscate(std::span<const std::uint8_t> data, std::str
   const int fillers = (seed & 6) / 2;
   for (int i = 0; i < fillers; ++i) out.push_back(chain.scramble(0));
   const auto length = static_cast<std::uint32_t>(data.size());
-  for (int i = 0; i < 4; ++i) out.push_back(chain.scramble(static_cast<std::uint8_t>(length >> (8 * i))));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(chain.scramble(static_cast<std::uint8_t>(length >> (8 * i))));
   for (std::uint8_t b : data) out.push_back(chain.scramble(b));
   return out;
 }

@@ -1,0 +1,69 @@
+Attribute VB_Name = "Module1"
+Option Explicit
+
+' Run by the "Same as Previous" button of day column lngCol: copies the time
+' entries of the nearest day column from lngCol - 1 on that has a first time
+' into the day column after it.
+Sub CopyTimes(lngCol As Long)
+    Dim lastRow As Long
+    Dim k As Long
+    Dim found As Boolean
+    Dim firstTime As Variant
+
+    lastRow = Range("BC200").Value
+    If lastRow = 0 Then lastRow = 21
+
+    k = lngCol - 2
+    Do
+        k = k + 1
+        ' A picked time is a number whose text ("8:00:00 AM") is not numeric,
+        ' so the cell's own value is tested.
+        firstTime = Range(DayColumnLetter(k) & "11").Value2
+        If IsWeekName(Range(DayColumnLetter(k) & "9").Text) Then
+            If Not IsEmpty(firstTime) And IsNumeric(firstTime) Then found = True
+        End If
+        If k - lngCol = 7 Then
+            Range("E11").Select
+            MsgBox "There is no data to copy.", vbInformation, "Information"
+            Exit Sub
+        End If
+    Loop Until found
+
+    Application.EnableEvents = False
+    Application.DisplayAlerts = False
+    Application.ScreenUpdating = False
+
+    Range(DayColumnLetter(k) & "11:" & DayColumnLetter(k) & lastRow).Copy
+    If IsWeekName(Range(DayColumnLetter(k + 1) & "9").Text) Then
+        Range(DayColumnLetter(k + 1) & "11:" & DayColumnLetter(k + 1) & lastRow).Select
+        ActiveSheet.Paste
+    End If
+
+    Application.CutCopyMode = False
+    Application.EnableEvents = True
+    Application.DisplayAlerts = True
+    Range(DayColumnLetter(k) & "11").Select
+    Application.ScreenUpdating = True
+End Sub
+
+' Sheet column letter of day column k (1 = "E"); each day takes two columns.
+Private Function DayColumnLetter(ByVal k As Long) As String
+    Dim letters As Variant
+    letters = Array("E", "G", "I", "K", "M", "O", "Q", "S", "U", "W", _
+                    "Y", "AA", "AC", "AE", "AG", "AI", "AK", "AM", "AO", "AQ", _
+                    "AS", "AU", "AW", "AY", "BA", "BC", "BE", "BG", "BI", "BK", _
+                    "BM", "BO", "BQ", "BS", "BU", "BW", "BY", "CA", "CC", "CE")
+    DayColumnLetter = letters(k - 1)
+End Function
+
+Private Function IsWeekName(ByVal text As String) As Boolean
+    Dim names As Variant
+    Dim i As Long
+    names = Array("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday")
+    For i = 1 To 7
+        If text = names(i - 1) Then
+            IsWeekName = True
+            Exit Function
+        End If
+    Next i
+End Function
