@@ -1,0 +1,20 @@
+#include "resources/template_resource.h"
+
+#include <QFile>
+
+// Resources compiled into a static library are registered only on request.
+#ifndef TALLYLOOM_TEMPLATE_PENDING
+static void registerTemplateResource() {
+  Q_INIT_RESOURCE(template_workbook);
+}
+#else
+static void registerTemplateResource() {}
+#endif
+
+QByteArray TemplateResourceBytes() {
+  static const bool registered = (registerTemplateResource(), true);
+  (void)registered;
+  QFile file(QStringLiteral(":/CUSTOM/101"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
