@@ -46,6 +46,7 @@ Layout analyse(const std::vector<Token>& t) {
   l.numberEnd = l.exponent == npos ? t.size() : l.exponent;
   for (std::size_t k = 0; k < l.numberEnd; ++k)
     if (t[k].kind == TokenKind::DecimalPoint && l.point == npos) l.point = k;
+  if (l.bar != npos && l.exponent != npos) l.bar = npos;  // the bar is then shown as is
   if (l.bar != npos) {
     l.point = npos;
     l.numeratorStart = l.bar;
@@ -190,6 +191,9 @@ class NumberWriter {
         case TokenKind::Percent:
           out_.text += '%';
           break;
+        case TokenKind::FractionBar:
+          out_.text += '/';
+          break;
         case TokenKind::Exponent:
           writeExponent(tok, k);
           break;
@@ -276,7 +280,11 @@ void NumberWriter::writeFraction(double value) {
   double whole = hasWhole ? std::floor(value) : 0;
   double part = value - whole;
   long long num = 0, den = 1;
-  if (!fixed.empty()) {
+  std::string numText;
+  if (part >= 1e12) {
+    // Beyond the digits a double carries there is no fraction left to show.
+    numText = toFixed(toDecimal(part), 0).integer;
+  } else if (!fixed.empty()) {
     den = std::max(1LL, std::atoll(fixed.c_str()));
     num = std::llround(part * static_cast<double>(den));
   } else {
@@ -285,6 +293,7 @@ void NumberWriter::writeFraction(double value) {
     std::tie(num, den) = closestFraction(part, maxDen - 1);
   }
   if (hasWhole && num >= den) whole += 1, num = 0;
+  if (numText.empty()) numText = std::to_string(num);
 
   std::string wholeDigits = toFixed(toDecimal(whole), 0).integer;
   if (hasWhole && wholeDigits.empty() && num == 0) wholeDigits = "0";
@@ -292,7 +301,7 @@ void NumberWriter::writeFraction(double value) {
 
   std::string denText =
       fixed.empty() ? denominatorText(t_, denominator, std::to_string(den)) : fixed;
-  for (const std::string& s : spreadDigits(t_, numerator, std::to_string(num))) fractionText_ += s;
+  for (const std::string& s : spreadDigits(t_, numerator, numText)) fractionText_ += s;
   fractionText_ += '/' + denText;
   // A whole number shows no fraction, only blanks where it would stand.
   if (hasWhole && num == 0) fractionText_.assign(fractionText_.size(), ' ');
