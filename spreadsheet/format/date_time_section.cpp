@@ -57,8 +57,8 @@ std::string hourText(const Moment& m, int width) {
 
 std::string amPmText(const Moment& m, const std::string& code) {
   bool pm = m.hour() >= 12;
-  // Shown in the letter case of the code: "am/pm" gives "pm", "A/P" gives "P".
-  if (code.size() == 5) return pm ? code.substr(3, 2) : code.substr(0, 2);
+  // "am/pm" in any case shows "AM"/"PM"; "a/p" keeps the letter case it is written in.
+  if (code.size() == 5) return pm ? "PM" : "AM";
   return std::string(1, pm ? code[2] : code[0]);
 }
 

@@ -93,6 +93,8 @@ TEST(FormatValue, CurrencyAndAccountingFormats) {
        "0.00",
        "abc"},
       {"#,##0.00 [$USD]", "1,234.57 USD", "-1,234.57 USD", "0.00 USD", "abc"},
+      // As the workbook file stores the built-in currency formats.
+      {"\"$\"#,##0_);\\(\"$\"#,##0\\)", "$1,235 ", "($1,235)", "$0 ", "abc"},
   };
   for (const auto& c : cases) expectFourWay(c);
 }
@@ -186,6 +188,8 @@ TEST(FormatValue, DigitPlaceholdersSeparatorsAndScaling) {
       {12345678, "#,##0.00", "12,345,678.00"},
       {1e15, "#,##0", "1,000,000,000,000,000"},
       {1e10, "0E+0", "1E+10"},
+      {1234.5, "0.00E-00", "1.23E03"},
+      {0.0123, "0.0e-0", "1.2e-2"},
       {12345, "00.00E+00", "12.35E+03"},
       {0.00001234, "##0.0E+0", "12.3E-6"},
   };
@@ -253,7 +257,12 @@ TEST(FormatValue, GeneralNumbers) {
       {-123456789012.0, "-1.23457E+11"},
       {1e-10, "1E-10"},
       {1.5e-10, "1.5E-10"},
-      {1e-9, "1E-09"},
+      {1e-9, "0.000000001"},
+      {0.00001, "0.00001"},
+      {-0.000123, "-0.000123"},
+      {99999999999.0, "99999999999"},
+      {0.1 + 0.2, "0.3"},
+      {1234.5, "1234.5"},
       {1e300, "1E+300"},
   };
   for (auto [v, expected] : cases) EXPECT_EQ(displayText(v, "General"), expected) << v;
