@@ -135,6 +135,30 @@ std::optional<TypedInput> recognizeNumber(std::string_view s) {
   return TypedInput{CellValue(value), assignedFormat(*n)};
 }
 
+// "1 1/2" or "-0 3/16": a whole number, a space and a fraction. (A fraction
+// alone, "1/2", reads as a date, which this code does not accept without a year.)
+std::optional<TypedInput> recognizeFraction(std::string_view s) {
+  bool negative = !s.empty() && s.front() == '-';
+  if (negative) s.remove_prefix(1);
+  auto readInt = [&s](long long& out, std::size_t maxDigits) {
+    std::size_t k = 0;
+    out = 0;
+    while (k < s.size() && isDigit(s[k]) && k < maxDigits) out = out * 10 + (s[k++] - '0');
+    if (k == 0 || (k < s.size() && isDigit(s[k]))) return false;
+    s.remove_prefix(k);
+    return true;
+  };
+  long long whole = 0, num = 0, den = 0;
+  if (!readInt(whole, 15) || s.empty() || s.front() != ' ') return std::nullopt;
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  if (!readInt(num, 5) || s.empty() || s.front() != '/') return std::nullopt;
+  s.remove_prefix(1);
+  if (!readInt(den, 5) || !s.empty() || den == 0) return std::nullopt;
+  double value = static_cast<double>(whole) + static_cast<double>(num) / static_cast<double>(den);
+  std::string format = den < 10 ? "# ?/?" : den < 100 ? "# ?\?/?\?" : "# ?\?\?/?\?\?";
+  return TypedInput{CellValue(negative && value != 0 ? -value : value), format};
+}
+
 }  // namespace
 
 TypedInput recognizeTypedInput(std::string_view text) {
@@ -146,6 +170,7 @@ TypedInput recognizeTypedInput(std::string_view text) {
   if (equalsNoCase(s, "FALSE")) return TypedInput{CellValue(false), std::nullopt};
   if (auto e = errorFromText(s)) return TypedInput{CellValue(*e), std::nullopt};
   if (auto n = recognizeNumber(s)) return *n;
+  if (auto f = recognizeFraction(s)) return *f;
   if (auto d = recognizeDateTime(s)) return *d;
   return asText;
 }

@@ -39,6 +39,7 @@ TEST(TypedRoundTrip, ShownNumbersReadBack) {
       {12.5, "$#,##0.00_);($#,##0.00)"},
       {-12, "$#,##0_);($#,##0)"},
       {1500, "0.00E+00"},
+      {-2.75, "# ?/?"},
   };
   for (auto [v, code] : cases) {
     std::string shown = displayText(v, code);

@@ -48,6 +48,8 @@ TEST(RecognizeTypedInput, Numbers) {
       {"50%", 0.5, "0%"},
       {"12.5%", 0.125, "0.00%"},
       {"-0", 0.0, std::nullopt},
+      {"1 1/2", 1.5, "# ?/?"},
+      {"-0 3/16", -0.1875, "# ?\?/?\?"},
   };
   for (const auto& c : cases) expectTyped(c);
   // Typed digits beyond the fifteenth are dropped, not rounded.
@@ -118,6 +120,8 @@ TEST(RecognizeTypedInput, TruthValuesErrorsAndText) {
       {"5 5", "5 5", std::nullopt},
       {"1e999", "1e999", std::nullopt},
       {"$5%", "$5%", std::nullopt},
+      {"1 1/0", "1 1/0", std::nullopt},
+      {"1 1/2x", "1 1/2x", std::nullopt},
   };
   for (const auto& c : cases) expectTyped(c);
   EXPECT_TRUE(recognizeTypedInput("").value.isEmpty());
