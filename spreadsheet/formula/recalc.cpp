@@ -1,8 +1,8 @@
 // Recalculation: formula cells form a graph by the cells their references
 // (and the names they use) cover. Strongly connected parts are found without
 // recursion (Tarjan's method with an explicit stack) and come out with every
-// part they depend on already finished, so each formula is evaluated exactly
-// once, after its inputs. Cells on a cycle get #VALUE!.
+// part they read already finished, so each formula is evaluated exactly once,
+// after its inputs. Cells on a cycle get #VALUE!.
 #include <algorithm>
 #include <vector>
 
@@ -21,6 +21,8 @@ struct FormulaCell {
   Cell* cell;
 };
 
+// The formula cells of the workbook and, on request, the formula cells one
+// of them reads.
 class Graph {
  public:
   explicit Graph(Workbook& book) : book_(book) {
@@ -34,19 +36,16 @@ class Graph {
         nodes_.push_back({&sheet, at, &cell});
       }
     }
-    offsets_.reserve(nodes_.size() + 1);
-    for (std::size_t v = 0; v < nodes_.size(); ++v) {
-      offsets_.push_back(edges_.size());
-      const FormulaCell& n = nodes_[v];
-      collect(*n.cell->formula, *n.sheet, 0);
-    }
-    offsets_.push_back(edges_.size());
   }
 
   std::size_t size() const { return nodes_.size(); }
   const FormulaCell& node(std::size_t v) const { return nodes_[v]; }
-  const int* edgesBegin(std::size_t v) const { return edges_.data() + offsets_[v]; }
-  const int* edgesEnd(std::size_t v) const { return edges_.data() + offsets_[v + 1]; }
+
+  // Appends the formula cells that node v reads to `out`.
+  void inputs(std::size_t v, std::vector<int>& out) const {
+    const FormulaCell& n = nodes_[v];
+    collect(*n.cell->formula, *n.sheet, 0, out);
+  }
 
  private:
   struct SheetFormulas {
@@ -54,26 +53,27 @@ class Graph {
     std::vector<CellAddress> addresses;  // row-major, as the sheet stores cells
   };
 
-  void collect(const FormulaNode& node, const Worksheet& sheet, int nameDepth) {
+  void collect(const FormulaNode& node, const Worksheet& sheet, int nameDepth,
+               std::vector<int>& out) const {
     if (node.kind == FormulaKind::Cell || node.kind == FormulaKind::Area) {
       const Worksheet* target = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
       if (!target) return;
-      CellRange range{{node.first.row, node.first.column},
-                      node.kind == FormulaKind::Cell ? CellAddress{node.first.row, node.first.column}
-                                                     : CellAddress{node.last.row, node.last.column}};
-      addEdges(static_cast<std::size_t>(book_.sheetIndex(*target)), range);
+      CellAddress first{node.first.row, node.first.column};
+      CellAddress last = node.kind == FormulaKind::Cell ? first
+                                                         : CellAddress{node.last.row, node.last.column};
+      addInputs(static_cast<std::size_t>(book_.sheetIndex(*target)), {first, last}, out);
     } else if (node.kind == FormulaKind::Name && nameDepth < kMaxNameDepth) {
       const Worksheet* scope = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
       if (!scope) return;
       const DefinedName* name = book_.findName(node.text, book_.sheetIndex(*scope) + 1);
       if (!name) name = book_.findName(node.text, 0);
-      if (name) collect(name->formula, sheet, nameDepth + 1);
+      if (name) collect(name->formula, sheet, nameDepth + 1, out);
     }
-    for (const FormulaNode& child : node.children) collect(child, sheet, nameDepth);
+    for (const FormulaNode& child : node.children) collect(child, sheet, nameDepth, out);
   }
 
-  // Every formula cell of the sheet inside `range` becomes an input.
-  void addEdges(std::size_t sheetIndex, const CellRange& range) {
+  // Every formula cell of the sheet inside `range` is an input.
+  void addInputs(std::size_t sheetIndex, const CellRange& range, std::vector<int>& out) const {
     const SheetFormulas& f = sheets_[sheetIndex];
     const auto& a = f.addresses;
     auto it = std::lower_bound(a.begin(), a.end(), range.first);
@@ -83,7 +83,7 @@ class Graph {
       } else if (it->column > range.last.column) {
         it = std::lower_bound(it, a.end(), CellAddress{it->row + 1, range.first.column});
       } else {
-        edges_.push_back(f.base + static_cast<int>(it - a.begin()));
+        out.push_back(f.base + static_cast<int>(it - a.begin()));
         ++it;
       }
     }
@@ -92,10 +92,11 @@ class Graph {
   Workbook& book_;
   std::vector<SheetFormulas> sheets_;
   std::vector<FormulaCell> nodes_;
-  std::vector<std::size_t> offsets_;
-  std::vector<int> edges_;
 };
 
+// Inputs are collected when the walk reaches a formula and the formula is
+// evaluated as soon as its part is complete, so each tree is read twice in
+// quick succession while it is still in the cache.
 class Recalculation {
  public:
   explicit Recalculation(const Graph& g)
@@ -109,48 +110,52 @@ class Recalculation {
  private:
   struct Frame {
     int v;
-    const int* next;
+    std::size_t begin, end, next;  // this formula's inputs in inputs_
   };
 
-  void open(int v, std::vector<Frame>& frames) {
+  void open(int v) {
     index_[v] = low_[v] = counter_++;
     stack_.push_back(v);
     onStack_[v] = true;
-    frames.push_back({v, g_.edgesBegin(v)});
+    std::size_t begin = inputs_.size();
+    g_.inputs(static_cast<std::size_t>(v), inputs_);
+    frames_.push_back({v, begin, inputs_.size(), begin});
   }
 
   void visit(int root) {
-    std::vector<Frame> frames;
-    open(root, frames);
-    while (!frames.empty()) {
-      Frame& f = frames.back();
-      if (f.next != g_.edgesEnd(f.v)) {
-        int w = *f.next++;
+    open(root);
+    while (!frames_.empty()) {
+      Frame& f = frames_.back();
+      if (f.next != f.end) {
+        int w = inputs_[f.next++];
         if (index_[w] < 0) {
-          open(w, frames);  // invalidates f
+          open(w);  // invalidates f
         } else if (onStack_[w]) {
           low_[f.v] = std::min(low_[f.v], index_[w]);
         }
         continue;
       }
-      int v = f.v;
-      frames.pop_back();
-      if (!frames.empty()) low_[frames.back().v] = std::min(low_[frames.back().v], low_[v]);
-      if (low_[v] == index_[v]) finish(v);
+      Frame done = f;
+      if (low_[done.v] == index_[done.v]) finish(done);
+      inputs_.resize(done.begin);
+      frames_.pop_back();
+      if (!frames_.empty()) low_[frames_.back().v] = std::min(low_[frames_.back().v], low_[done.v]);
     }
   }
 
-  // The part headed by v is complete: every part it uses is already computed.
-  void finish(int v) {
-    auto first = std::find(stack_.rbegin(), stack_.rend(), v).base() - 1;
-    std::vector<int> part(first, stack_.end());
-    stack_.erase(first, stack_.end());
-    for (int w : part) onStack_[w] = false;
-    bool cyclic = part.size() > 1 || std::find(g_.edgesBegin(v), g_.edgesEnd(v), v) != g_.edgesEnd(v);
-    for (int w : part) {
-      const FormulaCell& n = g_.node(static_cast<std::size_t>(w));
+  // The part headed by f.v is complete: every part it reads is computed.
+  void finish(const Frame& f) {
+    auto first = std::find(stack_.rbegin(), stack_.rend(), f.v).base() - 1;
+    bool cyclic = stack_.end() - first > 1 ||
+                  std::find(inputs_.begin() + static_cast<std::ptrdiff_t>(f.begin),
+                            inputs_.begin() + static_cast<std::ptrdiff_t>(f.end),
+                            f.v) != inputs_.begin() + static_cast<std::ptrdiff_t>(f.end);
+    for (auto it = first; it != stack_.end(); ++it) {
+      onStack_[*it] = false;
+      const FormulaCell& n = g_.node(static_cast<std::size_t>(*it));
       n.cell->value = cyclic ? CellValue(ErrorCode::Value) : evaluate(*n.cell->formula, *n.sheet, n.at);
     }
+    stack_.erase(first, stack_.end());
   }
 
   const Graph& g_;
@@ -158,6 +163,8 @@ class Recalculation {
   std::vector<int> low_;
   std::vector<bool> onStack_;
   std::vector<int> stack_;
+  std::vector<Frame> frames_;
+  std::vector<int> inputs_;
   int counter_ = 0;
 };
 
