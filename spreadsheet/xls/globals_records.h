@@ -34,6 +34,7 @@ std::size_t writeBoundSheet(RecordWriter& out, const std::string& name);
 struct BoundSheet {
   std::uint32_t offset = 0;
   std::string name;
+  std::size_t recordOffset = 0;  // where the BOUNDSHEET itself stands, for error messages
 };
 BoundSheet readBoundSheet(ByteReader in);
 
