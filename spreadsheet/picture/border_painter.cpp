@@ -1,0 +1,135 @@
+#include "spreadsheet/picture/border_painter.h"
+
+#include <QPen>
+#include <algorithm>
+#include <initializer_list>
+
+#include "spreadsheet/picture/style_cache.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+
+int thickness(const Border& b) {
+  if (b.lineStyle == xl::Double) return 3;
+  if (b.weight == xl::Thick) return 3;
+  if (b.weight == xl::Medium) return 2;
+  return 1;
+}
+
+// Heavier lines are drawn later so they cover lighter ones at joints.
+int rank(const Border& b) {
+  if (b.lineStyle == xl::Double) return 5;
+  if (b.weight == xl::Hairline) return 0;
+  const bool continuous = b.lineStyle == xl::Continuous;
+  return thickness(b) * 2 - (continuous ? 0 : 1);
+}
+
+// Alternating on/off run lengths in pixels; empty for a solid line.
+std::vector<int> dashPattern(const Border& b) {
+  const bool heavy = b.weight == xl::Medium || b.weight == xl::Thick;
+  switch (b.lineStyle) {
+    case xl::Dash:
+      return heavy ? std::vector<int>{9, 3} : std::vector<int>{3, 1};
+    case xl::Dot:
+      return {2, 2};
+    case xl::DashDot:
+      return {9, 3, 3, 3};
+    case xl::DashDotDot:
+      return {9, 3, 3, 3, 3, 3};
+    case xl::SlantDashDot:
+      return {11, 1, 5, 1};
+    case xl::Double:
+      return {};
+    default:
+      return b.weight == xl::Hairline ? std::vector<int>{1, 1} : std::vector<int>{};
+  }
+}
+
+// Offsets across the line from its grid-line pixel.
+std::vector<int> strands(const Border& b) {
+  if (b.lineStyle == xl::Double) return {-1, 1};
+  switch (thickness(b)) {
+    case 3:
+      return {-1, 0, 1};
+    case 2:
+      return {-1, 0};
+    default:
+      return {0};
+  }
+}
+
+void fillRun(QPainter& painter, bool horizontal, int at, int from, int to, QRgb color) {
+  if (to < from) return;
+  const QColor c = QColor::fromRgb(color);
+  if (horizontal)
+    painter.fillRect(QRect(from, at, to - from + 1, 1), c);
+  else
+    painter.fillRect(QRect(at, from, 1, to - from + 1), c);
+}
+
+void drawLine(QPainter& painter, const BorderLine& line, QRgb color) {
+  const std::vector<int> pattern = dashPattern(line.border);
+  const int extra = thickness(line.border) > 1 ? 1 : 0;  // close the corners of heavy lines
+  const int from = line.from - extra, to = line.to + extra;
+  if (line.border.lineStyle == xl::Double)
+    fillRun(painter, line.horizontal, line.at, from, to, 0xFFFFFFFF);
+  for (int offset : strands(line.border)) {
+    const int at = line.at + offset;
+    if (pattern.empty()) {
+      fillRun(painter, line.horizontal, at, from, to, color);
+      continue;
+    }
+    std::size_t part = 0;
+    for (int pos = from; pos <= to; ++part) {
+      const int len = pattern[part % pattern.size()];
+      if (part % 2 == 0)
+        fillRun(painter, line.horizontal, at, pos, std::min(to, pos + len - 1), color);
+      pos += len;
+    }
+  }
+}
+
+}  // namespace
+
+void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
+                  std::vector<BorderLine>& out) {
+  const int left = std::max(cell.left() - 1, 0), top = std::max(cell.top() - 1, 0);
+  const int right = cell.left() + cell.width() - 1, bottom = cell.top() + cell.height() - 1;
+  auto add = [&](int slot, bool horizontal, int at, int from, int to) {
+    const Border& b = style.borders[static_cast<std::size_t>(slot)];
+    if (b.visible() && !skip[slot]) out.push_back({horizontal, at, from, to, b});
+  };
+  add(kTop, true, top, left, right);
+  add(kBottom, true, bottom, left, right);
+  add(kLeft, false, left, top, bottom);
+  add(kRight, false, right, top, bottom);
+}
+
+void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book) {
+  if (lines.empty()) return;
+  std::stable_sort(lines.begin(), lines.end(), [](const BorderLine& a, const BorderLine& b) {
+    return rank(a.border) < rank(b.border);
+  });
+  for (const BorderLine& line : lines)
+    drawLine(painter, line, paletteColor(book, line.border.colorIndex, Qt::black).rgb());
+}
+
+void drawDiagonals(QPainter& painter, const Style& style, const QRect& cell, const Workbook& book) {
+  const QPoint tl(cell.left(), cell.top()),
+      br(cell.left() + cell.width() - 1, cell.top() + cell.height() - 1);
+  const QPoint bl(tl.x(), br.y()), tr(br.x(), tl.y());
+  for (int slot : {int(kDiagonalDown), int(kDiagonalUp)}) {
+    const Border& b = style.borders[static_cast<std::size_t>(slot)];
+    if (!b.visible()) continue;
+    QPen pen(paletteColor(book, b.colorIndex, Qt::black), thickness(b));
+    if (!dashPattern(b).empty()) pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    if (slot == kDiagonalDown)
+      painter.drawLine(tl, br);
+    else
+      painter.drawLine(bl, tr);
+  }
+}
+
+}  // namespace spreadsheet::picture

@@ -1,0 +1,95 @@
+#include "spreadsheet/picture/button_painter.h"
+
+#include <QTextCharFormat>
+#include <QTextLayout>
+#include <QTextOption>
+#include <cmath>
+
+namespace spreadsheet::picture {
+
+namespace {
+
+constexpr QRgb kFace = 0xFFF0F0F0;
+constexpr QRgb kHighlight = 0xFFFFFFFF;
+constexpr QRgb kShadow = 0xFFA0A0A0;
+constexpr QRgb kDarkShadow = 0xFF696969;
+constexpr int kButtonMargin = 3;
+
+int pointsToPixels(double points) {
+  return static_cast<int>(std::lround(points * 4.0 / 3.0));
+}
+
+void drawFrame(QPainter& p, const QRect& r) {
+  p.fillRect(r, QColor::fromRgb(kFace));
+  const int l = r.left(), t = r.top(), rt = r.left() + r.width() - 1, b = r.top() + r.height() - 1;
+  p.fillRect(QRect(l, t, r.width(), 1), QColor::fromRgb(kHighlight));
+  p.fillRect(QRect(l, t, 1, r.height()), QColor::fromRgb(kHighlight));
+  p.fillRect(QRect(l, b, r.width(), 1), QColor::fromRgb(kDarkShadow));
+  p.fillRect(QRect(rt, t, 1, r.height()), QColor::fromRgb(kDarkShadow));
+  if (r.width() > 2 && r.height() > 2) {
+    p.fillRect(QRect(l + 1, b - 1, r.width() - 2, 1), QColor::fromRgb(kShadow));
+    p.fillRect(QRect(rt - 1, t + 1, 1, r.height() - 2), QColor::fromRgb(kShadow));
+  }
+}
+
+QList<QTextLayout::FormatRange> runFormats(const Button& button, qsizetype length,
+                                           StyleCache& cache) {
+  QList<QTextLayout::FormatRange> formats;
+  for (std::size_t i = 0; i < button.runs.size(); ++i) {
+    const FontRun& run = button.runs[i];
+    const qsizetype start = std::clamp<qsizetype>(run.start, 0, length);
+    const qsizetype end = i + 1 < button.runs.size()
+                              ? std::clamp<qsizetype>(button.runs[i + 1].start, start, length)
+                              : length;
+    if (end <= start) continue;
+    QTextCharFormat f;
+    f.setFont(cache.font(run.fontName, run.size, run.bold, run.italic, xl::UnderlineNone).font);
+    f.setForeground(paletteColor(cache.book(), run.colorIndex, Qt::black));
+    formats.push_back({static_cast<int>(start), static_cast<int>(end - start), f});
+  }
+  return formats;
+}
+
+}  // namespace
+
+QRect buttonRect(const Button& button, QPoint origin) {
+  const int left = pointsToPixels(button.left) - origin.x();
+  const int top = pointsToPixels(button.top) - origin.y();
+  return QRect(left, top, std::max(0, pointsToPixels(button.width)),
+               std::max(0, pointsToPixels(button.height)));
+}
+
+void drawButton(QPainter& painter, const Button& button, const QRect& rect, StyleCache& cache) {
+  if (rect.isEmpty()) return;
+  drawFrame(painter, rect);
+  const QString text = QString::fromStdString(button.text);
+  if (text.isEmpty()) return;
+
+  // Text before the first run (or with no runs at all) takes the sheet's default font.
+  const Font& base = cache.book().defaultFont();
+  QTextLayout layout(text, cache.font(base.name, base.size, false, false, xl::UnderlineNone).font,
+                     painter.device());
+  QTextOption option(Qt::AlignHCenter);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.setFormats(runFormats(button, text.size(), cache));
+
+  const double width = std::max(1, rect.width() - 2 * kButtonMargin);
+  double height = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+
+  const QPointF at(rect.left() + kButtonMargin, rect.top() + (rect.height() - height) / 2);
+  painter.save();
+  painter.setClipRect(rect.adjusted(1, 1, -2, -2));
+  painter.setPen(Qt::black);
+  layout.draw(&painter, at);
+  painter.restore();
+}
+
+}  // namespace spreadsheet::picture

@@ -1,0 +1,245 @@
+#include "spreadsheet/picture/range_painter.h"
+
+#include <algorithm>
+
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/picture/button_painter.h"
+#include "spreadsheet/picture/text_painter.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+
+// Indices of the sorted `lines` that fall inside first..last.
+std::pair<std::size_t, std::size_t> indexSpan(const std::vector<int>& lines, int first, int last) {
+  auto lo = std::lower_bound(lines.begin(), lines.end(), first);
+  auto hi = std::upper_bound(lines.begin(), lines.end(), last);
+  return {static_cast<std::size_t>(lo - lines.begin()),
+          static_cast<std::size_t>(hi - lines.begin())};
+}
+
+bool wraps(const Style& style, const CellContent& content) {
+  if (content.kind == ValueKind::Number) return false;  // numbers show '#' instead
+  return style.wrapText || content.horizontal == xl::Justify ||
+         content.horizontal == xl::Distributed;
+}
+
+// The rectangle without its right and bottom grid lines: where text may go.
+QRect inner(const QRect& r) {
+  return r.adjusted(0, 0, -1, -1);
+}
+
+}  // namespace
+
+RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image)
+    : sheet_(sheet),
+      grid_(grid),
+      image_(image),
+      painter_(&image),
+      cache_(sheet.workbook(), &image) {}
+
+void RangePainter::paint() {
+  collectSlots();
+  paintGrid();
+  paintFills();
+  paintTexts();
+  paintBorders();
+  paintButtons();
+  painter_.end();
+}
+
+void RangePainter::collectSlots() {
+  const CellRange& range = grid_.range();
+  const auto& vr = grid_.visibleRows();
+  const auto& vc = grid_.visibleColumns();
+  rows_ = vr.size();
+  cols_ = vc.size();
+  slots_.resize(rows_ * cols_);
+  std::vector<int> colIndex(static_cast<std::size_t>(range.columnCount()), -1);
+  for (std::size_t c = 0; c < cols_; ++c)
+    colIndex[static_cast<std::size_t>(vc[c] - range.first.column)] = static_cast<int>(c);
+
+  const auto& cells = sheet_.cells();
+  for (std::size_t r = 0; r < rows_; ++r) {
+    for (std::size_t c = 0; c < cols_; ++c) slot(r, c).at = {vr[r], vc[c]};
+    // Cells are kept row by row, so the stored cells of this row are one run.
+    for (auto it = cells.lower_bound({vr[r], range.first.column});
+         it != cells.end() && it->first.row == vr[r] && it->first.column <= range.last.column;
+         ++it) {
+      const int c = colIndex[static_cast<std::size_t>(it->first.column - range.first.column)];
+      if (c >= 0) slot(r, static_cast<std::size_t>(c)).cell = &it->second;
+    }
+    for (std::size_t c = 0; c < cols_; ++c) {
+      Slot& s = slot(r, c);
+      s.style = &cache_.style(s.cell ? s.cell->style : sheet_.styleAt(s.at));
+    }
+  }
+
+  for (const CellRange& area : sheet_.mergedAreas()) {
+    if (!area.intersects(range)) continue;
+    const int index = static_cast<int>(areas_.size());
+    areas_.push_back(area);
+    const auto [r0, r1] = indexSpan(vr, area.first.row, area.last.row);
+    const auto [c0, c1] = indexSpan(vc, area.first.column, area.last.column);
+    for (std::size_t r = r0; r < r1; ++r)
+      for (std::size_t c = c0; c < c1; ++c) slot(r, c).merge = index;
+  }
+}
+
+void RangePainter::paintGrid() {
+  const QColor grid = QColor::fromRgb(kGridColor);
+  for (int column : grid_.visibleColumns())
+    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1) - 1), 0, 1, image_.height()),
+                      grid);
+  for (int row : grid_.visibleRows())
+    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1) - 1), image_.width(), 1), grid);
+}
+
+void RangePainter::paintFills() {
+  // Merged areas first: an area without fill clears its inner grid lines,
+  // which must not undo a neighbour's fill drawn over the shared line.
+  for (const CellRange& area : areas_) paintMergedArea(area);
+  for (const Slot& s : slots_) {
+    // A fill covers the grid lines on all four sides of its cell.
+    if (s.merge < 0 && s.style->fill)
+      painter_.fillRect(grid_.rect(s.at).adjusted(-1, -1, 0, 0), *s.style->fill);
+  }
+}
+
+void RangePainter::paintMergedArea(const CellRange& area) {
+  const ResolvedStyle& style = cache_.style(sheet_.styleAt(area.first));
+  const QRect rect = grid_.rect(area);
+  if (style.fill) {
+    painter_.fillRect(rect.adjusted(-1, -1, 0, 0), *style.fill);
+    return;
+  }
+  painter_.fillRect(rect, Qt::white);
+  const QColor grid = QColor::fromRgb(kGridColor);
+  painter_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), grid);
+  painter_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), grid);
+}
+
+QColor RangePainter::textColor(const CellContent& content, const ResolvedStyle& style) const {
+  if (!content.colorIndex) return style.textColor;
+  return paletteColor(sheet_.workbook(), *content.colorIndex, style.textColor);
+}
+
+void RangePainter::paintTexts() {
+  for (std::size_t r = 0; r < rows_; ++r)
+    for (std::size_t c = 0; c < cols_; ++c) {
+      const Slot& s = slot(r, c);
+      if (s.merge < 0 && s.cell && !s.cell->isBlank()) paintCellText(r, c);
+    }
+  for (const CellRange& area : areas_) paintAreaText(area);
+}
+
+bool RangePainter::isFreeForOverflow(std::size_t r, std::size_t c) {
+  const Slot& s = slot(r, c);
+  return s.merge < 0 && (!s.cell || s.cell->isBlank());
+}
+
+void RangePainter::eraseGridInside(std::size_t r, std::size_t firstCol, std::size_t lastCol) {
+  const QRect row = grid_.rect(slot(r, firstCol).at);
+  for (std::size_t c = firstCol; c < lastCol; ++c) {
+    if (slot(r, c).style->fill || slot(r, c + 1).style->fill) continue;
+    const int x = static_cast<int>(grid_.x(slot(r, c).at.column + 1) - 1);
+    painter_.fillRect(QRect(x, row.top(), 1, row.height() - 1), Qt::white);
+  }
+}
+
+void RangePainter::paintCellText(std::size_t r, std::size_t c) {
+  const Slot& s = slot(r, c);
+  const Style& style = *s.style->style;
+  CellContent content = cellContent(s.cell->value, style);
+  if (content.text.isEmpty()) return;
+  const QRect rect = grid_.rect(s.at);
+  TextBlock block{
+      {}, s.style->font, textColor(content, *s.style), content.horizontal, style.verticalAlignment};
+  const QFontMetricsF& m = s.style->font->metrics;
+  QRectF box = textBox(rect);
+  if (wraps(style, content)) {
+    block.lines = wrapLines(content.text, m, box.width());
+    drawTextBlock(painter_, block, box, inner(rect));
+    return;
+  }
+  // Without wrapping a line feed shows as nothing.
+  content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+  block.lines = {fitText(content, m, box.width())};
+
+  std::size_t lo = c, hi = c;
+  if (content.horizontal == xl::CenterAcrossSelection) {
+    while (hi + 1 < cols_ && isFreeForOverflow(r, hi + 1) &&
+           slot(r, hi + 1).style->style->horizontalAlignment == xl::CenterAcrossSelection)
+      ++hi;
+    box = textBox(grid_.rect(CellRange{s.at, slot(r, hi).at}));
+  } else if (mayOverflow(content)) {
+    const double need = m.horizontalAdvance(block.lines.front()) - box.width();
+    const bool right = content.horizontal == xl::Right, centre = content.horizontal == xl::Center;
+    const double eachSide = centre ? need / 2 : need;
+    for (double got = 0;
+         !right && got < eachSide && hi + 1 < cols_ && isFreeForOverflow(r, hi + 1);)
+      got += grid_.rect(slot(r, ++hi).at).width();
+    for (double got = 0;
+         (right || centre) && got < eachSide && lo > 0 && isFreeForOverflow(r, lo - 1);)
+      got += grid_.rect(slot(r, --lo).at).width();
+  }
+  if (lo != hi) eraseGridInside(r, lo, hi);
+  drawTextBlock(painter_, block, box, inner(grid_.rect(CellRange{slot(r, lo).at, slot(r, hi).at})));
+}
+
+void RangePainter::paintAreaText(const CellRange& area) {
+  const Cell* cell = sheet_.find(area.first);
+  if (!cell || cell->isBlank()) return;
+  const ResolvedStyle& rs = cache_.style(cell->style);
+  const Style& style = *rs.style;
+  CellContent content = cellContent(cell->value, style);
+  if (content.text.isEmpty()) return;
+  const QRect rect = grid_.rect(area);
+  const QRectF box = textBox(rect);
+  TextBlock block{{}, rs.font, textColor(content, rs), content.horizontal, style.verticalAlignment};
+  if (wraps(style, content)) {
+    block.lines = wrapLines(content.text, rs.font->metrics, box.width());
+  } else {
+    content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    block.lines = {fitText(content, rs.font->metrics, box.width())};
+  }
+  drawTextBlock(painter_, block, box, inner(rect));
+}
+
+void RangePainter::paintBorders() {
+  std::vector<BorderLine> lines;
+  for (const Slot& s : slots_) {
+    if (!s.style->hasBorders) continue;
+    bool skip[6] = {};
+    if (s.merge >= 0) {
+      // Edges between cells of one merged area are not drawn.
+      const CellRange& a = areas_[static_cast<std::size_t>(s.merge)];
+      skip[kLeft] = s.at.column > a.first.column;
+      skip[kRight] = s.at.column < a.last.column;
+      skip[kTop] = s.at.row > a.first.row;
+      skip[kBottom] = s.at.row < a.last.row;
+    }
+    addCellEdges(*s.style->style, grid_.rect(s.at), skip, lines);
+  }
+  drawBorderLines(painter_, lines, sheet_.workbook());
+  for (const Slot& s : slots_)
+    if (s.merge < 0 && s.style->hasBorders)
+      drawDiagonals(painter_, *s.style->style, grid_.rect(s.at), sheet_.workbook());
+  for (const CellRange& area : areas_) {
+    const ResolvedStyle& rs = cache_.style(sheet_.styleAt(area.first));
+    if (rs.hasBorders) drawDiagonals(painter_, *rs.style, grid_.rect(area), sheet_.workbook());
+  }
+}
+
+void RangePainter::paintButtons() {
+  if (sheet_.buttons().empty()) return;
+  const CellRange& range = grid_.range();
+  const QPoint origin(static_cast<int>(pixelsBefore(sheet_, Axis::Columns, range.first.column)),
+                      static_cast<int>(pixelsBefore(sheet_, Axis::Rows, range.first.row)));
+  for (const Button& b : sheet_.buttons()) {
+    const QRect rect = buttonRect(b, origin);
+    if (rect.intersects(image_.rect())) drawButton(painter_, b, rect, cache_);
+  }
+}
+
+}  // namespace spreadsheet::picture

@@ -1,0 +1,57 @@
+#pragma once
+#include <QImage>
+#include <QPainter>
+#include <vector>
+
+#include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/picture/border_painter.h"
+#include "spreadsheet/picture/cell_text.h"
+#include "spreadsheet/picture/picture_grid.h"
+#include "spreadsheet/picture/style_cache.h"
+
+namespace spreadsheet::picture {
+
+// Grid lines of cells without fill.
+inline constexpr QRgb kGridColor = 0xFFD4D4D4;
+
+// Paints one range into an image of the grid's size, layer by layer: grid
+// lines, fills, text, borders, buttons.
+class RangePainter {
+ public:
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
+  void paint();
+
+ private:
+  // A visible cell position of the range.
+  struct Slot {
+    CellAddress at;
+    const Cell* cell = nullptr;
+    const ResolvedStyle* style = nullptr;
+    int merge = -1;  // index into areas_
+  };
+
+  Slot& slot(std::size_t r, std::size_t c) { return slots_[r * cols_ + c]; }
+  void collectSlots();
+  void paintGrid();
+  void paintFills();
+  void paintMergedArea(const CellRange& area);
+  void paintTexts();
+  void paintCellText(std::size_t r, std::size_t c);
+  void paintAreaText(const CellRange& area);
+  bool isFreeForOverflow(std::size_t r, std::size_t c);
+  void eraseGridInside(std::size_t r, std::size_t firstCol, std::size_t lastCol);
+  void paintBorders();
+  void paintButtons();
+  QColor textColor(const CellContent& content, const ResolvedStyle& style) const;
+
+  const Worksheet& sheet_;
+  const PictureGrid& grid_;
+  QImage& image_;
+  QPainter painter_;
+  StyleCache cache_;
+  std::vector<CellRange> areas_;  // merged areas that reach into the range
+  std::vector<Slot> slots_;       // visible rows × visible columns
+  std::size_t rows_ = 0, cols_ = 0;
+};
+
+}  // namespace spreadsheet::picture

@@ -1,0 +1,36 @@
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/picture_grid.h"
+#include "spreadsheet/picture/range_painter.h"
+#include "spreadsheet/picture/sheet_picture.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+constexpr long long kMaxSide = 32767;        // the raster painter's coordinate range
+constexpr long long kMaxPixels = 1LL << 28;  // 1 GiB of 32-bit pixels
+constexpr int kDotsPerMeter96Dpi = 3780;     // fonts in points are laid out at 96 dpi
+
+bool validRange(const CellRange& r) {
+  return r.first.row >= 1 && r.first.column >= 1 && r.last.row <= kMaxRows &&
+         r.last.column <= kMaxColumns && r.first.row <= r.last.row &&
+         r.first.column <= r.last.column;
+}
+}  // namespace
+
+QImage renderRange(const Worksheet& sheet, const CellRange& range) {
+  if (!validRange(range)) throw Error("The range is not valid.");
+  const PictureGrid grid(sheet, range);
+  const long long w = grid.width(), h = grid.height();
+  if (w == 0 || h == 0) return {};
+  if (w > kMaxSide || h > kMaxSide || w * h > kMaxPixels)
+    throw Error("The picture is too large. Select a smaller range.");
+  QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+  if (image.isNull()) throw Error("Not enough memory to make the picture.");
+  image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+  image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+  image.fill(Qt::white);
+  RangePainter(sheet, grid, image).paint();
+  return image;
+}
+
+}  // namespace spreadsheet::picture

@@ -1,0 +1,162 @@
+#include "spreadsheet/picture/range_painter.h"
+#include "tests/gui/picture/picture_fixture.h"
+
+namespace picture_test {
+namespace {
+
+class PictureDrawing : public SheetFixture {};
+
+TEST_F(PictureDrawing, FillsComeFromTheWorkbookPaletteAndHideGridLines) {
+  book.palette()[2] = rgb(12, 34, 56);     // index 3
+  book.palette()[39] = rgb(200, 100, 50);  // index 40
+  setStyle("B2", styled([](Style& s) { s.fillColorIndex = 3; }));
+  setStyle("C2", styled([](Style& s) { s.fillColorIndex = 40; }));
+  const QImage image = render("A1:D3");
+
+  const QRect b2 = cellRect("A1:D3", "B2"), c2 = cellRect("A1:D3", "C2"),
+              a1 = cellRect("A1:D3", "A1");
+  EXPECT_EQ(image.pixel(b2.center()), qRgb(12, 34, 56));
+  EXPECT_EQ(image.pixel(c2.center()), qRgb(200, 100, 50));
+  EXPECT_EQ(image.pixel(a1.center()), qRgb(255, 255, 255));
+  // Grid lines on the right and bottom pixels of cells without fill ...
+  EXPECT_EQ(image.pixel(a1.right(), a1.center().y()), picture::kGridColor | 0xFF000000);
+  EXPECT_EQ(image.pixel(a1.center().x(), a1.bottom()), picture::kGridColor | 0xFF000000);
+  // ... and none around a filled cell: its right edge and the line above it are covered.
+  EXPECT_EQ(image.pixel(c2.right(), c2.center().y()), qRgb(200, 100, 50));
+  EXPECT_EQ(image.pixel(b2.center().x(), b2.top() - 1), qRgb(12, 34, 56));
+}
+
+// Each border kind lands on the expected pixel rows and nowhere else.
+TEST_F(PictureDrawing, BottomBorderLiesOnTheCellsGridLine) {
+  book.palette()[2] = rgb(255, 0, 0);
+  const struct {
+    int lineStyle, weight;
+    std::vector<int> rowsFromGridLine;  // pixel rows relative to B2's bottom pixel
+    bool continuous;
+  } cases[] = {
+      {xl::Continuous, xl::Thin, {0}, true},
+      {xl::Continuous, xl::Medium, {-1, 0}, true},
+      {xl::Continuous, xl::Thick, {-1, 0, 1}, true},
+      {xl::Double, xl::Thick, {-1, 1}, true},
+      {xl::Dash, xl::Thin, {0}, false},
+      {xl::Dot, xl::Thin, {0}, false},
+      {xl::Continuous, xl::Hairline, {0}, false},
+  };
+  for (const auto& c : cases) {
+    setStyle("B2", styled([&](Style& s) { s.borders[kBottom] = {c.lineStyle, c.weight, 3}; }));
+    const QImage image = render("A1:C3");
+    const QRect b2 = cellRect("A1:C3", "B2");
+    auto red = [](QRgb p) { return p == qRgb(255, 0, 0); };
+    int expected = 0;
+    for (int dy : c.rowsFromGridLine) {
+      const QRect row(0, b2.bottom() + dy, image.width(), 1);
+      const int n = countPixels(image, red, row);
+      // The line spans the cell and both corner pixels (a heavy line one more each side).
+      const int span = b2.width() + 1 + (c.rowsFromGridLine.size() > 1 ? 2 : 0);
+      if (c.continuous)
+        EXPECT_EQ(n, span) << c.lineStyle << "/" << c.weight << " row " << dy;
+      else
+        EXPECT_TRUE(n > span / 4 && n < span) << c.lineStyle << "/" << c.weight << ": " << n;
+      expected += n;
+    }
+    EXPECT_EQ(countPixels(image, red), expected) << c.lineStyle << "/" << c.weight;
+    if (c.lineStyle == xl::Double)  // the gap between the two lines shows no grid line
+      EXPECT_EQ(image.pixel(b2.center().x(), b2.bottom()), qRgb(255, 255, 255));
+  }
+}
+
+TEST_F(PictureDrawing, BordersOfAMergedAreaFollowItsOutlineOnly) {
+  const StyleId boxed = styled([](Style& s) {
+    for (int slot : {kLeft, kTop, kBottom, kRight})
+      s.borders[static_cast<std::size_t>(slot)] = {xl::Continuous, xl::Thin, xl::ColorAutomatic};
+  });
+  for (const char* a : {"B2", "C2", "B3", "C3"}) setStyle(a, boxed);
+  sheet.mergedAreas().push_back(parseA1Range("B2:C3"));
+  const QImage image = render("A1:D4");
+  const QRect area = cellRect("A1:D4", "B2:C3"), b2 = cellRect("A1:D4", "B2");
+  auto black = [](QRgb p) { return p == qRgb(0, 0, 0); };
+  // Outline: two rows and two columns of the area's size, corners shared.
+  EXPECT_EQ(countPixels(image, black), 2 * (area.width() + 1) + 2 * (area.height() + 1) - 4);
+  // Inside the area neither borders nor grid lines.
+  EXPECT_EQ(image.pixel(b2.right(), b2.center().y()), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(b2.center().x(), b2.bottom()), qRgb(255, 255, 255));
+}
+
+TEST_F(PictureDrawing, MergedAreaCentresItsTextAcrossTheArea) {
+  put("B2", "Week", styled([](Style& s) { s.horizontalAlignment = xl::Center; }));
+  sheet.mergedAreas().push_back(parseA1Range("B2:E2"));
+  const QImage image = render("A1:F3");
+  const QRect area = cellRect("A1:F3", "B2:E2");
+  const QRect ink = inkBox(image, area);
+  ASSERT_FALSE(ink.isNull());
+  // The text's middle is the area's middle (less its grid line), not B2's.
+  const double areaMiddle = area.left() + (area.width() - 1) / 2.0;
+  EXPECT_NEAR(ink.left() + ink.width() / 2.0, areaMiddle, 2.0);
+  EXPECT_TRUE(inkBox(image, QRect(0, 0, image.width(), area.top())).isNull());
+}
+
+TEST_F(PictureDrawing, LongTextSpillsIntoEmptyNeighboursOnly) {
+  const std::string text = "A rather long caption for one cell";
+  put("A1", text);
+  put("D1", 5);
+  put("C2", text, styled([](Style& s) { s.horizontalAlignment = xl::Right; }));
+  put("A3", text, styled([](Style& s) { s.wrapText = true; }));
+  const QImage image = render("A1:E3");
+  const QRect a1 = cellRect("A1:E3", "A1"), c1 = cellRect("A1:E3", "C1"),
+              d1 = cellRect("A1:E3", "D1");
+
+  const QRect row1 = inkBox(image, QRect(0, a1.top(), d1.left(), a1.height()));
+  EXPECT_GT(row1.right(), c1.left()) << "text reaches into the empty C1";
+  EXPECT_LT(row1.right(), d1.left()) << "but stops before D1, which holds a value";
+  EXPECT_EQ(image.pixel(a1.right(), a1.top() + 1), qRgb(255, 255, 255))
+      << "no grid line under the text";
+  EXPECT_EQ(image.pixel(c1.right(), c1.top() + 1), picture::kGridColor | 0xFF000000)
+      << "grid line where the text ends";
+
+  // Right-aligned text grows to the left.
+  const QRect c2 = cellRect("A1:E3", "C2");
+  const QRect row2 = inkBox(image, QRect(0, c2.top(), image.width(), c2.height() - 1));
+  EXPECT_LT(row2.left(), c2.left());
+  EXPECT_LE(row2.right(), c2.right());
+
+  // Wrapped text stays inside its cell.
+  const QRect a3 = cellRect("A1:E3", "A3");
+  const QRect row3 = inkBox(image, QRect(0, a3.top(), image.width(), a3.height()));
+  EXPECT_LE(row3.right(), a3.right());
+}
+
+TEST_F(PictureDrawing, NumbersThatDoNotFitShowHashesAcrossTheCell) {
+  put("A1", 1234567.891, styled([](Style& s) { s.numberFormat = "0.00"; }));
+  columnWidth(1, 4);
+  const QImage image = render("A1:B1");
+  const QRect a1 = cellRect("A1:B1", "A1");
+  const QRect ink = inkBox(image);
+  EXPECT_FALSE(ink.isNull());
+  EXPECT_LE(ink.right(), a1.right()) << "numbers never spill";
+  EXPECT_GT(ink.width(), a1.width() / 2) << "the '#' fill the width";
+}
+
+TEST_F(PictureDrawing, ButtonsAreDrawnOnTopAtTheirPosition) {
+  put("B2", "under the button");
+  Button b;
+  b.id = 1;
+  b.left = 48;  // 64 px: the left edge of column B
+  b.top = 12.75;
+  b.width = 75;
+  b.height = 30;
+  b.text = "Same as Previous";
+  b.runs = {FontRun{0, "Arial", 8}};
+  sheet.buttons().push_back(b);
+  const QImage image = render("A1:D4");
+  EXPECT_EQ(image.pixel(64 + 50, 17 + 3), qRgb(0xF0, 0xF0, 0xF0)) << "button face";
+  EXPECT_EQ(image.pixel(64, 17), qRgb(255, 255, 255)) << "highlight edge";
+  EXPECT_EQ(image.pixel(64 + 99, 17 + 20), qRgb(0x69, 0x69, 0x69)) << "shadow edge";
+  const QRect ink = inkBox(image, QRect(64 + 2, 17 + 2, 96, 36));
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_NEAR(ink.center().x(), 64 + 50, 3);
+  // Seen from a range that starts further right, the button moves left.
+  EXPECT_EQ(render("B2:D4").pixel(50, 3), qRgb(0xF0, 0xF0, 0xF0));
+}
+
+}  // namespace
+}  // namespace picture_test
