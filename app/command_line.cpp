@@ -1,12 +1,89 @@
+#include <QCoreApplication>
 #include <cstdio>
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/command_line_options.h"
 #include "app/entry_points.h"
+#include "generator/generate_workbook.h"
+#include "generator/options.h"
+#include "platform/settings_store.h"
 
 namespace tallyloom {
 
-int runCommandLine(int, char**) {
-  std::fprintf(stderr, "tallyloom: the command line is not built yet\n");
-  return 2;
+namespace {
+
+void printError(const std::string& message) {
+  std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
+}
+
+// The defaults of the desktop program's first start.
+generator::LayoutChoices defaultChoices() {
+  generator::LayoutChoices choices;
+  choices.fields.fill(true);
+  choices.days = {false, true, true, true, true, true, false};
+  return choices;
+}
+
+// The choices the desktop program stored; throws when they cannot be read.
+generator::LayoutChoices storedChoices() {
+  generator::ChoiceState controls;
+  generator::LoadChoices(controls, platform::settingsStore());
+  generator::CollectChoices(controls);
+  generator::LayoutChoices choices = generator::CurrentLayoutChoices(controls);
+  if (choices.weekIndex < 0) choices.weekIndex = 0;    // nothing selected: the list's first entry
+  if (choices.shiftIndex < 0) choices.shiftIndex = 0;
+  return choices;
+}
+
+int generate(const CommandLineRequest& request) {
+  generator::LayoutChoices choices;
+  try {
+    choices = request.fromSettings ? storedChoices() : defaultChoices();
+  } catch (const std::exception& e) {
+    printError(std::string("the stored choices cannot be read: ") + e.what());
+    return 1;
+  }
+  if (request.days) choices.days = *request.days;
+  if (request.fields) choices.fields = *request.fields;
+  if (request.weeks) choices.weekIndex = *request.weeks - 1;
+  if (request.shifts) choices.shiftIndex = *request.shifts - 1;
+  bool anyDay = false;
+  for (bool day : choices.days) anyDay = anyDay || day;
+  if (!anyDay) {
+    printError("no day is chosen: --days needs at least one of sun,mon,tue,wed,thu,fri,sat");
+    return 2;
+  }
+  try {
+    generator::GenerateWorkbook(choices, request.output);
+  } catch (const std::exception& e) {
+    printError("cannot write " + request.output + ": " + e.what());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+  // Qt's settings and temporary files want an application object; the desktop
+  // tests may already have one.
+  std::optional<QCoreApplication> app;
+  if (!QCoreApplication::instance()) app.emplace(argc, argv);
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  const ParsedCommandLine parsed = parseCommandLine(args);
+  if (parsed.error) {
+    printError(parsed.error->message);
+    return 2;
+  }
+  if (parsed.request->kind == CommandLineRequest::Kind::Help) {
+    std::fputs(commandLineHelp().c_str(), stdout);
+    return 0;
+  }
+  return generate(*parsed.request);
 }
 
 }  // namespace tallyloom

@@ -1,0 +1,173 @@
+#include "app/command_line_options.h"
+
+#include <charconv>
+
+namespace tallyloom {
+
+namespace {
+
+constexpr const char* kDayWords[generator::kDayCount] = {"sun", "mon", "tue", "wed",
+                                                         "thu", "fri", "sat"};
+constexpr const char* kFieldWords[generator::kFieldCount] = {
+    "company",  "address1", "address2",   "city",     "state",              "zip",
+    "employee", "manager",  "week-start", "week-end", "employee-signature", "manager-signature"};
+
+std::vector<std::string> splitCommas(const std::string& list) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = list.find(',', start);
+    items.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return items;
+}
+
+// Marks the named items of `words` in `flags`; false for an unknown or empty item.
+template <std::size_t N>
+bool markItems(const std::string& list, const char* const (&words)[N], std::array<bool, N>& flags) {
+  for (const std::string& item : splitCommas(list)) {
+    bool known = false;
+    for (std::size_t i = 0; i < N; ++i) {
+      if (item == words[i]) flags[i] = known = true;
+    }
+    if (!known) return false;
+  }
+  return true;
+}
+
+std::optional<int> parseCount(const std::string& text, int low, int high) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    return std::nullopt;
+  return value;
+}
+
+struct Parser {
+  const std::vector<std::string>& args;
+  std::size_t next = 1;  // after "generate"
+  ParsedCommandLine result;
+  CommandLineRequest request;
+
+  bool fail(const std::string& message) {
+    result.error = UsageError{message};
+    return false;
+  }
+
+  // The value of `--name VALUE` or `--name=VALUE`.
+  std::optional<std::string> value(const std::string& arg, const std::string& name) {
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
+      return arg.substr(name.size() + 1);
+    if (next >= args.size() || args[next].rfind("--", 0) == 0) return std::nullopt;
+    return args[next++];
+  }
+
+  bool option(const std::string& arg) {
+    const std::string name = arg.substr(0, arg.find('='));
+    if (name == "--from-settings" && name == arg) {
+      request.fromSettings = true;
+      return true;
+    }
+    if (name == "--help" && name == arg) {
+      request.kind = CommandLineRequest::Kind::Help;
+      return true;
+    }
+    const bool takesValue = name == "--output" || name == "--days" || name == "--fields" ||
+                            name == "--weeks" || name == "--shifts";
+    if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
+    const auto text = value(arg, name);
+    if (!text) return fail(name + " needs a value");
+    if (name == "--output") {
+      if (text->empty()) return fail("--output needs a file name");
+      request.output = *text;
+    } else if (name == "--days") {
+      if (!(request.days = parseDayList(*text)))
+        return fail("--days accepts a comma-separated list of sun,mon,tue,wed,thu,fri,sat, or all; got '" + *text + "'");
+    } else if (name == "--fields") {
+      if (!(request.fields = parseFieldList(*text)))
+        return fail("--fields accepts a comma-separated list of company,address1,address2,city,state,zip,"
+                    "employee,manager,week-start,week-end,employee-signature,manager-signature, or all, "
+                    "or none; got '" + *text + "'");
+    } else if (name == "--weeks") {
+      if (!(request.weeks = parseCount(*text, 1, 4)))
+        return fail("--weeks accepts a whole number from 1 to 4; got '" + *text + "'");
+    } else if (!(request.shifts = parseCount(*text, 1, 20))) {
+      return fail("--shifts accepts a whole number from 1 to 20; got '" + *text + "'");
+    }
+    return true;
+  }
+
+  ParsedCommandLine run() {
+    request.kind = CommandLineRequest::Kind::Generate;
+    while (next < args.size()) {
+      if (!option(args[next++])) return result;
+      if (request.kind == CommandLineRequest::Kind::Help) break;
+    }
+    if (request.kind == CommandLineRequest::Kind::Generate && request.output.empty()) {
+      fail("generate needs --output FILE");
+      return result;
+    }
+    result.request = request;
+    return result;
+  }
+};
+
+}  // namespace
+
+std::optional<generator::DayChoiceTable> parseDayList(const std::string& list) {
+  generator::DayChoiceTable days{};
+  if (list == "all") {
+    days.fill(true);
+    return days;
+  }
+  if (!markItems(list, kDayWords, days)) return std::nullopt;
+  return days;
+}
+
+std::optional<std::array<bool, generator::kFieldCount>> parseFieldList(const std::string& list) {
+  std::array<bool, generator::kFieldCount> fields{};
+  if (list == "all") fields.fill(true);
+  if (list == "all" || list == "none") return fields;
+  if (!markItems(list, kFieldWords, fields)) return std::nullopt;
+  return fields;
+}
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine result;
+  if (args.empty()) return {std::nullopt, UsageError{"a command is needed (see tallyloom --help)"}};
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    result.request = CommandLineRequest{};
+    return result;
+  }
+  if (args[0] != "generate")
+    return {std::nullopt, UsageError{"unknown command '" + args[0] + "' (see tallyloom --help)"}};
+  return Parser{args}.run();
+}
+
+std::string commandLineHelp() {
+  return R"(Usage:
+  tallyloom                      start the desktop program
+  tallyloom generate --output FILE [options]
+                                 write a time-sheet workbook (.xls) to FILE
+  tallyloom --help               show this text (also: tallyloom generate --help)
+
+Options of generate:
+  --output FILE       the workbook to write; nothing is left at FILE when it fails
+  --days LIST         comma-separated days: sun,mon,tue,wed,thu,fri,sat, or all
+                      (default mon,tue,wed,thu,fri); at least one day is needed
+  --fields LIST       comma-separated header fields: company,address1,address2,city,
+                      state,zip,employee,manager,week-start,week-end,
+                      employee-signature,manager-signature, or all, or none (default all)
+  --weeks N           weeks side by side, 1 to 4 (default 1)
+  --shifts N          shifts per day, 1 to 20 (default 1)
+  --from-settings     start from the choices the desktop program stored;
+                      the options above then override them
+
+Exit status: 0 written; 1 generating or writing failed (the reason is printed);
+2 usage error.
+)";
+}
+
+}  // namespace tallyloom

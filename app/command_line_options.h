@@ -1,0 +1,42 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generator/options.h"
+
+namespace tallyloom {
+
+// What `tallyloom ...` asks for, before the choices are resolved.
+struct CommandLineRequest {
+  enum class Kind { Help, Generate };
+  Kind kind = Kind::Help;
+  std::string output;
+  std::optional<generator::DayChoiceTable> days;
+  std::optional<std::array<bool, generator::kFieldCount>> fields;
+  std::optional<int> weeks;   // 1..4
+  std::optional<int> shifts;  // 1..20
+  bool fromSettings = false;
+};
+
+// A mistake on the command line; the message names the option and what it accepts.
+struct UsageError {
+  std::string message;
+};
+
+// Parses the arguments after the program name. Returns the request, or the usage error.
+struct ParsedCommandLine {
+  std::optional<CommandLineRequest> request;
+  std::optional<UsageError> error;
+};
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The text of `tallyloom --help`.
+std::string commandLineHelp();
+
+// "--days" and "--fields" lists; nullopt when an item is not accepted.
+std::optional<generator::DayChoiceTable> parseDayList(const std::string& list);
+std::optional<std::array<bool, generator::kFieldCount>> parseFieldList(const std::string& list);
+
+}  // namespace tallyloom
