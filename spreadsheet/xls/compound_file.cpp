@@ -107,9 +107,7 @@ std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams) {
   }
   gsf_off_t size = gsf_output_size(sink.get());
   const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
-  std::vector<std::uint8_t> bytes(data, data + size);
-  gsf_output_close(sink.get());
-  return bytes;
+  return std::vector<std::uint8_t>(data, data + size);  // closing the compound file closed the sink
 }
 
 StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {

@@ -217,6 +217,9 @@ void writeRange8(ByteWriter& b, const CellRange& r) {
 CellRange readRange8(ByteReader& in) {
   int r1 = in.u16() + 1, r2 = in.u16() + 1, c1 = in.u16() + 1, c2 = in.u16() + 1;
   if (r1 > r2 || c1 > c2 || c2 > 256) in.fail("a cell range out of order or beyond the sheet");
+  // The file's whole rows and columns stand for whole rows and columns of the larger grid.
+  if (r1 == 1 && r2 == 65536) r2 = kMaxRows;
+  if (c1 == 1 && c2 == 256) c2 = kMaxColumns;
   return CellRange::of(r1, c1, r2, c2);
 }
 
