@@ -9,16 +9,17 @@
 namespace spreadsheet::formula {
 namespace {
 
-// Deeper trees (or chains of names naming names) evaluate to #VALUE!
-// instead of exhausting the stack.
-constexpr int kMaxDepth = 256;
+// Deeper trees evaluate to #VALUE! instead of exhausting the stack. Formula
+// text is at most 8,192 characters, so a tree from text stays well within.
+constexpr int kMaxDepth = 5000;
+// Longer chains of names naming names (a name naming itself) give #VALUE!.
+constexpr int kMaxNameDepth = 32;
 
 const CellValue kEmpty;
 
 struct DepthGuard {
   explicit DepthGuard(int& d) : depth(++d) {}
   ~DepthGuard() { --depth; }
-  bool tooDeep() const { return depth > kMaxDepth; }
   int& depth;
 };
 
@@ -54,7 +55,7 @@ const CellValue& Context::cellValue(const Worksheet& sheet, CellAddress a) {
 
 Operand Context::operand(const FormulaNode& node) {
   DepthGuard guard(depth_);
-  if (guard.tooDeep()) return CellValue(ErrorCode::Value);
+  if (depth_ > kMaxDepth) return CellValue(ErrorCode::Value);
   switch (node.kind) {
     case FormulaKind::Number: return CellValue(node.number);
     case FormulaKind::Text: return CellValue(node.text);
@@ -116,6 +117,8 @@ Operand Context::name(const FormulaNode& node) {
   const DefinedName* defined = book.findName(node.text, book.sheetIndex(*scopeSheet) + 1);
   if (!defined) defined = book.findName(node.text, 0);
   if (!defined) return CellValue(ErrorCode::Name);
+  DepthGuard guard(nameDepth_);
+  if (nameDepth_ > kMaxNameDepth) return CellValue(ErrorCode::Value);
   return operand(defined->formula);
 }
 

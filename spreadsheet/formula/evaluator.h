@@ -49,6 +49,7 @@ class Context {
   const Worksheet& sheet_;
   CellAddress at_;
   int depth_ = 0;
+  int nameDepth_ = 0;
 };
 
 // Calls `visit` for every stored cell of `range` in row order, skipping the

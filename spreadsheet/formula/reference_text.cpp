@@ -209,18 +209,23 @@ std::string writeReference(const FormulaNode& node, Notation n, CellAddress at) 
   return writeCell(a, n, at) + ":" + writeCell(b, n, at);
 }
 
-std::string quoteSheetName(const std::string& name) {
-  bool plain = !name.empty() && (isLetter(name[0]) || name[0] == '_');
-  for (char c : name) plain = plain && (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.');
+bool readsAsReference(std::string_view word) {
   for (Notation n : {Notation::A1, Notation::R1C1}) {
-    if (!plain) break;
     try {
-      auto ref = readReference(name, 0, n, {1, 1});
-      plain = !ref;
+      auto ref = readReference(word, 0, n, {1, 1});
+      if (ref && ref->length == word.size()) return true;
     } catch (const Error&) {
-      plain = false;
+      return true;
     }
   }
+  return false;
+}
+
+std::string quoteSheetName(const std::string& name) {
+  bool plain = !name.empty() && (isLetter(name[0]) || name[0] == '_');
+  for (char c : name)
+    plain = plain && (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.');
+  plain = plain && !readsAsReference(name);
   if (plain) return name;
   std::string out = "'";
   for (char c : name) {

@@ -32,6 +32,11 @@ std::string writeReference(const FormulaNode& node, Notation n, CellAddress at);
 // simple word, otherwise in single quotes with inner quotes doubled.
 std::string quoteSheetName(const std::string& name);
 
+// Whether a word would be read as a reference in either notation (or is a
+// reference outside the sheet, such as "A0"); such a word can be neither a
+// name nor a plain sheet name.
+bool readsAsReference(std::string_view word);
+
 // Characters that may continue a name or a reference.
 bool isNameChar(char c);
 

@@ -154,6 +154,7 @@ class Tokenizer {
       token.operand.boolean = upper == "TRUE";
       return;
     }
+    if (readsAsReference(word)) throwFormulaError(t_, start, "\"" + word + "\" is not a valid name");
     token.operand.kind = FormulaKind::Name;
     token.operand.text = std::move(word);
   }
@@ -195,9 +196,12 @@ class Tokenizer {
       throwFormulaError(t_, start, "a sheet name must be followed by a reference");
     std::size_t nameStart = p_;
     while (p_ < t_.size() && isNameChar(t_[p_])) ++p_;
+    std::string name(t_.substr(nameStart, p_ - nameStart));
+    if (readsAsReference(name))
+      throwFormulaError(t_, nameStart, "\"" + name + "\" is not a valid name");
     token.kind = TokenKind::Operand;
     token.operand.kind = FormulaKind::Name;
-    token.operand.text = std::string(t_.substr(nameStart, p_ - nameStart));
+    token.operand.text = std::move(name);
     token.operand.sheet = sheet;
   }
 

@@ -160,7 +160,8 @@ TEST_F(Evaluate, ErrorsPropagate) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << text;
 
   FormulaNode deleted = parse("=A2+1", Notation::A1, {1, 2});
-  deleted.children[0] = FormulaNode{FormulaKind::RefError};
+  deleted.children[0] = FormulaNode();
+  deleted.children[0].kind = FormulaKind::RefError;
   EXPECT_EQ(evaluate(deleted, sheet, {1, 2}), CellValue(ErrorCode::Ref));
 }
 

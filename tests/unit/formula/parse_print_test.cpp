@@ -139,7 +139,8 @@ TEST(ParsePrint, MovedFormulaPrintsItsNewOffsets) {
 
 TEST(ParsePrint, ReferenceErrorNodesPrintAsRefError) {
   FormulaNode tree = parse("=A1+Sheet2!B2", Notation::A1, {1, 2});
-  tree.children[0] = FormulaNode{FormulaKind::RefError};
+  tree.children[0] = FormulaNode();
+  tree.children[0].kind = FormulaKind::RefError;
   tree.children[1].kind = FormulaKind::RefError;
   EXPECT_EQ(print(tree, Notation::A1, {1, 2}), "=#REF!+Sheet2!#REF!");
   EXPECT_EQ(print(tree, Notation::R1C1, {1, 2}), "=#REF!+Sheet2!#REF!");
@@ -154,9 +155,12 @@ TEST(Parse, RefusesMalformedText) {
       "=R[x]C",    "=R[1C",      "=1.2.3",       "=1E",         "=2A",        "='Sheet",
       "='Sheet'A1", "=Sheet!",   "=,1",          "=SUM(1 2)",   "=()",        "=A1:",
       "=$",        "=1;2",       "=a{1}",
+      // Names that would read as references in the other notation.
+      "=A1",       "=b22+1",     "=Sheet2!A1",  "=IF(1,XFD1)",
   };
   for (const char* text : bad) EXPECT_THROW(parse(text, Notation::R1C1, kF12), Error) << text;
-  for (const char* text : {"=A0", "=$A$0", "=A1048577", "=B1:C0", "=$A", "=SUM(A1 B1)"})
+  for (const char* text : {"=A0", "=$A$0", "=A1048577", "=B1:C0", "=$A", "=SUM(A1 B1)", "=R1C1",
+                           "=rc", "=C+1", "=R", "=Sheet2!R2C2"})
     EXPECT_THROW(parse(text, Notation::A1, kF12), Error) << text;
 
   std::string deep = "=" + std::string(500, '(') + "1" + std::string(500, ')');
