@@ -29,8 +29,8 @@ void DeleteFileQuietly(const QString& path) {
 void ForceDeleteFile(const QString& path) {
   QFileInfo info(path);
   if (!info.exists() || info.isDir()) throw std::runtime_error("File not found");
-  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner |
-                                  QFileDevice::WriteUser);
+  QFile::setPermissions(
+      path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
   if (!QFile::remove(path)) throw std::runtime_error("Permission denied");
 }
 

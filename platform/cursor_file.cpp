@@ -32,7 +32,9 @@ class Reader {
   const QByteArray& bytes_;
 };
 
-qsizetype rowStride(int width, int bits) { return ((qsizetype(width) * bits + 31) / 32) * 4; }
+qsizetype rowStride(int width, int bits) {
+  return ((qsizetype(width) * bits + 31) / 32) * 4;
+}
 
 int bitsAt(const Reader& r, qsizetype rowStart, int x, int bits) {
   qsizetype bitOffset = qsizetype(x) * bits;
@@ -134,7 +136,8 @@ std::optional<CursorImage> parseCursor(const QByteArray& bytes) {
     image = decodeBitmap(r, offset, length);
   }
   if (!image || image->isNull()) return std::nullopt;
-  QPoint spot(std::min(hotspot.x(), image->width() - 1), std::min(hotspot.y(), image->height() - 1));
+  QPoint spot(std::min(hotspot.x(), image->width() - 1),
+              std::min(hotspot.y(), image->height() - 1));
   return CursorImage{*image, spot};
 }
 

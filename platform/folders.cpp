@@ -40,7 +40,11 @@ void setProgramFolderForTesting(const QString& folder) {
   programFolderOverride = withoutTrailingSlash(folder);
 }
 
-QString handCursorPath() { return ProgramFolder() + "/HAND-M.CUR"; }
-QString skinFilePath() { return ProgramFolder() + "/x/o.cjs"; }
+QString handCursorPath() {
+  return ProgramFolder() + "/HAND-M.CUR";
+}
+QString skinFilePath() {
+  return ProgramFolder() + "/x/o.cjs";
+}
 
 }  // namespace platform

@@ -22,7 +22,9 @@ void EndProgram() {
   QCoreApplication::exit(0);
 }
 
-bool ProgramEnded() { return ended; }
+bool ProgramEnded() {
+  return ended;
+}
 
 void setProgramEndHandlerForTesting(std::function<void()> replacement) {
   handler = std::move(replacement);

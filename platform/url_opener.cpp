@@ -21,6 +21,8 @@ UrlOpener& urlOpener() {
   return installed ? *installed : desktop;
 }
 
-void setUrlOpener(UrlOpener* replacement) { installed = replacement; }
+void setUrlOpener(UrlOpener* replacement) {
+  installed = replacement;
+}
 
 }  // namespace platform

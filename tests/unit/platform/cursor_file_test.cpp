@@ -76,8 +76,8 @@ TEST(CursorFile, MonochromeBitmapWithMask) {
 
 TEST(CursorFile, ThirtyTwoBitBitmapUsesItsAlpha) {
   QByteArray image = bitmapHeader(1, 2, 32);
-  put32(image, 0x80112233);  // bottom pixel: half-transparent
-  put32(image, 0xFF0000FF);  // top pixel: opaque blue
+  put32(image, 0x80112233);             // bottom pixel: half-transparent
+  put32(image, 0xFF0000FF);             // top pixel: opaque blue
   image.append(QByteArray(8, '\xFF'));  // a mask that would hide everything
   auto cursor = platform::parseCursor(cursorFile(image, 1, 2, {0, 0}));
   ASSERT_TRUE(cursor);

@@ -1,0 +1,103 @@
+#include "automation/excel1.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/clipboard_picture.h"
+#include "platform/dialogs.h"
+#include "platform/error_report.h"
+#include "platform/main_module.h"
+#include "spreadsheet/api/application.h"
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/picture_file.h"
+
+namespace automation {
+
+namespace api = spreadsheet::api;
+
+const char* const kExcelOpenWarning =
+    "Excel may be open. It is recommended that you close Excel first.\r"
+    "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+    "Would you like to proceed anyway?";
+
+namespace {
+
+constexpr int kLastOldVersion = 11;
+
+template <typename T>
+T& require(std::optional<T>& object) {
+  if (!object) throw spreadsheet::Error("Object variable or With block variable not set");
+  return *object;
+}
+
+}  // namespace
+
+bool IsExcelRunning() {
+  try {
+    std::shared_ptr<api::Application> app = api::Application::running();
+    return app && app->Name() == "Microsoft Excel";
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ExcelOpenWarning() {
+  if (!IsExcelRunning()) return false;
+  platform::MessageAnswer answer =
+      platform::dialogs().message(kExcelOpenWarning, platform::applicationTitle(),
+                                  platform::MessageButtons::YesNo, platform::MessageIcon::None);
+  return answer == platform::MessageAnswer::No;
+}
+
+std::shared_ptr<api::Application> OpenInNewExcel(const std::string& path) {
+  std::shared_ptr<api::Application> app = api::Application::create();
+  app->Workbooks().Open(path);
+  return app;
+}
+
+int SaveFormatForVersion(const std::string& version) {
+  QString text = platform::NormalizeDecimalText(QString::fromStdString(version), false);
+  bool ok = false;
+  double number = QLocale().toDouble(text.trimmed(), &ok);
+  if (!ok) throw spreadsheet::Error("Type mismatch");
+  return std::nearbyint(number) > kLastOldVersion ? spreadsheet::xl::Excel8
+                                                  : spreadsheet::xl::WorkbookNormal;
+}
+
+int SaveFormatFor(const std::shared_ptr<api::Application>& app) {
+  if (app) return SaveFormatForVersion(app->Version());
+  std::shared_ptr<api::Application> temporary = api::Application::create();
+  std::string version = temporary->Version();
+  temporary->Quit();
+  return SaveFormatForVersion(version);
+}
+
+void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
+  platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
+  std::optional<api::Worksheet> sheet;
+  int lastRow = 0;
+  int lastColumn = 0;
+  run.step(100, [&] { sheet = book.ActiveSheet(); });
+  run.step(102, [&] {
+    api::Range rows = require(sheet).UsedRange().Rows();
+    lastRow = rows.Item(static_cast<int>(rows.Count())).Row();
+  });
+  run.step(104, [&] {
+    api::Range columns = require(sheet).UsedRange().Columns();
+    lastColumn = columns.Item(static_cast<int>(columns.Count())).Column();
+  });
+  if (!run.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return;
+  run.step(110, [&] { require(sheet).UsedRange().CopyPicture(); });
+  run.step(112, [&] {
+    std::optional<QImage> picture = platform::GetClipboardPicture(platform::kAnyPictureFormat);
+    if (!picture) throw spreadsheet::Error("Invalid picture");
+    if (!spreadsheet::picture::savePicture(*picture, path.toStdString()))
+      throw spreadsheet::Error("Path/File access error");
+  });
+}
+
+}  // namespace automation

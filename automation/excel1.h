@@ -1,0 +1,41 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include <QString>
+
+namespace spreadsheet::api {
+class Application;
+class Workbook;
+}  // namespace spreadsheet::api
+
+// Spreadsheet instances around a generation and the picture of the sheet.
+namespace automation {
+
+// Whether a running instance can be reached and calls itself "Microsoft
+// Excel". Any failure gives false; the reference is dropped without Quit.
+bool IsExcelRunning();
+
+// The box shown when an instance is running.
+extern const char* const kExcelOpenWarning;
+
+// False when no instance runs. Otherwise asks (Yes/No, no icon, the
+// application title) and gives true when the user answers No: do not go on.
+bool ExcelOpenWarning();
+
+// A new hidden instance with the workbook at `path` open in it.
+std::shared_ptr<spreadsheet::api::Application> OpenInNewExcel(const std::string& path);
+
+// The SaveAs format code for an application version text: 56 when the version
+// is above 11, else -4143. The text's "." and "," become the user's decimal
+// separator before it is read as a number, rounded to the nearest whole one.
+int SaveFormatForVersion(const std::string& version);
+// The same for an instance; without one a temporary instance is asked and quit.
+int SaveFormatFor(const std::shared_ptr<spreadsheet::api::Application>& app);
+
+// Writes a picture of the used range of the active sheet of `book` to `path`,
+// when that range ends below row 1 and right of column A. Reports its own
+// failures step by step.
+void saveCellsActivesheet(const spreadsheet::api::Workbook& book, const QString& path);
+
+}  // namespace automation

@@ -1,0 +1,213 @@
+#include "shell/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "preview/form2.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height) {
+  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+               height / kTwipsPerPixel);
+}
+
+// A check box the user only ticks and clears; a greyed box is set by code.
+class ChoiceBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void nextCheckState() override {
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    setTristate(false);
+  }
+};
+
+struct BoxSpec {
+  const char* caption;
+  int frame;  // 0 = Frame1 (days), 1 = Frame2 (fields)
+  int left, top, width;
+};
+
+// Check1..Check19 in order; positions in twips inside their frame.
+constexpr std::array<BoxSpec, 19> kBoxes{{
+    {"Sunday", 0, 240, 300, 975},
+    {"Monday", 0, 240, 650, 975},
+    {"Tuesday", 0, 240, 1000, 1020},
+    {" Wednesday", 0, 240, 1350, 1350},
+    {"Thursday", 0, 4155, 300, 1095},
+    {"Friday", 0, 4155, 650, 855},
+    {"Saturday", 0, 4155, 1000, 1095},
+    {"Company Name", 1, 240, 300, 1815},
+    {"Address 1", 1, 4155, 300, 1935},
+    {"Address 2", 1, 240, 650, 1815},
+    {"City", 1, 4155, 650, 1935},
+    {"State", 1, 240, 1000, 1815},
+    {"Zip", 1, 4155, 1000, 1935},
+    {"Employee Name", 1, 240, 1350, 1815},
+    {"Manager Name", 1, 4155, 1350, 1935},
+    {" Week Starting", 1, 240, 1700, 1815},
+    {" Week Ending", 1, 4155, 1700, 1935},
+    {"Employee Signature", 1, 240, 2050, 2055},
+    {"Manager Signature", 1, 4155, 2050, 1935},
+}};
+constexpr int kBoxHeight = 255;
+
+// Ticked before the saved choices are restored: Monday to Friday and every field.
+constexpr bool tickedAtStart(int box) {
+  return box != 1 && box != 7;
+}
+
+void whiteBackground(QWidget& widget, QPalette::ColorRole role = QPalette::Window) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, Qt::white);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName("Form1");
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(8040 / kTwipsPerPixel, 6345 / kTwipsPerPixel);
+  QFont font("Arial", 9, QFont::Bold);
+  setFont(font);
+  whiteBackground(*this);
+  setMouseTracking(true);
+  buildControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+  pushButton22_ = new QPushButton("Start Creating Template", this);
+  pushButton22_->setObjectName("PushButton22");
+  pushButton22_->setGeometry(twips(120, 120, 7800, 405));
+  QFont buttonFont("Arial");
+  buttonFont.setPointSizeF(11.25);
+  buttonFont.setBold(true);
+  pushButton22_->setFont(buttonFont);
+  whiteBackground(*pushButton22_, QPalette::Button);
+  pushButton22_->setMouseTracking(true);
+  pushButton22_->installEventFilter(this);
+  connect(pushButton22_, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
+
+  const std::array<std::pair<const char*, QRect>, 3> frames{{
+      {"Select Days To Include", twips(120, 600, 7800, 1755)},
+      {"Select Fields To Include", twips(120, 3750, 7800, 2470)},
+      {"Shifts / Time", twips(120, 2445, 7800, 1215)},
+  }};
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    auto* frame = new QGroupBox(frames[i].first, this);
+    frame->setObjectName(QString("Frame%1").arg(i + 1));
+    frame->setGeometry(frames[i].second);
+    whiteBackground(*frame);
+    frame->setMouseTracking(true);
+    frame->installEventFilter(this);
+    frames_[i] = frame;
+  }
+
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    const BoxSpec& spec = kBoxes[i];
+    auto* box = new ChoiceBox(spec.caption, frames_[static_cast<std::size_t>(spec.frame)]);
+    box->setObjectName(QString("Check%1").arg(i + 1));
+    box->setGeometry(twips(spec.left, spec.top, spec.width, kBoxHeight));
+    box->setChecked(tickedAtStart(int(i) + 1));
+    whiteBackground(*box);
+    checks_[i] = box;
+  }
+
+  QGroupBox* shifts = frames_[2];
+  auto* label2 = new QLabel("Number Of Shifts Per Day:", shifts);
+  label2->setObjectName("Label2");
+  label2->setGeometry(twips(240, 285, 2205, 255));
+  combo2_ = new QComboBox(shifts);
+  combo2_->setObjectName("Combo2");
+  combo2_->setGeometry(twips(2640, 240, 4935, 345));
+  auto* label1 = new QLabel("Period Of Time:", shifts);
+  label1->setObjectName("Label1");
+  label1->setGeometry(twips(240, 765, 1305, 255));
+  combo1_ = new QComboBox(shifts);
+  combo1_->setObjectName("Combo1");
+  combo1_->setGeometry(twips(2640, 720, 4935, 345));
+  for (QLabel* label : {label1, label2}) whiteBackground(*label);
+  for (QComboBox* combo : {combo1_, combo2_}) {
+    whiteBackground(*combo, QPalette::Button);
+    whiteBackground(*combo, QPalette::Base);
+  }
+}
+
+void Form1::centreOnScreen() {
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect area = screen->availableGeometry();
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+QCheckBox* Form1::Check(int box) const {
+  if (box < 1 || box > int(checks_.size())) return nullptr;
+  return checks_[static_cast<std::size_t>(box - 1)];
+}
+
+QComboBox* Form1::comboAt(int combo) const {
+  if (combo == 1) return combo1_;
+  if (combo == 2) return combo2_;
+  throw generator::ChoiceError("Subscript out of range");
+}
+
+int Form1::checkValue(int box) const {
+  QCheckBox* check = Check(box);
+  if (!check) throw generator::ChoiceError("Subscript out of range");
+  switch (check->checkState()) {
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    case Qt::Unchecked:
+      break;
+  }
+  return 0;
+}
+
+void Form1::setCheckValue(int box, int value) {
+  QCheckBox* check = Check(box);
+  if (!check) throw generator::ChoiceError("Subscript out of range");
+  if (value < 0 || value > 2) throw generator::ChoiceError("Invalid property value");
+  check->setTristate(value == 2);
+  check->setCheckState(value == 2   ? Qt::PartiallyChecked
+                       : value == 1 ? Qt::Checked
+                                    : Qt::Unchecked);
+}
+
+int Form1::comboIndex(int combo) const {
+  return comboAt(combo)->currentIndex();
+}
+
+void Form1::setComboIndex(int combo, int index) {
+  QComboBox* list = comboAt(combo);
+  if (index < -1 || index >= list->count()) throw generator::ChoiceError("Invalid property value");
+  list->setCurrentIndex(index);
+}
+
+preview::Form2& Form1::form2() {
+  if (!form2_) {
+    form2_ = std::make_unique<preview::Form2>();
+    form2_->setMainWindow(this);
+  }
+  return *form2_;
+}
+
+}  // namespace shell

@@ -1,0 +1,158 @@
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QPushButton>
+
+#include <stdexcept>
+
+#include "automation/excel1.h"
+#include "automation/is_installed.h"
+#include "generator/generate_report.h"
+#include "platform/add_folder.h"
+#include "platform/cursor_file.h"
+#include "platform/error_report.h"
+#include "platform/folders.h"
+#include "platform/program_end.h"
+#include "platform/settings_store.h"
+#include "preview/form2.h"
+#include "shell/form1.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kWeekChoices = 4;
+constexpr int kShiftChoices = 20;
+
+}  // namespace
+
+void Form1::Form_Load() {
+  platform::StepRunner run(platform::locationText("Form1", "Form_Load"));
+  run.step(100, [&] { platform::ApplySkin(*this, platform::skinFilePath()); });
+  run.step(104, [&] {
+    setWindowTitle(platform::kProductName);
+    setWindowIcon(QApplication::windowIcon());
+    platform::SetApplicationTitle();
+  });
+  if (run.test(106, [] { return platform::FileOrFolderExists(platform::handCursorPath()); })) {
+    run.step(108, [&] {
+      customPointer_ = platform::loadCursorFile(platform::handCursorPath());
+      if (!customPointer_) throw std::runtime_error("Invalid picture");
+    });
+  }
+  run.step(110, [&] { platform::OpenMakerSiteAtRandom(siteDraw_); });
+  const std::array<const char*, kWeekChoices> weeks{"1 Week", "2 Weeks", "3 Weeks", "4 Weeks"};
+  for (int i = 0; i < kWeekChoices; ++i)
+    run.step(128 + 2 * i, [&] { combo1_->addItem(weeks[static_cast<std::size_t>(i)]); });
+  run.step(136, [&] { setComboIndex(1, 0); });
+  for (int n = 1; n <= kShiftChoices; ++n)
+    run.step(140, [&] { combo2_->addItem(QString::number(n)); });
+  run.step(142, [&] { setComboIndex(2, 0); });
+  run.step(144, [&] { generator::LoadChoices(*this); });
+  run.step(146, [&] { generator::ApplyChoices(*this); });
+  run.step(148, [] { automation::CheckExcelInstalled(); });
+}
+
+void Form1::PushButton22_Click() {
+  platform::StepRunner run(platform::locationText("Form1", "PushButton22_Click"));
+  // A failing warning counts as consent: the click goes on.
+  bool declined = false;
+  run.step(100, [&] { declined = automation::ExcelOpenWarning(); });
+  if (declined) return;
+  run.step(102, [&] { setMousePointer(Pointer::Hourglass); });
+  run.step(104, [&] { generator::GenerateReport0(1, *this); });
+  run.step(106, [&] { setMousePointer(Pointer::Default); });
+}
+
+void Form1::Form_QueryUnload() {
+  platform::StepRunner run(platform::locationText("Form1", "Form_QueryUnload"));
+  const auto entries = generator::ChoiceStoreEntries(*this);
+  const QString app(generator::kSettingsApp.data());
+  const QString section(generator::kSettingsSection.data());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    run.step(100 + 2 * int(i), [&] {
+      platform::settingsStore().write(app, section, QString::fromStdString(entries[i].first),
+                                      QString::fromStdString(entries[i].second));
+    });
+  }
+}
+
+void Form1::Form_Unload() {
+  platform::EndProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  Form_QueryUnload();
+  event->accept();
+  Form_Unload();
+}
+
+void Form1::setMousePointer(Pointer pointer) {
+  pointer_ = pointer;
+  switch (pointer) {
+    case Pointer::Hourglass:
+      setCursor(Qt::WaitCursor);
+      break;
+    // Without an image the custom pointer looks like the arrow.
+    case Pointer::Custom:
+      setCursor(customPointer_.value_or(QCursor(Qt::ArrowCursor)));
+      break;
+    case Pointer::Default:
+      setCursor(Qt::ArrowCursor);
+      break;
+  }
+}
+
+void Form1::PushButton22_MouseMove() {
+  if (pointer_ != Pointer::Hourglass) setMousePointer(Pointer::Custom);
+}
+
+void Form1::Form_MouseMove() {
+  if (pointer_ != Pointer::Hourglass) setMousePointer(Pointer::Default);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+  Form_MouseMove();
+  QWidget::mouseMoveEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    if (watched == pushButton22_) {
+      PushButton22_MouseMove();
+    } else {
+      for (QGroupBox* frame : frames_)
+        if (watched == frame) Form_MouseMove();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::setMainWindowBusy(bool busy) {
+  setMousePointer(busy ? Pointer::Hourglass : Pointer::Default);
+}
+
+void Form1::loadPreviewPicture(const QString& path) {
+  preview::Form2& preview = form2();
+  if (!QFile::exists(path)) throw std::runtime_error("File not found");
+  QImage picture(path);
+  if (picture.isNull()) throw std::runtime_error("Invalid picture");
+  preview.Picture1()->setPicture(picture);
+}
+
+void Form1::setPreviewExcelFile(const QString& path) {
+  form2().setMExcelFile(path);
+}
+
+void Form1::showPreview() {
+  form2().show();
+}
+
+void Form1::hideMainWindow() {
+  hide();
+}
+
+}  // namespace shell

@@ -1,0 +1,149 @@
+#include <QFile>
+#include <QRegularExpression>
+
+#include "automation/excel1.h"
+#include "desktop_fixture.h"
+#include "generator/generate_report.h"
+#include "preview/form2.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/workbook_file.h"
+
+namespace desktop_test {
+namespace {
+
+namespace api = spreadsheet::api;
+
+const QString kDriver = "in Tallyloom2021/08/31.TimeSheet.GenerateReport0 ";
+
+class GenerationTest : public DesktopTest {
+ protected:
+  void SetUp() override {
+    DesktopTest::SetUp();
+    form = startForm();
+    form->show();
+    fake.clear();
+  }
+  void TearDown() override {
+    generator::setNameDigitSourceForTesting({});
+    form.reset();
+    DesktopTest::TearDown();
+  }
+  QStringList generatedWorkbooks() const {
+    return tempFiles().filter(QRegularExpression("^vorlan[1-9]{8}\\.xls$"));
+  }
+  std::unique_ptr<shell::Form1> form;
+};
+
+TEST_F(GenerationTest, FullGenerationHandsTheWorkbookToThePreview) {
+  form->PushButton22_Click();
+  EXPECT_TRUE(fake.messages().empty()) << fake.messages()[0].text.toStdString();
+  ASSERT_EQ(generatedWorkbooks().size(), 1);
+  EXPECT_EQ(tempFiles(), generatedWorkbooks());  // temp.bmp and template.xls are gone
+  const QString path = temp.path() + "/" + generatedWorkbooks()[0];
+  std::unique_ptr<spreadsheet::Workbook> book = spreadsheet::xls::openWorkbook(path.toStdString());
+  ASSERT_TRUE(book);
+
+  ASSERT_TRUE(form->Form2());
+  EXPECT_TRUE(form->Form2()->isVisible());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->Form2()->mExcelFile(), path);
+  EXPECT_FALSE(form->Form2()->Picture1()->picture().isNull());
+  EXPECT_GT(form->Form2()->Picture1()->picture().width(), 100);
+  EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
+  // Both instances of the run have ended.
+  EXPECT_FALSE(automation::IsExcelRunning());
+}
+
+TEST_F(GenerationTest, NoDayChosenShowsOnlyTheTwoLineMessage) {
+  for (int box = 1; box <= 7; ++box) form->setCheckValue(box, 0);
+  form->setCheckValue(4, 2);  // a greyed day counts as not chosen
+  form->PushButton22_Click();
+  ASSERT_EQ(fake.messages().size(), 1u);
+  EXPECT_EQ(fake.messages()[0].text,
+            "There are no columns in Time Sheet Templet.\r\n"
+            "You turn off all columns of Time Sheet Templet.\r\n");
+  EXPECT_EQ(fake.messages()[0].caption, "Tallyloom");
+  EXPECT_EQ(fake.messages()[0].icon, platform::MessageIcon::None);
+  EXPECT_TRUE(tempFiles().isEmpty());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form->Form2());
+  EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
+}
+
+TEST_F(GenerationTest, DecliningTheRunningInstanceWarningChangesNothing) {
+  std::shared_ptr<api::Application> running = api::Application::create();
+  fake.scriptAnswer(platform::MessageAnswer::No);
+  form->PushButton22_Click();
+  ASSERT_EQ(fake.messages().size(), 1u);
+  EXPECT_EQ(fake.messages()[0].buttons, platform::MessageButtons::YesNo);
+  EXPECT_TRUE(tempFiles().isEmpty());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
+
+  fake.scriptAnswer(platform::MessageAnswer::Yes);
+  form->PushButton22_Click();
+  EXPECT_EQ(generatedWorkbooks().size(), 1);
+  EXPECT_TRUE(fake.errorReports().empty());
+  running->Quit();
+}
+
+TEST_F(GenerationTest, StaleLongerTemplateFileDoesNotSpoilTheRun) {
+  QFile stale(temp.path() + "/template.xls");
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write(QByteArray(200000, '\x5A'));
+  stale.close();
+  form->PushButton22_Click();
+  EXPECT_TRUE(fake.errorReports().empty());
+  ASSERT_EQ(generatedWorkbooks().size(), 1);
+  EXPECT_EQ(tempFiles(), generatedWorkbooks());
+}
+
+TEST_F(GenerationTest, RandomNameNeverReusesAnExistingFile) {
+  for (const char* name : {"/vorlan11111111.xls", "/vorlan22222222.xls"}) {
+    QFile existing(temp.path() + name);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  }
+  int draws = 0;
+  generator::setNameDigitSourceForTesting([&draws] { return 1 + (draws++ / 8) % 9; });
+  form->PushButton22_Click();
+  EXPECT_TRUE(fake.errorReports().empty());
+  EXPECT_EQ(form->Form2()->mExcelFile(), temp.path() + "/vorlan33333333.xls");
+  QFile first(temp.path() + "/vorlan11111111.xls");
+  EXPECT_EQ(first.size(), 0);  // untouched
+}
+
+TEST_F(GenerationTest, EngineThatCannotStartReportsEveryStepThatNeedsIt) {
+  api::Application::setFactoryForTesting([]() -> std::shared_ptr<api::Application> {
+    throw spreadsheet::Error("ActiveX component can't create object");
+  });
+  form->PushButton22_Click();
+  std::vector<int> lines = reportedLines(kDriver);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), 114);
+  EXPECT_TRUE(fake.errorReports()[0].text.startsWith("ActiveX component can't create object\r\n"));
+  for (int line : {116, 126, 132, 140, 142, 148, 162, 180, 190, 206})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
+  // The run still ends: the temporary files are removed and the pointer reset.
+  EXPECT_TRUE(generatedWorkbooks().isEmpty());
+  EXPECT_FALSE(QFile::exists(temp.path() + "/template.xls"));
+  EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
+}
+
+TEST_F(GenerationTest, SecondInstanceFailingIsReportedStepByStep) {
+  int created = 0;
+  api::Application::setFactoryForTesting([&created]() -> std::shared_ptr<api::Application> {
+    if (++created == 2) throw spreadsheet::Error("Out of memory");
+    return api::Application::makeInstance();
+  });
+  form->PushButton22_Click();
+  EXPECT_EQ(reportedLines(kDriver), (std::vector<int>{190, 194, 196, 198, 200, 202, 206}));
+  // The workbook was saved before the picture instance was needed.
+  ASSERT_EQ(generatedWorkbooks().size(), 1);
+  EXPECT_EQ(form->Form2()->mExcelFile(), temp.path() + "/" + generatedWorkbooks()[0]);
+  EXPECT_FALSE(QFile::exists(temp.path() + "/template.xls"));
+}
+
+}  // namespace
+}  // namespace desktop_test
