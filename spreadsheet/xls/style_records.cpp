@@ -103,7 +103,7 @@ int modelColor(unsigned fileIndex) {
 void writeFont(RecordWriter& out, const Font& font) {
   out.record(kFont, kVariableSize, [&](ByteWriter& b) {
     b.u16(static_cast<unsigned>(std::lround(font.size * 20)));
-    b.u16(font.italic ? 0x0002 : 0);
+    b.u16((font.bold ? 0x0001 : 0) | (font.italic ? 0x0002 : 0));  // the bold bit repeats the weight for old readers
     b.u16(fileColor(font.colorIndex, kFontColorAutomatic));
     b.u16(font.bold ? kBold : kNormalWeight);
     b.u16(0);  // no super/subscript
