@@ -13,7 +13,9 @@ std::string_view trimmed(std::string_view s) {
   return s;
 }
 
-int kindRank(const CellValue& v) { return v.isNumber() ? 0 : v.isText() ? 1 : 2; }
+int kindRank(const CellValue& v) {
+  return v.isNumber() ? 0 : v.isText() ? 1 : 2;
+}
 
 }  // namespace
 

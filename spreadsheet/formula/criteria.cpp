@@ -73,9 +73,12 @@ Criterion::Criterion(const CellValue& criterion) {
 
 bool Criterion::matches(const CellValue& cell) const {
   switch (op_) {
-    case Op::Equal: return equals(cell);
-    case Op::NotEqual: return !equals(cell);
-    default: return ordered(cell);
+    case Op::Equal:
+      return equals(cell);
+    case Op::NotEqual:
+      return !equals(cell);
+    default:
+      return ordered(cell);
   }
 }
 
@@ -100,11 +103,16 @@ bool Criterion::ordered(const CellValue& cell) const {
   if (!sameKind) return false;
   int order = compareValues(cell, operand_);
   switch (op_) {
-    case Op::Less: return order < 0;
-    case Op::LessEqual: return order <= 0;
-    case Op::Greater: return order > 0;
-    case Op::GreaterEqual: return order >= 0;
-    default: return false;
+    case Op::Less:
+      return order < 0;
+    case Op::LessEqual:
+      return order <= 0;
+    case Op::Greater:
+      return order > 0;
+    case Op::GreaterEqual:
+      return order >= 0;
+    default:
+      return false;
   }
 }
 

@@ -25,10 +25,14 @@ struct DepthGuard {
 
 CellValue arithmetic(const std::string& op, double a, double b) {
   switch (op[0]) {
-    case '+': return numberResult(a + b);
-    case '-': return numberResult(a - b);
-    case '*': return numberResult(a * b);
-    case '/': return b == 0 ? CellValue(ErrorCode::Div0) : numberResult(a / b);
+    case '+':
+      return numberResult(a + b);
+    case '-':
+      return numberResult(a - b);
+    case '*':
+      return numberResult(a * b);
+    case '/':
+      return b == 0 ? CellValue(ErrorCode::Div0) : numberResult(a / b);
     case '^':
       if (a == 0 && b == 0) return ErrorCode::Num;
       if (a == 0 && b < 0) return ErrorCode::Div0;
@@ -57,22 +61,32 @@ Operand Context::operand(const FormulaNode& node) {
   DepthGuard guard(depth_);
   if (depth_ > kMaxDepth) return CellValue(ErrorCode::Value);
   switch (node.kind) {
-    case FormulaKind::Number: return CellValue(node.number);
-    case FormulaKind::Text: return CellValue(node.text);
-    case FormulaKind::Boolean: return CellValue(node.boolean);
-    case FormulaKind::Error: return CellValue(node.error);
-    case FormulaKind::Missing: return CellValue();
+    case FormulaKind::Number:
+      return CellValue(node.number);
+    case FormulaKind::Text:
+      return CellValue(node.text);
+    case FormulaKind::Boolean:
+      return CellValue(node.boolean);
+    case FormulaKind::Error:
+      return CellValue(node.error);
+    case FormulaKind::Missing:
+      return CellValue();
     case FormulaKind::Cell:
-    case FormulaKind::Area: return reference(node);
-    case FormulaKind::RefError: return CellValue(ErrorCode::Ref);
-    case FormulaKind::Name: return name(node);
+    case FormulaKind::Area:
+      return reference(node);
+    case FormulaKind::RefError:
+      return CellValue(ErrorCode::Ref);
+    case FormulaKind::Name:
+      return name(node);
     case FormulaKind::Function: {
       Function fn = findFunction(node.text);
       return fn ? fn(*this, node.children) : CellValue(ErrorCode::Name);
     }
     case FormulaKind::Unary:
-    case FormulaKind::Percent: return unary(node);
-    case FormulaKind::Binary: return binary(node);
+    case FormulaKind::Percent:
+      return unary(node);
+    case FormulaKind::Binary:
+      return binary(node);
     case FormulaKind::Parentheses:
       return node.children.empty() ? Operand(CellValue(ErrorCode::Value))
                                    : operand(node.children[0]);
@@ -80,7 +94,9 @@ Operand Context::operand(const FormulaNode& node) {
   return CellValue(ErrorCode::Value);
 }
 
-CellValue Context::value(const FormulaNode& node) { return scalar(operand(node)); }
+CellValue Context::value(const FormulaNode& node) {
+  return scalar(operand(node));
+}
 
 CellValue Context::scalar(const Operand& op) const {
   if (const CellValue* v = std::get_if<CellValue>(&op)) return *v;

@@ -6,7 +6,9 @@
 namespace spreadsheet::formula {
 namespace {
 
-const Area* asArea(const Operand& op) { return std::get_if<Area>(&op); }
+const Area* asArea(const Operand& op) {
+  return std::get_if<Area>(&op);
+}
 
 }  // namespace
 

@@ -89,8 +89,10 @@ class Parser {
 
   FormulaNode primary() {
     switch (peek().kind) {
-      case TokenKind::Operand: return std::move(tokens_[i_++].operand);
-      case TokenKind::Function: return function();
+      case TokenKind::Operand:
+        return std::move(tokens_[i_++].operand);
+      case TokenKind::Function:
+        return function();
       case TokenKind::Open: {
         Nesting guard(*this);
         next();
@@ -101,10 +103,14 @@ class Parser {
         next();
         return node;
       }
-      case TokenKind::End: fail("the formula ends where a value is expected");
-      case TokenKind::Close: fail("a value is missing before ')'");
-      case TokenKind::Comma: fail("a ',' outside a function's arguments");
-      case TokenKind::Operator: fail("the operator '" + peek().text + "' has no value before it");
+      case TokenKind::End:
+        fail("the formula ends where a value is expected");
+      case TokenKind::Close:
+        fail("a value is missing before ')'");
+      case TokenKind::Comma:
+        fail("a ',' outside a function's arguments");
+      case TokenKind::Operator:
+        fail("the operator '" + peek().text + "' has no value before it");
     }
     fail("unexpected text");
   }

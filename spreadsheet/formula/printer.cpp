@@ -12,11 +12,20 @@ class Printer {
 
   void node(const FormulaNode& x) {
     switch (x.kind) {
-      case FormulaKind::Number: out += numberToText(x.number); break;
-      case FormulaKind::Text: text(x.text); break;
-      case FormulaKind::Boolean: out += x.boolean ? "TRUE" : "FALSE"; break;
-      case FormulaKind::Error: out += errorText(x.error); break;
-      case FormulaKind::Missing: break;
+      case FormulaKind::Number:
+        out += numberToText(x.number);
+        break;
+      case FormulaKind::Text:
+        text(x.text);
+        break;
+      case FormulaKind::Boolean:
+        out += x.boolean ? "TRUE" : "FALSE";
+        break;
+      case FormulaKind::Error:
+        out += errorText(x.error);
+        break;
+      case FormulaKind::Missing:
+        break;
       case FormulaKind::Cell:
       case FormulaKind::Area:
         sheet(x.sheet);
@@ -30,7 +39,9 @@ class Printer {
         sheet(x.sheet);
         out += x.text;
         break;
-      case FormulaKind::Function: function(x); break;
+      case FormulaKind::Function:
+        function(x);
+        break;
       case FormulaKind::Unary:
         out += x.text;
         child(x, 0);

@@ -59,8 +59,8 @@ class Graph {
       const Worksheet* target = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
       if (!target) return;
       CellAddress first{node.first.row, node.first.column};
-      CellAddress last = node.kind == FormulaKind::Cell ? first
-                                                         : CellAddress{node.last.row, node.last.column};
+      CellAddress last =
+          node.kind == FormulaKind::Cell ? first : CellAddress{node.last.row, node.last.column};
       addInputs(static_cast<std::size_t>(book_.sheetIndex(*target)), {first, last}, out);
     } else if (node.kind == FormulaKind::Name && nameDepth < kMaxNameDepth) {
       const Worksheet* scope = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
@@ -153,7 +153,8 @@ class Recalculation {
     for (auto it = first; it != stack_.end(); ++it) {
       onStack_[*it] = false;
       const FormulaCell& n = g_.node(static_cast<std::size_t>(*it));
-      n.cell->value = cyclic ? CellValue(ErrorCode::Value) : evaluate(*n.cell->formula, *n.sheet, n.at);
+      n.cell->value =
+          cyclic ? CellValue(ErrorCode::Value) : evaluate(*n.cell->formula, *n.sheet, n.at);
     }
     stack_.erase(first, stack_.end());
   }

@@ -8,9 +8,15 @@
 namespace spreadsheet::formula {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+char upper(char c) {
+  return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 [[noreturn]] void badReference(std::string_view text, std::size_t pos) {
   throw Error("There's a problem with this formula: invalid cell reference at character " +
@@ -195,8 +201,8 @@ std::string writeReference(const FormulaNode& node, Notation n, CellAddress at) 
   const FormulaRef& a = node.first;
   const FormulaRef& b = node.last;
   if (node.kind == FormulaKind::Cell) return writeCell(a, n, at);
-  bool wholeRows = a.column == 1 && b.column == kMaxColumns && !a.columnRelative &&
-                   !b.columnRelative;
+  bool wholeRows =
+      a.column == 1 && b.column == kMaxColumns && !a.columnRelative && !b.columnRelative;
   bool wholeColumns = a.row == 1 && b.row == kMaxRows && !a.rowRelative && !b.rowRelative;
   if (wholeRows) {
     std::string lo = writeRow(a, n, at), hi = writeRow(b, n, at);

@@ -9,7 +9,9 @@
 namespace spreadsheet::formula {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool startsName(char c) {
   return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '\\' ||
@@ -75,25 +77,26 @@ class Tokenizer {
     return true;
   }
 
-  void readText(Token& token) {
+  // Text between `quote` characters at p_, a doubled quote standing for one.
+  std::string readQuoted(char quote, const char* missingEnd) {
     std::string value;
     std::size_t p = p_ + 1;
     while (true) {
-      if (p >= t_.size()) throwFormulaError(t_, p_, "text without its closing quote");
-      if (t_[p] == '"') {
-        if (p + 1 < t_.size() && t_[p + 1] == '"') {
-          value += '"';
-          p += 2;
-          continue;
-        }
-        break;
+      if (p >= t_.size()) throwFormulaError(t_, p_, missingEnd);
+      if (t_[p] == quote) {
+        if (p + 1 >= t_.size() || t_[p + 1] != quote) break;
+        ++p;
       }
       value += t_[p++];
     }
     p_ = p + 1;
+    return value;
+  }
+
+  void readText(Token& token) {
+    token.operand.text = readQuoted('"', "text without its closing quote");
     token.kind = TokenKind::Operand;
     token.operand.kind = FormulaKind::Text;
-    token.operand.text = std::move(value);
   }
 
   void readError(Token& token) {
@@ -154,28 +157,15 @@ class Tokenizer {
       token.operand.boolean = upper == "TRUE";
       return;
     }
-    if (readsAsReference(word)) throwFormulaError(t_, start, "\"" + word + "\" is not a valid name");
+    if (readsAsReference(word))
+      throwFormulaError(t_, start, "\"" + word + "\" is not a valid name");
     token.operand.kind = FormulaKind::Name;
     token.operand.text = std::move(word);
   }
 
   void readQuotedSheet(Token& token) {
     std::size_t start = p_;
-    std::string sheet;
-    std::size_t p = p_ + 1;
-    while (true) {
-      if (p >= t_.size()) throwFormulaError(t_, start, "sheet name without its closing quote");
-      if (t_[p] == '\'') {
-        if (p + 1 < t_.size() && t_[p + 1] == '\'') {
-          sheet += '\'';
-          p += 2;
-          continue;
-        }
-        break;
-      }
-      sheet += t_[p++];
-    }
-    p_ = p + 1;
+    std::string sheet = readQuoted('\'', "sheet name without its closing quote");
     if (sheet.empty() || p_ >= t_.size() || t_[p_] != '!')
       throwFormulaError(t_, start, "a quoted sheet name must be followed by '!'");
     ++p_;

@@ -128,12 +128,12 @@ TEST_F(Evaluate, OperatorsAndCoercions) {
 TEST_F(Evaluate, ComparisonsFollowTheApplicationsOrdering) {
   set("A1", "Hello");
   const std::pair<const char*, bool> cases[] = {
-      {"=Z99=\"\"", true},      {"=Z99=0", true},          {"=Z99=FALSE", true},
-      {"=Z99<1", true},         {"=Z99=Z98", true},        {"=\"\"=0", false},
-      {"=A1=\"HELLO\"", true},  {"=\"a\"<\"B\"", true},    {"=\"abc\"<\"abd\"", true},
-      {"=\"ab\"<\"abc\"", true}, {"=1<\"0\"", true},        {"=\"zzz\"<FALSE", true},
-      {"=9E+99<\"\"", true},    {"=TRUE>FALSE", true},     {"=1=TRUE", false},
-      {"=2>=2", true},          {"=2<>2", false},          {"=3<=2", false},
+      {"=Z99=\"\"", true},       {"=Z99=0", true},       {"=Z99=FALSE", true},
+      {"=Z99<1", true},          {"=Z99=Z98", true},     {"=\"\"=0", false},
+      {"=A1=\"HELLO\"", true},   {"=\"a\"<\"B\"", true}, {"=\"abc\"<\"abd\"", true},
+      {"=\"ab\"<\"abc\"", true}, {"=1<\"0\"", true},     {"=\"zzz\"<FALSE", true},
+      {"=9E+99<\"\"", true},     {"=TRUE>FALSE", true},  {"=1=TRUE", false},
+      {"=2>=2", true},           {"=2<>2", false},       {"=3<=2", false},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), CellValue(expected)) << text;
 }
@@ -142,7 +142,7 @@ TEST_F(Evaluate, ErrorsPropagate) {
   set("A1", ErrorCode::NA);
   const std::pair<const char*, CellValue> cases[] = {
       {"=A1+1", ErrorCode::NA},
-      {"=1/0+A1", ErrorCode::Div0},           // the left operand's error comes first
+      {"=1/0+A1", ErrorCode::Div0},  // the left operand's error comes first
       {"=A1=1", ErrorCode::NA},
       {"=A1&\"x\"", ErrorCode::NA},
       {"=-A1", ErrorCode::NA},
@@ -155,7 +155,7 @@ TEST_F(Evaluate, ErrorsPropagate) {
       {"=IF(A1,1,2)", ErrorCode::NA},
       {"=IF(\"maybe\",1,2)", ErrorCode::Value},
       {"=SUM(1,A1)", ErrorCode::NA},
-      {"=IF(TRUE,1,A1)", 1.0},                 // the branch not taken is not evaluated
+      {"=IF(TRUE,1,A1)", 1.0},  // the branch not taken is not evaluated
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << text;
 
@@ -168,8 +168,8 @@ TEST_F(Evaluate, ErrorsPropagate) {
 TEST_F(Evaluate, AreasMeetTheFormulasRowOrColumn) {
   set("A5", 7.0);
   set("C1", 4.0);
-  EXPECT_EQ(eval("=A1:A10*2", {5, 4}), CellValue(14.0));   // same row
-  EXPECT_EQ(eval("=A1:E1+1", {9, 3}), CellValue(5.0));     // same column
+  EXPECT_EQ(eval("=A1:A10*2", {5, 4}), CellValue(14.0));  // same row
+  EXPECT_EQ(eval("=A1:E1+1", {9, 3}), CellValue(5.0));    // same column
   EXPECT_EQ(eval("=A1:A10", {11, 4}), CellValue(ErrorCode::Value));
   EXPECT_EQ(eval("=A1:B10", {5, 4}), CellValue(ErrorCode::Value));
   EXPECT_EQ(eval("=TimeSheet!A1:A10", {5, 4}), CellValue(7.0));
@@ -195,16 +195,26 @@ TEST_F(Evaluate, NamesResolveSheetScopeFirst) {
 
 TEST_F(Functions, LogicalFunctions) {
   const std::pair<const char*, CellValue> cases[] = {
-      {"=IF(1,\"y\",\"n\")", "y"},      {"=IF(0,\"y\",\"n\")", "n"},
-      {"=IF(FALSE,1)", false},          {"=IF(TRUE,,1)", 0.0},
-      {"=IF(\"true\",1,2)", 1.0},       {"=IF(A6,1,2)", 2.0},
-      {"=AND(TRUE,1,A1:A2)", true},     {"=AND(TRUE,0)", false},
-      {"=AND(B1:B3)", ErrorCode::Value}, {"=AND(A1:A7)", ErrorCode::Div0},
-      {"=AND(\"x\")", ErrorCode::Value}, {"=OR(FALSE,A4)", true},
-      {"=OR(0,0)", false},              {"=OR(A5,A6,A1)", true},
-      {"=NOT(0)", true},                {"=NOT(A1)", false},
-      {"=NOT(A6)", true},               {"=NOT(1,2)", ErrorCode::Value},
-      {"=OR(A6=\"\",A1=\"\")", true},   {"=AND(A6=\"\",A1=\"\")", false},
+      {"=IF(1,\"y\",\"n\")", "y"},
+      {"=IF(0,\"y\",\"n\")", "n"},
+      {"=IF(FALSE,1)", false},
+      {"=IF(TRUE,,1)", 0.0},
+      {"=IF(\"true\",1,2)", 1.0},
+      {"=IF(A6,1,2)", 2.0},
+      {"=AND(TRUE,1,A1:A2)", true},
+      {"=AND(TRUE,0)", false},
+      {"=AND(B1:B3)", ErrorCode::Value},
+      {"=AND(A1:A7)", ErrorCode::Div0},
+      {"=AND(\"x\")", ErrorCode::Value},
+      {"=OR(FALSE,A4)", true},
+      {"=OR(0,0)", false},
+      {"=OR(A5,A6,A1)", true},
+      {"=NOT(0)", true},
+      {"=NOT(A1)", false},
+      {"=NOT(A6)", true},
+      {"=NOT(1,2)", ErrorCode::Value},
+      {"=OR(A6=\"\",A1=\"\")", true},
+      {"=AND(A6=\"\",A1=\"\")", false},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << text;
 }
@@ -212,28 +222,47 @@ TEST_F(Functions, LogicalFunctions) {
 TEST_F(Functions, AggregatesTreatReferencesAndTypedValuesDifferently) {
   const std::pair<const char*, CellValue> cases[] = {
       // References contribute numbers only; typed arguments convert.
-      {"=SUM(A1:A6)", 3.0},            {"=SUM(A1:A6,\"3\",TRUE)", 7.0},
-      {"=SUM(A1:A7)", ErrorCode::Div0}, {"=SUM(\"abc\")", ErrorCode::Value},
-      {"=SUM()", 0.0},                 {"=SUM(C1:C6)", 210.0},
-      {"=SUM(C:C)", 210.0},            {"=SUM(1:3)", 63.0},
-      {"=MIN(C1:C6,15)", 10.0},        {"=MAX(C1:C6,-1)", 60.0},
-      {"=MIN(B1:B3)", 0.0},            {"=MAX(A1:A7)", ErrorCode::Div0},
-      {"=AVERAGE(C1:C4)", 25.0},       {"=AVERAGE(B1:B3)", ErrorCode::Div0},
-      {"=AVERAGE(A1:A6,6)", 3.0},      {"=COUNT(A1:A7)", 2.0},
-      {"=COUNT(1,\"2\",\"x\",TRUE)", 3.0}, {"=COUNTA(A1:A7)", 6.0},
-      {"=COUNTA(B1:B6,Z1:Z9)", 6.0},   {"=COUNTA(1,\"\")", 2.0},
+      {"=SUM(A1:A6)", 3.0},
+      {"=SUM(A1:A6,\"3\",TRUE)", 7.0},
+      {"=SUM(A1:A7)", ErrorCode::Div0},
+      {"=SUM(\"abc\")", ErrorCode::Value},
+      {"=SUM()", 0.0},
+      {"=SUM(C1:C6)", 210.0},
+      {"=SUM(C:C)", 210.0},
+      {"=SUM(1:3)", 63.0},
+      {"=MIN(C1:C6,15)", 10.0},
+      {"=MAX(C1:C6,-1)", 60.0},
+      {"=MIN(B1:B3)", 0.0},
+      {"=MAX(A1:A7)", ErrorCode::Div0},
+      {"=AVERAGE(C1:C4)", 25.0},
+      {"=AVERAGE(B1:B3)", ErrorCode::Div0},
+      {"=AVERAGE(A1:A6,6)", 3.0},
+      {"=COUNT(A1:A7)", 2.0},
+      {"=COUNT(1,\"2\",\"x\",TRUE)", 3.0},
+      {"=COUNTA(A1:A7)", 6.0},
+      {"=COUNTA(B1:B6,Z1:Z9)", 6.0},
+      {"=COUNTA(1,\"\")", 2.0},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << text;
 }
 
 TEST_F(Functions, NumberFunctions) {
   const std::pair<const char*, CellValue> cases[] = {
-      {"=ROUND(2.675,2)", 2.68},   {"=ROUND(-2.5,0)", -3.0},   {"=ROUND(1234.5,-2)", 1200.0},
-      {"=ROUND(0.125,2)", 0.13},   {"=ROUND(8.5/24*24,0)", 9.0}, {"=ROUND(1.5,1.9)", 1.5},
-      {"=ROUND(1E300,2)", 1E300},  {"=ROUND(\"x\",1)", ErrorCode::Value},
+      {"=ROUND(2.675,2)", 2.68},
+      {"=ROUND(-2.5,0)", -3.0},
+      {"=ROUND(1234.5,-2)", 1200.0},
+      {"=ROUND(0.125,2)", 0.13},
+      {"=ROUND(8.5/24*24,0)", 9.0},
+      {"=ROUND(1.5,1.9)", 1.5},
+      {"=ROUND(1E300,2)", 1E300},
+      {"=ROUND(\"x\",1)", ErrorCode::Value},
       {"=ROUND(1)", ErrorCode::Value},
-      {"=ABS(-4)", 4.0},           {"=ABS(A3)", 3.0},          {"=ABS(A7)", ErrorCode::Div0},
-      {"=INT(-1.5)", -2.0},        {"=INT(1.99)", 1.0},        {"=INT(A4)", 1.0},
+      {"=ABS(-4)", 4.0},
+      {"=ABS(A3)", 3.0},
+      {"=ABS(A7)", ErrorCode::Div0},
+      {"=INT(-1.5)", -2.0},
+      {"=INT(1.99)", 1.0},
+      {"=INT(A4)", 1.0},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << text;
 }
@@ -245,16 +274,16 @@ TEST_F(Functions, ConditionalSumsAndCounts) {
       {"=SUMIF(C1:C6,20)", 20.0},
       {"=SUMIF(C1:C6,\"<=20\")", 30.0},
       {"=SUMIF(C1:C6,\"<>20\")", 190.0},
-      {"=SUMIF(B1:B6,\"a*\",C1:C6)", 80.0},       // apple, Apricot, a*c
-      {"=SUMIF(B1:B6,\"a*\",C1)", 80.0},          // the sum range takes the range's shape
+      {"=SUMIF(B1:B6,\"a*\",C1:C6)", 80.0},  // apple, Apricot, a*c
+      {"=SUMIF(B1:B6,\"a*\",C1)", 80.0},     // the sum range takes the range's shape
       {"=SUMIF(B1:B6,\"?pple\",C1:C6)", 10.0},
       {"=SUMIF(B1:B6,\"a~*c\",C1:C6)", 50.0},
       {"=SUMIF(B1:B6,\"<>apple\",C1:C6)", 200.0},
       {"=SUMIF(B1:B6,\"\",C1:C6)", 60.0},
       {"=SUMIF(B1:B6,5,C1:C6)", 40.0},
-      {"=SUMIF(A1:A7,\">0\",C1:C7)", 30.0},       // the error in the range just fails to match
+      {"=SUMIF(A1:A7,\">0\",C1:C7)", 30.0},  // the error in the range just fails to match
       {"=COUNTIF(A1:A7,\"#DIV/0!\")", 1.0},
-      {"=SUMIF(C1:C6,\">0\",A1:A7)", 3.0},          // text and truth values in the sum range add nothing
+      {"=SUMIF(C1:C6,\">0\",A1:A7)", 3.0},  // text and truth values in the sum range add nothing
       {"=SUMIF(C1:C7,\">0\",A2:A8)", ErrorCode::Div0},
       {"=SUMIF(5,\">0\")", ErrorCode::Value},
       {"=COUNTIF(B1:B6,\"a*\")", 3.0},
@@ -265,7 +294,7 @@ TEST_F(Functions, ConditionalSumsAndCounts) {
       {"=COUNTIF(Z1:Z10,\"\")", 10.0},
       {"=COUNTIF(A1:A7,\"\")", 1.0},
       {"=COUNTIF(A1:A7,\"<>\")", 6.0},
-      {"=COUNTIF(A1:A7,\"3\")", 1.0},               // numeric text matches a number criterion
+      {"=COUNTIF(A1:A7,\"3\")", 1.0},  // numeric text matches a number criterion
       {"=COUNTIF(A1:A7,TRUE)", 1.0},
       {"=COUNTIF(C:C,\">=30\")", 4.0},
   };

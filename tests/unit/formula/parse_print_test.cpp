@@ -51,18 +51,54 @@ TEST(ParsePrint, LayoutFormulasReadBackCharacterForCharacter) {
 
 TEST(ParsePrint, OtherFormulasRoundTripInBothNotations) {
   const char* r1c1[] = {
-      "=1+2*3-4/5^6",       "=-2^2",           "=+A",                  "=-(-1)",
-      "=50%",               "=-5%%",           "=1.5E+20",             "=0.25",
-      "=\"say \"\"hi\"\"\"", "=\"\"",          "=TRUE",                "=FALSE<>TRUE",
-      "=#N/A",              "=#DIV/0!",        "=#NULL!",              "=#NUM!",
-      "=#VALUE!",           "=#NAME?",         "=#REF!",               "=\"a\"&\"b\"&1",
-      "=R1C1",              "=R[1]C[1]",       "=R[-11]C[-5]",         "=RC",
-      "=R1",                "=R[2]:R[3]",      "=C5",                  "=C[-1]:C[1]",
-      "=R1048576C16384",    "=SUM(R1C1:R3C3,R[1]C,5)", "=IF(RC[-1]>=1,,2)", "=NOW()",
-      "='My sheet'!R1C1",   "='It''s'!RC[1]:RC[2]",    "=Sheet2!Total",     "=UNKNOWN(1,2)",
-      "=ROUND(AVERAGE(R1C1:R2C2),2)",  "=MAX(1,MIN(2,3))", "=1<2",             "=1<=2",
-      "=1>2",               "=1>=2",           "=1=2",                 "=COUNTIF(C1,\"a*\")",
-      "='2024'!R1C1",       "='A1'!R1C1",      "='R1C1'!R1C1",         "=Sheet.One!R1C1",
+      "=1+2*3-4/5^6",
+      "=-2^2",
+      "=+A",
+      "=-(-1)",
+      "=50%",
+      "=-5%%",
+      "=1.5E+20",
+      "=0.25",
+      "=\"say \"\"hi\"\"\"",
+      "=\"\"",
+      "=TRUE",
+      "=FALSE<>TRUE",
+      "=#N/A",
+      "=#DIV/0!",
+      "=#NULL!",
+      "=#NUM!",
+      "=#VALUE!",
+      "=#NAME?",
+      "=#REF!",
+      "=\"a\"&\"b\"&1",
+      "=R1C1",
+      "=R[1]C[1]",
+      "=R[-11]C[-5]",
+      "=RC",
+      "=R1",
+      "=R[2]:R[3]",
+      "=C5",
+      "=C[-1]:C[1]",
+      "=R1048576C16384",
+      "=SUM(R1C1:R3C3,R[1]C,5)",
+      "=IF(RC[-1]>=1,,2)",
+      "=NOW()",
+      "='My sheet'!R1C1",
+      "='It''s'!RC[1]:RC[2]",
+      "=Sheet2!Total",
+      "=UNKNOWN(1,2)",
+      "=ROUND(AVERAGE(R1C1:R2C2),2)",
+      "=MAX(1,MIN(2,3))",
+      "=1<2",
+      "=1<=2",
+      "=1>2",
+      "=1>=2",
+      "=1=2",
+      "=COUNTIF(C1,\"a*\")",
+      "='2024'!R1C1",
+      "='A1'!R1C1",
+      "='R1C1'!R1C1",
+      "=Sheet.One!R1C1",
   };
   for (const char* text : r1c1) {
     FormulaNode tree = parse(text, Notation::R1C1, kF12);
@@ -88,10 +124,17 @@ TEST(ParsePrint, OtherFormulasRoundTripInBothNotations) {
 
 TEST(ParsePrint, NormalisesWhatTheApplicationNormalises) {
   const std::pair<const char*, const char*> cases[] = {
-      {"=sum( 1 , 2 )", "=SUM(1,2)"},   {"=.5", "=0.5"},          {"=1e3", "=1000"},
-      {"=true", "=TRUE"},              {"=#n/a", "=#N/A"},        {"=r1c1", "=R1C1"},
-      {"=R3C1:R1C1", "=R1C1:R3C1"},    {"=RC[0]", "=RC"},         {"=R[+2]C", "=R[2]C"},
-      {"=0.1+0.2", "=0.1+0.2"},        {"=123456789012345678", "=1.23456789012346E+17"},
+      {"=sum( 1 , 2 )", "=SUM(1,2)"},
+      {"=.5", "=0.5"},
+      {"=1e3", "=1000"},
+      {"=true", "=TRUE"},
+      {"=#n/a", "=#N/A"},
+      {"=r1c1", "=R1C1"},
+      {"=R3C1:R1C1", "=R1C1:R3C1"},
+      {"=RC[0]", "=RC"},
+      {"=R[+2]C", "=R[2]C"},
+      {"=0.1+0.2", "=0.1+0.2"},
+      {"=123456789012345678", "=1.23456789012346E+17"},
   };
   for (auto [text, printed] : cases)
     EXPECT_EQ(print(parse(text, Notation::R1C1, kF12), Notation::R1C1, kF12), printed) << text;
@@ -103,11 +146,16 @@ TEST(ParsePrint, PrecedenceShapesTheTree) {
     // Prints the tree fully bracketed to make its structure visible.
     std::function<std::string(const FormulaNode&)> show = [&](const FormulaNode& n) {
       switch (n.kind) {
-        case FormulaKind::Binary: return "[" + show(n.children[0]) + n.text + show(n.children[1]) + "]";
-        case FormulaKind::Unary: return "[" + n.text + show(n.children[0]) + "]";
-        case FormulaKind::Percent: return "[" + show(n.children[0]) + "%]";
-        case FormulaKind::Parentheses: return "(" + show(n.children[0]) + ")";
-        default: return print(n, Notation::A1, {1, 1}).substr(1);
+        case FormulaKind::Binary:
+          return "[" + show(n.children[0]) + n.text + show(n.children[1]) + "]";
+        case FormulaKind::Unary:
+          return "[" + n.text + show(n.children[0]) + "]";
+        case FormulaKind::Percent:
+          return "[" + show(n.children[0]) + "%]";
+        case FormulaKind::Parentheses:
+          return "(" + show(n.children[0]) + ")";
+        default:
+          return print(n, Notation::A1, {1, 1}).substr(1);
       }
     };
     return show(parse(text, Notation::A1, {1, 1}));
@@ -126,8 +174,8 @@ TEST(ParsePrint, PrecedenceShapesTheTree) {
 }
 
 TEST(ParsePrint, MovedFormulaPrintsItsNewOffsets) {
-  FormulaNode tree = parse("=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)",
-                           Notation::R1C1, kF12);
+  FormulaNode tree =
+      parse("=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)", Notation::R1C1, kF12);
   // The tree holds targets; printed two rows lower and one column left, the
   // offsets change and the absolute references do not.
   EXPECT_EQ(print(tree, Notation::R1C1, {14, 5}),
@@ -149,14 +197,44 @@ TEST(ParsePrint, ReferenceErrorNodesPrintAsRefError) {
 
 TEST(Parse, RefusesMalformedText) {
   const char* bad[] = {
-      "",          "SUM(1)",     "=",            "=(1",         "=1)",        "=SUM(1,2",
-      "=1+",       "=*2",        "=1**2",        "=1 2",        "=1!2",       "=\"open",
-      "=#BAD!",    "=R0C1",      "=RC0",         "=R[-12]C",    "=RC[-6]",    "=R1048577C1",
-      "=R[x]C",    "=R[1C",      "=1.2.3",       "=1E",         "=2A",        "='Sheet",
-      "='Sheet'A1", "=Sheet!",   "=,1",          "=SUM(1 2)",   "=()",        "=A1:",
-      "=$",        "=1;2",       "=a{1}",
+      "",
+      "SUM(1)",
+      "=",
+      "=(1",
+      "=1)",
+      "=SUM(1,2",
+      "=1+",
+      "=*2",
+      "=1**2",
+      "=1 2",
+      "=1!2",
+      "=\"open",
+      "=#BAD!",
+      "=R0C1",
+      "=RC0",
+      "=R[-12]C",
+      "=RC[-6]",
+      "=R1048577C1",
+      "=R[x]C",
+      "=R[1C",
+      "=1.2.3",
+      "=1E",
+      "=2A",
+      "='Sheet",
+      "='Sheet'A1",
+      "=Sheet!",
+      "=,1",
+      "=SUM(1 2)",
+      "=()",
+      "=A1:",
+      "=$",
+      "=1;2",
+      "=a{1}",
       // Names that would read as references in the other notation.
-      "=A1",       "=b22+1",     "=Sheet2!A1",  "=IF(1,XFD1)",
+      "=A1",
+      "=b22+1",
+      "=Sheet2!A1",
+      "=IF(1,XFD1)",
   };
   for (const char* text : bad) EXPECT_THROW(parse(text, Notation::R1C1, kF12), Error) << text;
   for (const char* text : {"=A0", "=$A$0", "=A1048577", "=B1:C0", "=$A", "=SUM(A1 B1)", "=R1C1",

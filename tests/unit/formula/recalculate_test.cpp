@@ -11,8 +11,7 @@ class Recalculate : public ::testing::Test {
  protected:
   Recalculate() : sheet(book.addSheet("TimeSheet")) {}
 
-  void formula(Worksheet& s, const char* a1, const std::string& text,
-               Notation n = Notation::A1) {
+  void formula(Worksheet& s, const char* a1, const std::string& text, Notation n = Notation::A1) {
     CellAddress at = parseA1Range(a1).first;
     s.cell(at).formula = parse(text, n, at);
   }
@@ -72,9 +71,11 @@ TEST_F(Recalculate, CircularReferencesGiveValueErrorAndTheRestStillComputes) {
 TEST_F(Recalculate, LongChainsNeitherOverflowTheStackNorRepeatWork) {
   constexpr int kLength = 20000;
   set("A1", 1.0);
-  for (int r = 2; r <= kLength; ++r) sheet.cell({r, 1}).formula = parse("=R[-1]C+1", Notation::R1C1, {r, 1});
+  for (int r = 2; r <= kLength; ++r)
+    sheet.cell({r, 1}).formula = parse("=R[-1]C+1", Notation::R1C1, {r, 1});
   // A reversed chain: each formula reads the one below it.
-  for (int r = 1; r < kLength; ++r) sheet.cell({r, 2}).formula = parse("=R[1]C+1", Notation::R1C1, {r, 2});
+  for (int r = 1; r < kLength; ++r)
+    sheet.cell({r, 2}).formula = parse("=R[1]C+1", Notation::R1C1, {r, 2});
   sheet.cell({kLength, 2}).formula = parse("=1", Notation::R1C1, {kLength, 2});
   recalculate(book);
   EXPECT_EQ(sheet.find({kLength, 1})->value, CellValue(static_cast<double>(kLength)));

@@ -14,11 +14,11 @@ namespace {
 // to text that parses to the same tree, and must evaluate without crashing;
 // whatever does not parse must be refused with Error.
 TEST(Robustness, RandomTextIsParsedOrRefusedAndWhatParsesRoundTrips) {
-  const char* pieces[] = {"1",   "0.5",  "\"a\"\"b\"", "TRUE", "#N/A", "RC[-1]", "R1C1", "R[2]C",
-                          "C3",  "R2",   ":",     "(",    ")",    ",",      "+",    "-",
-                          "*",   "/",    "^",     "&",    "=",    "<>",     "<=",   "%",
-                          "SUM(", "IF(", "X(",    "Nm",   "'S t'!", "Sheet2!", " ",   "E",
-                          "$",   "[",    "]",     "'",    "\"",   "#",      "!",    "."};
+  const char* pieces[] = {"1",    "0.5", "\"a\"\"b\"", "TRUE", "#N/A",   "RC[-1]",  "R1C1", "R[2]C",
+                          "C3",   "R2",  ":",          "(",    ")",      ",",       "+",    "-",
+                          "*",    "/",   "^",          "&",    "=",      "<>",      "<=",   "%",
+                          "SUM(", "IF(", "X(",         "Nm",   "'S t'!", "Sheet2!", " ",    "E",
+                          "$",    "[",   "]",          "'",    "\"",     "#",       "!",    "."};
   Workbook book;
   Worksheet& sheet = book.addSheet("Sheet1");
   book.addSheet("S t");
