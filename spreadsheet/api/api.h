@@ -5,3 +5,5 @@
 #include "spreadsheet/api/workbook.h"
 #include "spreadsheet/api/worksheet.h"
 #include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/workbook.h"
