@@ -8,7 +8,6 @@ Sub CopyTimes(lngCol As Long)
     Dim lastRow As Long
     Dim k As Long
     Dim found As Boolean
-    Dim firstTime As Variant
 
     lastRow = Range("BC200").Value
     If lastRow = 0 Then lastRow = 21
@@ -17,10 +16,9 @@ Sub CopyTimes(lngCol As Long)
     Do
         k = k + 1
         ' A picked time is a number whose text ("8:00:00 AM") is not numeric,
-        ' so the cell's own value is tested.
-        firstTime = Range(DayColumnLetter(k) & "11").Value2
+        ' so the type of the cell's value is tested.
         If IsWeekName(Range(DayColumnLetter(k) & "9").Text) Then
-            If Not IsEmpty(firstTime) And IsNumeric(firstTime) Then found = True
+            If HoldsNumber(Range(DayColumnLetter(k) & "11").Value) Then found = True
         End If
         If k - lngCol = 7 Then
             Range("E11").Select
@@ -66,4 +64,12 @@ Private Function IsWeekName(ByVal text As String) As Boolean
             Exit Function
         End If
     Next i
+End Function
+
+' True when a cell value is a number; times and dates count as numbers.
+Private Function HoldsNumber(ByVal v As Variant) As Boolean
+    Select Case VarType(v)
+        Case vbInteger, vbLong, vbSingle, vbDouble, vbCurrency, vbDate
+            HoldsNumber = True
+    End Select
 End Function
