@@ -1,4 +1,6 @@
 #pragma once
+#include <string_view>
+
 #include "spreadsheet/model/value.h"
 
 namespace spreadsheet::formula {

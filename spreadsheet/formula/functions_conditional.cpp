@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "spreadsheet/formula/criteria.h"
 #include "spreadsheet/formula/functions.h"

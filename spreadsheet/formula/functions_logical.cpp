@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "spreadsheet/formula/coercion.h"
 #include "spreadsheet/formula/functions.h"
 
