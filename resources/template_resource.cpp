@@ -3,13 +3,9 @@
 #include <QFile>
 
 // Resources compiled into a static library are registered only on request.
-#ifndef TALLYLOOM_TEMPLATE_PENDING
 static void registerTemplateResource() {
   Q_INIT_RESOURCE(template_workbook);
 }
-#else
-static void registerTemplateResource() {}
-#endif
 
 QByteArray TemplateResourceBytes() {
   static const bool registered = (registerTemplateResource(), true);
