@@ -3,10 +3,13 @@
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/xls/formula_tokens.h"
 #include "spreadsheet/xls/function_table.h"
+#include "spreadsheet/xls/ptg.h"
 
 namespace spreadsheet::xls {
 
 namespace {
+
+using namespace ptg;
 
 constexpr std::array<const char*, 12> kBinaryOps = {"+", "-", "*", "/", "^",  "&",
                                                     "<", "<=", "=", ">=", ">", "<>"};
@@ -96,51 +99,51 @@ void Decompiler::attribute() {
 
 void Decompiler::basic(std::uint8_t ptg) {
   FormulaNode n;
-  if (ptg >= 0x03 && ptg <= 0x0E) {
+  if (ptg >= kFirstBinary && ptg <= kLastBinary) {
     n.kind = FormulaKind::Binary;
-    n.text = kBinaryOps[ptg - 3];
+    n.text = kBinaryOps[ptg - kFirstBinary];
     FormulaNode right = pop();
     n.children.push_back(pop());
     n.children.push_back(std::move(right));
     return push(std::move(n));
   }
   switch (ptg) {
-    case 0x12:
-    case 0x13:
+    case kUplus:
+    case kUminus:
       n.kind = FormulaKind::Unary;
-      n.text = ptg == 0x13 ? "-" : "+";
+      n.text = ptg == kUminus ? "-" : "+";
       n.children.push_back(pop());
       return push(std::move(n));
-    case 0x14:
-    case 0x15:
-      n.kind = ptg == 0x14 ? FormulaKind::Percent : FormulaKind::Parentheses;
+    case kPercent:
+    case kParen:
+      n.kind = ptg == kPercent ? FormulaKind::Percent : FormulaKind::Parentheses;
       n.children.push_back(pop());
       return push(std::move(n));
-    case 0x16:
+    case kMissArg:
       n.kind = FormulaKind::Missing;
       return push(std::move(n));
-    case 0x17:
+    case kStr:
       n.kind = FormulaKind::Text;
       n.text = readShortString(in_);
       return push(std::move(n));
-    case 0x19:
+    case kAttr:
       return attribute();
-    case 0x1C: {
+    case kErr: {
       n.kind = FormulaKind::Error;
       std::uint8_t code = in_.u8();
       if (!knownErrorCode(code)) in_.fail("a formula holds an unknown error code");
       n.error = static_cast<ErrorCode>(code);
       return push(std::move(n));
     }
-    case 0x1D:
+    case kBool:
       n.kind = FormulaKind::Boolean;
       n.boolean = in_.u8() != 0;
       return push(std::move(n));
-    case 0x1E:
+    case kInt:
       n.kind = FormulaKind::Number;
       n.number = in_.u16();
       return push(std::move(n));
-    case 0x1F:
+    case kNum:
       n.kind = FormulaKind::Number;
       n.number = in_.f64();
       return push(std::move(n));
@@ -151,15 +154,15 @@ void Decompiler::basic(std::uint8_t ptg) {
 
 void Decompiler::classed(std::uint8_t base) {
   switch (base) {
-    case 0x01:
-    case 0x02: {
-      std::size_t argc = base == 0x02 ? (in_.u8() & 0x7F) : 0;
+    case kFunc:
+    case kFuncVar: {
+      std::size_t argc = base == kFuncVar ? (in_.u8() & 0x7F) : 0;
       std::uint16_t id = in_.u16() & 0x7FFF;
       const FunctionInfo* f = functionById(id);
       if (!f) in_.fail("a formula calls an unsupported function");
-      return function(f, base == 0x02 ? argc : f->minArgs);
+      return function(f, base == kFuncVar ? argc : f->minArgs);
     }
-    case 0x03: {
+    case kName: {
       FormulaNode n;
       n.kind = FormulaKind::Name;
       std::optional<std::string> text = names_.nameText(in_.u32());
@@ -167,18 +170,18 @@ void Decompiler::classed(std::uint8_t base) {
       n.text = *text;
       return push(std::move(n));
     }
-    case 0x04:
-    case 0x1A:
-      return push(reference(FormulaKind::Cell, base == 0x1A));
-    case 0x05:
-    case 0x1B:
-      return push(reference(FormulaKind::Area, base == 0x1B));
-    case 0x0A:
-    case 0x1C:
-      return push(reference(FormulaKind::RefError, base == 0x1C));
-    case 0x0B:
-    case 0x1D: {
-      FormulaNode n = reference(FormulaKind::RefError, base == 0x1D);
+    case kRef:
+    case kRef3d:
+      return push(reference(FormulaKind::Cell, base == kRef3d));
+    case kArea:
+    case kArea3d:
+      return push(reference(FormulaKind::Area, base == kArea3d));
+    case kRefErr:
+    case kRefErr3d:
+      return push(reference(FormulaKind::RefError, base == kRefErr3d));
+    case kAreaErr:
+    case kAreaErr3d: {
+      FormulaNode n = reference(FormulaKind::RefError, base == kAreaErr3d);
       in_.skip(4);  // an area error carries eight unused bytes
       return push(std::move(n));
     }

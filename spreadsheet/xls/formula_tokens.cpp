@@ -6,19 +6,13 @@
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xls/function_table.h"
+#include "spreadsheet/xls/ptg.h"
 
 namespace spreadsheet::xls {
 
 namespace {
 
-// Token ids without class bits; classed tokens add 0x20 (reference),
-// 0x40 (value) or 0x60 (array).
-constexpr std::uint8_t kPtgUplus = 0x12, kPtgUminus = 0x13, kPtgPercent = 0x14, kPtgParen = 0x15;
-constexpr std::uint8_t kPtgMissArg = 0x16, kPtgStr = 0x17, kPtgAttr = 0x19, kPtgErr = 0x1C;
-constexpr std::uint8_t kPtgBool = 0x1D, kPtgInt = 0x1E, kPtgNum = 0x1F;
-constexpr std::uint8_t kPtgFunc = 0x01, kPtgFuncVar = 0x02, kPtgName = 0x03, kPtgRef = 0x04;
-constexpr std::uint8_t kPtgArea = 0x05, kPtgRefErr = 0x0A, kPtgAreaErr = 0x0B, kPtgRef3d = 0x1A;
-constexpr std::uint8_t kPtgArea3d = 0x1B, kPtgRefErr3d = 0x1C, kPtgAreaErr3d = 0x1D;
+using namespace ptg;
 
 constexpr int kFileRows = 65536;
 constexpr int kFileColumns = 256;
@@ -51,10 +45,10 @@ class Compiler {
 
 void Compiler::emitNumber(double v) {
   if (v >= 0 && v <= 65535 && v == std::floor(v) && !std::signbit(v)) {
-    out_.u8(kPtgInt);
+    out_.u8(kInt);
     out_.u16(static_cast<unsigned>(v));
   } else {
-    out_.u8(kPtgNum);
+    out_.u8(kNum);
     out_.f64(v);
   }
 }
@@ -73,7 +67,7 @@ void Compiler::emitReference(const FormulaNode& n, char cls) {
   bool area = n.kind == FormulaKind::Area;
   std::optional<std::uint16_t> xti = xtiOf(n.sheet);
   if (n.kind == FormulaKind::RefError || (!n.sheet.empty() && !xti)) {
-    out_.u8((xti ? kPtgRefErr3d : kPtgRefErr) | classBits(cls));
+    out_.u8((xti ? kRefErr3d : kRefErr) | classBits(cls));
     if (xti) out_.u16(*xti);
     out_.zeros(4);
     return;
@@ -85,7 +79,7 @@ void Compiler::emitReference(const FormulaNode& n, char cls) {
   }
   checkInFile(a);
   checkInFile(b);
-  std::uint8_t id = area ? (xti ? kPtgArea3d : kPtgArea) : (xti ? kPtgRef3d : kPtgRef);
+  std::uint8_t id = area ? (xti ? kArea3d : kArea) : (xti ? kRef3d : kRef);
   out_.u8(id | classBits(cls));
   if (xti) out_.u16(*xti);
   out_.u16(static_cast<unsigned>(a.row - 1));
@@ -103,9 +97,9 @@ void Compiler::emitFunction(const FormulaNode& n, char cls) {
   for (std::size_t i = 0; i < argc; ++i) emit(n.children[i], f->paramClass(i));
   char own = (f->returnClass == 'R' && cls == 'R') ? 'R' : (cls == 'A' ? 'A' : 'V');
   if (f->fixedArity()) {
-    out_.u8(kPtgFunc | classBits(own));
+    out_.u8(kFunc | classBits(own));
   } else {
-    out_.u8(kPtgFuncVar | classBits(own));
+    out_.u8(kFuncVar | classBits(own));
     out_.u8(static_cast<unsigned>(argc));
   }
   out_.u16(f->id);
@@ -118,46 +112,46 @@ void Compiler::emit(const FormulaNode& n, char cls) {
     case FormulaKind::Text: {
       std::u16string s = toUtf16(n.text);
       if (s.size() > 255) throw Error("A text in a formula is longer than 255 characters.");
-      out_.u8(kPtgStr);
+      out_.u8(kStr);
       out_.u8(static_cast<unsigned>(s.size()));
       return writeStringBody(out_, s);
     }
     case FormulaKind::Boolean:
-      out_.u8(kPtgBool);
+      out_.u8(kBool);
       return out_.u8(n.boolean ? 1 : 0);
     case FormulaKind::Error:
-      out_.u8(kPtgErr);
+      out_.u8(kErr);
       return out_.u8(static_cast<unsigned>(n.error));
     case FormulaKind::Missing:
-      return out_.u8(kPtgMissArg);
+      return out_.u8(kMissArg);
     case FormulaKind::Cell:
     case FormulaKind::Area:
     case FormulaKind::RefError:
       return emitReference(n, cls);
     case FormulaKind::Name:
-      out_.u8(kPtgName | classBits(cls == 'V' ? 'V' : 'R'));
+      out_.u8(kName | classBits(cls == 'V' ? 'V' : 'R'));
       return out_.u32(links_.nameIndex(n.text));
     case FormulaKind::Function:
       return emitFunction(n, cls);
     case FormulaKind::Unary:
       if (n.children.size() != 1) break;
       emit(n.children[0], 'V');
-      return out_.u8(n.text == "-" ? kPtgUminus : kPtgUplus);
+      return out_.u8(n.text == "-" ? kUminus : kUplus);
     case FormulaKind::Percent:
       if (n.children.size() != 1) break;
       emit(n.children[0], 'V');
-      return out_.u8(kPtgPercent);
+      return out_.u8(kPercent);
     case FormulaKind::Parentheses:
       if (n.children.size() != 1) break;
       emit(n.children[0], cls);
-      return out_.u8(kPtgParen);
+      return out_.u8(kParen);
     case FormulaKind::Binary:
       if (n.children.size() != 2) break;
       for (std::size_t i = 0; i < kBinaryOps.size(); ++i) {
         if (kBinaryOps[i] != n.text) continue;
         emit(n.children[0], 'V');
         emit(n.children[1], 'V');
-        return out_.u8(static_cast<unsigned>(i + 3));
+        return out_.u8(static_cast<unsigned>(kFirstBinary + i));
       }
       throw Error("The operator " + n.text + " cannot be saved in this file format.");
   }
