@@ -1,7 +1,9 @@
 #include "generator/generate_workbook.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "resources/template_resource.h"
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/model/error.h"
 
@@ -25,14 +27,21 @@ api::Application& RequireExcelApp() {
 }
 
 std::vector<unsigned char> TemplateBytes() {
-  // TODO: return the bytes of the template resource once resources/template_resource.h exists.
-  return {};
+  const QByteArray bytes = TemplateResourceBytes();
+  return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
-std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string&) {
-  // TODO: write TemplateBytes() to the given path and open it; until the template
-  // resource exists the workbook starts empty and carries no macro module.
-  return std::make_shared<api::Workbook>(app.Workbooks().Add());
+std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string& templatePath) {
+  const std::vector<unsigned char> bytes = TemplateBytes();
+  if (bytes.empty()) throw spreadsheet::Error("The template workbook is missing from the program.");
+  QFile file(QString::fromStdString(templatePath));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !file.flush())
+    throw spreadsheet::Error("Cannot write the template to " + templatePath);
+  file.close();
+  return std::make_shared<api::Workbook>(app.Workbooks().Open(templatePath));
 }
 
 void KeepOneTimeSheet(api::Application& app) {

@@ -1,0 +1,56 @@
+// Time of the time-sheet layout alone and of the whole generation with the
+// save, for the default template and for the largest one.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "generator/generate_workbook.h"
+#include "generator/time_sheet.h"
+#include "spreadsheet/api/api.h"
+
+namespace {
+
+generator::LayoutChoices defaultChoices() {
+  generator::LayoutChoices choices;
+  choices.fields.fill(true);
+  choices.days = {false, true, true, true, true, true, false};
+  return choices;
+}
+
+generator::LayoutChoices largestChoices() {
+  generator::LayoutChoices choices;
+  choices.fields.fill(true);
+  choices.days.fill(true);
+  choices.weekIndex = 3;
+  choices.shiftIndex = 19;
+  return choices;
+}
+
+void layoutOnly(benchmark::State& state, const generator::LayoutChoices& choices) {
+  for (auto _ : state) {
+    auto app = spreadsheet::api::Application::create();
+    app->Workbooks().Add();
+    app->Sheets().Item(1).setName("TimeSheet");
+    generator::BuildSheetLayout(*app, 1, choices);
+    generator::AddAllSameAsPreviousButtons(*app);
+    app->Quit();
+  }
+}
+
+void layoutAndSave(benchmark::State& state, const generator::LayoutChoices& choices) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("bench.xls").toStdString();
+  for (auto _ : state) generator::GenerateWorkbook(choices, path);
+}
+
+void BM_LayoutDefault(benchmark::State& state) { layoutOnly(state, defaultChoices()); }
+void BM_LayoutLargest(benchmark::State& state) { layoutOnly(state, largestChoices()); }
+void BM_GenerateDefault(benchmark::State& state) { layoutAndSave(state, defaultChoices()); }
+void BM_GenerateLargest(benchmark::State& state) { layoutAndSave(state, largestChoices()); }
+
+}  // namespace
+
+BENCHMARK(BM_LayoutDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayoutLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateLargest)->Unit(benchmark::kMillisecond);
