@@ -3,6 +3,7 @@
 #include <QPen>
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 
 #include "spreadsheet/picture/style_cache.h"
 
@@ -98,7 +99,7 @@ void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
   const int right = cell.left() + cell.width() - 1, bottom = cell.top() + cell.height() - 1;
   auto add = [&](int slot, bool horizontal, int at, int from, int to) {
     const Border& b = style.borders[static_cast<std::size_t>(slot)];
-    if (b.visible() && !skip[slot]) out.push_back({horizontal, at, from, to, b});
+    if (b.visible() && !skip[slot]) out.push_back({horizontal, at, from, to, b, 0});
   };
   add(kTop, true, top, left, right);
   add(kBottom, true, bottom, left, right);
@@ -108,10 +109,22 @@ void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
 
 void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book) {
   if (lines.empty()) return;
-  std::stable_sort(lines.begin(), lines.end(), [](const BorderLine& a, const BorderLine& b) {
-    return rank(a.border) < rank(b.border);
+  for (BorderLine& line : lines) line.order = rank(line.border);
+  std::sort(lines.begin(), lines.end(), [](const BorderLine& a, const BorderLine& b) {
+    return std::tie(a.order, a.horizontal, a.at, a.from) <
+           std::tie(b.order, b.horizontal, b.at, b.from);
   });
-  for (const BorderLine& line : lines)
+  // Edges of neighbouring cells that continue one another become one line.
+  std::vector<BorderLine> joined;
+  for (const BorderLine& line : lines) {
+    BorderLine* last = joined.empty() ? nullptr : &joined.back();
+    if (last && last->horizontal == line.horizontal && last->at == line.at &&
+        last->border == line.border && line.from <= last->to + 1)
+      last->to = std::max(last->to, line.to);
+    else
+      joined.push_back(line);
+  }
+  for (const BorderLine& line : joined)
     drawLine(painter, line, paletteColor(book, line.border.colorIndex, Qt::black).rgb());
 }
 

@@ -36,20 +36,20 @@ int resolvedAlignment(int horizontal, ValueKind kind) {
   }
 }
 
-QString hashes(const QFontMetricsF& m, double width) {
-  const double w = m.horizontalAdvance(QLatin1Char('#'));
+QString hashes(const FontEntry& m, double width) {
+  const double w = m.advance(QStringLiteral("#"));
   const int n = w > 0 ? static_cast<int>(std::floor(width / w)) : 0;
   return QString(std::max(n, 0), QLatin1Char('#'));
 }
 
 // General shows as many decimals as the width allows, then gives up with '#'.
-QString shortenGeneral(const CellContent& c, const QFontMetricsF& m, double width) {
+QString shortenGeneral(const CellContent& c, const FontEntry& m, double width) {
   const int dot = c.text.indexOf(QLatin1Char('.'));
   if (dot < 0 || c.text.contains(QLatin1Char('E'))) return hashes(m, width);
   for (int decimals = static_cast<int>(c.text.size()) - dot - 2; decimals >= 0; --decimals) {
     const double scale = std::pow(10.0, decimals);
     const QString t = QString::fromStdString(numberToText(std::round(c.number * scale) / scale));
-    if (m.horizontalAdvance(t) <= width) return t;
+    if (m.advance(t) <= width) return t;
   }
   return hashes(m, width);
 }
@@ -79,19 +79,19 @@ bool mayOverflow(const CellContent& c) {
   return c.kind != ValueKind::Number && !c.fillChar && c.horizontal != xl::Fill;
 }
 
-QString fitText(const CellContent& c, const QFontMetricsF& m, double width) {
+QString fitText(const CellContent& c, const FontEntry& m, double width) {
   QString text = c.text;
   if (c.fillChar) {
-    const double rest = width - m.horizontalAdvance(text);
-    const double step = m.horizontalAdvance(*c.fillChar);
+    const double rest = width - m.advance(text);
+    const double step = m.advance(QString(*c.fillChar));
     const int n = step > 0 && rest > 0 ? static_cast<int>(std::floor(rest / step)) : 0;
     text.insert(c.fillPosition, QString(n, *c.fillChar));
   } else if (c.horizontal == xl::Fill && !text.isEmpty()) {
-    const double step = m.horizontalAdvance(text);
+    const double step = m.advance(text);
     const int n = step > 0 ? std::max(1, static_cast<int>(std::floor(width / step))) : 1;
     text = text.repeated(n);
   }
-  if (c.kind == ValueKind::Number && m.horizontalAdvance(text) > width)
+  if (c.kind == ValueKind::Number && m.advance(text) > width)
     return c.generalFormat ? shortenGeneral(c, m, width) : hashes(m, width);
   return text;
 }

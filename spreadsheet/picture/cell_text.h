@@ -1,10 +1,10 @@
 #pragma once
-#include <QFontMetricsF>
 #include <QString>
 #include <optional>
 
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/value.h"
+#include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
 
@@ -27,7 +27,7 @@ CellContent cellContent(const CellValue& value, const Style& style);
 // The text drawn in `width` pixels: a format's fill character repeated to the
 // width, the Fill alignment's repetition of the whole text, and for numbers
 // that do not fit, fewer decimals (General) or '#' across the width.
-QString fitText(const CellContent& content, const QFontMetricsF& metrics, double width);
+QString fitText(const CellContent& content, const FontEntry& font, double width);
 
 // Whether the content spills into empty neighbours when it is too wide.
 bool mayOverflow(const CellContent& content);

@@ -1,6 +1,7 @@
 #include "spreadsheet/picture/range_painter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/button_painter.h"
@@ -32,15 +33,12 @@ QRect inner(const QRect& r) {
 }  // namespace
 
 RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image)
-    : sheet_(sheet),
-      grid_(grid),
-      image_(image),
-      painter_(&image),
-      cache_(sheet.workbook(), &image) {}
+    : sheet_(sheet), grid_(grid), image_(image), cache_(sheet.workbook(), &image) {}
 
 void RangePainter::paint() {
   collectSlots();
-  paintGrid();
+  paintGrid();  // writes whole scan lines before the painter takes the image
+  painter_.begin(&image_);
   paintFills();
   paintTexts();
   paintBorders();
@@ -87,12 +85,19 @@ void RangePainter::collectSlots() {
 }
 
 void RangePainter::paintGrid() {
-  const QColor grid = QColor::fromRgb(kGridColor);
+  // Every pixel row is either a grid line or white with the columns' grid
+  // pixels: two prepared scan lines copied row by row paint the whole picture.
+  const auto width = static_cast<std::size_t>(image_.width());
+  std::vector<QRgb> plain(width, 0xFFFFFFFF);
+  const std::vector<QRgb> line(width, kGridColor);
   for (int column : grid_.visibleColumns())
-    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1) - 1), 0, 1, image_.height()),
-                      grid);
-  for (int row : grid_.visibleRows())
-    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1) - 1), image_.width(), 1), grid);
+    plain[static_cast<std::size_t>(grid_.x(column + 1) - 1)] = kGridColor;
+  const std::size_t bytes = width * sizeof(QRgb);
+  for (int row : grid_.visibleRows()) {
+    const int top = static_cast<int>(grid_.y(row)), bottom = static_cast<int>(grid_.y(row + 1)) - 1;
+    for (int y = top; y < bottom; ++y) std::memcpy(image_.scanLine(y), plain.data(), bytes);
+    std::memcpy(image_.scanLine(bottom), line.data(), bytes);
+  }
 }
 
 void RangePainter::paintFills() {
@@ -155,16 +160,16 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
   const QRect rect = grid_.rect(s.at);
   TextBlock block{
       {}, s.style->font, textColor(content, *s.style), content.horizontal, style.verticalAlignment};
-  const QFontMetricsF& m = s.style->font->metrics;
+  const FontEntry& font = *s.style->font;
   QRectF box = textBox(rect);
   if (wraps(style, content)) {
-    block.lines = wrapLines(content.text, m, box.width());
+    block.lines = wrapLines(content.text, font.metrics, box.width());
     drawTextBlock(painter_, block, box, inner(rect));
     return;
   }
   // Without wrapping a line feed shows as nothing.
   content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-  block.lines = {fitText(content, m, box.width())};
+  block.lines = {fitText(content, font, box.width())};
 
   std::size_t lo = c, hi = c;
   if (content.horizontal == xl::CenterAcrossSelection) {
@@ -173,7 +178,7 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
       ++hi;
     box = textBox(grid_.rect(CellRange{s.at, slot(r, hi).at}));
   } else if (mayOverflow(content)) {
-    const double need = m.horizontalAdvance(block.lines.front()) - box.width();
+    const double need = font.advance(block.lines.front()) - box.width();
     const bool right = content.horizontal == xl::Right, centre = content.horizontal == xl::Center;
     const double eachSide = centre ? need / 2 : need;
     for (double got = 0;
@@ -201,7 +206,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
     block.lines = wrapLines(content.text, rs.font->metrics, box.width());
   } else {
     content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-    block.lines = {fitText(content, rs.font->metrics, box.width())};
+    block.lines = {fitText(content, *rs.font, box.width())};
   }
   drawTextBlock(painter_, block, box, inner(rect));
 }

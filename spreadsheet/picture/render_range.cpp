@@ -1,3 +1,5 @@
+#include <QGuiApplication>
+
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
@@ -19,6 +21,9 @@ bool validRange(const CellRange& r) {
 
 QImage renderRange(const Worksheet& sheet, const CellRange& range) {
   if (!validRange(range)) throw Error("The range is not valid.");
+  // Fonts exist only once the program has its graphical application object.
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    throw Error("The picture cannot be made without the graphical application.");
   const PictureGrid grid(sheet, range);
   const long long w = grid.width(), h = grid.height();
   if (w == 0 || h == 0) return {};
@@ -28,7 +33,6 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range) {
   if (image.isNull()) throw Error("Not enough memory to make the picture.");
   image.setDotsPerMeterX(kDotsPerMeter96Dpi);
   image.setDotsPerMeterY(kDotsPerMeter96Dpi);
-  image.fill(Qt::white);
   RangePainter(sheet, grid, image).paint();
   return image;
 }

@@ -31,6 +31,22 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic) {
   return QColor(red(c), green(c), blue(c));
 }
 
+double FontEntry::advance(const QString& text) const {
+  auto it = advances_.constFind(text);
+  if (it != advances_.constEnd()) return *it;
+  return *advances_.insert(text, metrics.horizontalAdvance(text));
+}
+
+const QStaticText& FontEntry::staticText(const QString& text) const {
+  auto it = laidOut_.constFind(text);
+  if (it != laidOut_.constEnd()) return *it;
+  QStaticText st(text);
+  st.setTextFormat(Qt::PlainText);
+  st.setPerformanceHint(QStaticText::AggressiveCaching);
+  st.prepare(QTransform(), font);
+  return *laidOut_.insert(text, st);
+}
+
 const FontEntry& StyleCache::font(const std::string& name, double size, bool bold, bool italic,
                                   int underline) {
   FontKey key{name, size, bold, italic, underline};
@@ -43,7 +59,7 @@ const FontEntry& StyleCache::font(const std::string& name, double size, bool bol
   f.setBold(bold);
   f.setItalic(italic);
   f.setUnderline(underline != xl::UnderlineNone);
-  auto entry = std::make_unique<FontEntry>(FontEntry{f, QFontMetricsF(f, device_)});
+  auto entry = std::make_unique<FontEntry>(f, device_);
   return *fonts_.emplace(std::move(key), std::move(entry)).first->second;
 }
 

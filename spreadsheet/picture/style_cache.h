@@ -2,7 +2,9 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
+#include <QStaticText>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,9 +24,20 @@ QString drawnFamily(const std::string& fontName);
 // A palette colour for index 1..56; anything else gives `automatic`.
 QColor paletteColor(const Workbook& book, int index, QColor automatic);
 
+// A font with its metrics, and the widths and laid-out glyphs of the texts
+// drawn in it: a sheet repeats the same few texts (times, totals) many times
+// and shaping each again would dominate the picture's cost.
 struct FontEntry {
+  FontEntry(const QFont& f, QPaintDevice* device) : font(f), metrics(f, device) {}
+  double advance(const QString& text) const;
+  const QStaticText& staticText(const QString& text) const;
+
   QFont font;
   QFontMetricsF metrics;
+
+ private:
+  mutable QHash<QString, double> advances_;
+  mutable QHash<QString, QStaticText> laidOut_;
 };
 
 // What drawing a cell needs from its style, worked out once per style.

@@ -83,7 +83,7 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   std::vector<double> widths;
   widths.reserve(static_cast<std::size_t>(block.lines.size()));
   for (const QString& line : block.lines) {
-    const double w = m.horizontalAdvance(line);
+    const double w = block.font->advance(line);
     widths.push_back(w);
     const double x = lineLeft(box, w, block.horizontal);
     left = std::min(left, x);
@@ -96,8 +96,8 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   painter.setPen(block.color);
   for (qsizetype i = 0; i < block.lines.size(); ++i) {
     const double x = lineLeft(box, widths[static_cast<std::size_t>(i)], block.horizontal);
-    const double baseline = top + lineHeight * static_cast<double>(i) + m.ascent();
-    painter.drawText(QPointF(x, baseline), block.lines[i]);
+    const double lineTop = top + lineHeight * static_cast<double>(i);
+    painter.drawStaticText(QPointF(x, lineTop), block.font->staticText(block.lines[i]));
   }
   if (clipped) painter.setClipping(false);
 }

@@ -9,10 +9,10 @@
 namespace picture_test {
 namespace {
 
-QFontMetricsF arialMetrics() {
+picture::FontEntry arialFont() {
   QFont f(QStringLiteral("Liberation Sans"));
   f.setPixelSize(13);
-  return QFontMetricsF(f);
+  return picture::FontEntry(f, nullptr);
 }
 
 Style withFormat(const std::string& code, int horizontal = xl::General) {
@@ -44,7 +44,7 @@ TEST(CellText, WideCellsShowTheFormatEnginesText) {
       {CellValue(ErrorCode::Ref), "0.00"},
       {42.0, ""},
   };
-  const QFontMetricsF m = arialMetrics();
+  const picture::FontEntry m = arialFont();
   for (const auto& c : cases) {
     const picture::CellContent content = picture::cellContent(c.value, withFormat(c.code));
     const std::string expected = format::formatValue(c.value, c.code).text;
@@ -61,15 +61,14 @@ TEST(CellText, GeneralAlignmentFollowsTheValueKind) {
 }
 
 TEST(CellText, NarrowCellsShortenOrHideNumbers) {
-  const QFontMetricsF m = arialMetrics();
-  const double hash = m.horizontalAdvance(QLatin1Char('#'));
+  const picture::FontEntry m = arialFont();
+  const double hash = m.advance(QStringLiteral("#"));
   // A formatted number that does not fit: '#' across the whole width.
   const auto fixed = picture::cellContent(123456.75, withFormat("0.00"));
   EXPECT_EQ(picture::fitText(fixed, m, hash * 5.5), QStringLiteral("#####"));
   // General gives up decimals first.
   const auto general = picture::cellContent(3.14159265, withFormat("General"));
-  const QString shortened =
-      picture::fitText(general, m, m.horizontalAdvance(QStringLiteral("3.142")) + 0.5);
+  const QString shortened = picture::fitText(general, m, m.advance(QStringLiteral("3.142")) + 0.5);
   EXPECT_EQ(shortened, QStringLiteral("3.142"));
   // Text is never replaced; it spills or is cut by the painter.
   const auto text = picture::cellContent("a long label", withFormat("0.00"));
@@ -79,16 +78,16 @@ TEST(CellText, NarrowCellsShortenOrHideNumbers) {
 }
 
 TEST(CellText, FillCharacterAndFillAlignmentRepeatToTheWidth) {
-  const QFontMetricsF m = arialMetrics();
+  const picture::FontEntry m = arialFont();
   const auto filled = picture::cellContent(5.0, withFormat("0*-"));
   ASSERT_TRUE(filled.fillChar.has_value());
   const QString t = picture::fitText(filled, m, 60);
   EXPECT_TRUE(t.startsWith(QLatin1Char('5')));
-  EXPECT_LE(m.horizontalAdvance(t), 60);
-  EXPECT_GT(m.horizontalAdvance(t + QLatin1Char('-')), 60) << "no room left for one more";
+  EXPECT_LE(m.advance(t), 60);
+  EXPECT_GT(m.advance(t + QLatin1Char('-')), 60) << "no room left for one more";
 
   const auto repeated = picture::cellContent("ab", withFormat("General", xl::Fill));
-  const QString r = picture::fitText(repeated, m, m.horizontalAdvance(QStringLiteral("ab")) * 3.5);
+  const QString r = picture::fitText(repeated, m, m.advance(QStringLiteral("ab")) * 3.5);
   EXPECT_EQ(r, QStringLiteral("ababab"));
 }
 

@@ -53,15 +53,17 @@ TEST_F(PictureDrawing, BottomBorderLiesOnTheCellsGridLine) {
       const int n = countPixels(image, red, row);
       // The line spans the cell and both corner pixels (a heavy line one more each side).
       const int span = b2.width() + 1 + (c.rowsFromGridLine.size() > 1 ? 2 : 0);
-      if (c.continuous)
+      if (c.continuous) {
         EXPECT_EQ(n, span) << c.lineStyle << "/" << c.weight << " row " << dy;
-      else
+      } else {
         EXPECT_TRUE(n > span / 4 && n < span) << c.lineStyle << "/" << c.weight << ": " << n;
+      }
       expected += n;
     }
     EXPECT_EQ(countPixels(image, red), expected) << c.lineStyle << "/" << c.weight;
-    if (c.lineStyle == xl::Double)  // the gap between the two lines shows no grid line
+    if (c.lineStyle == xl::Double) {  // the gap between the two lines shows no grid line
       EXPECT_EQ(image.pixel(b2.center().x(), b2.bottom()), qRgb(255, 255, 255));
+    }
   }
 }
 
