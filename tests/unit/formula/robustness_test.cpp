@@ -65,5 +65,24 @@ TEST(Robustness, LongFormulasEvaluate) {
   EXPECT_EQ(evaluate(parse(nested, Notation::A1, {1, 1}), sheet, {1, 1}), CellValue(1.0));
 }
 
+TEST(Robustness, TreesDeeperThanTextAllowsGiveValueError) {
+  // A tree built directly (as a file reader may) can nest deeper than any
+  // formula text; evaluation stops with #VALUE! instead of exhausting the stack.
+  Workbook book;
+  Worksheet& sheet = book.addSheet("Sheet1");
+  FormulaNode tree;
+  tree.kind = FormulaKind::Number;
+  tree.number = 1;
+  for (int i = 0; i < 6000; ++i) {
+    FormulaNode wrapped;
+    wrapped.kind = FormulaKind::Unary;
+    wrapped.text = "-";
+    wrapped.children.push_back(std::move(tree));
+    tree = std::move(wrapped);
+  }
+  EXPECT_EQ(evaluate(tree, sheet, {1, 1}), CellValue(ErrorCode::Value));
+  EXPECT_EQ(print(tree, Notation::A1, {1, 1}).size(), 6002u);
+}
+
 }  // namespace
 }  // namespace spreadsheet::formula
