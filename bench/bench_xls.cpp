@@ -50,7 +50,8 @@ std::unique_ptr<Workbook> timeSheet() {
         FormulaNode iff;
         iff.kind = FormulaKind::Function;
         iff.text = "IF";
-        iff.children = {op(">", ref(r, c - 2), ref(r, c - 1)), op("-", ref(r, c - 2), ref(r, c - 1)), ref(r, 1)};
+        iff.children = {op(">", ref(r, c - 2), ref(r, c - 1)),
+                        op("-", ref(r, c - 2), ref(r, c - 1)), ref(r, 1)};
         cell.formula = iff;
         cell.value = 0.5;
         ++formulas;

@@ -12,7 +12,8 @@ constexpr int kRows = 65536;
 
 // Finds the line holding `position` and the offset into it in 1/`units` of its size.
 template <class SizeOf>
-std::pair<std::uint16_t, std::uint16_t> locate(double position, int lines, unsigned units, SizeOf sizeOf) {
+std::pair<std::uint16_t, std::uint16_t> locate(double position, int lines, unsigned units,
+                                               SizeOf sizeOf) {
   double start = 0;
   position = std::max(0.0, position);
   for (int i = 1; i <= lines; ++i) {
@@ -20,7 +21,8 @@ std::pair<std::uint16_t, std::uint16_t> locate(double position, int lines, unsig
     if (position < start + size || i == lines) {
       double fraction = size > 0 ? (position - start) / size : 0;
       long offset = std::lround(fraction * units);
-      return {static_cast<std::uint16_t>(i - 1), static_cast<std::uint16_t>(std::clamp(offset, 0L, long(units - 1)))};
+      return {static_cast<std::uint16_t>(i - 1),
+              static_cast<std::uint16_t>(std::clamp(offset, 0L, long(units - 1)))};
     }
     start += size;
   }
@@ -28,7 +30,8 @@ std::pair<std::uint16_t, std::uint16_t> locate(double position, int lines, unsig
 }
 
 template <class SizeOf>
-double positionOf(std::uint16_t line, std::uint16_t offset, unsigned units, int lines, SizeOf sizeOf) {
+double positionOf(std::uint16_t line, std::uint16_t offset, unsigned units, int lines,
+                  SizeOf sizeOf) {
   double start = 0;
   int last = std::min<int>(line, lines - 1);
   for (int i = 1; i <= last; ++i) start += sizeOf(i);
@@ -53,7 +56,8 @@ double rowPoints(const Worksheet& sheet, int row) {
 }
 }  // namespace
 
-ClientAnchor anchorOf(const Worksheet& sheet, double left, double top, double width, double height) {
+ClientAnchor anchorOf(const Worksheet& sheet, double left, double top, double width,
+                      double height) {
   auto col = [&](int c) { return columnPoints(sheet, c); };
   auto row = [&](int r) { return rowPoints(sheet, r); };
   ClientAnchor a;

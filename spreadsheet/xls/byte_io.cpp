@@ -40,7 +40,9 @@ void throwRecordError(std::uint16_t id, std::size_t offset, std::string_view wha
   throw Error(std::string(head) + std::string(what));
 }
 
-void ByteReader::fail(std::string_view what) const { throwRecordError(id_, offset(), what); }
+void ByteReader::fail(std::string_view what) const {
+  throwRecordError(id_, offset(), what);
+}
 
 void ByteReader::expectEnd() const {
   if (!atEnd()) fail("unexpected bytes at the end of the record");
@@ -53,7 +55,9 @@ std::span<const std::uint8_t> ByteReader::take(std::size_t n) {
   return s;
 }
 
-std::uint8_t ByteReader::u8() { return take(1)[0]; }
+std::uint8_t ByteReader::u8() {
+  return take(1)[0];
+}
 
 std::uint16_t ByteReader::u16() {
   auto b = take(2);
@@ -148,7 +152,8 @@ std::string toUtf8(std::u16string_view s) {
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {
     char32_t c = s[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+        s[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
       ++i;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
@@ -173,7 +178,8 @@ void writeStringBody(ByteWriter& out, std::u16string_view s) {
 
 void writeShortString(ByteWriter& out, std::string_view utf8) {
   std::u16string s = toUtf16(utf8);
-  if (s.size() > 255) throw Error("The text \"" + std::string(utf8) + "\" is too long to be saved.");
+  if (s.size() > 255)
+    throw Error("The text \"" + std::string(utf8) + "\" is too long to be saved.");
   out.u8(static_cast<unsigned>(s.size()));
   writeStringBody(out, s);
 }

@@ -69,9 +69,9 @@ bool fitsLatin1(std::u16string_view s);
 
 // The file's string forms: characters preceded by a flag byte (0 = one byte
 // per character, 1 = UTF-16). The count prefix differs per form.
-void writeStringBody(ByteWriter& out, std::u16string_view s);         // flag + characters
-void writeShortString(ByteWriter& out, std::string_view utf8);        // 8-bit count
-void writeLongString(ByteWriter& out, std::string_view utf8);         // 16-bit count
+void writeStringBody(ByteWriter& out, std::u16string_view s);        // flag + characters
+void writeShortString(ByteWriter& out, std::string_view utf8);       // 8-bit count
+void writeLongString(ByteWriter& out, std::string_view utf8);        // 16-bit count
 std::string readStringBody(ByteReader& in, std::size_t characters);  // flag + characters
 std::string readShortString(ByteReader& in);
 std::string readLongString(ByteReader& in);

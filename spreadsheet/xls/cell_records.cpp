@@ -95,7 +95,8 @@ std::vector<CellHeader> readMulBlank(ByteReader in) {
   for (std::size_t i = 0; i < count; ++i)
     cells.push_back({row, first + static_cast<int>(i), in.u16()});
   int last = in.u16() + 1;
-  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256) in.fail("a MULBLANK whose columns do not match");
+  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256)
+    in.fail("a MULBLANK whose columns do not match");
   return cells;
 }
 
@@ -121,7 +122,8 @@ std::vector<std::pair<CellHeader, double>> readMulRk(ByteReader in) {
     cells.push_back({{row, first + static_cast<int>(i), xf}, decodeRk(in.u32())});
   }
   int last = in.u16() + 1;
-  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256) in.fail("a MULRK whose columns do not match");
+  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256)
+    in.fail("a MULRK whose columns do not match");
   return cells;
 }
 
@@ -147,7 +149,8 @@ void writeFormula(RecordWriter& out, const CellHeader& at, const CellValue& cach
     b.u16(static_cast<unsigned>(tokens.size()));
     b.bytes(tokens);
   });
-  if (text) out.record(kString, kVariableSize, [&](ByteWriter& b) { writeLongString(b, cached.text()); });
+  if (text)
+    out.record(kString, kVariableSize, [&](ByteWriter& b) { writeLongString(b, cached.text()); });
 }
 
 FormulaRecord readFormula(ByteReader& in) {
@@ -156,14 +159,21 @@ FormulaRecord readFormula(ByteReader& in) {
   auto result = in.take(8);
   if (result[6] == 0xFF && result[7] == 0xFF) {
     switch (result[0]) {
-      case 0: f.stringFollows = true; break;
-      case 1: f.cached = CellValue(result[2] != 0); break;
+      case 0:
+        f.stringFollows = true;
+        break;
+      case 1:
+        f.cached = CellValue(result[2] != 0);
+        break;
       case 2:
         if (!knownErrorCode(result[2])) in.fail("a formula result with an unknown error code");
         f.cached = CellValue(static_cast<ErrorCode>(result[2]));
         break;
-      case 3: f.cached = CellValue(std::string()); break;
-      default: in.fail("a formula result of an unknown type");
+      case 3:
+        f.cached = CellValue(std::string());
+        break;
+      default:
+        in.fail("a formula result of an unknown type");
     }
   } else {
     ByteReader number(result, in.recordId(), in.offset() - 8);

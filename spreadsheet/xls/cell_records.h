@@ -31,7 +31,8 @@ CellHeader readCellHeader(ByteReader& in);  // Error for a column beyond 256
 
 void writeLabelSst(RecordWriter& out, const CellHeader& at, std::uint32_t stringIndex);
 void writeNumber(RecordWriter& out, const CellHeader& at, double value);
-void writeBoolErr(RecordWriter& out, const CellHeader& at, const CellValue& value);  // boolean or error
+void writeBoolErr(RecordWriter& out, const CellHeader& at,
+                  const CellValue& value);  // boolean or error
 CellValue readBoolErr(ByteReader& in);
 void writeBlank(RecordWriter& out, const CellHeader& at);
 // Blank cells in one row from `at.column` on, one XF each.

@@ -42,13 +42,15 @@ Folder buildTree(const StreamMap& streams) {
   for (const auto& [path, data] : streams) {
     Folder* f = &root;
     std::size_t start = 0;
-    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
+    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos;
+         start = slash + 1) {
       std::string part = path.substr(start, slash - start);
       if (part.empty()) throw Error("The stream path \"" + path + "\" is not valid.");
       f = &f->folders[part];
     }
     std::string leaf = path.substr(start);
-    if (leaf.empty() || leaf.size() > 31) throw Error("The stream path \"" + path + "\" is not valid.");
+    if (leaf.empty() || leaf.size() > 31)
+      throw Error("The stream path \"" + path + "\" is not valid.");
     f->streams[leaf] = &data;
   }
   return root;
@@ -56,7 +58,8 @@ Folder buildTree(const StreamMap& streams) {
 
 void writeFolder(GsfOutfile* out, const Folder& folder) {
   for (const auto& [name, sub] : folder.folders) {
-    if (name.size() > 31 || folder.streams.count(name)) throw Error("The storage \"" + name + "\" is not valid.");
+    if (name.size() > 31 || folder.streams.count(name))
+      throw Error("The storage \"" + name + "\" is not valid.");
     GPtr<GsfOutput> child(gsf_outfile_new_child(out, name.c_str(), TRUE));
     if (!child) throw Error("The storage \"" + name + "\" could not be created.");
     writeFolder(GSF_OUTFILE(child.get()), sub);
@@ -66,11 +69,13 @@ void writeFolder(GsfOutfile* out, const Folder& folder) {
     GPtr<GsfOutput> child(gsf_outfile_new_child(out, name.c_str(), FALSE));
     if (!child) throw Error("The stream \"" + name + "\" could not be created.");
     bool ok = data->empty() || gsf_output_write(child.get(), data->size(), data->data());
-    if (!gsf_output_close(child.get()) || !ok) throw Error("The stream \"" + name + "\" could not be written.");
+    if (!gsf_output_close(child.get()) || !ok)
+      throw Error("The stream \"" + name + "\" could not be written.");
   }
 }
 
-void readFolder(GsfInfile* in, const std::string& prefix, std::size_t limit, StreamMap& out, int depth) {
+void readFolder(GsfInfile* in, const std::string& prefix, std::size_t limit, StreamMap& out,
+                int depth) {
   if (depth > 32) throw Error("The compound file nests its storages too deeply.");
   int n = gsf_infile_num_children(in);
   for (int i = 0; i < n; ++i) {
@@ -103,7 +108,8 @@ std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams) {
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     if (!ole) throw Error("The compound file could not be created.");
     writeFolder(ole.get(), root);
-    if (!gsf_output_close(GSF_OUTPUT(ole.get()))) throw Error("The compound file could not be written.");
+    if (!gsf_output_close(GSF_OUTPUT(ole.get())))
+      throw Error("The compound file could not be written.");
   }
   gsf_off_t size = gsf_output_size(sink.get());
   const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
@@ -115,7 +121,8 @@ StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 512 || !std::equal(signature, signature + 8, bytes.begin()))
     throw Error("The file is not an Excel 97-2003 workbook: it is not a compound file.");
   initGsf();
-  GPtr<GsfInput> input(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE));
+  GPtr<GsfInput> input(
+      gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE));
   GError* err = nullptr;
   GPtr<GsfInfile> ole(gsf_infile_msole_new(input.get(), &err));
   if (!ole) {

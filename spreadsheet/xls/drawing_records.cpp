@@ -44,7 +44,9 @@ std::size_t optSize(const ButtonShape& s) {
 }
 
 // Bytes of a button's shape container, the text box in the later record included.
-std::size_t spContainerBody(const ButtonShape& s) { return 16 + optSize(s) + 26 + 8 + 8; }
+std::size_t spContainerBody(const ButtonShape& s) {
+  return 16 + optSize(s) + 26 + 8 + 8;
+}
 
 void writeShape(ByteWriter& b, const ButtonShape& s) {
   escher(b, kContainerVersion, 0, kSpContainer, spContainerBody(s));
@@ -82,7 +84,8 @@ std::optional<std::string> readShapeName(ByteReader& atom, std::size_t count) {
     auto data = atom.take(size);
     if ((id & 0x3FFF) != 0x0380 || size % 2) continue;
     std::u16string text;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2) text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+      text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     while (!text.empty() && text.back() == 0) text.pop_back();
     name = toUtf8(text);
   }
@@ -112,29 +115,33 @@ void writeMsoDrawingGroup(RecordWriter& out, const std::vector<DrawingCount>& dr
   });
 }
 
-void writeFirstDrawing(RecordWriter& out, std::uint32_t drawingId, const std::vector<ButtonShape>& buttons) {
-  if (buttons.empty() || buttons.size() >= kShapesPerDrawing) throw Error("A sheet holds too many buttons to be saved.");
+void writeFirstDrawing(RecordWriter& out, std::uint32_t drawingId,
+                       const std::vector<ButtonShape>& buttons) {
+  if (buttons.empty() || buttons.size() >= kShapesPerDrawing)
+    throw Error("A sheet holds too many buttons to be saved.");
   std::size_t group = 8 + 40;  // the group shape's container
   for (const ButtonShape& s : buttons) group += 8 + spContainerBody(s);
   std::size_t drawing = 16 + 8 + group;
-  out.record(kMsoDrawing, 8 + 16 + 8 + 48 + 8 + spContainerBody(buttons[0]) - 8, [&](ByteWriter& b) {
-    escher(b, kContainerVersion, 0, kDgContainer, drawing);
-    escher(b, 0, drawingId, kFdg, 8);
-    b.u32(static_cast<std::uint32_t>(buttons.size() + 1));
-    b.u32(buttons.back().shapeId);
-    escher(b, kContainerVersion, 0, kSpgrContainer, group);
-    escher(b, kContainerVersion, 0, kSpContainer, 40);
-    escher(b, 1, 0, kFspgr, 16);
-    b.zeros(16);
-    escher(b, 2, 0, kFsp, 8);
-    b.u32(drawingId * kShapesPerDrawing);
-    b.u32(0x0005);  // group shape, patriarch
-    writeShape(b, buttons[0]);
-  });
+  out.record(kMsoDrawing, 8 + 16 + 8 + 48 + 8 + spContainerBody(buttons[0]) - 8,
+             [&](ByteWriter& b) {
+               escher(b, kContainerVersion, 0, kDgContainer, drawing);
+               escher(b, 0, drawingId, kFdg, 8);
+               b.u32(static_cast<std::uint32_t>(buttons.size() + 1));
+               b.u32(buttons.back().shapeId);
+               escher(b, kContainerVersion, 0, kSpgrContainer, group);
+               escher(b, kContainerVersion, 0, kSpContainer, 40);
+               escher(b, 1, 0, kFspgr, 16);
+               b.zeros(16);
+               escher(b, 2, 0, kFsp, 8);
+               b.u32(drawingId * kShapesPerDrawing);
+               b.u32(0x0005);  // group shape, patriarch
+               writeShape(b, buttons[0]);
+             });
 }
 
 void writeButtonDrawing(RecordWriter& out, const ButtonShape& button) {
-  out.record(kMsoDrawing, 8 + spContainerBody(button) - 8, [&](ByteWriter& b) { writeShape(b, button); });
+  out.record(kMsoDrawing, 8 + spContainerBody(button) - 8,
+             [&](ByteWriter& b) { writeShape(b, button); });
 }
 
 void writeTextboxDrawing(RecordWriter& out) {
@@ -155,10 +162,12 @@ std::vector<DrawingFind> readDrawing(ByteReader in) {
     } else if (type == kClientAnchor && length >= 18) {
       ClientAnchor a;
       atom.skip(2);
-      for (std::uint16_t* f : {&a.col1, &a.dx1, &a.row1, &a.dy1, &a.col2, &a.dx2, &a.row2, &a.dy2}) *f = atom.u16();
+      for (std::uint16_t* f : {&a.col1, &a.dx1, &a.row1, &a.dy1, &a.col2, &a.dx2, &a.row2, &a.dy2})
+        *f = atom.u16();
       finds.push_back({DrawingFind::Anchor, 0, a, {}});
     } else if (type == kFopt) {
-      if (auto name = readShapeName(atom, head >> 4)) finds.push_back({DrawingFind::Name, 0, {}, *name});
+      if (auto name = readShapeName(atom, head >> 4))
+        finds.push_back({DrawingFind::Name, 0, {}, *name});
     }
   }
   return finds;

@@ -38,7 +38,8 @@ struct ButtonShape {
 // The first MSODRAWING of a sheet: the drawing and group containers, the
 // group shape, and the first button's shape. `buttons` are all shapes of the
 // sheet, whose sizes the containers count.
-void writeFirstDrawing(RecordWriter& out, std::uint32_t drawingId, const std::vector<ButtonShape>& buttons);
+void writeFirstDrawing(RecordWriter& out, std::uint32_t drawingId,
+                       const std::vector<ButtonShape>& buttons);
 // The MSODRAWING of each later button.
 void writeButtonDrawing(RecordWriter& out, const ButtonShape& button);
 // The MSODRAWING holding the text box that the TXO after it fills.

@@ -11,7 +11,7 @@ namespace {
 
 using namespace ptg;
 
-constexpr std::array<const char*, 12> kBinaryOps = {"+", "-", "*", "/", "^",  "&",
+constexpr std::array<const char*, 12> kBinaryOps = {"+", "-",  "*", "/",  "^", "&",
                                                     "<", "<=", "=", ">=", ">", "<>"};
 
 class Decompiler {

@@ -18,10 +18,12 @@ constexpr int kFileRows = 65536;
 constexpr int kFileColumns = 256;
 
 // Binary operators, token id = index + 3.
-constexpr std::array<std::string_view, 12> kBinaryOps = {"+", "-", "*", "/", "^",  "&",
+constexpr std::array<std::string_view, 12> kBinaryOps = {"+", "-",  "*", "/",  "^", "&",
                                                          "<", "<=", "=", ">=", ">", "<>"};
 
-std::uint8_t classBits(char cls) { return cls == 'R' ? 0x20 : cls == 'A' ? 0x60 : 0x40; }
+std::uint8_t classBits(char cls) {
+  return cls == 'R' ? 0x20 : cls == 'A' ? 0x60 : 0x40;
+}
 
 class Compiler {
  public:
@@ -60,7 +62,8 @@ void checkInFile(const FormulaRef& r) {
 }
 
 std::uint16_t columnField(const FormulaRef& r, int column) {
-  return static_cast<std::uint16_t>((column - 1) | (r.columnRelative ? 0x4000 : 0) | (r.rowRelative ? 0x8000 : 0));
+  return static_cast<std::uint16_t>((column - 1) | (r.columnRelative ? 0x4000 : 0) |
+                                    (r.rowRelative ? 0x8000 : 0));
 }
 
 void Compiler::emitReference(const FormulaNode& n, char cls) {
@@ -161,13 +164,14 @@ void Compiler::emit(const FormulaNode& n, char cls) {
 }  // namespace
 
 bool knownErrorCode(std::uint8_t code) {
-  for (ErrorCode e : {ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value, ErrorCode::Ref, ErrorCode::Name,
-                      ErrorCode::Num, ErrorCode::NA})
+  for (ErrorCode e : {ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value, ErrorCode::Ref,
+                      ErrorCode::Name, ErrorCode::Num, ErrorCode::NA})
     if (code == static_cast<std::uint8_t>(e)) return true;
   return false;
 }
 
-std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place, const TokenLinks& links) {
+std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place,
+                                         const TokenLinks& links) {
   Compiler c(links);
   c.emit(root, place == FormulaPlace::Cell ? 'V' : 'R');
   return c.take();

@@ -25,7 +25,8 @@ struct TokenLinks {
 // The formula's tokens (without the leading size). Throws Error for what
 // the file format cannot hold (an unknown function, text over 255 characters,
 // a reference beyond row 65,536 or column 256).
-std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place, const TokenLinks& links);
+std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place,
+                                         const TokenLinks& links);
 
 // True for the codes of the seven error values.
 bool knownErrorCode(std::uint8_t code);

@@ -147,7 +147,9 @@ constexpr std::array kFunctions = {
 };
 
 static_assert(std::is_sorted(kFunctions.begin(), kFunctions.end(),
-                             [](const FunctionInfo& a, const FunctionInfo& b) { return a.id < b.id; }));
+                             [](const FunctionInfo& a, const FunctionInfo& b) {
+                               return a.id < b.id;
+                             }));
 
 }  // namespace
 

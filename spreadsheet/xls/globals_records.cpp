@@ -23,7 +23,8 @@ void writeBof(RecordWriter& out, SubstreamType type) {
 SubstreamType readBof(ByteReader in) {
   if (in.u16() != kBiff8) in.fail("only Excel 97-2003 (BIFF8) workbooks can be read");
   unsigned type = in.u16();
-  if (type != static_cast<unsigned>(SubstreamType::Globals) && type != static_cast<unsigned>(SubstreamType::Worksheet))
+  if (type != static_cast<unsigned>(SubstreamType::Globals) &&
+      type != static_cast<unsigned>(SubstreamType::Worksheet))
     in.fail("only worksheets can be read (charts and macro sheets are not supported)");
   in.skip(in.remaining());
   return static_cast<SubstreamType>(type);
@@ -70,7 +71,8 @@ BoundSheet readBoundSheet(ByteReader in) {
   BoundSheet s;
   s.offset = in.u32();
   in.skip(1);
-  if (in.u8() != 0) in.fail("only worksheets can be read (charts and macro sheets are not supported)");
+  if (in.u8() != 0)
+    in.fail("only worksheets can be read (charts and macro sheets are not supported)");
   s.name = readShortString(in);
   in.expectEnd();
   return s;
@@ -116,8 +118,10 @@ std::vector<Xti> readExternSheet(ByteReader in) {
 
 void writeName(RecordWriter& out, const NameRecord& name) {
   std::u16string text = toUtf16(name.text);
-  if (text.empty() || text.size() > 255) throw Error("The name \"" + name.text + "\" cannot be saved.");
-  if (name.tokens.size() > 0xFFFF) throw Error("The formula of the name \"" + name.text + "\" is too long.");
+  if (text.empty() || text.size() > 255)
+    throw Error("The name \"" + name.text + "\" cannot be saved.");
+  if (name.tokens.size() > 0xFFFF)
+    throw Error("The formula of the name \"" + name.text + "\" is too long.");
   out.record(kName, kVariableSize, [&](ByteWriter& b) {
     b.u16(name.flags);
     b.u8(0);  // no keyboard shortcut
@@ -145,7 +149,8 @@ NameRecord readName(ByteReader in) {
   n.tokensOffset = in.offset();
   auto tokens = in.take(size);
   n.tokens.assign(tokens.begin(), tokens.end());
-  if (extras[0] || extras[1] || extras[2] || extras[3]) in.skip(in.remaining());  // menu and help texts: ignored
+  if (extras[0] || extras[1] || extras[2] || extras[3])
+    in.skip(in.remaining());  // menu and help texts: ignored
   in.expectEnd();
   return n;
 }

@@ -10,9 +10,13 @@ namespace {
 constexpr int kFileRows = 65536;
 constexpr int kFileColumns = 256;
 
-bool inFile(CellAddress a) { return a.row <= kFileRows && a.column <= kFileColumns; }
+bool inFile(CellAddress a) {
+  return a.row <= kFileRows && a.column <= kFileColumns;
+}
 
-std::string where(const Worksheet& s, CellAddress a) { return "'" + s.name() + "'!" + toA1(a); }
+std::string where(const Worksheet& s, CellAddress a) {
+  return "'" + s.name() + "'!" + toA1(a);
+}
 
 Font runFont(const FontRun& r) {
   Font f;
@@ -43,8 +47,9 @@ void checkFileLimits(const Workbook& book) {
     const Worksheet& s = book.sheet(i);
     for (const auto& [at, c] : s.cells()) {
       if (!inFile(at))
-        throw Error("The cell " + where(s, at) +
-                    " lies beyond the 65,536 rows and 256 columns an Excel 97-2003 workbook holds.");
+        throw Error(
+            "The cell " + where(s, at) +
+            " lies beyond the 65,536 rows and 256 columns an Excel 97-2003 workbook holds.");
     }
     for (const CellRange& r : s.mergedAreas()) fitToFile(s, r);
     for (const Validation& v : s.validations())
@@ -61,16 +66,20 @@ WriterContext::WriterContext(const Workbook& b) : book(b), styles(b), names(b), 
     std::vector<std::vector<std::uint16_t>> perButton;
     for (const Button& button : s.buttons()) {
       std::vector<std::uint16_t> fonts;
-      for (const FontRun& r : button.runs) fonts.push_back(static_cast<std::uint16_t>(styles.fontIndex(runFont(r))));
+      for (const FontRun& r : button.runs)
+        fonts.push_back(static_cast<std::uint16_t>(styles.fontIndex(runFont(r))));
       perButton.push_back(std::move(fonts));
     }
     runFonts.push_back(std::move(perButton));
   }
 }
 
-TokenLinks WriterContext::links(std::size_t sheet) const { return names.linksFor(sheet); }
+TokenLinks WriterContext::links(std::size_t sheet) const {
+  return names.linksFor(sheet);
+}
 
-void writeGlobals(RecordWriter& out, const WriterContext& ctx, std::vector<std::size_t>& sheetOffsetFields) {
+void writeGlobals(RecordWriter& out, const WriterContext& ctx,
+                  std::vector<std::size_t>& sheetOffsetFields) {
   const Workbook& book = ctx.book;
   writeBof(out, SubstreamType::Globals);
   writeCodePage(out);
@@ -80,13 +89,16 @@ void writeGlobals(RecordWriter& out, const WriterContext& ctx, std::vector<std::
   writeDateMode(out);
   ctx.styles.write(out);
   writePalette(out, book.palette());
-  for (std::size_t i = 0; i < book.sheetCount(); ++i) sheetOffsetFields.push_back(writeBoundSheet(out, book.sheet(i).name()));
+  for (std::size_t i = 0; i < book.sheetCount(); ++i)
+    sheetOffsetFields.push_back(writeBoundSheet(out, book.sheet(i).name()));
   writeSelfSupBook(out, static_cast<unsigned>(book.sheetCount()));
   writeExternSheet(out, ctx.names.externSheets());
   ctx.names.write(out);
   std::vector<DrawingCount> drawings;
   for (std::size_t i = 0; i < book.sheetCount(); ++i)
-    if (ctx.drawingIds[i]) drawings.push_back({ctx.drawingIds[i], static_cast<std::uint32_t>(book.sheet(i).buttons().size())});
+    if (ctx.drawingIds[i])
+      drawings.push_back(
+          {ctx.drawingIds[i], static_cast<std::uint32_t>(book.sheet(i).buttons().size())});
   if (!drawings.empty()) writeMsoDrawingGroup(out, drawings);
   writeSst(out, ctx.strings.strings, ctx.strings.references);
   writeEof(out);

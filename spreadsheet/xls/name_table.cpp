@@ -44,7 +44,8 @@ NameTable::NameTable(const Workbook& book) : book_(book) {
   }
   for (std::size_t i = 0; i < book.sheetCount(); ++i) {
     if (!book.sheet(i).pageSetup().printArea) continue;
-    records_.push_back({kNameBuiltIn, static_cast<std::uint16_t>(i + 1), std::string(1, kPrintAreaCode), {}, 0});
+    records_.push_back(
+        {kNameBuiltIn, static_cast<std::uint16_t>(i + 1), std::string(1, kPrintAreaCode), {}, 0});
     formulas_.push_back(nullptr);
   }
   for (std::size_t i = 0; i < book.sheetCount(); ++i) {
@@ -80,7 +81,9 @@ std::uint32_t NameTable::indexFor(const std::string& name, std::size_t sheet) co
   return it->second;
 }
 
-std::uint32_t NameTable::macroIndex(const std::string& onAction) const { return macros_.at(onAction); }
+std::uint32_t NameTable::macroIndex(const std::string& onAction) const {
+  return macros_.at(onAction);
+}
 
 std::optional<std::uint16_t> NameTable::sheetXti(const std::string& sheet) const {
   const Worksheet* s = book_.findSheet(sheet);

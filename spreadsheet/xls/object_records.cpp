@@ -62,7 +62,8 @@ ButtonObj readObj(ByteReader in) {
 void writeTxo(RecordWriter& out, const TextboxText& t) {
   std::u16string text = toUtf16(t.text);
   bool wide = !fitsLatin1(text);
-  if (text.size() * (wide ? 2 : 1) + 1 > kMaxRecordBody) throw Error("A button's text is too long to be saved.");
+  if (text.size() * (wide ? 2 : 1) + 1 > kMaxRecordBody)
+    throw Error("A button's text is too long to be saved.");
   if (text.empty() && !t.runs.empty()) throw Error("A button without text cannot carry fonts.");
   std::size_t runBytes = text.empty() ? 0 : (t.runs.size() + 1) * 8;
   if (runBytes > kMaxRecordBody) throw Error("A button's text has too many fonts to be saved.");
@@ -101,10 +102,12 @@ TextboxText readTxo(const RawRecord& txo, const std::vector<RawRecord>& continua
     if (next >= continuations.size()) in.fail("a text box without its text");
     ByteReader part = continuations[next++].reader();
     bool wide = part.u8() & 1;
-    while (!part.atEnd() && text.size() < length) text += wide ? static_cast<char16_t>(part.u16()) : part.u8();
+    while (!part.atEnd() && text.size() < length)
+      text += wide ? static_cast<char16_t>(part.u16()) : part.u8();
   }
   t.text = toUtf8(text);
-  if (next >= continuations.size() || runBytes < 16 || runBytes % 8) in.fail("a text box without its font runs");
+  if (next >= continuations.size() || runBytes < 16 || runBytes % 8)
+    in.fail("a text box without its font runs");
   ByteReader runs = continuations[next].reader();
   for (std::size_t i = 0; i + 1 < runBytes / 8; ++i) {
     std::uint16_t index = runs.u16();

@@ -14,7 +14,7 @@ namespace spreadsheet::xls {
 struct ReaderContext {
   explicit ReaderContext(Workbook& b) : book(b) {}
   Workbook& book;
-  std::vector<Font> fonts;         // FONT records in file order (index 4 not counted)
+  std::vector<Font> fonts;        // FONT records in file order (index 4 not counted)
   std::vector<StyleId> xfStyles;  // per XF index
   std::vector<std::string> strings;
   std::vector<NameRecord> names;

@@ -76,7 +76,8 @@ std::vector<RawRecord> splitRecords(std::span<const std::uint8_t> stream) {
     auto id = static_cast<std::uint16_t>(stream[pos] | (stream[pos + 1] << 8));
     std::size_t len = static_cast<std::size_t>(stream[pos + 2] | (stream[pos + 3] << 8));
     if (len > kMaxRecordBody) throwRecordError(id, pos, "record length over the format's limit");
-    if (len > stream.size() - pos - 4) throwRecordError(id, pos, "record length runs past the end of the stream");
+    if (len > stream.size() - pos - 4)
+      throwRecordError(id, pos, "record length runs past the end of the stream");
     records.push_back({id, pos, stream.subspan(pos + 4, len)});
     pos += 4 + len;
   }
@@ -85,7 +86,8 @@ std::vector<RawRecord> splitRecords(std::span<const std::uint8_t> stream) {
 
 const RawRecord& RecordCursor::peek() const {
   if (atEnd()) {
-    std::size_t end = records_.empty() ? 0 : records_.back().offset + 4 + records_.back().body.size();
+    std::size_t end =
+        records_.empty() ? 0 : records_.back().offset + 4 + records_.back().body.size();
     throwRecordError(0, end, "the stream ends before its EOF record");
   }
   return records_[index_];
@@ -103,7 +105,8 @@ std::vector<RawRecord> RecordCursor::continuations() {
   return parts;
 }
 
-void RecordCursor::seekOffset(std::size_t offset, std::uint16_t requestingId, std::size_t requestingOffset) {
+void RecordCursor::seekOffset(std::size_t offset, std::uint16_t requestingId,
+                              std::size_t requestingOffset) {
   auto it = std::lower_bound(records_.begin(), records_.end(), offset,
                              [](const RawRecord& r, std::size_t o) { return r.offset < o; });
   if (it != records_.end() && it->offset == offset) {

@@ -26,7 +26,8 @@ class RecordWriter {
   // Writes a record built by `fill`. A fixed-size record states its size and
   // a mismatch is a programming error (std::logic_error). Bodies longer than
   // the limit are split into CONTINUE records at the limit.
-  void record(std::uint16_t id, std::size_t declaredSize, const std::function<void(ByteWriter&)>& fill);
+  void record(std::uint16_t id, std::size_t declaredSize,
+              const std::function<void(ByteWriter&)>& fill);
   // Writes exactly one record piece (header + body <= limit); used by ContinuedRecord.
   void piece(std::uint16_t id, std::span<const std::uint8_t> body);
 

@@ -33,7 +33,8 @@ class SheetReader {
   bool pageRecord(const RawRecord& r);
   bool cellRecord(const RawRecord& r);
   void formula(const RawRecord& r);
-  void put(const CellHeader& h, const ByteReader& at, CellValue v, std::optional<FormulaNode> f = std::nullopt);
+  void put(const CellHeader& h, const ByteReader& at, CellValue v,
+           std::optional<FormulaNode> f = std::nullopt);
   void row(const RawRecord& r);
   void columns(const RawRecord& r);
   void drawing(const RawRecord& r);
@@ -69,34 +70,65 @@ void SheetReader::record(const RawRecord& r) {
       sheet_.mergedAreas().insert(sheet_.mergedAreas().end(), areas.begin(), areas.end());
       break;
     }
-    case kDv: sheet_.validations().push_back(readDv(r.reader(), names_)); break;
-    case kCodeName: sheet_.setCodeName(readCodeName(r.reader())); break;
+    case kDv:
+      sheet_.validations().push_back(readDv(r.reader(), names_));
+      break;
+    case kCodeName:
+      sheet_.setCodeName(readCodeName(r.reader()));
+      break;
     case kMsoDrawing:
     case kObj:
-    case kTxo: drawing(r); break;
-    case kBof: skipSubstream(); break;
-    default: break;  // records that carry nothing the model keeps
+    case kTxo:
+      drawing(r);
+      break;
+    case kBof:
+      skipSubstream();
+      break;
+    default:
+      break;  // records that carry nothing the model keeps
   }
 }
 
 bool SheetReader::pageRecord(const RawRecord& r) {
   PageSetup& p = sheet_.pageSetup();
   switch (r.id) {
-    case kDefaultRowHeight: sheet_.setDefaultRowHeight(readDefaultRowHeight(r.reader())); return true;
-    case kWsBool: fitToPage_ = readWsBool(r.reader()); return true;
-    case kLeftMargin: p.leftMargin = readMargin(r.reader()); return true;
-    case kRightMargin: p.rightMargin = readMargin(r.reader()); return true;
-    case kTopMargin: p.topMargin = readMargin(r.reader()); return true;
-    case kBottomMargin: p.bottomMargin = readMargin(r.reader()); return true;
-    case kSetup: readSetup(r.reader(), p); return true;
-    case kDefColWidth: sheet_.setDefaultColumnWidth(readDefColWidth(r.reader())); return true;
-    case kColInfo: columns(r); return true;
-    case kRow: row(r); return true;
-    default: return false;
+    case kDefaultRowHeight:
+      sheet_.setDefaultRowHeight(readDefaultRowHeight(r.reader()));
+      return true;
+    case kWsBool:
+      fitToPage_ = readWsBool(r.reader());
+      return true;
+    case kLeftMargin:
+      p.leftMargin = readMargin(r.reader());
+      return true;
+    case kRightMargin:
+      p.rightMargin = readMargin(r.reader());
+      return true;
+    case kTopMargin:
+      p.topMargin = readMargin(r.reader());
+      return true;
+    case kBottomMargin:
+      p.bottomMargin = readMargin(r.reader());
+      return true;
+    case kSetup:
+      readSetup(r.reader(), p);
+      return true;
+    case kDefColWidth:
+      sheet_.setDefaultColumnWidth(readDefColWidth(r.reader()));
+      return true;
+    case kColInfo:
+      columns(r);
+      return true;
+    case kRow:
+      row(r);
+      return true;
+    default:
+      return false;
   }
 }
 
-void SheetReader::put(const CellHeader& h, const ByteReader& at, CellValue v, std::optional<FormulaNode> f) {
+void SheetReader::put(const CellHeader& h, const ByteReader& at, CellValue v,
+                      std::optional<FormulaNode> f) {
   Cell& c = sheet_.cells()[CellAddress{h.row, h.column}];
   c.value = std::move(v);
   c.formula = std::move(f);
@@ -109,7 +141,8 @@ bool SheetReader::cellRecord(const RawRecord& r) {
     case kLabelSst: {
       CellHeader h = readCellHeader(in);
       std::uint32_t index = in.u32();
-      if (index >= ctx_.strings.size()) in.fail("a cell refers to a shared string that does not exist");
+      if (index >= ctx_.strings.size())
+        in.fail("a cell refers to a shared string that does not exist");
       put(h, in, ctx_.strings[index]);
       return true;
     }
@@ -142,8 +175,11 @@ bool SheetReader::cellRecord(const RawRecord& r) {
     case kMulBlank:
       for (const CellHeader& h : readMulBlank(in)) put(h, in, CellValue());
       return true;
-    case kFormula: formula(r); return true;
-    default: return false;
+    case kFormula:
+      formula(r);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -152,7 +188,8 @@ void SheetReader::formula(const RawRecord& r) {
   FormulaRecord f = readFormula(in);
   FormulaNode tree = decompileFormula(in, f.tokenSize, names_);
   if (f.stringFollows) {
-    if (cursor_.atEnd() || cursor_.peek().id != kString) in.fail("a text formula result without its STRING record");
+    if (cursor_.atEnd() || cursor_.peek().id != kString)
+      in.fail("a text formula result without its STRING record");
     f.cached = readString(cursor_.next().reader());
   }
   if (tree.kind == FormulaKind::Missing) in.fail("a formula without tokens");
@@ -224,13 +261,16 @@ void SheetReader::finishButtons() {
       Font f = ctx_.fontOf(fontIndex).value_or(ctx_.book.defaultFont());
       b.runs.push_back({start, f.name, f.size, f.bold, f.italic, f.colorIndex});
     }
-    if (s.obj->macro) b.onAction = ctx_.macroName(s.obj->macro->first, s.obj->macro->second).value_or("");
+    if (s.obj->macro)
+      b.onAction = ctx_.macroName(s.obj->macro->first, s.obj->macro->second).value_or("");
     sheet_.buttons().push_back(std::move(b));
   }
 }
 
 }  // namespace
 
-void readSheet(RecordCursor& cursor, const ReaderContext& ctx, Worksheet& sheet) { SheetReader(cursor, ctx, sheet).read(); }
+void readSheet(RecordCursor& cursor, const ReaderContext& ctx, Worksheet& sheet) {
+  SheetReader(cursor, ctx, sheet).read();
+}
 
 }  // namespace spreadsheet::xls

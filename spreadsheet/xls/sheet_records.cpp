@@ -52,7 +52,9 @@ bool readWsBool(ByteReader in) {
   return fit;
 }
 
-void writeCentering(RecordWriter& out, std::uint16_t id, bool centered) { writeU16Record(out, id, centered ? 1 : 0); }
+void writeCentering(RecordWriter& out, std::uint16_t id, bool centered) {
+  writeU16Record(out, id, centered ? 1 : 0);
+}
 
 void writeMargin(RecordWriter& out, std::uint16_t id, double points) {
   out.record(id, 8, [&](ByteWriter& b) { b.f64(points / 72); });
@@ -93,14 +95,17 @@ void readSetup(ByteReader in, PageSetup& s) {
   unsigned flags = in.u16();
   in.skip(4);
   double header = in.f64(), footer = in.f64();
-  if (!std::isfinite(header) || !std::isfinite(footer) || header < 0 || footer < 0 || header > 100 || footer > 100)
+  if (!std::isfinite(header) || !std::isfinite(footer) || header < 0 || footer < 0 ||
+      header > 100 || footer > 100)
     in.fail("a header or footer margin out of range");
   s.headerMargin = header * 72;
   s.footerMargin = footer * 72;
   in.skip(2);
   in.expectEnd();
   s.orientation = (flags & kPortrait) ? xl::Portrait : xl::Landscape;
-  s.printComments = !(flags & kNotes) ? xl::PrintNoComments : (flags & kEndNotes) ? xl::PrintSheetEnd : xl::PrintInPlace;
+  s.printComments = !(flags & kNotes)     ? xl::PrintNoComments
+                    : (flags & kEndNotes) ? xl::PrintSheetEnd
+                                          : xl::PrintInPlace;
 }
 
 void writeDefColWidth(RecordWriter& out, double characters) {
@@ -118,14 +123,16 @@ double readDefColWidth(ByteReader in) {
 
 std::uint16_t columnWidthUnits(double w) {
   w = std::clamp(w, 0.0, 255.0);
-  int px = w < 1 ? static_cast<int>(w * (kMaxDigitWidth + kPadding)) : static_cast<int>(w * kMaxDigitWidth) + kPadding;
+  int px = w < 1 ? static_cast<int>(w * (kMaxDigitWidth + kPadding))
+                 : static_cast<int>(w * kMaxDigitWidth) + kPadding;
   return static_cast<std::uint16_t>(std::min(0xFFFF, static_cast<int>(px * 256 / kMaxDigitWidth)));
 }
 
 double columnWidthCharacters(std::uint16_t units) {
   int px = static_cast<int>(std::lround(units * kMaxDigitWidth / 256));
   // Rounded up to hundredths so that converting back gives the same pixels.
-  double w = px < kMaxDigitWidth + kPadding ? px / (kMaxDigitWidth + kPadding) : (px - kPadding) / kMaxDigitWidth;
+  double w = px < kMaxDigitWidth + kPadding ? px / (kMaxDigitWidth + kPadding)
+                                            : (px - kPadding) / kMaxDigitWidth;
   return std::ceil(w * 100 - 1e-9) / 100;
 }
 
@@ -197,12 +204,13 @@ RowRecord readRow(ByteReader in) {
 
 void writeWindow2(RecordWriter& out, bool selected) {
   out.record(kWindow2, 18, [&](ByteWriter& b) {
-    b.u16(0x00B6 | (selected ? 0x0600 : 0));  // grid, headings, zeros, outline symbols; selected and shown
-    b.u16(0);                                 // top row
-    b.u16(0);                                 // left column
-    b.u32(64);                                // grid line colour: automatic
-    b.u16(0);                                 // zoom of page break preview: default
-    b.u16(0);                                 // zoom of normal view: default
+    b.u16(0x00B6 |
+          (selected ? 0x0600 : 0));  // grid, headings, zeros, outline symbols; selected and shown
+    b.u16(0);                        // top row
+    b.u16(0);                        // left column
+    b.u32(64);                       // grid line colour: automatic
+    b.u16(0);                        // zoom of page break preview: default
+    b.u16(0);                        // zoom of normal view: default
     b.u32(0);
   });
 }

@@ -73,10 +73,10 @@ ColumnSpan readColInfo(ByteReader in);
 void writeDimensions(RecordWriter& out, const std::optional<CellRange>& used);
 
 struct RowRecord {
-  int row = 1;                  // 1-based
-  int firstColumn = 0;          // 0-based first cell, one past the last cell
+  int row = 1;          // 1-based
+  int firstColumn = 0;  // 0-based first cell, one past the last cell
   int endColumn = 0;
-  std::uint16_t height = 255;   // twips
+  std::uint16_t height = 255;  // twips
   bool customHeight = false;
   bool hidden = false;
   std::optional<std::uint16_t> xf;  // the row's own format

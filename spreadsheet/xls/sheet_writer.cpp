@@ -20,7 +20,11 @@ constexpr std::uint32_t kShapesPerDrawing = 1024;
 class SheetWriter {
  public:
   SheetWriter(RecordWriter& out, const WriterContext& ctx, std::size_t index)
-      : out_(out), ctx_(ctx), index_(index), sheet_(ctx.book.sheet(index)), links_(ctx.links(index)) {}
+      : out_(out),
+        ctx_(ctx),
+        index_(index),
+        sheet_(ctx.book.sheet(index)),
+        links_(ctx.links(index)) {}
   void write();
 
  private:
@@ -155,7 +159,8 @@ void SheetWriter::row(int r) {
   auto it = sheet_.lines(Axis::Rows).find(r);
   const LineInfo* line = it == sheet_.lines(Axis::Rows).end() ? nullptr : &it->second;
   rec.customHeight = line && line->size;
-  double points = rec.customHeight ? std::clamp(*line->size, 0.0, 409.5) : sheet_.defaultRowHeight();
+  double points =
+      rec.customHeight ? std::clamp(*line->size, 0.0, 409.5) : sheet_.defaultRowHeight();
   rec.height = static_cast<std::uint16_t>(std::lround(points * 20));
   rec.hidden = line && line->hidden;
   if (line && line->style) rec.xf = ctx_.styles.xf(*line->style);
@@ -175,7 +180,9 @@ void SheetWriter::cells(int r) {
     // A run of adjacent formatted blanks goes into one MULBLANK.
     std::vector<std::uint16_t> xfs;
     CellAddress start = at;
-    for (; it != end && it->second.isBlank() && it->first.column == start.column + static_cast<int>(xfs.size()); ++it) {
+    for (; it != end && it->second.isBlank() &&
+           it->first.column == start.column + static_cast<int>(xfs.size());
+         ++it) {
       if (it->second.style == 0 && inherited(it->first) == 0) {
         ++it;
         break;
@@ -217,8 +224,10 @@ void SheetWriter::buttons() {
     else
       writeButtonDrawing(out_, shapes[k]);
     ButtonObj obj;
-    obj.id = static_cast<std::uint16_t>(b.id > 0 && b.id <= 0xFFFF ? b.id : static_cast<int>(k) + 1);
-    if (!b.onAction.empty()) obj.macro = std::make_pair(ctx_.names.workbookXti(), ctx_.names.macroIndex(b.onAction));
+    obj.id =
+        static_cast<std::uint16_t>(b.id > 0 && b.id <= 0xFFFF ? b.id : static_cast<int>(k) + 1);
+    if (!b.onAction.empty())
+      obj.macro = std::make_pair(ctx_.names.workbookXti(), ctx_.names.macroIndex(b.onAction));
     writeObj(out_, obj);
     writeTextboxDrawing(out_);
     TextboxText text{b.text, {}};
@@ -239,7 +248,9 @@ void SheetWriter::validations() {
   const auto& list = sheet_.validations();
   if (list.empty()) return;
   writeDval(out_, list.size());
-  CompileFn compile = [this](const FormulaNode& n) { return compileFormula(n, FormulaPlace::Validation, links_); };
+  CompileFn compile = [this](const FormulaNode& n) {
+    return compileFormula(n, FormulaPlace::Validation, links_);
+  };
   for (Validation v : list) {
     for (CellRange& r : v.ranges) r = fitToFile(sheet_, r);
     writeDv(out_, v, compile);
@@ -248,6 +259,8 @@ void SheetWriter::validations() {
 
 }  // namespace
 
-void writeSheet(RecordWriter& out, const WriterContext& ctx, std::size_t index) { SheetWriter(out, ctx, index).write(); }
+void writeSheet(RecordWriter& out, const WriterContext& ctx, std::size_t index) {
+  SheetWriter(out, ctx, index).write();
+}
 
 }  // namespace spreadsheet::xls

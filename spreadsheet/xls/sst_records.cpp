@@ -38,7 +38,9 @@ class PieceReader {
     return pieces_[piece_].body[pos_++];
   }
   std::uint16_t u16() { return static_cast<std::uint16_t>(u8() | (u8() << 8)); }
-  std::uint32_t u32() { return static_cast<std::uint32_t>(u16()) | (static_cast<std::uint32_t>(u16()) << 16); }
+  std::uint32_t u32() {
+    return static_cast<std::uint32_t>(u16()) | (static_cast<std::uint32_t>(u16()) << 16);
+  }
   void skip(std::size_t n) {
     for (; n > 0; --n) u8();
   }
@@ -85,8 +87,10 @@ class PieceReader {
 
 }  // namespace
 
-void writeSst(RecordWriter& out, const std::vector<std::string>& strings, std::uint32_t references) {
-  const unsigned perBucket = std::max<unsigned>(8, static_cast<unsigned>((strings.size() + 127) / 128));
+void writeSst(RecordWriter& out, const std::vector<std::string>& strings,
+              std::uint32_t references) {
+  const unsigned perBucket =
+      std::max<unsigned>(8, static_cast<unsigned>((strings.size() + 127) / 128));
   std::vector<Bucket> buckets;
   ContinuedRecord sst(out, kSst);
   ByteWriter& head = sst.reserve(8);
@@ -99,7 +103,8 @@ void writeSst(RecordWriter& out, const std::vector<std::string>& strings, std::u
     // The count and flag byte stay together with at least the first character.
     ByteWriter& piece = sst.reserve(3 + (s.empty() ? 0 : wide ? 2 : 1));
     if (i % perBucket == 0)
-      buckets.push_back({static_cast<std::uint32_t>(sst.streamOffset()), static_cast<std::uint16_t>(sst.offsetInPiece())});
+      buckets.push_back({static_cast<std::uint32_t>(sst.streamOffset()),
+                         static_cast<std::uint16_t>(sst.offsetInPiece())});
     piece.u16(static_cast<unsigned>(s.size()));
     piece.u8(wide ? 1 : 0);
     sst.characters(s, wide);
@@ -108,7 +113,8 @@ void writeSst(RecordWriter& out, const std::vector<std::string>& strings, std::u
   writeExtSst(out, perBucket, buckets);
 }
 
-std::vector<std::string> readSst(const RawRecord& sst, const std::vector<RawRecord>& continuations) {
+std::vector<std::string> readSst(const RawRecord& sst,
+                                 const std::vector<RawRecord>& continuations) {
   PieceReader in(sst, continuations);
   in.u32();
   std::uint32_t count = in.u32();

@@ -11,28 +11,43 @@ constexpr unsigned kBold = 700, kNormalWeight = 400;
 
 unsigned underlineCode(int underline) {
   switch (underline) {
-    case xl::UnderlineSingle: return 1;
-    case xl::UnderlineDouble: return 2;
-    case 4: return 0x21;  // single accounting
-    case 5: return 0x22;  // double accounting
-    default: return 0;
+    case xl::UnderlineSingle:
+      return 1;
+    case xl::UnderlineDouble:
+      return 2;
+    case 4:
+      return 0x21;  // single accounting
+    case 5:
+      return 0x22;  // double accounting
+    default:
+      return 0;
   }
 }
 
 int underlineStyle(unsigned code) {
   switch (code) {
-    case 1: return xl::UnderlineSingle;
-    case 2: return xl::UnderlineDouble;
-    case 0x21: return 4;
-    case 0x22: return 5;
-    default: return xl::UnderlineNone;
+    case 1:
+      return xl::UnderlineSingle;
+    case 2:
+      return xl::UnderlineDouble;
+    case 0x21:
+      return 4;
+    case 0x22:
+      return 5;
+    default:
+      return xl::UnderlineNone;
   }
 }
 
 // Alignment constants in the order of the file's codes.
-constexpr std::array kHorizontal = {xl::General, xl::Left,    xl::Center,
-                                    xl::Right,   xl::Fill,    xl::Justify,
-                                    xl::CenterAcrossSelection, xl::Distributed};
+constexpr std::array kHorizontal = {xl::General,
+                                    xl::Left,
+                                    xl::Center,
+                                    xl::Right,
+                                    xl::Fill,
+                                    xl::Justify,
+                                    xl::CenterAcrossSelection,
+                                    xl::Distributed};
 constexpr std::array kVertical = {xl::Top, xl::Center, xl::Bottom, xl::Justify, xl::Distributed};
 
 template <class Table>
@@ -66,14 +81,24 @@ unsigned lineCode(const Border& b) {
   bool heavy = b.weight == xl::Medium || b.weight == xl::Thick;
   switch (b.lineStyle) {
     case xl::Continuous:
-      return b.weight == xl::Hairline ? 7 : b.weight == xl::Medium ? 2 : b.weight == xl::Thick ? 5 : 1;
-    case xl::Dash: return heavy ? 8 : 3;
-    case xl::Dot: return 4;
-    case xl::Double: return 6;
-    case xl::DashDot: return heavy ? 10 : 9;
-    case xl::DashDotDot: return heavy ? 12 : 11;
-    case xl::SlantDashDot: return 13;
-    default: return 0;
+      return b.weight == xl::Hairline ? 7
+             : b.weight == xl::Medium ? 2
+             : b.weight == xl::Thick  ? 5
+                                      : 1;
+    case xl::Dash:
+      return heavy ? 8 : 3;
+    case xl::Dot:
+      return 4;
+    case xl::Double:
+      return 6;
+    case xl::DashDot:
+      return heavy ? 10 : 9;
+    case xl::DashDotDot:
+      return heavy ? 12 : 11;
+    case xl::SlantDashDot:
+      return 13;
+    default:
+      return 0;
   }
 }
 
@@ -86,7 +111,9 @@ Border borderOf(unsigned code, unsigned color) {
   return b;
 }
 
-unsigned borderColor(const Border& b) { return b.visible() ? fileColor(b.colorIndex, kColorAutomatic) : 0; }
+unsigned borderColor(const Border& b) {
+  return b.visible() ? fileColor(b.colorIndex, kColorAutomatic) : 0;
+}
 
 }  // namespace
 
@@ -96,14 +123,16 @@ unsigned fileColor(int colorIndex, unsigned automatic) {
 
 int modelColor(unsigned fileIndex) {
   if (fileIndex >= 8 && fileIndex <= 63) return static_cast<int>(fileIndex) - 7;
-  if (fileIndex < 8) return static_cast<int>(fileIndex) + 1;  // the fixed colours repeat palette 1..8
+  if (fileIndex < 8)
+    return static_cast<int>(fileIndex) + 1;  // the fixed colours repeat palette 1..8
   return xl::ColorAutomatic;
 }
 
 void writeFont(RecordWriter& out, const Font& font) {
   out.record(kFont, kVariableSize, [&](ByteWriter& b) {
     b.u16(static_cast<unsigned>(std::lround(font.size * 20)));
-    b.u16((font.bold ? 0x0001 : 0) | (font.italic ? 0x0002 : 0));  // the bold bit repeats the weight for old readers
+    b.u16((font.bold ? 0x0001 : 0) |
+          (font.italic ? 0x0002 : 0));  // the bold bit repeats the weight for old readers
     b.u16(fileColor(font.colorIndex, kFontColorAutomatic));
     b.u16(font.bold ? kBold : kNormalWeight);
     b.u16(0);  // no super/subscript
@@ -143,30 +172,54 @@ std::pair<unsigned, std::string> readFormat(ByteReader in) {
 
 std::string builtInFormat(unsigned index) {
   switch (index) {
-    case 1: return "0";
-    case 2: return "0.00";
-    case 3: return "#,##0";
-    case 4: return "#,##0.00";
-    case 9: return "0%";
-    case 10: return "0.00%";
-    case 11: return "0.00E+00";
-    case 12: return "# ?/?";
-    case 13: return "# ?\?/??";
-    case 14: return "m/d/yyyy";
-    case 15: return "d-mmm-yy";
-    case 16: return "d-mmm";
-    case 17: return "mmm-yy";
-    case 18: return "h:mm AM/PM";
-    case 19: return "h:mm:ss AM/PM";
-    case 20: return "h:mm";
-    case 21: return "h:mm:ss";
-    case 22: return "m/d/yyyy h:mm";
-    case 45: return "mm:ss";
-    case 46: return "[h]:mm:ss";
-    case 47: return "mm:ss.0";
-    case 48: return "##0.0E+0";
-    case 49: return "@";
-    default: return "General";
+    case 1:
+      return "0";
+    case 2:
+      return "0.00";
+    case 3:
+      return "#,##0";
+    case 4:
+      return "#,##0.00";
+    case 9:
+      return "0%";
+    case 10:
+      return "0.00%";
+    case 11:
+      return "0.00E+00";
+    case 12:
+      return "# ?/?";
+    case 13:
+      return "# ?\?/??";
+    case 14:
+      return "m/d/yyyy";
+    case 15:
+      return "d-mmm-yy";
+    case 16:
+      return "d-mmm";
+    case 17:
+      return "mmm-yy";
+    case 18:
+      return "h:mm AM/PM";
+    case 19:
+      return "h:mm:ss AM/PM";
+    case 20:
+      return "h:mm";
+    case 21:
+      return "h:mm:ss";
+    case 22:
+      return "m/d/yyyy h:mm";
+    case 45:
+      return "mm:ss";
+    case 46:
+      return "[h]:mm:ss";
+    case 47:
+      return "mm:ss.0";
+    case 48:
+      return "##0.0E+0";
+    case 49:
+      return "@";
+    default:
+      return "General";
   }
 }
 
@@ -183,13 +236,16 @@ void writeXf(RecordWriter& out, const XfRecord& xf) {
     b.u8(0);  // indent, shrink, reading order
     b.u8(xf.styleXf ? (xf.fontIndex == 0 ? 0x00 : 0xF4) : 0xFC);
     const Border& diag = bd[kDiagonalDown].visible() ? bd[kDiagonalDown] : bd[kDiagonalUp];
-    unsigned diagonals = (bd[kDiagonalDown].visible() ? 1u : 0u) | (bd[kDiagonalUp].visible() ? 2u : 0u);
-    b.u32(lineCode(bd[kLeft]) | lineCode(bd[kRight]) << 4 | lineCode(bd[kTop]) << 8 | lineCode(bd[kBottom]) << 12 |
-          borderColor(bd[kLeft]) << 16 | borderColor(bd[kRight]) << 23 | diagonals << 30);
+    unsigned diagonals =
+        (bd[kDiagonalDown].visible() ? 1u : 0u) | (bd[kDiagonalUp].visible() ? 2u : 0u);
+    b.u32(lineCode(bd[kLeft]) | lineCode(bd[kRight]) << 4 | lineCode(bd[kTop]) << 8 |
+          lineCode(bd[kBottom]) << 12 | borderColor(bd[kLeft]) << 16 |
+          borderColor(bd[kRight]) << 23 | diagonals << 30);
     bool filled = s.fillColorIndex >= 1 && s.fillColorIndex <= 56;
-    b.u32(borderColor(bd[kTop]) | borderColor(bd[kBottom]) << 7 | borderColor(diag) << 14 | lineCode(diag) << 21 |
-          (filled ? 1u : 0u) << 26);
-    b.u16(filled ? fileColor(s.fillColorIndex, kColorAutomatic) | kColorAutomatic << 7 : kColorAutomatic | 65 << 7);
+    b.u32(borderColor(bd[kTop]) | borderColor(bd[kBottom]) << 7 | borderColor(diag) << 14 |
+          lineCode(diag) << 21 | (filled ? 1u : 0u) << 26);
+    b.u16(filled ? fileColor(s.fillColorIndex, kColorAutomatic) | kColorAutomatic << 7
+                 : kColorAutomatic | 65 << 7);
   });
 }
 

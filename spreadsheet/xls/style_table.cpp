@@ -11,7 +11,9 @@ constexpr unsigned kSkippedFont = 4;  // the file never uses FONT index 4
 constexpr unsigned kMaxXf = 4050;
 }  // namespace
 
-StyleTable::StyleTable(const Workbook& book) : book_(book) { collect(book); }
+StyleTable::StyleTable(const Workbook& book) : book_(book) {
+  collect(book);
+}
 
 void StyleTable::collect(const Workbook& book) {
   std::set<StyleId> used = {0};

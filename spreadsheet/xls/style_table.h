@@ -20,8 +20,8 @@ class StyleTable {
 
   explicit StyleTable(const Workbook& book);
 
-  std::uint16_t xf(StyleId id) const;       // Error for a style not collected
-  unsigned fontIndex(const Font& font);     // interns; usable until write()
+  std::uint16_t xf(StyleId id) const;    // Error for a style not collected
+  unsigned fontIndex(const Font& font);  // interns; usable until write()
   // FONT, FORMAT, XF and STYLE records.
   void write(RecordWriter& out) const;
 

@@ -13,7 +13,9 @@ constexpr std::uint32_t kExplicitList = 0x80, kIgnoreBlank = 0x100, kNoDropDown 
 constexpr std::uint32_t kShowInput = 0x40000, kShowError = 0x80000;
 
 // Empty texts are stored as a single NUL character.
-void writeDvText(ByteWriter& b, const std::string& s) { writeLongString(b, s.empty() ? std::string(1, '\0') : s); }
+void writeDvText(ByteWriter& b, const std::string& s) {
+  writeLongString(b, s.empty() ? std::string(1, '\0') : s);
+}
 
 std::string readDvText(ByteReader& in) {
   std::string s = readLongString(in);
@@ -37,7 +39,7 @@ std::optional<FormulaNode> readDvFormula(ByteReader& in, const TokenNames& names
 
 void writeDval(RecordWriter& out, std::size_t count) {
   out.record(kDval, 18, [&](ByteWriter& b) {
-    b.zeros(10);  // flags and the position of a closed input window
+    b.zeros(10);        // flags and the position of a closed input window
     b.u32(0xFFFFFFFF);  // no drop-down object yet
     b.u32(static_cast<std::uint32_t>(count));
   });
@@ -51,7 +53,8 @@ std::size_t readDval(ByteReader in) {
 }
 
 void writeDv(RecordWriter& out, const Validation& v, const CompileFn& compile) {
-  bool explicitList = v.type == xl::ValidateList && v.formula1 && v.formula1->kind == FormulaKind::Text;
+  bool explicitList =
+      v.type == xl::ValidateList && v.formula1 && v.formula1->kind == FormulaKind::Text;
   std::vector<std::uint8_t> f1, f2;
   if (explicitList) {
     FormulaNode list = *v.formula1;
@@ -61,12 +64,16 @@ void writeDv(RecordWriter& out, const Validation& v, const CompileFn& compile) {
     f1 = compile(*v.formula1);
   }
   if (v.formula2) f2 = compile(*v.formula2);
-  if (v.ranges.empty() || v.ranges.size() > 0xFFFF) throw Error("A validation must cover at least one cell.");
-  unsigned alert = v.alertStyle == xl::ValidAlertWarning ? 1 : v.alertStyle == xl::ValidAlertInformation ? 2 : 0;
+  if (v.ranges.empty() || v.ranges.size() > 0xFFFF)
+    throw Error("A validation must cover at least one cell.");
+  unsigned alert = v.alertStyle == xl::ValidAlertWarning       ? 1
+                   : v.alertStyle == xl::ValidAlertInformation ? 2
+                                                               : 0;
   std::uint32_t flags = static_cast<std::uint32_t>(std::clamp(v.type, 0, 7)) | alert << 4 |
                         (explicitList ? kExplicitList : 0) | (v.ignoreBlank ? kIgnoreBlank : 0) |
                         (v.inCellDropdown ? 0 : kNoDropDown) | (v.showInput ? kShowInput : 0) |
-                        (v.showError ? kShowError : 0) | static_cast<std::uint32_t>(std::clamp(v.op - 1, 0, 7)) << 20;
+                        (v.showError ? kShowError : 0) |
+                        static_cast<std::uint32_t>(std::clamp(v.op - 1, 0, 7)) << 20;
   out.record(kDv, kVariableSize, [&](ByteWriter& b) {
     b.u32(flags);
     writeDvText(b, v.inputTitle);
@@ -86,7 +93,9 @@ Validation readDv(ByteReader in, const TokenNames& names) {
   v.type = static_cast<int>(flags & 0x0F);
   if (v.type > 7) in.fail("an unknown validation type");
   unsigned alert = (flags >> 4) & 0x07;
-  v.alertStyle = alert == 1 ? xl::ValidAlertWarning : alert == 2 ? xl::ValidAlertInformation : xl::ValidAlertStop;
+  v.alertStyle = alert == 1   ? xl::ValidAlertWarning
+                 : alert == 2 ? xl::ValidAlertInformation
+                              : xl::ValidAlertStop;
   v.ignoreBlank = flags & kIgnoreBlank;
   v.inCellDropdown = !(flags & kNoDropDown);
   v.showInput = flags & kShowInput;

@@ -62,7 +62,8 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
-  if (book.sheetCount() == 0) throw Error("A workbook must contain at least one visible worksheet.");
+  if (book.sheetCount() == 0)
+    throw Error("A workbook must contain at least one visible worksheet.");
   checkFileLimits(book);
   WriterContext ctx(book);
   RecordWriter out;
@@ -76,7 +77,8 @@ std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
   streams[kWorkbookStream] = out.takeBytes();
   if (book.macroProject()) {
     for (const auto& [path, data] : book.macroProject()->streams) {
-      if (streams.count(path)) throw Error("The macro project holds a stream named \"" + path + "\", which is taken.");
+      if (streams.count(path))
+        throw Error("The macro project holds a stream named \"" + path + "\", which is taken.");
       streams[path] = data;
     }
   }
@@ -84,7 +86,8 @@ std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
 }
 
 void saveWorkbook(const Workbook& book, const std::string& path) {
-  if (path.empty() || path.back() == '/') throw Error("Cannot save the workbook: the file name is missing.");
+  if (path.empty() || path.back() == '/')
+    throw Error("Cannot save the workbook: the file name is missing.");
   std::vector<std::uint8_t> bytes = writeWorkbook(book);  // refuses before the disk is touched
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) saveFailed(path, EISDIR);
@@ -110,11 +113,14 @@ void saveWorkbook(const Workbook& book, const std::string& path) {
 std::unique_ptr<Workbook> openWorkbook(const std::string& path) {
   struct stat st {};
   if (path.empty() || ::stat(path.c_str(), &st) != 0)
-    throw Error("'" + path + "' could not be found. Check the spelling of the file name, and verify that the file location is correct.");
+    throw Error("'" + path +
+                "' could not be found. Check the spelling of the file name, and verify that the "
+                "file location is correct.");
   if (S_ISDIR(st.st_mode)) throw Error("'" + path + "' is a folder, not a workbook.");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error("Cannot open '" + path + "': " + std::strerror(errno) + ".");
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
   if (in.bad()) throw Error("Cannot read '" + path + "'.");
   if (bytes.empty()) throw Error("'" + path + "' is empty and is not an Excel 97-2003 workbook.");
   return readWorkbook(bytes);

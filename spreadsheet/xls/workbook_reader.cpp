@@ -40,7 +40,8 @@ class GlobalsReader {
 std::vector<BoundSheet> GlobalsReader::read() {
   const RawRecord& bof = cursor_.next();
   if (bof.id != kBof || readBof(bof.reader()) != SubstreamType::Globals)
-    throwRecordError(bof.id, bof.offset, "the workbook stream does not start with a BIFF8 BOF record");
+    throwRecordError(bof.id, bof.offset,
+                     "the workbook stream does not start with a BIFF8 BOF record");
   for (;;) {
     const RawRecord& r = cursor_.next();
     if (r.id == kEof) break;
@@ -55,29 +56,46 @@ std::vector<BoundSheet> GlobalsReader::read() {
 
 void GlobalsReader::record(const RawRecord& r) {
   switch (r.id) {
-    case kFont: ctx_.fonts.push_back(readFont(r.reader())); break;
-    case kFormat: formats_.insert(readFormat(r.reader())); break;
-    case kXf: xfs_.push_back({readXf(r.reader()), r}); break;
-    case kPalette: ctx_.book.palette() = readPalette(r.reader()); break;
+    case kFont:
+      ctx_.fonts.push_back(readFont(r.reader()));
+      break;
+    case kFormat:
+      formats_.insert(readFormat(r.reader()));
+      break;
+    case kXf:
+      xfs_.push_back({readXf(r.reader()), r});
+      break;
+    case kPalette:
+      ctx_.book.palette() = readPalette(r.reader());
+      break;
     case kBoundSheet:
       sheets_.push_back(readBoundSheet(r.reader()));
       sheets_.back().recordOffset = r.offset;
       break;
-    case kCodeName: ctx_.book.setCodeName(readCodeName(r.reader())); break;
+    case kCodeName:
+      ctx_.book.setCodeName(readCodeName(r.reader()));
+      break;
     case kSupBook:
-      if (sawSupBook_) throwRecordError(r.id, r.offset, "links to other workbooks are not supported");
+      if (sawSupBook_)
+        throwRecordError(r.id, r.offset, "links to other workbooks are not supported");
       readSupBook(r.reader());
       sawSupBook_ = true;
       break;
-    case kExternSheet: ctx_.xtis = readExternSheet(r.reader()); break;
-    case kName: ctx_.names.push_back(readName(r.reader())); break;
+    case kExternSheet:
+      ctx_.xtis = readExternSheet(r.reader());
+      break;
+    case kName:
+      ctx_.names.push_back(readName(r.reader()));
+      break;
     case kSst: {
       std::vector<RawRecord> rest = cursor_.continuations();
       ctx_.strings = readSst(r, rest);
       break;
     }
-    case kBof: throwRecordError(r.id, r.offset, "a substream starts inside the workbook globals");
-    default: break;  // records that carry nothing the model keeps
+    case kBof:
+      throwRecordError(r.id, r.offset, "a substream starts inside the workbook globals");
+    default:
+      break;  // records that carry nothing the model keeps
   }
 }
 
@@ -113,7 +131,8 @@ void applyNames(ReaderContext& ctx) {
   for (const NameRecord& n : ctx.names) {
     ByteReader tokens(n.tokens, kName, n.tokensOffset);
     if (n.flags & 0x0008) continue;  // a macro procedure, reached through buttons
-    if (n.sheet > ctx.book.sheetCount()) throwRecordError(kName, n.tokensOffset, "a name local to a sheet that does not exist");
+    if (n.sheet > ctx.book.sheetCount())
+      throwRecordError(kName, n.tokensOffset, "a name local to a sheet that does not exist");
     FormulaNode formula = decompileFormula(tokens, n.tokens.size(), tn);
     if (n.flags & kNameBuiltIn) {
       std::optional<CellRange> area = areaOf(formula);
@@ -149,7 +168,9 @@ TokenNames ReaderContext::tokenNames() const {
   return {[this](std::uint32_t index) -> std::optional<std::string> {
             if (index == 0 || index > names.size()) return std::nullopt;
             const NameRecord& n = names[index - 1];
-            return (n.flags & kNameBuiltIn) && n.text == std::string(1, kPrintAreaCode) ? "Print_Area" : n.text;
+            return (n.flags & kNameBuiltIn) && n.text == std::string(1, kPrintAreaCode)
+                       ? "Print_Area"
+                       : n.text;
           },
           [this](std::uint16_t xti) -> std::optional<std::string> {
             if (xti >= xtis.size() || xtis[xti].supBook != 0) return std::nullopt;
@@ -159,7 +180,8 @@ TokenNames ReaderContext::tokenNames() const {
           }};
 }
 
-std::optional<std::string> ReaderContext::macroName(std::uint16_t xti, std::uint32_t nameIndex) const {
+std::optional<std::string> ReaderContext::macroName(std::uint16_t xti,
+                                                    std::uint32_t nameIndex) const {
   if (xti >= xtis.size() || nameIndex == 0 || nameIndex > names.size()) return std::nullopt;
   const NameRecord& n = names[nameIndex - 1];
   if (!(n.flags & 0x0008)) return std::nullopt;

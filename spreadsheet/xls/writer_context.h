@@ -69,7 +69,8 @@ void checkFileLimits(const Workbook& book);
 // become the file's; Error for an area beyond the file's sheet size.
 CellRange fitToFile(const Worksheet& sheet, const CellRange& r);
 
-void writeGlobals(RecordWriter& out, const WriterContext& ctx, std::vector<std::size_t>& sheetOffsetFields);
+void writeGlobals(RecordWriter& out, const WriterContext& ctx,
+                  std::vector<std::size_t>& sheetOffsetFields);
 void writeSheet(RecordWriter& out, const WriterContext& ctx, std::size_t index);
 
 }  // namespace spreadsheet::xls

@@ -41,7 +41,9 @@ std::string messageOf(const std::function<void()>& f) {
 }
 
 // A compound file whose Workbook stream is `stream`.
-Bytes withStream(const Bytes& stream) { return writeCompoundFile({{"Workbook", stream}}); }
+Bytes withStream(const Bytes& stream) {
+  return writeCompoundFile({{"Workbook", stream}});
+}
 
 TEST(OpenWorkbook, RefusesWhatIsNotAWorkbookWithAClearError) {
   TempFolder dir;
@@ -50,10 +52,14 @@ TEST(OpenWorkbook, RefusesWhatIsNotAWorkbookWithAClearError) {
   fs::path text = dir.path() / "text.xls";
   writeFile(text, Bytes(600, 'x'));
   EXPECT_NE(messageOf([&] { openWorkbook(empty.string()); }).find("empty"), std::string::npos);
-  EXPECT_NE(messageOf([&] { openWorkbook(dir.path().string()); }).find("folder"), std::string::npos);
-  EXPECT_NE(messageOf([&] { openWorkbook((dir.path() / "missing.xls").string()); }).find("could not be found"),
+  EXPECT_NE(messageOf([&] { openWorkbook(dir.path().string()); }).find("folder"),
             std::string::npos);
-  EXPECT_NE(messageOf([&] { openWorkbook(text.string()); }).find("not a compound file"), std::string::npos);
+  EXPECT_NE(messageOf([&] {
+              openWorkbook((dir.path() / "missing.xls").string());
+            }).find("could not be found"),
+            std::string::npos);
+  EXPECT_NE(messageOf([&] { openWorkbook(text.string()); }).find("not a compound file"),
+            std::string::npos);
   EXPECT_THROW(readWorkbook(Bytes{}), Error);
 }
 
@@ -63,9 +69,13 @@ TEST(OpenWorkbook, RefusesDamagedFiles) {
     Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut));
     EXPECT_THROW(readWorkbook(truncated), Error) << cut;
   }
-  EXPECT_NE(messageOf([&] { readWorkbook(writeCompoundFile({{"Other", {1, 2, 3}}})); }).find("no workbook"),
+  EXPECT_NE(messageOf([&] {
+              readWorkbook(writeCompoundFile({{"Other", {1, 2, 3}}}));
+            }).find("no workbook"),
             std::string::npos);
-  EXPECT_NE(messageOf([&] { readWorkbook(writeCompoundFile({{"Book", {1, 2, 3}}})); }).find("older"),
+  EXPECT_NE(messageOf([&] {
+              readWorkbook(writeCompoundFile({{"Book", {1, 2, 3}}}));
+            }).find("older"),
             std::string::npos);
 }
 
@@ -79,7 +89,8 @@ TEST(OpenWorkbook, ErrorsNameTheRecordAndOffset) {
   EXPECT_NE(m.find("BIFF8"), std::string::npos) << m;
   // A stream without its EOF.
   m = messageOf([] {
-    readWorkbook(withStream({0x09, 0x08, 0x10, 0x00, 0, 6, 5, 0, 0xBB, 0x0D, 0xCC, 0x07, 0, 0, 0, 0, 6, 0, 0, 0}));
+    readWorkbook(withStream(
+        {0x09, 0x08, 0x10, 0x00, 0, 6, 5, 0, 0xBB, 0x0D, 0xCC, 0x07, 0, 0, 0, 0, 6, 0, 0, 0}));
   });
   EXPECT_NE(m.find("EOF"), std::string::npos) << m;
 }
@@ -122,7 +133,8 @@ TEST(SaveWorkbook, WritesTheWholeFileThatOpensAgain) {
 
 TEST(SaveWorkbook, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
   TempFolder dir;
-  EXPECT_THROW(saveWorkbook(*smallBook(), (dir.path() / "no" / "such" / "folder.xls").string()), Error);
+  EXPECT_THROW(saveWorkbook(*smallBook(), (dir.path() / "no" / "such" / "folder.xls").string()),
+               Error);
   EXPECT_THROW(saveWorkbook(*smallBook(), dir.path().string()), Error);
   EXPECT_THROW(saveWorkbook(*smallBook(), ""), Error);
   EXPECT_TRUE(fs::is_directory(dir.path()));
@@ -139,7 +151,8 @@ TEST(SaveWorkbook, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
   fs::path inside = sub / "target.xls";
   fs::create_directory(inside);  // the target name is taken by a folder
   EXPECT_THROW(saveWorkbook(*smallBook(), inside.string()), Error);
-  EXPECT_EQ(std::distance(fs::directory_iterator(sub), fs::directory_iterator()), 1) << "no temporary file left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(sub), fs::directory_iterator()), 1)
+      << "no temporary file left";
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 

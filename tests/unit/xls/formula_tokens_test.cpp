@@ -45,17 +45,20 @@ FormulaNode decompile(const Bytes& tokens) {
 
 TEST(FormulaTokens, CompileToTheFilesTokens) {
   // SUM(A1:B2)+1: a reference-class area, a variable-argument call, an integer, the operator.
-  EXPECT_EQ(compileFormula(binary("+", call("SUM", {area(1, 1, 2, 2)}), number(1)), FormulaPlace::Cell, links()),
+  EXPECT_EQ(compileFormula(binary("+", call("SUM", {area(1, 1, 2, 2)}), number(1)),
+                           FormulaPlace::Cell, links()),
             (Bytes{0x25, 0, 0, 1, 0, 0, 0, 1, 0, 0x42, 1, 4, 0, 0x1E, 1, 0, 0x03}));
   // A relative cell as a value: both relative bits set.
-  EXPECT_EQ(compileFormula(cell(1, 1), FormulaPlace::Cell, links()), (Bytes{0x44, 0, 0, 0x00, 0xC0}));
+  EXPECT_EQ(compileFormula(cell(1, 1), FormulaPlace::Cell, links()),
+            (Bytes{0x44, 0, 0, 0x00, 0xC0}));
   // ROUND has a fixed argument count: PtgFunc without a count.
   EXPECT_EQ(compileFormula(call("ROUND", {number(1.5), number(0)}), FormulaPlace::Cell, links()),
             (Bytes{0x1F, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0x1E, 0, 0, 0x41, 27, 0}));
   // A defined name's area on a sheet: PtgArea3d with the sheet's EXTERNSHEET entry.
   EXPECT_EQ(compileFormula(area(200, 1, 295, 1, "Time Sheet"), FormulaPlace::Name, links()),
             (Bytes{0x3B, 0, 0, 199, 0, 38, 1, 0, 0, 0, 0}));
-  EXPECT_EQ(compileFormula(name("Time0"), FormulaPlace::Validation, links()), (Bytes{0x23, 2, 0, 0, 0}));
+  EXPECT_EQ(compileFormula(name("Time0"), FormulaPlace::Validation, links()),
+            (Bytes{0x23, 2, 0, 0, 0}));
   EXPECT_EQ(compileFormula(name("Time0"), FormulaPlace::Cell, links()), (Bytes{0x43, 2, 0, 0, 0}));
 }
 
@@ -78,9 +81,10 @@ TEST(FormulaTokens, TreesReadBackInTheSameShape) {
       wrap(FormulaKind::Parentheses, binary("+", cell(1, 1), number(2))),
       binary("*", wrap(FormulaKind::Unary, number(3), "-"), wrap(FormulaKind::Percent, number(50))),
       wrap(FormulaKind::Unary, cell(2, 2), "+"),
-      call("IF", {binary("<>", ref, text("")), text("x\"y"), call("SUMIF", {area(1, 1, 9, 1), text(">0"), area(1, 2, 9, 2)})}),
+      call("IF", {binary("<>", ref, text("")), text("x\"y"),
+                  call("SUMIF", {area(1, 1, 9, 1), text(">0"), area(1, 2, 9, 2)})}),
       call("COUNTIF", {area(1, 1, kMaxRows, 1), number(1)}),  // a whole column
-      call("SUM", {area(3, 1, 3, kMaxColumns)}),             // a whole row
+      call("SUM", {area(3, 1, 3, kMaxColumns)}),              // a whole row
       binary("&", cell(1, 1, false, "Other"), name("Rate")),
       call("AND", {boolean, error, refError, sheetRefError}),
       call("IF", {boolean, missing, number(-0.5)}),
@@ -104,24 +108,25 @@ TEST(FormulaTokens, RefusesWhatTheFileCannotHold) {
   badBinary.children.pop_back();
   EXPECT_THROW(compileFormula(badBinary, FormulaPlace::Cell, links()), Error);
   // A reference to a sheet that no longer exists is stored as #REF!.
-  FormulaNode gone = decompile(compileFormula(cell(1, 1, true, "Gone"), FormulaPlace::Cell, links()));
+  FormulaNode gone =
+      decompile(compileFormula(cell(1, 1, true, "Gone"), FormulaPlace::Cell, links()));
   EXPECT_EQ(gone.kind, FormulaKind::RefError);
 }
 
 TEST(FormulaTokens, MalformedTokensRaiseErrorsNotCrashes) {
   const Bytes cases[] = {
-      {0x03},                          // an operator without operands
-      {0x1E, 1, 0, 0x1E, 2, 0},        // two expressions
-      {0x1F, 0, 0, 0},                 // a number cut short
-      {0x42, 5, 4, 0},                 // SUM of five operands from an empty stack
-      {0x41, 0xFF, 0x7F},              // a function id not in the table
-      {0x20, 0, 0, 0, 0, 0, 0, 0},     // an array constant
-      {0x43, 9, 0, 0, 0},              // a name index past the names
-      {0x3A, 7, 0, 0, 0, 0, 0},        // an EXTERNSHEET entry past the table
-      {0x44, 0, 0, 0x00, 0x01},        // column 257
-      {0x1C, 0x55},                    // an unknown error code
-      {0x17, 10, 0, 'a'},              // a string cut short
-      {0xFF},                          // no such token
+      {0x03},                       // an operator without operands
+      {0x1E, 1, 0, 0x1E, 2, 0},     // two expressions
+      {0x1F, 0, 0, 0},              // a number cut short
+      {0x42, 5, 4, 0},              // SUM of five operands from an empty stack
+      {0x41, 0xFF, 0x7F},           // a function id not in the table
+      {0x20, 0, 0, 0, 0, 0, 0, 0},  // an array constant
+      {0x43, 9, 0, 0, 0},           // a name index past the names
+      {0x3A, 7, 0, 0, 0, 0, 0},     // an EXTERNSHEET entry past the table
+      {0x44, 0, 0, 0x00, 0x01},     // column 257
+      {0x1C, 0x55},                 // an unknown error code
+      {0x17, 10, 0, 'a'},           // a string cut short
+      {0xFF},                       // no such token
   };
   for (const Bytes& tokens : cases) EXPECT_THROW(decompile(tokens), Error) << int(tokens[0]);
 }

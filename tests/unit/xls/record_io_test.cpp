@@ -10,7 +10,9 @@
 namespace spreadsheet::xls {
 namespace {
 
-std::vector<std::uint8_t> bytesOf(std::initializer_list<int> v) { return {v.begin(), v.end()}; }
+std::vector<std::uint8_t> bytesOf(std::initializer_list<int> v) {
+  return {v.begin(), v.end()};
+}
 
 TEST(RecordWriter, SplitsLongRecordsIntoContinueAndCountsTheSame) {
   auto fill = [](ByteWriter& b) {
@@ -73,9 +75,9 @@ std::pair<unsigned, unsigned> headerAt(const std::vector<std::uint8_t>& s, std::
 TEST(SharedStrings, ContinuedStringsRepeatTheFlagByteAndIndexPointsAtStrings) {
   std::vector<std::string> strings;
   for (int i = 0; i < 300; ++i) strings.push_back("s" + std::to_string(i));
-  strings.push_back(std::string(9000, 'a'));                 // continues as one-byte characters
+  strings.push_back(std::string(9000, 'a'));  // continues as one-byte characters
   std::string wide;
-  for (int i = 0; i < 5000; ++i) wide += "\xE6\x97\xA5";      // continues as UTF-16
+  for (int i = 0; i < 5000; ++i) wide += "\xE6\x97\xA5";  // continues as UTF-16
   strings.push_back(wide);
   for (int i = 0; i < 50; ++i) strings.push_back("t" + std::to_string(i));
   RecordWriter out;
@@ -108,8 +110,7 @@ TEST(SharedStrings, ContinuedStringsRepeatTheFlagByteAndIndexPointsAtStrings) {
       EXPECT_EQ(length, want.size());
     }
     bool inSomeRecord = false;
-    for (const RawRecord& r : records)
-      inSomeRecord |= r.offset + inRecord == at;
+    for (const RawRecord& r : records) inSomeRecord |= r.offset + inRecord == at;
     EXPECT_TRUE(inSomeRecord) << bucket;
   }
 }

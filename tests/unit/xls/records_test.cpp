@@ -34,9 +34,11 @@ ByteReader only(const Bytes& bytes) {
 
 TEST(FixedRecords, MatchTheirBytes) {
   EXPECT_EQ(written([](RecordWriter& o) { writeBof(o, SubstreamType::Worksheet); }),
-            (Bytes{0x09, 0x08, 0x10, 0x00, 0x00, 0x06, 0x10, 0x00, 0xBB, 0x0D, 0xCC, 0x07, 0, 0, 0, 0, 6, 0, 0, 0}));
+            (Bytes{0x09, 0x08, 0x10, 0x00, 0x00, 0x06, 0x10, 0x00, 0xBB, 0x0D,
+                   0xCC, 0x07, 0,    0,    0,    0,    6,    0,    0,    0}));
   EXPECT_EQ(written([](RecordWriter& o) { writeWindow2(o, true); }),
-            (Bytes{0x3E, 0x02, 0x12, 0x00, 0xB6, 0x06, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+            (Bytes{0x3E, 0x02, 0x12, 0x00, 0xB6, 0x06, 0, 0, 0, 0, 0x40,
+                   0,    0,    0,    0,    0,    0,    0, 0, 0, 0, 0}));
   ColumnSpan seven;
   seven.width = columnWidthUnits(7);
   seven.customWidth = true;
@@ -46,16 +48,18 @@ TEST(FixedRecords, MatchTheirBytes) {
   obj.id = 1;
   obj.macro = std::make_pair(std::uint16_t{2}, std::uint32_t{3});
   EXPECT_EQ(written([&](RecordWriter& o) { writeObj(o, obj); }),
-            (Bytes{0x5D, 0x00, 0x2C, 0x00, 0x15, 0x00, 0x12, 0x00, 0x07, 0x00, 0x01, 0x00, 0x11, 0x00, 0, 0, 0, 0,
-                   0,    0,    0,    0,    0,    0,    0,    0,    0x04, 0x00, 0x0E, 0x00, 0x07, 0x00, 0, 0,
-                   0,    0,    0x39, 0x02, 0x00, 0x03, 0,    0,    0,    0,    0,    0,    0,    0}));
+            (Bytes{0x5D, 0x00, 0x2C, 0x00, 0x15, 0x00, 0x12, 0x00, 0x07, 0x00, 0x01, 0x00,
+                   0x11, 0x00, 0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+                   0,    0,    0x04, 0x00, 0x0E, 0x00, 0x07, 0x00, 0,    0,    0,    0,
+                   0x39, 0x02, 0x00, 0x03, 0,    0,    0,    0,    0,    0,    0,    0}));
   EXPECT_EQ(readObj(only(written([&](RecordWriter& o) { writeObj(o, obj); }))), obj);
 }
 
 TEST(FixedRecords, PaletteHoldsFiftySixColours) {
   Bytes b = written([](RecordWriter& o) { writePalette(o, defaultPalette()); });
   ASSERT_EQ(b.size(), 4u + 2 + 56 * 4);
-  EXPECT_EQ(Bytes(b.begin(), b.begin() + 14), (Bytes{0x92, 0x00, 0xE2, 0x00, 56, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
+  EXPECT_EQ(Bytes(b.begin(), b.begin() + 14),
+            (Bytes{0x92, 0x00, 0xE2, 0x00, 56, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
   Palette p = defaultPalette();
   p[55] = rgb(1, 2, 3);
   EXPECT_EQ(readPalette(only(written([&](RecordWriter& o) { writePalette(o, p); }))), p);
@@ -70,11 +74,12 @@ TEST(ValidationRecords, ListFromANameMatchesItsBytes) {
     return compileFormula(n, FormulaPlace::Validation, {[](const std::string&) { return 2u; }, {}});
   };
   Bytes b = written([&](RecordWriter& o) { writeDv(o, v, compile); });
-  Bytes want = {0xBE, 0x01, 0x2B, 0x00, 0x03, 0x01, 0x0C, 0x00,  // list, ignore blank, show input and error
-                1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,    // four empty texts
-                5, 0, 0, 0, 0x23, 2, 0, 0, 0,                      // =Time0 as a reference-class name
-                0, 0, 0, 0,                                        // no second formula
-                1, 0, 4, 0, 9, 0, 2, 0, 2, 0};                     // C5:C10
+  Bytes want = {
+      0xBE, 0x01, 0x2B, 0x00, 0x03, 0x01, 0x0C, 0x00,  // list, ignore blank, show input and error
+      1,    0,    0,    0,    1,    0,    0,    0,    1, 0, 0, 0, 1, 0, 0, 0,  // four empty texts
+      5,    0,    0,    0,    0x23, 2,    0,    0,    0,      // =Time0 as a reference-class name
+      0,    0,    0,    0,                                    // no second formula
+      1,    0,    4,    0,    9,    0,    2,    0,    2, 0};  // C5:C10
   EXPECT_EQ(b, want);
   TokenNames names{[](std::uint32_t i) -> std::optional<std::string> {
                      return i == 2 ? std::optional<std::string>("Time0") : std::nullopt;
@@ -96,7 +101,9 @@ TEST(ValidationRecords, ExplicitListsMessagesAndFlagsReadBack) {
   v.errorTitle = "Oops";
   v.inputMessage = "Choose";
   v.errorMessage = "Wrong – try again";
-  CompileFn compile = [](const FormulaNode& n) { return compileFormula(n, FormulaPlace::Validation, {}); };
+  CompileFn compile = [](const FormulaNode& n) {
+    return compileFormula(n, FormulaPlace::Validation, {});
+  };
   Bytes b = written([&](RecordWriter& o) { writeDv(o, v, compile); });
   EXPECT_EQ(b[4] & 0x80, 0x80) << "explicit list flag";
   EXPECT_EQ(b[5] & 0x02, 0x02) << "no drop-down arrow";
@@ -149,7 +156,8 @@ TEST(SheetRecords, PageSetupRowAndWidthsReadBack) {
   PageSetup back;
   readSetup(only(setup), back);
   EXPECT_EQ(back, p);
-  EXPECT_DOUBLE_EQ(readMargin(only(written([](RecordWriter& o) { writeMargin(o, kLeftMargin, 54); }))), 54);
+  EXPECT_DOUBLE_EQ(
+      readMargin(only(written([](RecordWriter& o) { writeMargin(o, kLeftMargin, 54); }))), 54);
   EXPECT_TRUE(readWsBool(only(written([](RecordWriter& o) { writeWsBool(o, true); }))));
   EXPECT_FALSE(readWsBool(only(written([](RecordWriter& o) { writeWsBool(o, false); }))));
 
@@ -164,20 +172,22 @@ TEST(SheetRecords, PageSetupRowAndWidthsReadBack) {
   EXPECT_EQ(readRow(only(written([&](RecordWriter& o) { writeRow(o, r); }))), r);
 
   // Widths as the application stores them, and read back as it shows them.
-  const std::pair<double, int> widths[] = {{7, 1974}, {0.92, 402}, {9.333, 2560}, {8.43, 2340}, {0, 0}};
+  const std::pair<double, int> widths[] = {
+      {7, 1974}, {0.92, 402}, {9.333, 2560}, {8.43, 2340}, {0, 0}};
   for (auto [chars, units] : widths) EXPECT_EQ(columnWidthUnits(chars), units) << chars;
   EXPECT_DOUBLE_EQ(columnWidthCharacters(2560), 9.29);
   for (int px = 0; px <= 300; ++px) {  // every pixel width survives characters and back
     auto units = static_cast<std::uint16_t>(px * 256 / 7);
     EXPECT_EQ(columnWidthUnits(columnWidthCharacters(units)), units) << px;
   }
-  EXPECT_DOUBLE_EQ(readDefColWidth(only(written([](RecordWriter& o) { writeDefColWidth(o, 8.43); }))), 8.43);
+  EXPECT_DOUBLE_EQ(
+      readDefColWidth(only(written([](RecordWriter& o) { writeDefColWidth(o, 8.43); }))), 8.43);
 }
 
 TEST(CellRecords, FormulaResultsOfEveryKindReadBack) {
   std::vector<std::uint8_t> tokens = {0x1E, 0x01, 0x00};
-  const CellValue results[] = {CellValue(1.5), CellValue(true), CellValue(ErrorCode::NA), CellValue("text"),
-                               CellValue(std::string())};
+  const CellValue results[] = {CellValue(1.5), CellValue(true), CellValue(ErrorCode::NA),
+                               CellValue("text"), CellValue(std::string())};
   for (const CellValue& v : results) {
     Bytes b = written([&](RecordWriter& o) { writeFormula(o, {2, 3, 20}, v, tokens); });
     auto records = splitRecords(b);
@@ -191,7 +201,9 @@ TEST(CellRecords, FormulaResultsOfEveryKindReadBack) {
     EXPECT_EQ(f.cached, v) << v.toText();
   }
   // A result that is not a finite number cannot be stored as one.
-  Bytes nan = written([](RecordWriter& o) { writeFormula(o, {1, 1, 15}, CellValue(std::nan("")), {}); });
+  Bytes nan = written([](RecordWriter& o) {
+    writeFormula(o, {1, 1, 15}, CellValue(std::nan("")), {});
+  });
   ByteReader in = splitRecords(nan)[0].reader();
   EXPECT_EQ(readFormula(in).cached, CellValue(ErrorCode::Num));
 }
@@ -207,7 +219,8 @@ TEST(CellRecords, MultipleBlanksAndRkNumbers) {
 }
 
 TEST(GlobalsRecords, NamesReadBack) {
-  NameRecord n{kNameBuiltIn, 2, std::string(1, kPrintAreaCode), {0x3B, 1, 0, 0, 0, 25, 0, 0, 0, 20, 0}, 0};
+  NameRecord n{
+      kNameBuiltIn, 2, std::string(1, kPrintAreaCode), {0x3B, 1, 0, 0, 0, 25, 0, 0, 0, 20, 0}, 0};
   NameRecord back = readName(only(written([&](RecordWriter& o) { writeName(o, n); })));
   EXPECT_EQ(back.flags, n.flags);
   EXPECT_EQ(back.sheet, 2);

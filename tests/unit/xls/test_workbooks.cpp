@@ -103,7 +103,8 @@ void fillSheet(Workbook& book, Worksheet& s) {
   label.formula = call("IF", {binary(">", cell(3, 2), number(0)), text("yes"), text("no")});
   label.value = "yes";
   Cell& paren = s.cell({4, 4});
-  paren.formula = binary("*", wrap(FormulaKind::Parentheses, binary("+", cell(3, 2), number(1.5))), name("Rate"));
+  paren.formula = binary("*", wrap(FormulaKind::Parentheses, binary("+", cell(3, 2), number(1.5))),
+                         name("Rate"));
   paren.value = 2.5;
   Cell& other = s.cell({4, 5});
   other.formula = binary("&", cell(1, 1, false, "Other Sheet"), text(""));

@@ -133,7 +133,8 @@ TEST(WorkbookRoundTrip, UndefinedNamesAndTextsOfEveryWidthSurvive) {
   const Worksheet& r = back->sheet(0);
   EXPECT_EQ(r.find({1, 1})->formula, name("NotDefined"));
   EXPECT_EQ(r.find({1, 1})->value, CellValue(ErrorCode::Name));
-  for (int row = 2; row <= 4; ++row) EXPECT_EQ(r.find({row, 1})->value, s.find({row, 1})->value) << row;
+  for (int row = 2; row <= 4; ++row)
+    EXPECT_EQ(r.find({row, 1})->value, s.find({row, 1})->value) << row;
 }
 
 }  // namespace

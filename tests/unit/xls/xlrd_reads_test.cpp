@@ -36,7 +36,8 @@ assert book.sheet_by_index(1).cell_value(0, 0) == 'other'
 )PY";
 
 TEST(ThirdPartyReader, XlrdParsesCellsMergesWidthsHeightsAndNames) {
-  if (std::system("/usr/bin/python3 -c 'import xlrd' 2>/dev/null") != 0) GTEST_SKIP() << "python3 xlrd is not installed";
+  if (std::system("/usr/bin/python3 -c 'import xlrd' 2>/dev/null") != 0)
+    GTEST_SKIP() << "python3 xlrd is not installed";
   testing::TempFolder dir;
   auto file = dir.path() / "book.xls";
   auto script = dir.path() / "check.py";
