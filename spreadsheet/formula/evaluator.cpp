@@ -1,5 +1,6 @@
 #include "spreadsheet/formula/evaluator.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "spreadsheet/formula/coercion.h"
@@ -12,8 +13,6 @@ namespace {
 // Deeper trees evaluate to #VALUE! instead of exhausting the stack. Formula
 // text is at most 8,192 characters, so a tree from text stays well within.
 constexpr int kMaxDepth = 5000;
-// Longer chains of names naming names (a name naming itself) give #VALUE!.
-constexpr int kMaxNameDepth = 32;
 
 const CellValue kEmpty;
 
@@ -124,18 +123,30 @@ Operand Context::reference(const FormulaNode& node) {
 }
 
 Operand Context::name(const FormulaNode& node) {
-  const Workbook& book = sheet_.workbook();
-  const Worksheet* scopeSheet = &sheet_;
-  if (!node.sheet.empty()) {
-    scopeSheet = book.findSheet(node.sheet);
-    if (!scopeSheet) return CellValue(ErrorCode::Ref);
-  }
-  const DefinedName* defined = book.findName(node.text, book.sheetIndex(*scopeSheet) + 1);
-  if (!defined) defined = book.findName(node.text, 0);
+  bool missingSheet = false;
+  const DefinedName* defined = lookUpName(node, sheet_, &missingSheet);
+  if (missingSheet) return CellValue(ErrorCode::Ref);
   if (!defined) return CellValue(ErrorCode::Name);
-  DepthGuard guard(nameDepth_);
-  if (nameDepth_ > kMaxNameDepth) return CellValue(ErrorCode::Value);
-  return operand(defined->formula);
+  for (const auto& [known, value] : nameValues_)
+    if (known == defined) return value;
+  if (expanding_.size() >= kMaxNameDepth ||
+      std::find(expanding_.begin(), expanding_.end(), defined) != expanding_.end())
+    return CellValue(ErrorCode::Value);
+  expanding_.push_back(defined);
+  Operand value = operand(defined->formula);
+  expanding_.pop_back();
+  nameValues_.emplace_back(defined, value);
+  return value;
+}
+
+const DefinedName* lookUpName(const FormulaNode& node, const Worksheet& sheet, bool* missingSheet) {
+  const Workbook& book = sheet.workbook();
+  const Worksheet* scope = &sheet;
+  if (!node.sheet.empty()) scope = book.findSheet(node.sheet);
+  if (missingSheet) *missingSheet = scope == nullptr;
+  if (!scope) return nullptr;
+  const DefinedName* defined = book.findName(node.text, book.sheetIndex(*scope) + 1);
+  return defined ? defined : book.findName(node.text, 0);
 }
 
 CellValue Context::unary(const FormulaNode& node) {

@@ -4,9 +4,19 @@
 #include <vector>
 
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
 namespace spreadsheet::formula {
+
+// Longer chains of names naming names give #VALUE!.
+inline constexpr std::size_t kMaxNameDepth = 32;
+
+// The defined name a Name node means in a formula on `sheet`: the one local
+// to the qualifying sheet (or `sheet`) first, then the global one; nullptr
+// when there is none. Sets `missingSheet` when the qualifier names no sheet.
+const DefinedName* lookUpName(const FormulaNode& node, const Worksheet& sheet,
+                              bool* missingSheet = nullptr);
 
 // A reference as a value: the cells it covers on a sheet.
 struct Area {
@@ -49,7 +59,10 @@ class Context {
   const Worksheet& sheet_;
   CellAddress at_;
   int depth_ = 0;
-  int nameDepth_ = 0;
+  // Names are evaluated once per formula; a name met again while it is
+  // being evaluated is circular.
+  std::vector<std::pair<const DefinedName*, Operand>> nameValues_;
+  std::vector<const DefinedName*> expanding_;
 };
 
 // Calls `visit` for every stored cell of `range` in row order, skipping the

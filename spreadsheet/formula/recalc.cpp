@@ -6,14 +6,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 
 namespace spreadsheet::formula {
 namespace {
-
-// How far a chain of names naming names is followed when collecting inputs.
-constexpr int kMaxNameDepth = 32;
 
 struct FormulaCell {
   Worksheet* sheet;
@@ -44,7 +42,8 @@ class Graph {
   // Appends the formula cells that node v reads to `out`.
   void inputs(std::size_t v, std::vector<int>& out) const {
     const FormulaCell& n = nodes_[v];
-    collect(*n.cell->formula, *n.sheet, 0, out);
+    std::vector<const DefinedName*> names;
+    collect(*n.cell->formula, *n.sheet, 0, names, out);
   }
 
  private:
@@ -53,8 +52,10 @@ class Graph {
     std::vector<CellAddress> addresses;  // row-major, as the sheet stores cells
   };
 
-  void collect(const FormulaNode& node, const Worksheet& sheet, int nameDepth,
-               std::vector<int>& out) const {
+  // `names` holds the names already followed for this formula: each counts
+  // once. Chains deeper than evaluation follows are not followed either.
+  void collect(const FormulaNode& node, const Worksheet& sheet, std::size_t nameDepth,
+               std::vector<const DefinedName*>& names, std::vector<int>& out) const {
     if (node.kind == FormulaKind::Cell || node.kind == FormulaKind::Area) {
       const Worksheet* target = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
       if (!target) return;
@@ -62,14 +63,15 @@ class Graph {
       CellAddress last =
           node.kind == FormulaKind::Cell ? first : CellAddress{node.last.row, node.last.column};
       addInputs(static_cast<std::size_t>(book_.sheetIndex(*target)), {first, last}, out);
-    } else if (node.kind == FormulaKind::Name && nameDepth < kMaxNameDepth) {
-      const Worksheet* scope = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
-      if (!scope) return;
-      const DefinedName* name = book_.findName(node.text, book_.sheetIndex(*scope) + 1);
-      if (!name) name = book_.findName(node.text, 0);
-      if (name) collect(name->formula, sheet, nameDepth + 1, out);
+    } else if (node.kind == FormulaKind::Name) {
+      const DefinedName* name = lookUpName(node, sheet);
+      if (name && nameDepth < kMaxNameDepth &&
+          std::find(names.begin(), names.end(), name) == names.end()) {
+        names.push_back(name);
+        collect(name->formula, sheet, nameDepth + 1, names, out);
+      }
     }
-    for (const FormulaNode& child : node.children) collect(child, sheet, nameDepth, out);
+    for (const FormulaNode& child : node.children) collect(child, sheet, nameDepth, names, out);
   }
 
   // Every formula cell of the sheet inside `range` is an input.

@@ -191,6 +191,19 @@ TEST_F(Evaluate, NamesResolveSheetScopeFirst) {
   EXPECT_EQ(eval("=Hours"), CellValue(1.0));
   EXPECT_EQ(eval("=SUM(List)+COUNT(List)"), CellValue(1.5));
   EXPECT_EQ(eval("=Loop"), CellValue(ErrorCode::Value)) << "a name that names itself must not hang";
+
+  // Names doubling each other 40 levels deep: each is evaluated once, not 2^40 times.
+  for (int i = 0; i < 40; ++i)
+    book.names().push_back(
+        {"Twice" + std::to_string(i),
+         parse("=Twice" + std::to_string(i + 1) + "+Twice" + std::to_string(i + 1), Notation::A1,
+               {1, 1}),
+         0});
+  book.names().push_back({"Twice40", parse("=1", Notation::A1, {1, 1}), 0});
+  EXPECT_EQ(eval("=Twice10"), CellValue(1073741824.0));
+  EXPECT_EQ(eval("=Twice0"), CellValue(ErrorCode::Value)) << "deeper than names are followed";
+  book.names().push_back({"Self", parse("=Self+Self", Notation::A1, {1, 1}), 0});
+  EXPECT_EQ(eval("=Self"), CellValue(ErrorCode::Value));
 }
 
 TEST_F(Functions, LogicalFunctions) {
