@@ -1,6 +1,9 @@
 #include "spreadsheet/picture/cell_text.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "spreadsheet/format/number_format.h"
 
@@ -42,14 +45,38 @@ QString hashes(const FontEntry& m, double width) {
   return QString(std::max(n, 0), QLatin1Char('#'));
 }
 
-// General shows as many decimals as the width allows, then gives up with '#'.
+// General's scientific form: "1.23457E+10", trailing zeros of the mantissa dropped.
+QString scientific(double v, int decimals) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*E", decimals, v);
+  std::string text(buf);
+  const std::size_t e = text.find('E');
+  std::string mantissa = text.substr(0, e);
+  if (mantissa.find('.') != std::string::npos) {
+    while (mantissa.back() == '0') mantissa.pop_back();
+    if (mantissa.back() == '.') mantissa.pop_back();
+  }
+  const int exponent = std::atoi(text.c_str() + e + 1);
+  std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+  return QString::fromStdString(mantissa + buf);
+}
+
+// General shows as many decimals as the width allows, then the scientific
+// form, and only then gives up with '#'.
 QString shortenGeneral(const CellContent& c, const FontEntry& m, double width) {
-  const int dot = c.text.indexOf(QLatin1Char('.'));
-  if (dot < 0 || c.text.contains(QLatin1Char('E'))) return hashes(m, width);
-  for (int decimals = static_cast<int>(c.text.size()) - dot - 2; decimals >= 0; --decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const QString t = QString::fromStdString(numberToText(std::round(c.number * scale) / scale));
-    if (m.advance(t) <= width) return t;
+  const int dot = static_cast<int>(c.text.indexOf(QLatin1Char('.')));
+  if (dot >= 0 && !c.text.contains(QLatin1Char('E'))) {
+    for (int decimals = static_cast<int>(c.text.size()) - dot - 2; decimals >= 0; --decimals) {
+      const double scale = std::pow(10.0, decimals);
+      const QString t = QString::fromStdString(numberToText(std::round(c.number * scale) / scale));
+      if (m.advance(t) <= width) return t;
+    }
+  }
+  if (c.number != 0 && std::isfinite(c.number)) {
+    for (int decimals = 5; decimals >= 0; --decimals) {
+      const QString t = scientific(c.number, decimals);
+      if (m.advance(t) <= width) return t;
+    }
   }
   return hashes(m, width);
 }

@@ -25,6 +25,14 @@ bool wraps(const Style& style, const CellContent& content) {
          content.horizontal == xl::Distributed;
 }
 
+// The lines a cell shows in `width` pixels: wrapped, or one line fitted to the
+// width (without wrapping a line feed shows as nothing).
+QStringList linesOf(CellContent& content, const Style& style, const FontEntry& font, double width) {
+  if (wraps(style, content)) return wrapLines(content.text, font.metrics, width);
+  content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+  return {fitText(content, font, width)};
+}
+
 // The rectangle without its right and bottom grid lines: where text may go.
 QRect inner(const QRect& r) {
   return r.adjusted(0, 0, -1, -1);
@@ -162,14 +170,11 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
       {}, s.style->font, textColor(content, *s.style), content.horizontal, style.verticalAlignment};
   const FontEntry& font = *s.style->font;
   QRectF box = textBox(rect);
+  block.lines = linesOf(content, style, font, box.width());
   if (wraps(style, content)) {
-    block.lines = wrapLines(content.text, font.metrics, box.width());
     drawTextBlock(painter_, block, box, inner(rect));
     return;
   }
-  // Without wrapping a line feed shows as nothing.
-  content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-  block.lines = {fitText(content, font, box.width())};
 
   std::size_t lo = c, hi = c;
   if (content.horizontal == xl::CenterAcrossSelection) {
@@ -202,12 +207,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
   const QRect rect = grid_.rect(area);
   const QRectF box = textBox(rect);
   TextBlock block{{}, rs.font, textColor(content, rs), content.horizontal, style.verticalAlignment};
-  if (wraps(style, content)) {
-    block.lines = wrapLines(content.text, rs.font->metrics, box.width());
-  } else {
-    content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-    block.lines = {fitText(content, *rs.font, box.width())};
-  }
+  block.lines = linesOf(content, style, *rs.font, box.width());
   drawTextBlock(painter_, block, box, inner(rect));
 }
 

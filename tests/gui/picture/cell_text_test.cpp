@@ -70,6 +70,12 @@ TEST(CellText, NarrowCellsShortenOrHideNumbers) {
   const auto general = picture::cellContent(3.14159265, withFormat("General"));
   const QString shortened = picture::fitText(general, m, m.advance(QStringLiteral("3.142")) + 0.5);
   EXPECT_EQ(shortened, QStringLiteral("3.142"));
+  // ... then turns to the scientific form.
+  const auto big = picture::cellContent(12345678901.0, withFormat("General"));
+  EXPECT_EQ(picture::fitText(big, m, m.advance(QStringLiteral("1.23457E+10")) + 0.5),
+            QStringLiteral("1.23457E+10"));
+  EXPECT_EQ(picture::fitText(big, m, m.advance(QStringLiteral("1E+10")) + 0.5),
+            QStringLiteral("1E+10"));
   // Text is never replaced; it spills or is cut by the painter.
   const auto text = picture::cellContent("a long label", withFormat("0.00"));
   EXPECT_EQ(picture::fitText(text, m, 10), QStringLiteral("a long label"));

@@ -140,15 +140,8 @@ TEST_F(PictureDrawing, NumbersThatDoNotFitShowHashesAcrossTheCell) {
 
 TEST_F(PictureDrawing, ButtonsAreDrawnOnTopAtTheirPosition) {
   put("B2", "under the button");
-  Button b;
-  b.id = 1;
-  b.left = 48;  // 64 px: the left edge of column B
-  b.top = 12.75;
-  b.width = 75;
-  b.height = 30;
-  b.text = "Same as Previous";
-  b.runs = {FontRun{0, "Arial", 8}};
-  sheet.buttons().push_back(b);
+  // 48 pt = 64 px: the left edge of column B; 12.75 pt = 17 px: the top of row 2.
+  addButton(48, 12.75, 75, 30, "Same as Previous");
   const QImage image = render("A1:D4");
   EXPECT_EQ(image.pixel(64 + 50, 17 + 3), qRgb(0xF0, 0xF0, 0xF0)) << "button face";
   EXPECT_EQ(image.pixel(64, 17), qRgb(255, 255, 255)) << "highlight edge";

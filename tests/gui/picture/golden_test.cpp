@@ -93,15 +93,7 @@ void GoldenPicture::buildBordersAndButton() {
         b.cell, styled([&](Style& s) {
           s.borders[static_cast<std::size_t>(b.slot)] = {b.lineStyle, b.weight, xl::ColorAutomatic};
         }));
-  Button button;
-  button.id = 1;
-  button.left = 150;
-  button.top = 145;
-  button.width = 90;
-  button.height = 22;
-  button.text = "Same as Previous";
-  button.runs = {FontRun{0, "Arial", 8}};
-  sheet.buttons().push_back(button);
+  addButton(150, 145, 90, 22, "Same as Previous");
 }
 
 // Pixels whose colour differs from the golden by more than a rasteriser's wobble.

@@ -34,6 +34,18 @@ class SheetFixture : public ::testing::Test {
   }
   void columnWidth(int column, double w) { sheet.line(Axis::Columns, column).size = w; }
   void rowHeight(int row, double h) { sheet.line(Axis::Rows, row).size = h; }
+  // A push button in points, its text in Arial 8.
+  void addButton(double left, double top, double width, double height, std::string text) {
+    Button b;
+    b.id = static_cast<int>(sheet.buttons().size()) + 1;
+    b.left = left;
+    b.top = top;
+    b.width = width;
+    b.height = height;
+    b.text = std::move(text);
+    b.runs = {FontRun{0, "Arial", 8}};
+    sheet.buttons().push_back(b);
+  }
 
   // Pixel rectangle of `a1` (a cell or a range) in a picture of `range`.
   QRect cellRect(const std::string& range, const std::string& a1) const {
