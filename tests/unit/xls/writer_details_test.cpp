@@ -1,0 +1,189 @@
+// Behaviours of the writer and reader that a whole-workbook round trip can hide.
+#include <gtest/gtest.h>
+
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/xls/button_layout.h"
+#include "spreadsheet/xls/compound_file.h"
+#include "spreadsheet/xls/record_io.h"
+#include "spreadsheet/xls/style_records.h"
+#include "spreadsheet/xls/workbook_file.h"
+#include "test_workbooks.h"
+
+namespace spreadsheet::xls {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The records of a workbook's Workbook stream, with the stream kept alive.
+struct Records {
+  explicit Records(const Workbook& book)
+      : stream(readCompoundFile(writeWorkbook(book)).at("Workbook")) {
+    list = splitRecords(stream);
+  }
+  std::vector<const RawRecord*> all(std::uint16_t id) const {
+    std::vector<const RawRecord*> out;
+    for (const RawRecord& r : list)
+      if (r.id == id) out.push_back(&r);
+    return out;
+  }
+  Bytes stream;
+  std::vector<RawRecord> list;
+};
+
+TEST(CompoundFile, StoresNestedStreamsAndRefusesBadPaths) {
+  StreamMap streams = {{"Workbook", Bytes(5000, 1)},
+                       {"_VBA_PROJECT_CUR/PROJECT", Bytes{1, 2}},
+                       {"_VBA_PROJECT_CUR/VBA/dir", Bytes(70000, 3)},
+                       {"_VBA_PROJECT_CUR/VBA/empty", Bytes{}}};
+  Bytes file = writeCompoundFile(streams);
+  EXPECT_EQ(writeCompoundFile(streams), file);
+  EXPECT_EQ(readCompoundFile(file), streams);
+  EXPECT_THROW(writeCompoundFile({{"a//b", Bytes{1}}}), Error);
+  EXPECT_THROW(writeCompoundFile({{"folder/", Bytes{1}}}), Error);
+  EXPECT_THROW(writeCompoundFile({{std::string(32, 'n'), Bytes{1}}}), Error);
+  EXPECT_THROW(writeCompoundFile({{"x", Bytes{1}}, {"x/y", Bytes{2}}}),
+               Error);  // a stream and a storage share a name
+}
+
+TEST(StyleTables, FontFourIsSkippedAndFormatsStartAt164) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  Style bold;
+  bold.font.bold = true;
+  bold.numberFormat = "0.000";
+  Style italic;
+  italic.font.italic = true;
+  italic.numberFormat = "0.000";
+  Style time;
+  time.numberFormat = "h:mm:ss AM/PM";
+  s.cell({1, 1}).style = book.styles().intern(bold);
+  s.cell({1, 2}).style = book.styles().intern(italic);
+  s.cell({1, 3}).style = book.styles().intern(time);
+  Records r(book);
+  EXPECT_EQ(r.all(kFont).size(), 6u) << "four copies of the default font and the two used";
+  auto formats = r.all(kFormat);
+  ASSERT_EQ(formats.size(), 2u);
+  EXPECT_EQ(readFormat(formats[0]->reader()), (std::pair<unsigned, std::string>{164, "0.000"}));
+  EXPECT_EQ(readFormat(formats[1]->reader()).first, 165u);
+  auto xfs = r.all(kXf);
+  ASSERT_EQ(xfs.size(), 15u + 4u);
+  EXPECT_TRUE(readXf(xfs[14]->reader()).styleXf);
+  EXPECT_FALSE(readXf(xfs[15]->reader()).styleXf);
+  EXPECT_EQ(readXf(xfs[16]->reader()).fontIndex, 5u);
+  EXPECT_EQ(readXf(xfs[17]->reader()).fontIndex, 6u);
+  EXPECT_EQ(readXf(xfs[18]->reader()).fontIndex, 0u);
+  auto back = readWorkbook(writeWorkbook(book));
+  for (int c = 1; c <= 3; ++c)
+    EXPECT_EQ(back->sheet(0).effectiveStyle({1, c}), s.effectiveStyle({1, c})) << c;
+}
+
+TEST(SheetFormats, ABlankCellKeepsItsOwnFormatAgainstItsRowAndSheet) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  Style grey;
+  grey.fillColorIndex = 15;
+  StyleId greyId = book.styles().intern(grey);
+  s.line(Axis::Rows, 2).style = greyId;
+  s.cells()[{2, 3}].style = 0;  // a cell cleared back to the default inside a grey row
+  s.setSheetStyle(greyId);
+  s.cells()[{5, 5}].style = 0;
+  s.cells()[{6, 6}].style = greyId;
+  auto back = readWorkbook(writeWorkbook(book));
+  const Worksheet& r = back->sheet(0);
+  EXPECT_EQ(r.effectiveStyle({2, 3}), Style{});
+  EXPECT_EQ(r.effectiveStyle({2, 4}), grey);
+  EXPECT_EQ(r.effectiveStyle({5, 5}), Style{});
+  EXPECT_EQ(r.effectiveStyle({6, 6}), grey);
+  EXPECT_EQ(r.effectiveStyle({100, 200}), grey) << "the sheet's format reaches every column";
+  EXPECT_EQ(writeWorkbook(*back), writeWorkbook(book))
+      << "the sheet format written as column formats is stable";
+}
+
+TEST(SheetFormats, EmptySheetsAndEmptyWorkbooks) {
+  Workbook none;
+  EXPECT_THROW(writeWorkbook(none), Error);
+  Workbook empty;
+  empty.addSheet("Empty");
+  auto back = readWorkbook(writeWorkbook(empty));
+  EXPECT_TRUE(back->sheet(0).cells().empty());
+  EXPECT_EQ(back->sheet(0).name(), "Empty");
+  EXPECT_FALSE(back->macroProject());
+}
+
+TEST(ButtonLayout, AnchorsSurviveHiddenAndNarrowColumns) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  s.line(Axis::Columns, 2).hidden = true;
+  s.line(Axis::Columns, 3).size = 0.5;
+  s.line(Axis::Rows, 4).size = 40;
+  const ShapeBox boxes[] = {
+      {0, 0, 50, 20}, {100, 60, 200, 100}, {48, 12.75, 0.75, 0.75}, {1000, 5000, 300, 30}};
+  for (const ShapeBox& want : boxes) {
+    ClientAnchor a = anchorOf(s, want.left, want.top, want.width, want.height);
+    ShapeBox got = boxOf(s, a);
+    EXPECT_NEAR(got.left, want.left, 0.75) << want.left;
+    EXPECT_NEAR(got.top, want.top, 0.75) << want.top;
+    EXPECT_NEAR(got.width, want.width, 1.5) << want.width;
+    EXPECT_NEAR(got.height, want.height, 1.5) << want.height;
+    EXPECT_EQ(anchorOf(s, got.left, got.top, got.width, got.height), a) << "stable after one round";
+  }
+}
+
+TEST(Buttons, ButtonsWithoutTextOrMacroAndSharedMacros) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  Worksheet& t = book.addSheet("Sheet2");
+  Button plain;
+  plain.id = 3;
+  plain.left = 10;
+  plain.top = 10;
+  plain.width = 40;
+  plain.height = 20;
+  s.buttons().push_back(plain);
+  Button a = plain;
+  a.id = 4;
+  a.text = "Go";
+  a.onAction = "Shared";
+  s.buttons().push_back(a);
+  t.buttons().push_back(a);
+  auto back = readWorkbook(writeWorkbook(book));
+  ASSERT_EQ(back->sheet(0).buttons().size(), 2u);
+  EXPECT_EQ(back->sheet(0).buttons()[0].text, "");
+  EXPECT_EQ(back->sheet(0).buttons()[0].onAction, "");
+  EXPECT_EQ(back->sheet(0).buttons()[0].id, 3);
+  EXPECT_EQ(back->sheet(0).buttons()[1].onAction, "Shared");
+  EXPECT_EQ(back->sheet(1).buttons()[0].onAction, "Shared");
+  // One macro name serves both buttons; defined names stay as they were.
+  EXPECT_TRUE(back->names().empty());
+  EXPECT_EQ(writeWorkbook(*back), writeWorkbook(book));
+}
+
+TEST(ForeignRecords, NumbersStoredAsRkAndOldLabelsAreRead) {
+  Workbook book;
+  book.addSheet("Sheet1").cell({1, 1}).value = 1.0;
+  Bytes stream = readCompoundFile(writeWorkbook(book)).at("Workbook");
+  std::size_t at = 0;
+  for (const RawRecord& r : splitRecords(stream))
+    if (r.id == 0x0203) at = r.offset;
+  ASSERT_NE(at, 0u);
+  // Other writers store numbers as RK / MULRK and text as LABEL: put those in place of the NUMBER.
+  Bytes foreign = {
+      0x7E, 0x02, 10, 0,    0,    0, 0, 0, 15, 0, 0xEF, 0x01, 0, 0,         // RK A1 = 1.23
+      0x04, 0x02, 11, 0,    0,    0, 1, 0, 15, 0, 2,    0,    0, 'h', 'i',  // LABEL B1 = "hi"
+      0xBD, 0x00, 18, 0,    1,    0, 0, 0, 15, 0, 0x0A, 0,    0, 0,   15,
+      0,    0,    0,  0xE0, 0x3F, 1, 0,  // MULRK A2:B2 = 2, 0.5
+  };
+  Bytes patched(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(at));
+  patched.insert(patched.end(), foreign.begin(), foreign.end());
+  patched.insert(patched.end(), stream.begin() + static_cast<std::ptrdiff_t>(at + 18),
+                 stream.end());
+  auto back = readWorkbook(writeCompoundFile({{"Workbook", patched}}));
+  const Worksheet& s = back->sheet(0);
+  EXPECT_DOUBLE_EQ(s.find({1, 1})->value.number(), 1.23);
+  EXPECT_EQ(s.find({1, 2})->value, CellValue("hi"));
+  EXPECT_EQ(s.find({2, 1})->value, CellValue(2));
+  EXPECT_EQ(s.find({2, 2})->value, CellValue(0.5));
+}
+
+}  // namespace
+}  // namespace spreadsheet::xls
