@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "desktop_fixture.h"
+#include "platform/error_report.h"
 #include "spreadsheet/model/error.h"
 
 namespace desktop_test {
