@@ -10,7 +10,6 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import uno  # noqa: E402
 from lo_session import Office  # noqa: E402
 import workbook_checks as wc  # noqa: E402
 
@@ -72,14 +71,8 @@ def check_copy_times(office, path, failures):
     try:
         sheet = doc.Sheets.getByIndex(0)
         sheet.getCellRangeByName("G11").setValue(list_time(9))
-        library, _ = wc.basic_module(doc, "Module1")
-        if not failures.check(library, "no Module1 to run"):
-            return
-        script = doc.getScriptProvider().getScript(
-            "vnd.sun.star.script:%s.Module1.CopyTimes?language=Basic&location=document" % library)
-        uno.invoke(script, "invoke", ((uno.Any("long", 3),), (), ()))
-        selected = doc.CurrentController.getSelection().AbsoluteName
-        failures.check(selected.endswith("$G$11"), "CopyTimes 3 ended on %s" % selected)
+        selected = wc.run_copy_times(doc, 3)
+        failures.check(selected and selected.endswith("$G$11"), "CopyTimes 3 ended on %s" % selected)
     finally:
         doc.close(True)
 

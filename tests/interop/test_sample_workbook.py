@@ -7,8 +7,6 @@ import os
 import sys
 import tempfile
 
-import uno
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from lo_session import Office  # noqa: E402
@@ -55,15 +53,11 @@ def check_copy_times_runs(office, path, failures):
     try:
         sheet = doc.Sheets.getByName("TimeSheet")
         sheet.getCellRangeByName("G11").setValue(list_time(9))
-        library, _ = wc.basic_module(doc, "Module1")
-        script = doc.getScriptProvider().getScript(
-            "vnd.sun.star.script:%s.Module1.CopyTimes?language=Basic&location=document" % library)
-        uno.invoke(script, "invoke", ((uno.Any("long", 3),), (), ()))
-        selected = doc.CurrentController.getSelection().AbsoluteName
-        failures.check(selected.endswith("$G$11"), "CopyTimes 3 ended on %s" % selected)
-        uno.invoke(script, "invoke", ((uno.Any("long", 6),), (), ()))
-        selected = doc.CurrentController.getSelection().AbsoluteName
-        failures.check(selected.endswith("$E$11"), "CopyTimes 6 (no data) ended on %s" % selected)
+        selected = wc.run_copy_times(doc, 3)
+        failures.check(selected and selected.endswith("$G$11"), "CopyTimes 3 ended on %s" % selected)
+        selected = wc.run_copy_times(doc, 6)
+        failures.check(selected and selected.endswith("$E$11"),
+                       "CopyTimes 6 (no data) ended on %s" % selected)
     finally:
         doc.close(True)
 

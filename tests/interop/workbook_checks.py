@@ -8,6 +8,7 @@ import math
 import re
 import subprocess
 
+import uno
 import xlrd
 
 # Error values as LibreOffice reports them through XCell.getError().
@@ -278,6 +279,19 @@ def basic_module(doc, name):
         if lib.hasByName(name):
             return lib_name, lib.getByName(name)
     return None, None
+
+
+def run_copy_times(doc, day_column):
+    """Runs the document's CopyTimes as the button of `day_column` would and
+    returns the name of the range selected afterwards (None without the macro).
+    The document must be loaded with macros allowed."""
+    library, _ = basic_module(doc, "Module1")
+    if library is None:
+        return None
+    script = doc.getScriptProvider().getScript(
+        "vnd.sun.star.script:%s.Module1.CopyTimes?language=Basic&location=document" % library)
+    uno.invoke(script, "invoke", ((uno.Any("long", day_column),), (), ()))
+    return doc.CurrentController.getSelection().AbsoluteName
 
 
 def check_lo_basic(doc, desc, failures):
