@@ -32,6 +32,7 @@ int drawFromClock() {
 void setFaceBackground(QWidget& widget, const QColor& face) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, face);
+  palette.setColor(widget.backgroundRole(), face);  // Button for check and option buttons
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -30,6 +31,28 @@ class ChoiceBox : public QCheckBox {
   void nextCheckState() override {
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     setTristate(false);
+  }
+};
+
+// A frame drawn plainly: an etched line with the caption on it and the
+// frame's own background inside (the style's group box draws its own shade).
+class FrameBox : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect line = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(line);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(line.translated(1, 1));
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 6, metrics.height());
+    painter.fillRect(caption, palette().color(backgroundRole()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
   }
 };
 
@@ -68,12 +91,14 @@ constexpr bool tickedAtStart(int box) {
   return box != 1 && box != 7;
 }
 
-void whiteBackground(QWidget& widget, QPalette::ColorRole role = QPalette::Window) {
+void whiteBackground(QWidget& widget, QPalette::ColorRole role) {
   QPalette palette = widget.palette();
   palette.setColor(role, Qt::white);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
+
+void whiteBackground(QWidget& widget) { whiteBackground(widget, widget.backgroundRole()); }
 
 }  // namespace
 
@@ -111,7 +136,7 @@ void Form1::buildControls() {
       {"Shifts / Time", twips(120, 2445, 7800, 1215)},
   }};
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    auto* frame = new QGroupBox(frames[i].first, this);
+    auto* frame = new FrameBox(frames[i].first, this);
     frame->setObjectName(QString("Frame%1").arg(i + 1));
     frame->setGeometry(frames[i].second);
     whiteBackground(*frame);

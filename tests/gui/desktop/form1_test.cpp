@@ -156,7 +156,7 @@ TEST_F(Form1Test, ControlsCarryTheirNamesCaptionsAndGeometry) {
   EXPECT_LT(form.Combo2()->y(), form.Combo1()->y());  // shifts above the period
   EXPECT_EQ(form.findChild<QLabel*>("Label2")->text(), "Number Of Shifts Per Day:");
   EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
-  EXPECT_EQ(form.Check(8)->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(form.Check(8)->palette().color(form.Check(8)->backgroundRole()), QColor(Qt::white));
 }
 
 TEST_F(Form1Test, ChoiceControlValues) {
@@ -191,7 +191,7 @@ TEST_F(Form1Test, SkinFileGivesFaceColoursAndItsStyle) {
   const QColor face = QApplication::palette().color(QPalette::Button);
   EXPECT_EQ(skinned->styleSheet(), "QPushButton { color: navy; }");
   EXPECT_EQ(skinned->palette().color(QPalette::Window), face);
-  EXPECT_EQ(skinned->Check(3)->palette().color(QPalette::Window), face);
+  EXPECT_EQ(skinned->Check(3)->palette().color(skinned->Check(3)->backgroundRole()), face);
   EXPECT_EQ(skinned->findChild<QLabel*>("Label1")->palette().color(QPalette::Window), face);
   // Lists are not among the controls that take the face colour.
   EXPECT_EQ(skinned->Combo1()->palette().color(QPalette::Base), QColor(Qt::white));

@@ -43,6 +43,8 @@ TEST_F(GenerationTest, FullGenerationHandsTheWorkbookToThePreview) {
   const QString path = temp.path() + "/" + generatedWorkbooks()[0];
   std::unique_ptr<spreadsheet::Workbook> book = spreadsheet::xls::openWorkbook(path.toStdString());
   ASSERT_TRUE(book);
+  EXPECT_EQ(book->sheetCount(), 1u);
+  EXPECT_TRUE(book->findSheet("TimeSheet"));
 
   ASSERT_TRUE(form->Form2());
   EXPECT_TRUE(form->Form2()->isVisible());
