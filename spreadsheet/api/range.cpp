@@ -186,10 +186,9 @@ std::string Range::Text() const {
 // ---- formats ----------------------------------------------------------------
 
 namespace {
-void formatAreas(Application& app, spreadsheet::Worksheet& s, const std::vector<CellRange>& areas,
-                 const edit::StyleEdit& edit) {
+// Formats never change values, so nothing needs recalculating.
+void formatAreas(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas, const edit::StyleEdit& edit) {
   for (const CellRange& a : areas) edit::applyFormat(s, a, edit);
-  markChanged(app, s);
 }
 
 bool validHorizontal(int v) {
@@ -204,27 +203,27 @@ bool validVertical(int v) {
 std::string Range::NumberFormat() const { return sheet().effectiveStyle(areas_.front().first).numberFormat; }
 
 void Range::setNumberFormat(const std::string& code) {
-  formatAreas(*app_, sheet(), areas_, [&](Style& s) { s.numberFormat = code.empty() ? "General" : code; });
+  formatAreas(sheet(), areas_, [&](Style& s) { s.numberFormat = code.empty() ? "General" : code; });
 }
 
 int Range::HorizontalAlignment() const { return sheet().effectiveStyle(areas_.front().first).horizontalAlignment; }
 
 void Range::setHorizontalAlignment(int alignment) {
   if (!validHorizontal(alignment)) throw Error("Unable to set the HorizontalAlignment property of the Range class");
-  formatAreas(*app_, sheet(), areas_, [&](Style& s) { s.horizontalAlignment = alignment; });
+  formatAreas(sheet(), areas_, [&](Style& s) { s.horizontalAlignment = alignment; });
 }
 
 int Range::VerticalAlignment() const { return sheet().effectiveStyle(areas_.front().first).verticalAlignment; }
 
 void Range::setVerticalAlignment(int alignment) {
   if (!validVertical(alignment)) throw Error("Unable to set the VerticalAlignment property of the Range class");
-  formatAreas(*app_, sheet(), areas_, [&](Style& s) { s.verticalAlignment = alignment; });
+  formatAreas(sheet(), areas_, [&](Style& s) { s.verticalAlignment = alignment; });
 }
 
 bool Range::WrapText() const { return sheet().effectiveStyle(areas_.front().first).wrapText; }
 
 void Range::setWrapText(bool wrap) {
-  formatAreas(*app_, sheet(), areas_, [&](Style& s) { s.wrapText = wrap; });
+  formatAreas(sheet(), areas_, [&](Style& s) { s.wrapText = wrap; });
 }
 
 api::Font Range::Font() const { return api::Font(*this); }

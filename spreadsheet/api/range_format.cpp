@@ -20,7 +20,6 @@ namespace {
 void formatAreas(const Range& range, const edit::StyleEdit& edit) {
   spreadsheet::Worksheet& s = range.sheet();
   for (const CellRange& a : range.areas()) edit::applyFormat(s, a, edit);
-  markChanged(range.application(), s);
 }
 
 const Style& topLeftStyle(const Range& range) { return range.sheet().effectiveStyle(range.areas().front().first); }
@@ -164,7 +163,6 @@ bool validWeight(int v) { return v == xl::Hairline || v == xl::Thin || v == xl::
 void changeBorder(const Range& range, int index, const edit::BorderChange& change) {
   spreadsheet::Worksheet& s = range.sheet();
   for (const CellRange& a : range.areas()) edit::applyBorder(s, a, index, change);
-  markChanged(range.application(), s);
 }
 
 void checkIndex(int index) {

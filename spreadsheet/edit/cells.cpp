@@ -62,8 +62,8 @@ void clearCells(Worksheet& sheet, const CellRange& area, ClearWhat what) {
   const bool wholeColumns = area.isWholeColumns();
   if (wholeRows && wholeColumns) sheet.setSheetStyle(std::nullopt);
   if (wholeRows)
-    for (int r = area.first.row; r <= area.last.row; ++r)
-      if (auto it = sheet.lines(Axis::Rows).find(r); it != sheet.lines(Axis::Rows).end()) it->second.style.reset();
+    for (auto& [index, info] : sheet.lines(Axis::Rows))
+      if (index >= area.first.row && index <= area.last.row) info.style.reset();
   if (wholeColumns)
     for (auto& [index, info] : sheet.lines(Axis::Columns))
       if (index >= area.first.column && index <= area.last.column) info.style.reset();
