@@ -1,6 +1,8 @@
 #include "spreadsheet/picture/style_cache.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace spreadsheet::picture {
 
@@ -54,8 +56,9 @@ const FontEntry& StyleCache::font(const std::string& name, double size, bool bol
   if (it != fonts_.end()) return *it->second;
   QFont f;
   f.setFamilies({drawnFamily(name), QString::fromLatin1(kFallbackFamily)});
-  // Points on a 96 dpi device: the image carries that resolution.
-  f.setPointSizeF(size > 0 ? size : 10);
+  // Whole pixels at 96 dpi, as the application's screen fonts are sized; a
+  // pixel size also keeps the picture independent of the screen's resolution.
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround((size > 0 ? size : 10) * 4 / 3))));
   f.setBold(bold);
   f.setItalic(italic);
   f.setUnderline(underline != xl::UnderlineNone);
