@@ -54,26 +54,30 @@ void checkNothingFallsOff(const Worksheet& sheet, const CellShift& s) {
 }
 
 // Moves the stored cells of the band; cells inside deleted lines, or pushed
-// off the sheet, go.
+// off the sheet, go. Map nodes are re-keyed rather than copied.
 void moveCells(Worksheet& sheet, const CellShift& s) {
   auto& cells = sheet.cells();
-  std::vector<std::pair<CellAddress, Cell>> moved;
-  for (auto it = cells.begin(); it != cells.end();) {
+  using Node = std::map<CellAddress, Cell>::node_type;
+  std::vector<Node> moved;
+  // Rows before the shift (or outside a band of rows) never change.
+  const CellAddress start = s.axis == Axis::Rows ? CellAddress{s.at, 1} : CellAddress{s.bandFirst, 1};
+  for (auto it = cells.lower_bound(start); it != cells.end();) {
+    if (s.axis == Axis::Columns && it->first.row > s.bandLast) break;
     const int x = alongOf(it->first, s.axis);
     if (!inBand(it->first, s) || x < s.at) {
       ++it;
       continue;
     }
-    int to = 0;
-    if (s.insert)
-      to = x + s.count;
-    else
-      to = x > s.end() ? x - s.count : 0;
-    if (to >= 1 && to <= limitAlong(s.axis))
-      moved.emplace_back(make(s.axis, to, acrossOf(it->first, s.axis)), std::move(it->second));
-    it = cells.erase(it);
+    const int to = s.insert ? x + s.count : (x > s.end() ? x - s.count : 0);
+    auto next = std::next(it);
+    Node node = cells.extract(it);
+    if (to >= 1 && to <= limitAlong(s.axis)) {
+      node.key() = make(s.axis, to, acrossOf(node.key(), s.axis));
+      moved.push_back(std::move(node));
+    }
+    it = next;
   }
-  for (auto& [a, c] : moved) cells.insert_or_assign(a, std::move(c));
+  for (Node& node : moved) cells.insert(std::move(node));
 }
 
 void moveLines(Worksheet& sheet, const CellShift& s) {
