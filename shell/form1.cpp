@@ -98,7 +98,24 @@ void whiteBackground(QWidget& widget, QPalette::ColorRole role) {
   widget.setAutoFillBackground(true);
 }
 
-void whiteBackground(QWidget& widget) { whiteBackground(widget, widget.backgroundRole()); }
+void whiteBackground(QWidget& widget) {
+  whiteBackground(widget, widget.backgroundRole());
+}
+
+// LabelN and ComboN of the shifts frame; tops in twips.
+QComboBox* addList(QGroupBox& frame, const char* caption, int n, int labelTop, int listTop) {
+  constexpr int kLabelWidths[] = {1305, 2205};
+  auto* label = new QLabel(caption, &frame);
+  label->setObjectName(QString("Label%1").arg(n));
+  label->setGeometry(twips(240, labelTop, kLabelWidths[n - 1], 255));
+  whiteBackground(*label);
+  auto* list = new QComboBox(&frame);
+  list->setObjectName(QString("Combo%1").arg(n));
+  list->setGeometry(twips(2640, listTop, 4935, 345));
+  whiteBackground(*list, QPalette::Button);
+  whiteBackground(*list, QPalette::Base);
+  return list;
+}
 
 }  // namespace
 
@@ -155,24 +172,9 @@ void Form1::buildControls() {
     checks_[i] = box;
   }
 
-  QGroupBox* shifts = frames_[2];
-  auto* label2 = new QLabel("Number Of Shifts Per Day:", shifts);
-  label2->setObjectName("Label2");
-  label2->setGeometry(twips(240, 285, 2205, 255));
-  combo2_ = new QComboBox(shifts);
-  combo2_->setObjectName("Combo2");
-  combo2_->setGeometry(twips(2640, 240, 4935, 345));
-  auto* label1 = new QLabel("Period Of Time:", shifts);
-  label1->setObjectName("Label1");
-  label1->setGeometry(twips(240, 765, 1305, 255));
-  combo1_ = new QComboBox(shifts);
-  combo1_->setObjectName("Combo1");
-  combo1_->setGeometry(twips(2640, 720, 4935, 345));
-  for (QLabel* label : {label1, label2}) whiteBackground(*label);
-  for (QComboBox* combo : {combo1_, combo2_}) {
-    whiteBackground(*combo, QPalette::Button);
-    whiteBackground(*combo, QPalette::Base);
-  }
+  // The shifts row stands above the period row.
+  combo2_ = addList(*frames_[2], "Number Of Shifts Per Day:", 2, 285, 240);
+  combo1_ = addList(*frames_[2], "Period Of Time:", 1, 765, 720);
 }
 
 void Form1::centreOnScreen() {

@@ -1,14 +1,12 @@
 #pragma once
+#include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
-
-#include <QCursor>
-#include <QWidget>
 
 #include "generator/generate_report.h"
 #include "generator/options.h"
 #include "platform/main_module.h"
+#include "platform/window_pointer.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +25,7 @@ namespace shell {
 // when it closes. Controls carry their names as object names.
 class Form1 : public QWidget, public generator::ChoiceControls, public generator::ReportWindows {
  public:
-  // The window's mouse pointer settings.
-  enum class Pointer { Default, Hourglass, Custom };
+  using Pointer = platform::WindowPointer::Mode;
 
   // Builds the controls; the start-up sequence is Form_Load.
   explicit Form1(QWidget* parent = nullptr);
@@ -42,10 +39,10 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   void PushButton22_MouseMove();
   void Form_MouseMove();  // the window's own background and its three frames
 
-  Pointer mousePointer() const { return pointer_; }
-  void setMousePointer(Pointer pointer);
+  Pointer mousePointer() const { return pointer_.mode(); }
+  void setMousePointer(Pointer pointer) { pointer_.set(pointer); }
   // Whether start-up found and loaded the hand cursor file.
-  bool hasCustomPointerImage() const { return customPointer_.has_value(); }
+  bool hasCustomPointerImage() const { return pointer_.hasCustomImage(); }
   void centreOnScreen();
 
   // Tests pick the number that decides whether the maker's site opens.
@@ -88,8 +85,7 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;
   std::unique_ptr<preview::Form2> form2_;
-  Pointer pointer_ = Pointer::Default;
-  std::optional<QCursor> customPointer_;
+  platform::WindowPointer pointer_{*this};
   platform::DrawOneToHundred siteDraw_;
 };
 

@@ -39,8 +39,9 @@ void Form1::Form_Load() {
   });
   if (run.test(106, [] { return platform::FileOrFolderExists(platform::handCursorPath()); })) {
     run.step(108, [&] {
-      customPointer_ = platform::loadCursorFile(platform::handCursorPath());
-      if (!customPointer_) throw std::runtime_error("Invalid picture");
+      std::optional<QCursor> hand = platform::loadCursorFile(platform::handCursorPath());
+      if (!hand) throw std::runtime_error("Invalid picture");
+      pointer_.setCustomImage(std::move(hand));
     });
   }
   run.step(110, [&] { platform::OpenMakerSiteAtRandom(siteDraw_); });
@@ -90,28 +91,12 @@ void Form1::closeEvent(QCloseEvent* event) {
   Form_Unload();
 }
 
-void Form1::setMousePointer(Pointer pointer) {
-  pointer_ = pointer;
-  switch (pointer) {
-    case Pointer::Hourglass:
-      setCursor(Qt::WaitCursor);
-      break;
-    // Without an image the custom pointer looks like the arrow.
-    case Pointer::Custom:
-      setCursor(customPointer_.value_or(QCursor(Qt::ArrowCursor)));
-      break;
-    case Pointer::Default:
-      setCursor(Qt::ArrowCursor);
-      break;
-  }
-}
-
 void Form1::PushButton22_MouseMove() {
-  if (pointer_ != Pointer::Hourglass) setMousePointer(Pointer::Custom);
+  pointer_.overButton();
 }
 
 void Form1::Form_MouseMove() {
-  if (pointer_ != Pointer::Hourglass) setMousePointer(Pointer::Default);
+  pointer_.overBackground();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
