@@ -201,7 +201,13 @@ std::unique_ptr<Workbook> readWorkbook(std::span<const std::uint8_t> bytes) {
   ReaderContext ctx(*book);
   RecordCursor cursor(records);
   std::vector<BoundSheet> sheets = GlobalsReader(cursor, ctx).read();
-  for (const BoundSheet& s : sheets) book->addSheet(s.name);
+  for (const BoundSheet& s : sheets) {
+    try {
+      book->addSheet(s.name);
+    } catch (const Error& e) {  // a name the application refuses: say where it stands
+      throwRecordError(kBoundSheet, s.recordOffset, e.what());
+    }
+  }
   applyNames(ctx);
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     cursor.seekOffset(sheets[i].offset, kBoundSheet, sheets[i].recordOffset);

@@ -113,6 +113,16 @@ TEST(OpenWorkbook, RefusesRecordsThatPointNowhere) {
   badString[find(0x00FD) + 4 + 6] = 9;  // shared string index 9 of 1
   std::string m = messageOf([&] { readWorkbook(withStream(badString)); });
   EXPECT_NE(m.find("0x00FD"), std::string::npos) << m;
+  Workbook two;
+  two.addSheet("Same");
+  two.addSheet("Samf");
+  Bytes twoStream = readCompoundFile(writeWorkbook(two)).at("Workbook");
+  for (std::size_t at = 0, seen = 0; at + 4 <= twoStream.size();
+       at += 4 + (twoStream[at + 2] | (twoStream[at + 3] << 8)))
+    if ((twoStream[at] | (twoStream[at + 1] << 8)) == 0x0085 && ++seen == 2)
+      twoStream[at + 4 + 11] = 'e';
+  m = messageOf([&] { readWorkbook(withStream(twoStream)); });
+  EXPECT_NE(m.find("0x0085"), std::string::npos) << m;
   Bytes badXf = stream;
   badXf[find(0x00FD) + 4 + 4] = 0xEE;  // XF index past the table
   EXPECT_THROW(readWorkbook(withStream(badXf)), Error);
