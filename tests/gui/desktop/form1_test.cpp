@@ -70,6 +70,43 @@ TEST_F(Form1Test, SecondStartRestoresWhatTheFirstStoredOnClose) {
   EXPECT_TRUE(fake.errorReports().empty());
 }
 
+// Refuses to write the named keys; writes the rest to the test's store.
+class RefusingStore : public platform::SettingsStore {
+ public:
+  RefusingStore(platform::SettingsStore& inner, QStringList refused)
+      : inner_(inner), refused_(std::move(refused)) {}
+  QString read(const QString& app, const QString& section, const QString& key,
+               const QString& def) override {
+    return inner_.read(app, section, key, def);
+  }
+  void write(const QString& app, const QString& section, const QString& key,
+             const QString& value) override {
+    if (refused_.contains(key)) throw std::runtime_error("Permission denied");
+    written.push_back(key);
+    inner_.write(app, section, key, value);
+  }
+  QStringList written;
+
+ private:
+  platform::SettingsStore& inner_;
+  QStringList refused_;
+};
+
+TEST_F(Form1Test, CloseStoresInOrderAndReportsAKeyThatCannotBeWritten) {
+  auto form = startForm();
+  RefusingStore refusing(*store, {"Wednesday", "NumberOfShifts"});
+  platform::setSettingsStore(&refusing);
+  form->close();
+  EXPECT_EQ(reportedLines("in Tallyloom2021/08/31.Form1.Form_QueryUnload "),
+            (std::vector<int>{106, 140}));
+  ASSERT_EQ(refusing.written.size(), 19);
+  EXPECT_EQ(refusing.written.first(), "Sunday");
+  EXPECT_EQ(refusing.written[6], "Company Name");
+  EXPECT_EQ(refusing.written[7], "Address 1");
+  EXPECT_EQ(refusing.written.last(), "NumberOfWeeks");
+  EXPECT_EQ(programEnds, 1);
+}
+
 TEST_F(Form1Test, StoredPeriodOutsideTheListIsReportedOnceAndStartUpGoesOn) {
   store->write("Quillmark", "Tallyloom", "NumberOfWeeks", "7");
   store->write("Quillmark", "Tallyloom", "NumberOfShifts", "5");
