@@ -72,6 +72,10 @@ std::vector<RawRecord> splitRecords(std::span<const std::uint8_t> stream) {
   std::vector<RawRecord> records;
   std::size_t pos = 0;
   while (pos < stream.size()) {
+    // Writers pad short streams with zeros after the last EOF.
+    if (std::all_of(stream.begin() + static_cast<std::ptrdiff_t>(pos), stream.end(),
+                    [](std::uint8_t b) { return b == 0; }))
+      break;
     if (stream.size() - pos < 4) throwRecordError(0, pos, "the stream ends inside a record header");
     auto id = static_cast<std::uint16_t>(stream[pos] | (stream[pos + 1] << 8));
     std::size_t len = static_cast<std::size_t>(stream[pos + 2] | (stream[pos + 3] << 8));

@@ -19,6 +19,7 @@ namespace spreadsheet::xls {
 namespace {
 
 const char* const kWorkbookStream = "Workbook";
+constexpr std::size_t kMinimumStream = 4096;
 
 std::string folderOf(const std::string& path) {
   auto slash = path.find_last_of('/');
@@ -74,7 +75,10 @@ std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
     writeSheet(out, ctx, i);
   }
   StreamMap streams;
-  streams[kWorkbookStream] = out.takeBytes();
+  std::vector<std::uint8_t>& stream = streams[kWorkbookStream] = out.takeBytes();
+  // A short Workbook stream would go to the compound file's mini stream, which
+  // some readers handle badly; zeros after the last EOF are never read.
+  if (stream.size() < kMinimumStream) stream.resize(kMinimumStream, 0);
   if (book.macroProject()) {
     for (const auto& [path, data] : book.macroProject()->streams) {
       if (streams.count(path))
