@@ -198,8 +198,10 @@ void SheetWriter::cell(CellAddress at, const Cell& c) {
   CellHeader h{at.row, at.column, ctx_.styles.xf(c.style)};
   if (c.formula) {
     writeFormula(out_, h, c.value, compileFormula(*c.formula, FormulaPlace::Cell, links_));
-  } else if (c.value.isNumber()) {
-    writeNumber(out_, h, std::isfinite(c.value.number()) ? c.value.number() : 0);
+  } else if (c.value.isNumber() && std::isfinite(c.value.number())) {
+    writeNumber(out_, h, c.value.number());
+  } else if (c.value.isNumber()) {  // no finite number: the application shows #NUM!
+    writeBoolErr(out_, h, CellValue(ErrorCode::Num));
   } else if (c.value.isText()) {
     writeLabelSst(out_, h, ctx_.strings.index.at(c.value.text()));
   } else {

@@ -1,6 +1,8 @@
 // Behaviours of the writer and reader that a whole-workbook round trip can hide.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/compound_file.h"
@@ -97,6 +99,16 @@ TEST(SheetFormats, ABlankCellKeepsItsOwnFormatAgainstItsRowAndSheet) {
   EXPECT_EQ(r.effectiveStyle({100, 200}), grey) << "the sheet's format reaches every column";
   EXPECT_EQ(writeWorkbook(*back), writeWorkbook(book))
       << "the sheet format written as column formats is stable";
+}
+
+TEST(CellValues, NumbersThatAreNotFiniteAreStoredAsNumError) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  s.cell({1, 1}).value = std::numeric_limits<double>::infinity();
+  s.cell({1, 2}).value = std::numeric_limits<double>::quiet_NaN();
+  auto back = readWorkbook(writeWorkbook(book));
+  EXPECT_EQ(back->sheet(0).find({1, 1})->value, CellValue(ErrorCode::Num));
+  EXPECT_EQ(back->sheet(0).find({1, 2})->value, CellValue(ErrorCode::Num));
 }
 
 TEST(SheetFormats, EmptySheetsAndEmptyWorkbooks) {
