@@ -71,8 +71,10 @@ void Form1::PushButton22_Click() {
 void Form1::Form_QueryUnload() {
   platform::StepRunner run(platform::locationText("Form1", "Form_QueryUnload"));
   const auto entries = generator::ChoiceStoreEntries(*this);
-  const QString app(generator::kSettingsApp.data());
-  const QString section(generator::kSettingsSection.data());
+  const QString app =
+      QString::fromUtf8(generator::kSettingsApp.data(), qsizetype(generator::kSettingsApp.size()));
+  const QString section = QString::fromUtf8(generator::kSettingsSection.data(),
+                                            qsizetype(generator::kSettingsSection.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
     run.step(100 + 2 * int(i), [&] {
       platform::settingsStore().write(app, section, QString::fromStdString(entries[i].first),
