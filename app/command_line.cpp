@@ -19,14 +19,6 @@ void printError(const std::string& message) {
   std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
 }
 
-// The defaults of the desktop program's first start.
-generator::LayoutChoices defaultChoices() {
-  generator::LayoutChoices choices;
-  choices.fields.fill(true);
-  choices.days = {false, true, true, true, true, true, false};
-  return choices;
-}
-
 // The choices the desktop program stored; throws when they cannot be read.
 generator::LayoutChoices storedChoices() {
   generator::ChoiceState controls;
@@ -41,7 +33,7 @@ generator::LayoutChoices storedChoices() {
 int generate(const CommandLineRequest& request) {
   generator::LayoutChoices choices;
   try {
-    choices = request.fromSettings ? storedChoices() : defaultChoices();
+    choices = request.fromSettings ? storedChoices() : generator::DefaultLayoutChoices();
   } catch (const std::exception& e) {
     printError(std::string("the stored choices cannot be read: ") + e.what());
     return 1;

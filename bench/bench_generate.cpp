@@ -10,16 +10,8 @@
 
 namespace {
 
-generator::LayoutChoices defaultChoices() {
-  generator::LayoutChoices choices;
-  choices.fields.fill(true);
-  choices.days = {false, true, true, true, true, true, false};
-  return choices;
-}
-
 generator::LayoutChoices largestChoices() {
-  generator::LayoutChoices choices;
-  choices.fields.fill(true);
+  generator::LayoutChoices choices = generator::DefaultLayoutChoices();
   choices.days.fill(true);
   choices.weekIndex = 3;
   choices.shiftIndex = 19;
@@ -43,9 +35,9 @@ void layoutAndSave(benchmark::State& state, const generator::LayoutChoices& choi
   for (auto _ : state) generator::GenerateWorkbook(choices, path);
 }
 
-void BM_LayoutDefault(benchmark::State& state) { layoutOnly(state, defaultChoices()); }
+void BM_LayoutDefault(benchmark::State& state) { layoutOnly(state, generator::DefaultLayoutChoices()); }
 void BM_LayoutLargest(benchmark::State& state) { layoutOnly(state, largestChoices()); }
-void BM_GenerateDefault(benchmark::State& state) { layoutAndSave(state, defaultChoices()); }
+void BM_GenerateDefault(benchmark::State& state) { layoutAndSave(state, generator::DefaultLayoutChoices()); }
 void BM_GenerateLargest(benchmark::State& state) { layoutAndSave(state, largestChoices()); }
 
 }  // namespace

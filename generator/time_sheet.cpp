@@ -8,6 +8,13 @@
 
 namespace generator {
 
+LayoutChoices DefaultLayoutChoices() {
+  LayoutChoices choices;
+  choices.fields.fill(true);
+  choices.days = {false, true, true, true, true, true, false};
+  return choices;
+}
+
 LayoutChoices CurrentLayoutChoices(const ChoiceControls& controls) {
   LayoutChoices choices;
   choices.fields = FieldChoices().flags;

@@ -24,6 +24,9 @@ struct LayoutChoices {
   int shiftIndex = 0;  // Combo2: shifts - 1
 };
 
+// The choices of a first start: every field, Monday to Friday, one week, one shift.
+LayoutChoices DefaultLayoutChoices();
+
 // The module tables (FieldChoices, DayChoices, Palette) and the two list indexes of the window.
 LayoutChoices CurrentLayoutChoices(const ChoiceControls& controls);
 

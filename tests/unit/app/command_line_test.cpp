@@ -43,7 +43,7 @@ TEST(ParseCommandLine, OptionsAndTheirForms) {
   EXPECT_EQ(r.shifts, 20);
   EXPECT_TRUE(r.fromSettings);
 
-  EXPECT_EQ(parseDayList("all"), generator::DayChoiceTable{true, true, true, true, true, true, true});
+  EXPECT_EQ(parseDayList("all"), (generator::DayChoiceTable{true, true, true, true, true, true, true}));
   EXPECT_EQ(parseFieldList("none"), (std::array<bool, 12>{}));
   auto all = parseFieldList("all");
   ASSERT_TRUE(all);
