@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
