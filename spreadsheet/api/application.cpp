@@ -22,12 +22,12 @@ std::function<std::shared_ptr<Application>()>& factory() {
   return f;
 }
 
+}  // namespace
+
 std::string fileNameOf(const std::string& path) {
   const auto slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
-
-}  // namespace
 
 // ---- ApplicationState -------------------------------------------------------
 
@@ -40,8 +40,9 @@ OpenBook& ApplicationState::bookOf(const spreadsheet::Workbook* book) {
 
 OpenBook& ApplicationState::bookOf(const spreadsheet::Worksheet* sheet) {
   if (quit) throw Error("The object invoked has disconnected from its clients.");
-  for (auto& b : books)
-    if (b->book->sheetIndex(*sheet) >= 0) return *b;
+  for (auto& b : books)  // compares addresses only: the sheet may be gone
+    for (std::size_t i = 0; i < b->book->sheetCount(); ++i)
+      if (&b->book->sheet(i) == sheet) return *b;
   throw Error("Object required: the worksheet has been deleted or its workbook closed.");
 }
 

@@ -52,6 +52,8 @@ struct ApplicationState {
   SheetView& viewOf(spreadsheet::Worksheet* sheet);
 };
 
+// The last part of a path ("/tmp/book.xls" -> "book.xls").
+std::string fileNameOf(const std::string& path);
 // "$A$1:$B$2" ("$11:$12" for whole rows, "$A:$A" for whole columns).
 std::string absoluteAddress(const CellRange& r);
 // Parses an address as Range(...) takes it; a sheet qualifier picks the

@@ -9,6 +9,7 @@
 
 namespace spreadsheet {
 class Worksheet;
+struct FontRun;
 }
 
 namespace spreadsheet::api {
@@ -134,6 +135,8 @@ class Font {
   void setFontStyle(const std::string& style);
 
  private:
+  spreadsheet::FontRun current() const;  // the font of the first cell or character
+
   std::optional<Range> range_;
   std::shared_ptr<Application> app_;
   spreadsheet::Worksheet* sheet_ = nullptr;

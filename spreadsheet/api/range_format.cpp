@@ -48,28 +48,22 @@ struct FontChange {
   std::function<void(FontRun&)> run;
 };
 
-FontRun fontOfButton(const std::shared_ptr<Application>& app, spreadsheet::Worksheet* sheet, int id, int start,
-                     int length) {
-  const spreadsheet::Button& b = api::Button(app, sheet, id).model();
-  return runAt(b, spanOf(b, start, length).from);
-}
-
 }  // namespace
 
-#define TALLYLOOM_FONT_GET(expr_cell, expr_run)                                             \
-  if (range_) {                                                                               \
-    const spreadsheet::Font& f = topLeftStyle(*range_).font;                                  \
-    return expr_cell;                                                                         \
-  }                                                                                           \
-  const FontRun r = fontOfButton(app_, sheet_, buttonId_, start_, length_);                   \
-  return expr_run;
+FontRun Font::current() const {
+  if (range_) {
+    const spreadsheet::Font& f = topLeftStyle(*range_).font;
+    return FontRun{0, f.name, f.size, f.bold, f.italic, f.colorIndex};
+  }
+  const spreadsheet::Button& b = api::Button(app_, sheet_, buttonId_).model();
+  return runAt(b, spanOf(b, start_, length_).from);
+}
 
-std::string Font::Name() const { TALLYLOOM_FONT_GET(f.name, r.fontName) }
-double Font::Size() const { TALLYLOOM_FONT_GET(f.size, r.size) }
-bool Font::Bold() const { TALLYLOOM_FONT_GET(f.bold, r.bold) }
-bool Font::Italic() const { TALLYLOOM_FONT_GET(f.italic, r.italic) }
-int Font::ColorIndex() const { TALLYLOOM_FONT_GET(f.colorIndex, r.colorIndex) }
-#undef TALLYLOOM_FONT_GET
+std::string Font::Name() const { return current().fontName; }
+double Font::Size() const { return current().size; }
+bool Font::Bold() const { return current().bold; }
+bool Font::Italic() const { return current().italic; }
+int Font::ColorIndex() const { return current().colorIndex; }
 
 int Font::Underline() const {
   if (range_) return topLeftStyle(*range_).font.underline;

@@ -10,11 +10,6 @@ namespace spreadsheet::api {
 
 namespace {
 
-std::string fileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool validName(const std::string& name) {
   if (name.empty() || name.size() > 255) return false;
   const unsigned char first = static_cast<unsigned char>(name[0]);
