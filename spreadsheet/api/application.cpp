@@ -57,7 +57,9 @@ spreadsheet::Worksheet& ApplicationState::activeSheet() {
   return b.book->sheet(std::min(b.activeSheet, b.book->sheetCount() - 1));
 }
 
-SheetView& ApplicationState::viewOf(spreadsheet::Worksheet* sheet) { return bookOf(sheet).views[sheet]; }
+SheetView& ApplicationState::viewOf(spreadsheet::Worksheet* sheet) {
+  return bookOf(sheet).views[sheet];
+}
 
 void markChanged(Application& app, const spreadsheet::Worksheet& sheet) {
   app.state().bookOf(&sheet).dirty = true;
@@ -106,9 +108,13 @@ void Application::checkAlive() const {
   if (state_->quit) throw Error("The object invoked has disconnected from its clients.");
 }
 
-ApplicationState& Application::state() const { return *state_; }
+ApplicationState& Application::state() const {
+  return *state_;
+}
 
-bool Application::hasQuit() const { return state_->quit; }
+bool Application::hasQuit() const {
+  return state_->quit;
+}
 
 void Application::Quit() {
   if (state_->quit) return;
@@ -123,19 +129,51 @@ void Application::Quit() {
   });
 }
 
-bool Application::Visible() const { return state_->visible; }
-void Application::setVisible(bool v) { checkAlive(); state_->visible = v; }
-bool Application::ScreenUpdating() const { return state_->screenUpdating; }
-void Application::setScreenUpdating(bool v) { checkAlive(); state_->screenUpdating = v; }
-bool Application::DisplayAlerts() const { return state_->displayAlerts; }
-void Application::setDisplayAlerts(bool v) { checkAlive(); state_->displayAlerts = v; }
-bool Application::EnableEvents() const { return state_->enableEvents; }
-void Application::setEnableEvents(bool v) { checkAlive(); state_->enableEvents = v; }
-int Application::EnableCancelKey() const { return state_->enableCancelKey; }
-void Application::setEnableCancelKey(int v) { checkAlive(); state_->enableCancelKey = v; }
-int Application::Cursor() const { return state_->cursor; }
-void Application::setCursor(int v) { checkAlive(); state_->cursor = v; }
-bool Application::CutCopyMode() const { return state_->clipboard.has_value(); }
+bool Application::Visible() const {
+  return state_->visible;
+}
+void Application::setVisible(bool v) {
+  checkAlive();
+  state_->visible = v;
+}
+bool Application::ScreenUpdating() const {
+  return state_->screenUpdating;
+}
+void Application::setScreenUpdating(bool v) {
+  checkAlive();
+  state_->screenUpdating = v;
+}
+bool Application::DisplayAlerts() const {
+  return state_->displayAlerts;
+}
+void Application::setDisplayAlerts(bool v) {
+  checkAlive();
+  state_->displayAlerts = v;
+}
+bool Application::EnableEvents() const {
+  return state_->enableEvents;
+}
+void Application::setEnableEvents(bool v) {
+  checkAlive();
+  state_->enableEvents = v;
+}
+int Application::EnableCancelKey() const {
+  return state_->enableCancelKey;
+}
+void Application::setEnableCancelKey(int v) {
+  checkAlive();
+  state_->enableCancelKey = v;
+}
+int Application::Cursor() const {
+  return state_->cursor;
+}
+void Application::setCursor(int v) {
+  checkAlive();
+  state_->cursor = v;
+}
+bool Application::CutCopyMode() const {
+  return state_->clipboard.has_value();
+}
 void Application::setCutCopyMode(bool on) {
   if (!on) state_->clipboard.reset();
 }
@@ -149,7 +187,9 @@ api::Workbook Application::ActiveWorkbook() {
   return api::Workbook(shared_from_this(), state_->active().book.get());
 }
 
-api::Sheets Application::Sheets() { return ActiveWorkbook().Sheets(); }
+api::Sheets Application::Sheets() {
+  return ActiveWorkbook().Sheets();
+}
 
 api::Worksheet Application::ActiveSheet() {
   return api::Worksheet(shared_from_this(), &state_->activeSheet());
@@ -165,11 +205,21 @@ api::Range Application::ActiveCell() {
   return api::Range(shared_from_this(), &sheet, {CellRange::of(state_->viewOf(&sheet).active)});
 }
 
-api::Range Application::Range(const std::string& address) { return ActiveSheet().Range(address); }
-api::Range Application::Rows(const std::string& address) { return ActiveSheet().Rows(address); }
-api::Range Application::Columns(const std::string& address) { return ActiveSheet().Columns(address); }
-api::Range Application::Cells() { return ActiveSheet().Cells(); }
-api::Range Application::Cells(int row, int column) { return ActiveSheet().Cells(row, column); }
+api::Range Application::Range(const std::string& address) {
+  return ActiveSheet().Range(address);
+}
+api::Range Application::Rows(const std::string& address) {
+  return ActiveSheet().Rows(address);
+}
+api::Range Application::Columns(const std::string& address) {
+  return ActiveSheet().Columns(address);
+}
+api::Range Application::Cells() {
+  return ActiveSheet().Cells();
+}
+api::Range Application::Cells(int row, int column) {
+  return ActiveSheet().Cells(row, column);
+}
 
 // ---- Workbooks --------------------------------------------------------------
 
@@ -198,7 +248,8 @@ api::Workbook Workbooks::Open(const std::string& path) {
     }
   auto open = std::make_unique<OpenBook>();
   open->book = xls::openWorkbook(path);
-  if (!open->book || open->book->sheetCount() == 0) throw Error("'" + path + "' holds no worksheet.");
+  if (!open->book || open->book->sheetCount() == 0)
+    throw Error("'" + path + "' holds no worksheet.");
   open->fullName = path;
   open->name = fileNameOf(path);
   st.books.push_back(std::move(open));

@@ -58,8 +58,8 @@ std::string fileNameOf(const std::string& path);
 std::string absoluteAddress(const CellRange& r);
 // Parses an address as Range(...) takes it; a sheet qualifier picks the
 // sheet in the same workbook. Returns the sheet and its areas.
-std::pair<spreadsheet::Worksheet*, std::vector<CellRange>> resolveAddress(spreadsheet::Worksheet& sheet,
-                                                                        const std::string& address);
+std::pair<spreadsheet::Worksheet*, std::vector<CellRange>> resolveAddress(
+    spreadsheet::Worksheet& sheet, const std::string& address);
 
 // Formulas of the sheet's workbook may now be stale.
 void markChanged(Application& app, const spreadsheet::Worksheet& sheet);

@@ -6,7 +6,9 @@ namespace spreadsheet::api {
 
 namespace {
 
-int textLength(const spreadsheet::Button& b) { return static_cast<int>(b.text.size()); }
+int textLength(const spreadsheet::Button& b) {
+  return static_cast<int>(b.text.size());
+}
 
 // Makes sure a run starts at 0 and at `at` (when inside the text).
 void splitAt(spreadsheet::Button& b, int at) {
@@ -75,9 +77,11 @@ void replaceText(spreadsheet::Button& b, CharSpan span, const std::string& text)
   FontRun first = font;
   first.start = span.from;
   runs.push_back(first);
-  std::sort(runs.begin(), runs.end(), [](const FontRun& x, const FontRun& y) { return x.start < y.start; });
+  std::sort(runs.begin(), runs.end(),
+            [](const FontRun& x, const FontRun& y) { return x.start < y.start; });
   b.runs = std::move(runs);
-  b.text.replace(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from), text);
+  b.text.replace(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from),
+                 text);
   tidy(b);
 }
 

@@ -12,7 +12,8 @@ struct CharSpan {
   int from = 0;
   int to = 0;
 };
-CharSpan spanOf(const spreadsheet::Button& b, int start, int length);  // start 1-based, length -1: to the end
+CharSpan spanOf(const spreadsheet::Button& b, int start,
+                int length);  // start 1-based, length -1: to the end
 
 // The font of the character at `index` (the default Arial 10 before any run).
 FontRun runAt(const spreadsheet::Button& b, int index);

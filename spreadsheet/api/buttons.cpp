@@ -56,19 +56,37 @@ spreadsheet::Button& Button::model() const {
   throw Error("Object required: the button has been deleted.");
 }
 
-std::string Button::Name() const { return model().name; }
-std::string Button::Text() const { return model().text; }
+std::string Button::Name() const {
+  return model().name;
+}
+std::string Button::Text() const {
+  return model().text;
+}
 void Button::setText(const std::string& text) {
   spreadsheet::Button& b = model();
   replaceText(b, {0, static_cast<int>(b.text.size())}, text);
 }
-std::string Button::OnAction() const { return model().onAction; }
-void Button::setOnAction(const std::string& macro) { model().onAction = macro; }
-double Button::Left() const { return model().left; }
-double Button::Top() const { return model().top; }
-double Button::Width() const { return model().width; }
-double Button::Height() const { return model().height; }
-void Button::Select() { model(); }
+std::string Button::OnAction() const {
+  return model().onAction;
+}
+void Button::setOnAction(const std::string& macro) {
+  model().onAction = macro;
+}
+double Button::Left() const {
+  return model().left;
+}
+double Button::Top() const {
+  return model().top;
+}
+double Button::Width() const {
+  return model().width;
+}
+double Button::Height() const {
+  return model().height;
+}
+void Button::Select() {
+  model();
+}
 
 void Button::Delete() {
   model();
@@ -81,18 +99,21 @@ api::Characters Button::Characters(int start, int length) const {
   return api::Characters(app_, sheet_, id_, start, length);
 }
 
-api::Font Button::Font() const { return Characters(1, -1).Font(); }
+api::Font Button::Font() const {
+  return Characters(1, -1).Font();
+}
 
 // ---- Characters -------------------------------------------------------------
 
-Characters::Characters(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet, int buttonId,
-                       int start, int length)
+Characters::Characters(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet,
+                       int buttonId, int start, int length)
     : app_(std::move(app)), sheet_(sheet), buttonId_(buttonId), start_(start), length_(length) {}
 
 std::string Characters::Text() const {
   const spreadsheet::Button& b = api::Button(app_, sheet_, buttonId_).model();
   const CharSpan span = spanOf(b, start_, length_);
-  return b.text.substr(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from));
+  return b.text.substr(static_cast<std::size_t>(span.from),
+                       static_cast<std::size_t>(span.to - span.from));
 }
 
 void Characters::setText(const std::string& text) {
@@ -100,6 +121,8 @@ void Characters::setText(const std::string& text) {
   replaceText(b, spanOf(b, start_, length_), text);
 }
 
-api::Font Characters::Font() const { return api::Font(app_, sheet_, buttonId_, start_, length_); }
+api::Font Characters::Font() const {
+  return api::Font(app_, sheet_, buttonId_, start_, length_);
+}
 
 }  // namespace spreadsheet::api

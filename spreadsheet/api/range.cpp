@@ -28,8 +28,10 @@ constexpr long long kMaxWrittenCells = 1'000'000;
 
 std::string rangeText(const CellRange& r) {
   const bool rows = r.isWholeRows(), columns = r.isWholeColumns();
-  if (rows && !columns) return "$" + std::to_string(r.first.row) + ":$" + std::to_string(r.last.row);
-  if (columns && !rows) return "$" + ColumnLetters(r.first.column) + ":$" + ColumnLetters(r.last.column);
+  if (rows && !columns)
+    return "$" + std::to_string(r.first.row) + ":$" + std::to_string(r.last.row);
+  if (columns && !rows)
+    return "$" + ColumnLetters(r.first.column) + ":$" + ColumnLetters(r.last.column);
   if (rows && columns) return "$1:$" + std::to_string(kMaxRows);
   std::string text = toA1(r.first, true, true);
   if (!r.isSingleCell()) text += ":" + toA1(r.last, true, true);
@@ -58,22 +60,25 @@ Entry entryFor(const std::string& typed, formula::Notation notation, CellAddress
 
 }  // namespace
 
-std::string absoluteAddress(const CellRange& r) { return rangeText(r); }
+std::string absoluteAddress(const CellRange& r) {
+  return rangeText(r);
+}
 
-std::pair<spreadsheet::Worksheet*, std::vector<CellRange>> resolveAddress(spreadsheet::Worksheet& sheet,
-                                                                        const std::string& address) {
+std::pair<spreadsheet::Worksheet*, std::vector<CellRange>> resolveAddress(
+    spreadsheet::Worksheet& sheet, const std::string& address) {
   A1Reference ref = parseA1(address);
   spreadsheet::Worksheet* target = &sheet;
   if (!ref.sheet.empty()) {
     target = sheet.workbook().findSheet(ref.sheet);
-    if (!target) throw Error("Method 'Range' of object '_Worksheet' failed: no sheet \"" + ref.sheet + "\".");
+    if (!target)
+      throw Error("Method 'Range' of object '_Worksheet' failed: no sheet \"" + ref.sheet + "\".");
   }
   if (ref.areas.empty()) throw Error("Method 'Range' of object '_Worksheet' failed");
   return {target, std::move(ref.areas)};
 }
 
-Range::Range(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet, std::vector<CellRange> areas,
-             View view)
+Range::Range(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet,
+             std::vector<CellRange> areas, View view)
     : app_(std::move(app)), sheet_(sheet), areas_(std::move(areas)), view_(view) {
   if (areas_.empty()) throw Error("Application-defined or object-defined error");
 }
@@ -83,9 +88,13 @@ spreadsheet::Worksheet& Range::sheet() const {
   return *sheet_;
 }
 
-Application& Range::application() const { return *app_; }
+Application& Range::application() const {
+  return *app_;
+}
 
-api::Worksheet Range::Worksheet() const { return api::Worksheet(app_, &sheet()); }
+api::Worksheet Range::Worksheet() const {
+  return api::Worksheet(app_, &sheet());
+}
 
 void Range::Select() {
   spreadsheet::Worksheet& s = sheet();
@@ -128,7 +137,8 @@ void writeEntry(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas, 
         }
         cell.formula.reset();
         cell.value = e.input.value;
-        if (e.input.numberFormat && s.workbook().styles().get(cell.style).numberFormat == "General") {
+        if (e.input.numberFormat &&
+            s.workbook().styles().get(cell.style).numberFormat == "General") {
           Style st = s.workbook().styles().get(cell.style);
           st.numberFormat = *e.input.numberFormat;
           cell.style = s.workbook().styles().intern(st);
@@ -161,7 +171,9 @@ void Range::setFormulaR1C1(const std::string& typed) {
   markChanged(*app_, s);
 }
 
-void Range::setFormula(const std::string& typed) { setValue(typed); }
+void Range::setFormula(const std::string& typed) {
+  setValue(typed);
+}
 
 namespace {
 std::string formulaText(const spreadsheet::Worksheet& s, CellAddress at, formula::Notation n) {
@@ -176,7 +188,9 @@ std::string Range::FormulaR1C1() const {
   return formulaText(sheet(), areas_.front().first, formula::Notation::R1C1);
 }
 
-std::string Range::Formula() const { return formulaText(sheet(), areas_.front().first, formula::Notation::A1); }
+std::string Range::Formula() const {
+  return formulaText(sheet(), areas_.front().first, formula::Notation::A1);
+}
 
 std::string Range::Text() const {
   const CellValue v = Value();
@@ -187,7 +201,8 @@ std::string Range::Text() const {
 
 namespace {
 // Formats never change values, so nothing needs recalculating.
-void formatAreas(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas, const edit::StyleEdit& edit) {
+void formatAreas(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas,
+                 const edit::StyleEdit& edit) {
   for (const CellRange& a : areas) edit::applyFormat(s, a, edit);
 }
 
@@ -196,49 +211,73 @@ bool validHorizontal(int v) {
          v == xl::Justify || v == xl::CenterAcrossSelection || v == xl::Distributed;
 }
 bool validVertical(int v) {
-  return v == xl::Top || v == xl::Center || v == xl::Bottom || v == xl::Justify || v == xl::Distributed;
+  return v == xl::Top || v == xl::Center || v == xl::Bottom || v == xl::Justify ||
+         v == xl::Distributed;
 }
 }  // namespace
 
-std::string Range::NumberFormat() const { return sheet().effectiveStyle(areas_.front().first).numberFormat; }
+std::string Range::NumberFormat() const {
+  return sheet().effectiveStyle(areas_.front().first).numberFormat;
+}
 
 void Range::setNumberFormat(const std::string& code) {
   formatAreas(sheet(), areas_, [&](Style& s) { s.numberFormat = code.empty() ? "General" : code; });
 }
 
-int Range::HorizontalAlignment() const { return sheet().effectiveStyle(areas_.front().first).horizontalAlignment; }
+int Range::HorizontalAlignment() const {
+  return sheet().effectiveStyle(areas_.front().first).horizontalAlignment;
+}
 
 void Range::setHorizontalAlignment(int alignment) {
-  if (!validHorizontal(alignment)) throw Error("Unable to set the HorizontalAlignment property of the Range class");
+  if (!validHorizontal(alignment))
+    throw Error("Unable to set the HorizontalAlignment property of the Range class");
   formatAreas(sheet(), areas_, [&](Style& s) { s.horizontalAlignment = alignment; });
 }
 
-int Range::VerticalAlignment() const { return sheet().effectiveStyle(areas_.front().first).verticalAlignment; }
+int Range::VerticalAlignment() const {
+  return sheet().effectiveStyle(areas_.front().first).verticalAlignment;
+}
 
 void Range::setVerticalAlignment(int alignment) {
-  if (!validVertical(alignment)) throw Error("Unable to set the VerticalAlignment property of the Range class");
+  if (!validVertical(alignment))
+    throw Error("Unable to set the VerticalAlignment property of the Range class");
   formatAreas(sheet(), areas_, [&](Style& s) { s.verticalAlignment = alignment; });
 }
 
-bool Range::WrapText() const { return sheet().effectiveStyle(areas_.front().first).wrapText; }
+bool Range::WrapText() const {
+  return sheet().effectiveStyle(areas_.front().first).wrapText;
+}
 
 void Range::setWrapText(bool wrap) {
   formatAreas(sheet(), areas_, [&](Style& s) { s.wrapText = wrap; });
 }
 
-api::Font Range::Font() const { return api::Font(*this); }
-api::Border Range::Borders(int index) const { return api::Border(*this, index); }
-api::Borders Range::Borders() const { return api::Borders(*this); }
-api::Interior Range::Interior() const { return api::Interior(*this); }
-api::Validation Range::Validation() const { return api::Validation(*this); }
+api::Font Range::Font() const {
+  return api::Font(*this);
+}
+api::Border Range::Borders(int index) const {
+  return api::Border(*this, index);
+}
+api::Borders Range::Borders() const {
+  return api::Borders(*this);
+}
+api::Interior Range::Interior() const {
+  return api::Interior(*this);
+}
+api::Validation Range::Validation() const {
+  return api::Validation(*this);
+}
 
 // ---- heights and widths ------------------------------------------------------
 
-double Range::RowHeight() const { return sheet().rowHeight(areas_.front().first.row); }
+double Range::RowHeight() const {
+  return sheet().rowHeight(areas_.front().first.row);
+}
 
 void Range::setRowHeight(double points) {
   spreadsheet::Worksheet& s = sheet();
-  if (!(points >= 0 && points <= 409)) throw Error("Unable to set the RowHeight property of the Range class");
+  if (!(points >= 0 && points <= 409))
+    throw Error("Unable to set the RowHeight property of the Range class");
   for (const CellRange& a : areas_) {
     if (a.isWholeColumns()) {  // every row of the sheet
       s.setDefaultRowHeight(points);
@@ -249,11 +288,14 @@ void Range::setRowHeight(double points) {
   }
 }
 
-double Range::ColumnWidth() const { return sheet().columnWidth(areas_.front().first.column); }
+double Range::ColumnWidth() const {
+  return sheet().columnWidth(areas_.front().first.column);
+}
 
 void Range::setColumnWidth(double characters) {
   spreadsheet::Worksheet& s = sheet();
-  if (!(characters >= 0 && characters <= 255)) throw Error("Unable to set the ColumnWidth property of the Range class");
+  if (!(characters >= 0 && characters <= 255))
+    throw Error("Unable to set the ColumnWidth property of the Range class");
   for (const CellRange& a : areas_) {
     if (a.isWholeRows()) {  // every column of the sheet
       s.setDefaultColumnWidth(characters);
@@ -278,7 +320,9 @@ void Range::UnMerge() {
   for (const CellRange& a : areas_) edit::unmergeCells(s, a);
 }
 
-bool Range::MergeCells() const { return sheet().mergedAreaAt(areas_.front().first).has_value(); }
+bool Range::MergeCells() const {
+  return sheet().mergedAreaAt(areas_.front().first).has_value();
+}
 
 Range Range::MergeArea() const {
   const CellAddress a = areas_.front().first;
@@ -345,14 +389,22 @@ void Range::CopyPicture() {
 
 // ---- shape ---------------------------------------------------------------------
 
-Range Range::Rows() const { return Range(app_, sheet_, areas_, View::Rows); }
-Range Range::Columns() const { return Range(app_, sheet_, areas_, View::Columns); }
-Range Range::Cells() const { return Range(app_, sheet_, areas_, View::Cells); }
+Range Range::Rows() const {
+  return Range(app_, sheet_, areas_, View::Rows);
+}
+Range Range::Columns() const {
+  return Range(app_, sheet_, areas_, View::Columns);
+}
+Range Range::Cells() const {
+  return Range(app_, sheet_, areas_, View::Cells);
+}
 
 long long Range::Count() const {
   long long n = 0;
   for (const CellRange& a : areas_)
-    n += view_ == View::Rows ? a.rowCount() : view_ == View::Columns ? a.columnCount() : a.cellCount();
+    n += view_ == View::Rows      ? a.rowCount()
+         : view_ == View::Columns ? a.columnCount()
+                                  : a.cellCount();
   return n;
 }
 
@@ -361,12 +413,16 @@ Range Range::Item(int index) const {
   if (index < 1) throw Error("Application-defined or object-defined error");
   CellRange r;
   if (view_ == View::Rows)
-    r = CellRange::of(a.first.row + index - 1, a.first.column, a.first.row + index - 1, a.last.column);
+    r = CellRange::of(a.first.row + index - 1, a.first.column, a.first.row + index - 1,
+                      a.last.column);
   else if (view_ == View::Columns)
-    r = CellRange::of(a.first.row, a.first.column + index - 1, a.last.row, a.first.column + index - 1);
+    r = CellRange::of(a.first.row, a.first.column + index - 1, a.last.row,
+                      a.first.column + index - 1);
   else
-    r = CellRange::of({a.first.row + (index - 1) / a.columnCount(), a.first.column + (index - 1) % a.columnCount()});
-  if (r.last.row > kMaxRows || r.last.column > kMaxColumns) throw Error("Application-defined or object-defined error");
+    r = CellRange::of({a.first.row + (index - 1) / a.columnCount(),
+                       a.first.column + (index - 1) % a.columnCount()});
+  if (r.last.row > kMaxRows || r.last.column > kMaxColumns)
+    throw Error("Application-defined or object-defined error");
   return Range(app_, sheet_, {r});
 }
 
@@ -382,8 +438,12 @@ Range Range::Areas(int index) const {
   return Range(app_, sheet_, {areas_[static_cast<std::size_t>(index - 1)]});
 }
 
-int Range::Row() const { return areas_.front().first.row; }
-int Range::Column() const { return areas_.front().first.column; }
+int Range::Row() const {
+  return areas_.front().first.row;
+}
+int Range::Column() const {
+  return areas_.front().first.column;
+}
 
 std::string Range::Address() const {
   std::string text;

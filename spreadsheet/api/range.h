@@ -10,7 +10,7 @@
 namespace spreadsheet {
 class Worksheet;
 struct FontRun;
-}
+}  // namespace spreadsheet
 
 namespace spreadsheet::api {
 
@@ -87,7 +87,7 @@ class Range {
   Range Rows() const;
   Range Columns() const;
   Range Cells() const;
-  Range Item(int index) const;  // 1-based over cells, rows or columns (see View)
+  Range Item(int index) const;            // 1-based over cells, rows or columns (see View)
   Range Item(int row, int column) const;  // relative to the top-left cell, 1-based
   Range Areas(int index) const;
   int AreasCount() const { return static_cast<int>(areas_.size()); }
@@ -95,7 +95,7 @@ class Range {
   int Row() const;
   int Column() const;
   std::string Address() const;  // "$A$1:$B$2", areas separated by commas
-  Range MergeArea() const;  // the merged area of the top-left cell, or that cell
+  Range MergeArea() const;      // the merged area of the top-left cell, or that cell
   api::Worksheet Worksheet() const;
 
   // For the engine's other layers and tests.

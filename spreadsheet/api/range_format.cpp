@@ -22,14 +22,18 @@ void formatAreas(const Range& range, const edit::StyleEdit& edit) {
   for (const CellRange& a : range.areas()) edit::applyFormat(s, a, edit);
 }
 
-const Style& topLeftStyle(const Range& range) { return range.sheet().effectiveStyle(range.areas().front().first); }
+const Style& topLeftStyle(const Range& range) {
+  return range.sheet().effectiveStyle(range.areas().front().first);
+}
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
 
-bool validColorIndex(int i) { return (i >= 1 && i <= 56) || i == xl::ColorAutomatic; }
+bool validColorIndex(int i) {
+  return (i >= 1 && i <= 56) || i == xl::ColorAutomatic;
+}
 
 }  // namespace
 
@@ -37,7 +41,8 @@ bool validColorIndex(int i) { return (i >= 1 && i <= 56) || i == xl::ColorAutoma
 
 Font::Font(Range range) : range_(std::move(range)) {}
 
-Font::Font(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet, int buttonId, int start, int length)
+Font::Font(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet, int buttonId, int start,
+           int length)
     : app_(std::move(app)), sheet_(sheet), buttonId_(buttonId), start_(start), length_(length) {}
 
 namespace {
@@ -59,11 +64,21 @@ FontRun Font::current() const {
   return runAt(b, spanOf(b, start_, length_).from);
 }
 
-std::string Font::Name() const { return current().fontName; }
-double Font::Size() const { return current().size; }
-bool Font::Bold() const { return current().bold; }
-bool Font::Italic() const { return current().italic; }
-int Font::ColorIndex() const { return current().colorIndex; }
+std::string Font::Name() const {
+  return current().fontName;
+}
+double Font::Size() const {
+  return current().size;
+}
+bool Font::Bold() const {
+  return current().bold;
+}
+bool Font::Italic() const {
+  return current().italic;
+}
+int Font::ColorIndex() const {
+  return current().colorIndex;
+}
 
 int Font::Underline() const {
   if (range_) return topLeftStyle(*range_).font.underline;
@@ -76,8 +91,9 @@ std::string Font::FontStyle() const {
 }
 
 namespace {
-void applyFont(const std::optional<Range>& range, const std::shared_ptr<Application>& app, spreadsheet::Worksheet* sheet,
-               int id, int start, int length, const FontChange& change) {
+void applyFont(const std::optional<Range>& range, const std::shared_ptr<Application>& app,
+               spreadsheet::Worksheet* sheet, int id, int start, int length,
+               const FontChange& change) {
   if (range) {
     formatAreas(*range, [&](Style& s) { change.cell(s.font); });
     return;
@@ -88,13 +104,15 @@ void applyFont(const std::optional<Range>& range, const std::shared_ptr<Applicat
 }  // namespace
 
 void Font::setName(const std::string& name) {
-  if (name.empty() || name.size() > 31) throw Error("Unable to set the Name property of the Font class");
+  if (name.empty() || name.size() > 31)
+    throw Error("Unable to set the Name property of the Font class");
   applyFont(range_, app_, sheet_, buttonId_, start_, length_,
             {[&](spreadsheet::Font& f) { f.name = name; }, [&](FontRun& r) { r.fontName = name; }});
 }
 
 void Font::setSize(double points) {
-  if (!(points >= 1 && points <= 409)) throw Error("Unable to set the Size property of the Font class");
+  if (!(points >= 1 && points <= 409))
+    throw Error("Unable to set the Size property of the Font class");
   applyFont(range_, app_, sheet_, buttonId_, start_, length_,
             {[&](spreadsheet::Font& f) { f.size = points; }, [&](FontRun& r) { r.size = points; }});
 }
@@ -105,21 +123,25 @@ void Font::setBold(bool bold) {
 }
 
 void Font::setItalic(bool italic) {
-  applyFont(range_, app_, sheet_, buttonId_, start_, length_,
-            {[&](spreadsheet::Font& f) { f.italic = italic; }, [&](FontRun& r) { r.italic = italic; }});
+  applyFont(
+      range_, app_, sheet_, buttonId_, start_, length_,
+      {[&](spreadsheet::Font& f) { f.italic = italic; }, [&](FontRun& r) { r.italic = italic; }});
 }
 
 void Font::setUnderline(int underline) {
-  if (underline != xl::UnderlineNone && underline != xl::UnderlineSingle && underline != xl::UnderlineDouble)
+  if (underline != xl::UnderlineNone && underline != xl::UnderlineSingle &&
+      underline != xl::UnderlineDouble)
     throw Error("Unable to set the Underline property of the Font class");
   if (!range_) throw Error("Unable to set the Underline property of the Font class");
   formatAreas(*range_, [&](Style& s) { s.font.underline = underline; });
 }
 
 void Font::setColorIndex(int index) {
-  if (!validColorIndex(index)) throw Error("Unable to set the ColorIndex property of the Font class");
+  if (!validColorIndex(index))
+    throw Error("Unable to set the ColorIndex property of the Font class");
   applyFont(range_, app_, sheet_, buttonId_, start_, length_,
-            {[&](spreadsheet::Font& f) { f.colorIndex = index; }, [&](FontRun& r) { r.colorIndex = index; }});
+            {[&](spreadsheet::Font& f) { f.colorIndex = index; },
+             [&](FontRun& r) { r.colorIndex = index; }});
 }
 
 void Font::setFontStyle(const std::string& style) {
@@ -149,10 +171,12 @@ void Font::setFontStyle(const std::string& style) {
 
 namespace {
 bool validLineStyle(int v) {
-  return v == xl::LineNone || v == xl::Continuous || v == xl::Dash || v == xl::DashDot || v == xl::DashDotDot ||
-         v == xl::Dot || v == xl::Double || v == xl::SlantDashDot;
+  return v == xl::LineNone || v == xl::Continuous || v == xl::Dash || v == xl::DashDot ||
+         v == xl::DashDotDot || v == xl::Dot || v == xl::Double || v == xl::SlantDashDot;
 }
-bool validWeight(int v) { return v == xl::Hairline || v == xl::Thin || v == xl::Medium || v == xl::Thick; }
+bool validWeight(int v) {
+  return v == xl::Hairline || v == xl::Thin || v == xl::Medium || v == xl::Thick;
+}
 
 void changeBorder(const Range& range, int index, const edit::BorderChange& change) {
   spreadsheet::Worksheet& s = range.sheet();
@@ -165,14 +189,23 @@ void checkIndex(int index) {
 }
 }  // namespace
 
-Border::Border(Range range, int index) : range_(std::move(range)), index_(index) { checkIndex(index); }
+Border::Border(Range range, int index) : range_(std::move(range)), index_(index) {
+  checkIndex(index);
+}
 
-int Border::LineStyle() const { return edit::borderOf(range_.sheet(), range_.areas().front(), index_).lineStyle; }
-int Border::Weight() const { return edit::borderOf(range_.sheet(), range_.areas().front(), index_).weight; }
-int Border::ColorIndex() const { return edit::borderOf(range_.sheet(), range_.areas().front(), index_).colorIndex; }
+int Border::LineStyle() const {
+  return edit::borderOf(range_.sheet(), range_.areas().front(), index_).lineStyle;
+}
+int Border::Weight() const {
+  return edit::borderOf(range_.sheet(), range_.areas().front(), index_).weight;
+}
+int Border::ColorIndex() const {
+  return edit::borderOf(range_.sheet(), range_.areas().front(), index_).colorIndex;
+}
 
 void Border::setLineStyle(int style) {
-  if (!validLineStyle(style)) throw Error("Unable to set the LineStyle property of the Border class");
+  if (!validLineStyle(style))
+    throw Error("Unable to set the LineStyle property of the Border class");
   changeBorder(range_, index_, {style, std::nullopt, std::nullopt});
 }
 
@@ -182,21 +215,25 @@ void Border::setWeight(int weight) {
 }
 
 void Border::setColorIndex(int index) {
-  if (!validColorIndex(index)) throw Error("Unable to set the ColorIndex property of the Border class");
+  if (!validColorIndex(index))
+    throw Error("Unable to set the ColorIndex property of the Border class");
   changeBorder(range_, index_, {std::nullopt, std::nullopt, index});
 }
 
 Borders::Borders(Range range) : range_(std::move(range)) {}
 
-api::Border Borders::Item(int index) const { return api::Border(range_, index); }
+api::Border Borders::Item(int index) const {
+  return api::Border(range_, index);
+}
 
 namespace {
-constexpr int kAllLines[] = {xl::EdgeLeft, xl::EdgeTop, xl::EdgeBottom, xl::EdgeRight, xl::InsideVertical,
-                             xl::InsideHorizontal};
+constexpr int kAllLines[] = {xl::EdgeLeft,  xl::EdgeTop,        xl::EdgeBottom,
+                             xl::EdgeRight, xl::InsideVertical, xl::InsideHorizontal};
 }
 
 void Borders::setLineStyle(int style) {
-  if (!validLineStyle(style)) throw Error("Unable to set the LineStyle property of the Borders class");
+  if (!validLineStyle(style))
+    throw Error("Unable to set the LineStyle property of the Borders class");
   for (int i : kAllLines) changeBorder(range_, i, {style, std::nullopt, std::nullopt});
 }
 
@@ -206,7 +243,8 @@ void Borders::setWeight(int weight) {
 }
 
 void Borders::setColorIndex(int index) {
-  if (!validColorIndex(index)) throw Error("Unable to set the ColorIndex property of the Borders class");
+  if (!validColorIndex(index))
+    throw Error("Unable to set the ColorIndex property of the Borders class");
   for (int i : kAllLines) changeBorder(range_, i, {std::nullopt, std::nullopt, index});
 }
 
@@ -214,7 +252,9 @@ void Borders::setColorIndex(int index) {
 
 Interior::Interior(Range range) : range_(std::move(range)) {}
 
-int Interior::ColorIndex() const { return topLeftStyle(range_).fillColorIndex; }
+int Interior::ColorIndex() const {
+  return topLeftStyle(range_).fillColorIndex;
+}
 
 void Interior::setColorIndex(int index) {
   if (index == xl::ColorAutomatic) index = xl::ColorNone;

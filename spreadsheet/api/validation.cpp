@@ -40,15 +40,19 @@ void Validation::Delete() {
   for (const CellRange& a : range_.areas()) edit::removeValidations(s, a);
 }
 
-void Validation::Add(int type, int alertStyle, int op, const std::string& formula1, const std::string& formula2) {
+void Validation::Add(int type, int alertStyle, int op, const std::string& formula1,
+                     const std::string& formula2) {
   spreadsheet::Worksheet& s = range_.sheet();
-  if (type < xl::ValidateInputOnly || type > xl::ValidateCustom || alertStyle < xl::ValidAlertStop ||
-      alertStyle > xl::ValidAlertInformation || op < xl::Between || op > xl::LessEqual)
+  if (type < xl::ValidateInputOnly || type > xl::ValidateCustom ||
+      alertStyle < xl::ValidAlertStop || alertStyle > xl::ValidAlertInformation ||
+      op < xl::Between || op > xl::LessEqual)
     throw Error("Application-defined or object-defined error");
   for (const spreadsheet::Validation& v : s.validations())
     for (const CellRange& r : v.ranges)
       for (const CellRange& a : range_.areas())
-        if (r.intersects(a)) throw Error("Application-defined or object-defined error: the range already has a validation.");
+        if (r.intersects(a))
+          throw Error(
+              "Application-defined or object-defined error: the range already has a validation.");
   const CellAddress at = range_.areas().front().first;
   spreadsheet::Validation rule;
   rule.ranges = range_.areas();
@@ -63,7 +67,9 @@ void Validation::Add(int type, int alertStyle, int op, const std::string& formul
   markChanged(range_.application(), s);
 }
 
-int Validation::Type() const { return ruleAt(range_).type; }
+int Validation::Type() const {
+  return ruleAt(range_).type;
+}
 
 std::string Validation::Formula1() const {
   const spreadsheet::Validation& v = ruleAt(range_);
@@ -72,21 +78,53 @@ std::string Validation::Formula1() const {
   return formula::print(*v.formula1, formula::Notation::A1, v.ranges.front().first);
 }
 
-bool Validation::IgnoreBlank() const { return ruleAt(range_).ignoreBlank; }
-void Validation::setIgnoreBlank(bool v) { ruleAt(range_).ignoreBlank = v; }
-bool Validation::InCellDropdown() const { return ruleAt(range_).inCellDropdown; }
-void Validation::setInCellDropdown(bool v) { ruleAt(range_).inCellDropdown = v; }
-std::string Validation::InputTitle() const { return ruleAt(range_).inputTitle; }
-void Validation::setInputTitle(const std::string& v) { ruleAt(range_).inputTitle = v; }
-std::string Validation::InputMessage() const { return ruleAt(range_).inputMessage; }
-void Validation::setInputMessage(const std::string& v) { ruleAt(range_).inputMessage = v; }
-std::string Validation::ErrorTitle() const { return ruleAt(range_).errorTitle; }
-void Validation::setErrorTitle(const std::string& v) { ruleAt(range_).errorTitle = v; }
-std::string Validation::ErrorMessage() const { return ruleAt(range_).errorMessage; }
-void Validation::setErrorMessage(const std::string& v) { ruleAt(range_).errorMessage = v; }
-bool Validation::ShowInput() const { return ruleAt(range_).showInput; }
-void Validation::setShowInput(bool v) { ruleAt(range_).showInput = v; }
-bool Validation::ShowError() const { return ruleAt(range_).showError; }
-void Validation::setShowError(bool v) { ruleAt(range_).showError = v; }
+bool Validation::IgnoreBlank() const {
+  return ruleAt(range_).ignoreBlank;
+}
+void Validation::setIgnoreBlank(bool v) {
+  ruleAt(range_).ignoreBlank = v;
+}
+bool Validation::InCellDropdown() const {
+  return ruleAt(range_).inCellDropdown;
+}
+void Validation::setInCellDropdown(bool v) {
+  ruleAt(range_).inCellDropdown = v;
+}
+std::string Validation::InputTitle() const {
+  return ruleAt(range_).inputTitle;
+}
+void Validation::setInputTitle(const std::string& v) {
+  ruleAt(range_).inputTitle = v;
+}
+std::string Validation::InputMessage() const {
+  return ruleAt(range_).inputMessage;
+}
+void Validation::setInputMessage(const std::string& v) {
+  ruleAt(range_).inputMessage = v;
+}
+std::string Validation::ErrorTitle() const {
+  return ruleAt(range_).errorTitle;
+}
+void Validation::setErrorTitle(const std::string& v) {
+  ruleAt(range_).errorTitle = v;
+}
+std::string Validation::ErrorMessage() const {
+  return ruleAt(range_).errorMessage;
+}
+void Validation::setErrorMessage(const std::string& v) {
+  ruleAt(range_).errorMessage = v;
+}
+bool Validation::ShowInput() const {
+  return ruleAt(range_).showInput;
+}
+void Validation::setShowInput(bool v) {
+  ruleAt(range_).showInput = v;
+}
+bool Validation::ShowError() const {
+  return ruleAt(range_).showError;
+}
+void Validation::setShowError(bool v) {
+  ruleAt(range_).showError = v;
+}
 
 }  // namespace spreadsheet::api

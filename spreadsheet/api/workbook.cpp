@@ -28,11 +28,14 @@ bool validName(const std::string& name) {
 Sheets::Sheets(std::shared_ptr<Application> app, spreadsheet::Workbook* book)
     : app_(std::move(app)), book_(book) {}
 
-int Sheets::Count() const { return static_cast<int>(app_->state().bookOf(book_).book->sheetCount()); }
+int Sheets::Count() const {
+  return static_cast<int>(app_->state().bookOf(book_).book->sheetCount());
+}
 
 api::Worksheet Sheets::Item(int index) const {
   spreadsheet::Workbook& book = *app_->state().bookOf(book_).book;
-  if (index < 1 || index > static_cast<int>(book.sheetCount())) throw Error("Subscript out of range");
+  if (index < 1 || index > static_cast<int>(book.sheetCount()))
+    throw Error("Subscript out of range");
   return api::Worksheet(app_, &book.sheet(static_cast<std::size_t>(index - 1)));
 }
 
@@ -75,7 +78,9 @@ void Names::Add(const std::string& name, const std::string& refersToR1C1) {
   open.dirty = true;
 }
 
-int Names::Count() const { return static_cast<int>(app_->state().bookOf(book_).book->names().size()); }
+int Names::Count() const {
+  return static_cast<int>(app_->state().bookOf(book_).book->names().size());
+}
 
 std::string Names::RefersToR1C1(const std::string& name) const {
   const spreadsheet::Workbook& book = *app_->state().bookOf(book_).book;
@@ -98,16 +103,22 @@ void Names::Delete(const std::string& name) {
 Workbook::Workbook(std::shared_ptr<Application> app, spreadsheet::Workbook* book)
     : app_(std::move(app)), book_(book) {}
 
-spreadsheet::Workbook& Workbook::model() const { return *app_->state().bookOf(book_).book; }
+spreadsheet::Workbook& Workbook::model() const {
+  return *app_->state().bookOf(book_).book;
+}
 
-std::string Workbook::Name() const { return app_->state().bookOf(book_).name; }
-std::string Workbook::FullName() const { return app_->state().bookOf(book_).fullName; }
+std::string Workbook::Name() const {
+  return app_->state().bookOf(book_).name;
+}
+std::string Workbook::FullName() const {
+  return app_->state().bookOf(book_).fullName;
+}
 
 void Workbook::SaveAs(const std::string& path, int fileFormat) {
   OpenBook& open = app_->state().bookOf(book_);
   if (fileFormat != xl::Excel8 && fileFormat != xl::WorkbookNormal)
-    throw Error("SaveAs method of Workbook class failed: file format " + std::to_string(fileFormat) +
-                " is not supported.");
+    throw Error("SaveAs method of Workbook class failed: file format " +
+                std::to_string(fileFormat) + " is not supported.");
   if (path.empty()) throw Error("SaveAs method of Workbook class failed: no file name.");
   ensureCalculated(*app_, *open.book);
   xls::saveWorkbook(*open.book, path);
@@ -134,7 +145,9 @@ void Workbook::Close() {
   if (wasActive) st.activeBook = st.books.empty() ? nullptr : st.books.back().get();
 }
 
-void Workbook::Activate() { app_->state().activeBook = &app_->state().bookOf(book_); }
+void Workbook::Activate() {
+  app_->state().activeBook = &app_->state().bookOf(book_);
+}
 
 Rgb Workbook::Colors(int index) const {
   if (index < 1 || index > 56) throw Error("Subscript out of range");
@@ -147,12 +160,17 @@ void Workbook::setColors(int index, Rgb color) {
   model().palette()[static_cast<std::size_t>(index - 1)] = color;
 }
 
-api::Names Workbook::Names() const { return api::Names(app_, &model()); }
-api::Sheets Workbook::Sheets() const { return api::Sheets(app_, &model()); }
+api::Names Workbook::Names() const {
+  return api::Names(app_, &model());
+}
+api::Sheets Workbook::Sheets() const {
+  return api::Sheets(app_, &model());
+}
 
 api::Worksheet Workbook::ActiveSheet() const {
   OpenBook& open = app_->state().bookOf(book_);
-  return api::Worksheet(app_, &open.book->sheet(std::min(open.activeSheet, open.book->sheetCount() - 1)));
+  return api::Worksheet(app_,
+                        &open.book->sheet(std::min(open.activeSheet, open.book->sheetCount() - 1)));
 }
 
 }  // namespace spreadsheet::api

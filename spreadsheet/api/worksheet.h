@@ -9,7 +9,7 @@ namespace spreadsheet {
 class Worksheet;
 struct Button;
 struct PageSetup;
-}
+}  // namespace spreadsheet
 
 namespace spreadsheet::api {
 
@@ -114,7 +114,7 @@ class PageSetup {
  public:
   PageSetup(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet);
 
-  std::string PrintArea() const;  // "$A$1:$U$26", or "" when none
+  std::string PrintArea() const;                  // "$A$1:$U$26", or "" when none
   void setPrintArea(const std::string& address);  // "" removes the print area
   double LeftMargin() const;
   void setLeftMargin(double points);

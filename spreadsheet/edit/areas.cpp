@@ -7,12 +7,16 @@ namespace spreadsheet::edit {
 std::vector<CellRange> subtract(const CellRange& a, const CellRange& b) {
   if (!a.intersects(b)) return {a};
   std::vector<CellRange> parts;
-  if (a.first.row < b.first.row) parts.push_back(CellRange::of(a.first.row, a.first.column, b.first.row - 1, a.last.column));
-  if (a.last.row > b.last.row) parts.push_back(CellRange::of(b.last.row + 1, a.first.column, a.last.row, a.last.column));
+  if (a.first.row < b.first.row)
+    parts.push_back(CellRange::of(a.first.row, a.first.column, b.first.row - 1, a.last.column));
+  if (a.last.row > b.last.row)
+    parts.push_back(CellRange::of(b.last.row + 1, a.first.column, a.last.row, a.last.column));
   const int top = std::max(a.first.row, b.first.row);
   const int bottom = std::min(a.last.row, b.last.row);
-  if (a.first.column < b.first.column) parts.push_back(CellRange::of(top, a.first.column, bottom, b.first.column - 1));
-  if (a.last.column > b.last.column) parts.push_back(CellRange::of(top, b.last.column + 1, bottom, a.last.column));
+  if (a.first.column < b.first.column)
+    parts.push_back(CellRange::of(top, a.first.column, bottom, b.first.column - 1));
+  if (a.last.column > b.last.column)
+    parts.push_back(CellRange::of(top, b.last.column + 1, bottom, a.last.column));
   return parts;
 }
 

@@ -38,10 +38,12 @@ EdgeStrips stripsFor(const CellRange& a, int index) {
       if (r2 < kMaxRows) e.outside = CellRange::of(r2 + 1, c1, r2 + 1, c2);
       break;
     case xl::InsideVertical:  // right side of all but the last column, left of all but the first
-      if (c2 > c1) e = {CellRange::of(r1, c1, r2, c2 - 1), kRight, CellRange::of(r1, c1 + 1, r2, c2), kLeft};
+      if (c2 > c1)
+        e = {CellRange::of(r1, c1, r2, c2 - 1), kRight, CellRange::of(r1, c1 + 1, r2, c2), kLeft};
       break;
     case xl::InsideHorizontal:
-      if (r2 > r1) e = {CellRange::of(r1, c1, r2 - 1, c2), kBottom, CellRange::of(r1 + 1, c1, r2, c2), kTop};
+      if (r2 > r1)
+        e = {CellRange::of(r1, c1, r2 - 1, c2), kBottom, CellRange::of(r1 + 1, c1, r2, c2), kTop};
       break;
     default:
       break;
@@ -51,7 +53,8 @@ EdgeStrips stripsFor(const CellRange& a, int index) {
 
 void changeSlot(Worksheet& sheet, const CellRange& strip, int slot, const BorderChange& change) {
   applyFormat(sheet, strip, [&](Style& s) {
-    s.borders[static_cast<std::size_t>(slot)] = changedBorder(s.borders[static_cast<std::size_t>(slot)], change);
+    s.borders[static_cast<std::size_t>(slot)] =
+        changedBorder(s.borders[static_cast<std::size_t>(slot)], change);
   });
 }
 
@@ -92,7 +95,8 @@ Border borderOf(const Worksheet& sheet, const CellRange& area, int index) {
     return sheet.effectiveStyle(area.first).borders[static_cast<std::size_t>(borderSlot(index))];
   EdgeStrips e = stripsFor(area, index);
   if (!e.inside) return Border{};
-  Border own = sheet.effectiveStyle(e.inside->first).borders[static_cast<std::size_t>(e.insideSlot)];
+  Border own =
+      sheet.effectiveStyle(e.inside->first).borders[static_cast<std::size_t>(e.insideSlot)];
   if (own.visible() || !e.outside) return own;
   // A line set from the other side shows on this edge too.
   return sheet.effectiveStyle(e.outside->first).borders[static_cast<std::size_t>(e.outsideSlot)];

@@ -13,7 +13,8 @@ namespace {
 std::vector<CellAddress> storedCellsIn(const Worksheet& sheet, const CellRange& area) {
   std::vector<CellAddress> found;
   const auto& cells = sheet.cells();
-  for (auto it = cells.lower_bound(area.first); it != cells.end() && it->first.row <= area.last.row; ++it)
+  for (auto it = cells.lower_bound(area.first); it != cells.end() && it->first.row <= area.last.row;
+       ++it)
     if (area.contains(it->first)) found.push_back(it->first);
   return found;
 }

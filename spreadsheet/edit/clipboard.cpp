@@ -34,14 +34,16 @@ void copyValidations(const Worksheet& sheet, const CellRange& area, CopiedCells&
     part.ranges.clear();
     for (const CellRange& r : v.ranges)
       if (r.intersects(area))
-        part.ranges.push_back(CellRange::of(std::max(r.first.row, area.first.row), std::max(r.first.column, area.first.column),
-                                            std::min(r.last.row, area.last.row), std::min(r.last.column, area.last.column)));
+        part.ranges.push_back(CellRange::of(
+            std::max(r.first.row, area.first.row), std::max(r.first.column, area.first.column),
+            std::min(r.last.row, area.last.row), std::min(r.last.column, area.last.column)));
     if (!part.ranges.empty()) out.validations.push_back(std::move(part));
   }
 }
 
 CellRange offsetRange(const CellRange& r, int rows, int columns) {
-  return CellRange::of(r.first.row + rows, r.first.column + columns, r.last.row + rows, r.last.column + columns);
+  return CellRange::of(r.first.row + rows, r.first.column + columns, r.last.row + rows,
+                       r.last.column + columns);
 }
 
 // Adds a pasted rule, joining an equal rule already on the sheet.
@@ -65,11 +67,13 @@ CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
   const StylePool& pool = sheet.workbook().styles();
   const bool lines = area.isWholeRows() || area.isWholeColumns();
   if (lines) {
-    if (area.isWholeRows() && area.isWholeColumns()) throw Error("Copy method of Range class failed");
+    if (area.isWholeRows() && area.isWholeColumns())
+      throw Error("Copy method of Range class failed");
     copyLines(sheet, area, out);
     for (const auto& [a, cell] : sheet.cells())
       if (area.contains(a))
-        out.items.push_back({offsetOf(a, area.first), cell.value, cell.formula, pool.get(cell.style)});
+        out.items.push_back(
+            {offsetOf(a, area.first), cell.value, cell.formula, pool.get(cell.style)});
   } else {
     if (area.cellCount() > 1'000'000) throw Error("Copy method of Range class failed");
     for (int r = area.first.row; r <= area.last.row; ++r)
@@ -89,7 +93,8 @@ CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
   return out;
 }
 
-CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells& copied, Shift shift) {
+CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells& copied,
+                            Shift shift) {
   const CellRange& src = copied.source;
   CellRange dest;
   if (src.isWholeRows()) {
@@ -99,7 +104,8 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
     dest = CellRange::of(1, at.column, kMaxRows, at.column + src.columnCount() - 1);
     shift = Shift::Right;
   } else {
-    dest = CellRange::of(at.row, at.column, at.row + src.rowCount() - 1, at.column + src.columnCount() - 1);
+    dest = CellRange::of(at.row, at.column, at.row + src.rowCount() - 1,
+                         at.column + src.columnCount() - 1);
   }
   if (dest.last.row > kMaxRows || dest.last.column > kMaxColumns)
     throw Error("Insert method of Range class failed");
@@ -116,13 +122,15 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
     for (const auto& [offset, info] : copied.lines) {
       LineInfo& line = sheet.line(axis, first + offset);
       line = info;
-      if (auto s = copied.lineStyles.find(offset); s != copied.lineStyles.end()) line.style = pool.intern(s->second);
+      if (auto s = copied.lineStyles.find(offset); s != copied.lineStyles.end())
+        line.style = pool.intern(s->second);
     }
   }
   for (const CopiedCells::Item& item : copied.items) {
     const CellAddress a{dest.first.row + item.offset.row, dest.first.column + item.offset.column};
     const StyleId style = pool.intern(item.style);
-    if (item.value.isEmpty() && !item.formula && style == sheet.styleAt(a) && !sheet.find(a)) continue;
+    if (item.value.isEmpty() && !item.formula && style == sheet.styleAt(a) && !sheet.find(a))
+      continue;
     Cell& cell = sheet.cell(a);
     cell.value = item.value;
     cell.formula = item.formula;

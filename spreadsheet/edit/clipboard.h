@@ -34,6 +34,7 @@ CopiedCells copyCells(const Worksheet& sheet, const CellRange& area);
 // insert whole lines). Relative references of the copies are re-based to
 // the new position; whole rows bring their heights, whole columns their
 // widths. Returns the area the copies now fill.
-CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells& copied, Shift shift);
+CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells& copied,
+                            Shift shift);
 
 }  // namespace spreadsheet::edit

@@ -33,7 +33,8 @@ void adjustReferences(Worksheet& shifted, const formula::CellShift& shift) {
 }
 
 void renameSheetReferences(Workbook& book, const std::string& oldName, const std::string& newName) {
-  forEachFormula(book, [&](FormulaNode& f, Worksheet*) { formula::renameSheet(f, oldName, newName); });
+  forEachFormula(book,
+                 [&](FormulaNode& f, Worksheet*) { formula::renameSheet(f, oldName, newName); });
 }
 
 void invalidateSheetReferences(Workbook& book, const std::string& name) {

@@ -12,20 +12,32 @@ namespace {
 
 using formula::CellShift;
 
-int alongOf(CellAddress a, Axis axis) { return axis == Axis::Rows ? a.row : a.column; }
-int acrossOf(CellAddress a, Axis axis) { return axis == Axis::Rows ? a.column : a.row; }
-int limitAlong(Axis axis) { return axis == Axis::Rows ? kMaxRows : kMaxColumns; }
-int limitAcross(Axis axis) { return axis == Axis::Rows ? kMaxColumns : kMaxRows; }
+int alongOf(CellAddress a, Axis axis) {
+  return axis == Axis::Rows ? a.row : a.column;
+}
+int acrossOf(CellAddress a, Axis axis) {
+  return axis == Axis::Rows ? a.column : a.row;
+}
+int limitAlong(Axis axis) {
+  return axis == Axis::Rows ? kMaxRows : kMaxColumns;
+}
+int limitAcross(Axis axis) {
+  return axis == Axis::Rows ? kMaxColumns : kMaxRows;
+}
 CellAddress make(Axis axis, int along, int across) {
   return axis == Axis::Rows ? CellAddress{along, across} : CellAddress{across, along};
 }
-bool wholeLines(const CellShift& s) { return s.bandFirst == 1 && s.bandLast == limitAcross(s.axis); }
+bool wholeLines(const CellShift& s) {
+  return s.bandFirst == 1 && s.bandLast == limitAcross(s.axis);
+}
 bool inBand(CellAddress a, const CellShift& s) {
   const int x = acrossOf(a, s.axis);
   return x >= s.bandFirst && x <= s.bandLast;
 }
 
-[[noreturn]] void refuseMergeSplit() { throw Error("Cannot change part of a merged cell."); }
+[[noreturn]] void refuseMergeSplit() {
+  throw Error("Cannot change part of a merged cell.");
+}
 
 // Refuses the shift when a merged area would come apart: part of it in the
 // band and part outside while its cells move, or the inserted or deleted
@@ -39,7 +51,8 @@ void checkMerges(const Worksheet& sheet, const CellShift& s) {
     if (s.insert) {
       if (lo < s.at) refuseMergeSplit();
       if (hi + s.count > limitAlong(s.axis))
-        throw Error("To prevent possible loss of data, merged cells cannot be shifted off the worksheet.");
+        throw Error(
+            "To prevent possible loss of data, merged cells cannot be shifted off the worksheet.");
     } else if (lo <= s.end() && (lo < s.at || hi > s.end())) {
       refuseMergeSplit();
     }
@@ -50,7 +63,9 @@ void checkNothingFallsOff(const Worksheet& sheet, const CellShift& s) {
   const int lastKept = limitAlong(s.axis) - s.count;
   for (const auto& [a, cell] : sheet.cells())
     if (!cell.isBlank() && inBand(a, s) && alongOf(a, s.axis) > lastKept)
-      throw Error("To prevent possible loss of data, cells that are not empty cannot be shifted off the worksheet.");
+      throw Error(
+          "To prevent possible loss of data, cells that are not empty cannot be shifted off the "
+          "worksheet.");
 }
 
 // Moves the stored cells of the band; cells inside deleted lines, or pushed
@@ -60,7 +75,8 @@ void moveCells(Worksheet& sheet, const CellShift& s) {
   using Node = std::map<CellAddress, Cell>::node_type;
   std::vector<Node> moved;
   // Rows before the shift (or outside a band of rows) never change.
-  const CellAddress start = s.axis == Axis::Rows ? CellAddress{s.at, 1} : CellAddress{s.bandFirst, 1};
+  const CellAddress start =
+      s.axis == Axis::Rows ? CellAddress{s.at, 1} : CellAddress{s.bandFirst, 1};
   for (auto it = cells.lower_bound(start); it != cells.end();) {
     if (s.axis == Axis::Columns && it->first.row > s.bandLast) break;
     const int x = alongOf(it->first, s.axis);
@@ -126,15 +142,17 @@ void moveMerges(Worksheet& sheet, const CellShift& s) {
 
 // Validation ranges: the part inside the band moves like cells, the rest stays.
 void moveValidations(Worksheet& sheet, const CellShift& s) {
-  const CellRange band = s.axis == Axis::Rows ? CellRange::of(1, s.bandFirst, kMaxRows, s.bandLast)
-                                              : CellRange::of(s.bandFirst, 1, s.bandLast, kMaxColumns);
+  const CellRange band = s.axis == Axis::Rows
+                             ? CellRange::of(1, s.bandFirst, kMaxRows, s.bandLast)
+                             : CellRange::of(s.bandFirst, 1, s.bandLast, kMaxColumns);
   for (Validation& v : sheet.validations()) {
     std::vector<CellRange> ranges;
     for (const CellRange& r : v.ranges) {
       for (const CellRange& outside : subtract(r, band)) ranges.push_back(outside);
       if (!r.intersects(band)) continue;
-      const CellRange inside = CellRange::of(std::max(r.first.row, band.first.row), std::max(r.first.column, band.first.column),
-                                             std::min(r.last.row, band.last.row), std::min(r.last.column, band.last.column));
+      const CellRange inside = CellRange::of(
+          std::max(r.first.row, band.first.row), std::max(r.first.column, band.first.column),
+          std::min(r.last.row, band.last.row), std::min(r.last.column, band.last.column));
       if (auto moved = formula::shiftArea(inside, s)) ranges.push_back(*moved);
     }
     v.ranges = std::move(ranges);
@@ -157,16 +175,24 @@ void applyShift(Worksheet& sheet, const CellShift& s, bool neighbourFormat) {
 
 Shift shiftFor(int xlShift, const CellRange& area, bool insert) {
   if (area.isWholeRows() && area.isWholeColumns())
-    throw Error(insert ? "Insert method of Range class failed" : "Delete method of Range class failed");
+    throw Error(insert ? "Insert method of Range class failed"
+                       : "Delete method of Range class failed");
   if (area.isWholeRows()) return insert ? Shift::Down : Shift::Up;
   if (area.isWholeColumns()) return insert ? Shift::Right : Shift::Left;
   switch (xlShift) {
-    case xl::ShiftToLeft: return Shift::Left;
-    case xl::ShiftToRight: return Shift::Right;
-    case xl::ShiftUp: return Shift::Up;
-    case xl::ShiftDown: return Shift::Down;
-    case 0: break;
-    default: throw Error(insert ? "Insert method of Range class failed" : "Delete method of Range class failed");
+    case xl::ShiftToLeft:
+      return Shift::Left;
+    case xl::ShiftToRight:
+      return Shift::Right;
+    case xl::ShiftUp:
+      return Shift::Up;
+    case xl::ShiftDown:
+      return Shift::Down;
+    case 0:
+      break;
+    default:
+      throw Error(insert ? "Insert method of Range class failed"
+                         : "Delete method of Range class failed");
   }
   const bool vertical = area.columnCount() >= area.rowCount();
   if (insert) return vertical ? Shift::Down : Shift::Right;
@@ -192,12 +218,14 @@ CellShift cellShiftFor(const CellRange& area, Shift shift, bool insert) {
 }
 
 void insertCells(Worksheet& sheet, const CellRange& area, Shift shift, bool takeNeighbourFormat) {
-  if (shift == Shift::Left || shift == Shift::Up) throw Error("Insert method of Range class failed");
+  if (shift == Shift::Left || shift == Shift::Up)
+    throw Error("Insert method of Range class failed");
   applyShift(sheet, cellShiftFor(area, shift, true), takeNeighbourFormat);
 }
 
 void deleteCells(Worksheet& sheet, const CellRange& area, Shift shift) {
-  if (shift == Shift::Right || shift == Shift::Down) throw Error("Delete method of Range class failed");
+  if (shift == Shift::Right || shift == Shift::Down)
+    throw Error("Delete method of Range class failed");
   applyShift(sheet, cellShiftFor(area, shift, false), false);
 }
 

@@ -10,9 +10,15 @@ namespace spreadsheet::formula {
 namespace {
 
 // Coordinates of a cell along and across the shift's axis.
-int& along(CellAddress& a, Axis axis) { return axis == Axis::Rows ? a.row : a.column; }
-int& across(CellAddress& a, Axis axis) { return axis == Axis::Rows ? a.column : a.row; }
-int limitAlong(Axis axis) { return axis == Axis::Rows ? kMaxRows : kMaxColumns; }
+int& along(CellAddress& a, Axis axis) {
+  return axis == Axis::Rows ? a.row : a.column;
+}
+int& across(CellAddress& a, Axis axis) {
+  return axis == Axis::Rows ? a.column : a.row;
+}
+int limitAlong(Axis axis) {
+  return axis == Axis::Rows ? kMaxRows : kMaxColumns;
+}
 
 // One end of an area along the axis after an insert. An end already at the
 // sheet's limit stays there, so whole-column references stay whole.
@@ -94,7 +100,8 @@ bool shiftReferences(FormulaNode& root, const CellShift& shift, std::string_view
                      bool ownSheetShifted) {
   bool changed = false;
   forEachReference(root, [&](FormulaNode& ref) {
-    const bool onSheet = ref.sheet.empty() ? ownSheetShifted : sameName(ref.sheet, std::string(sheetName));
+    const bool onSheet =
+        ref.sheet.empty() ? ownSheetShifted : sameName(ref.sheet, std::string(sheetName));
     if (!onSheet) return;
     const CellRange before = areaOf(ref);
     std::optional<CellRange> after = shiftArea(before, shift);

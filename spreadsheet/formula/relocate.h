@@ -18,8 +18,8 @@ struct CellShift {
   Axis axis = Axis::Rows;
   int bandFirst = 1;  // first column (Rows) or row (Columns) whose cells move
   int bandLast = 1;
-  int at = 1;         // first row (Rows) or column (Columns) inserted or deleted
-  int count = 1;      // how many
+  int at = 1;     // first row (Rows) or column (Columns) inserted or deleted
+  int count = 1;  // how many
   bool insert = true;
 
   int end() const { return at + count - 1; }  // last line deleted or inserted

@@ -16,16 +16,15 @@ TEST(Application, RegistryFollowsCreateAndQuit) {
   app->Quit();
   EXPECT_EQ(Application::running(), nullptr);
   EXPECT_THROW(app->Workbooks(), Error);
-  {
-    auto dropped = Application::create();
-  }
+  { auto dropped = Application::create(); }
   EXPECT_EQ(Application::running(), nullptr);  // a released instance is gone too
 }
 
 TEST(Application, InjectedFactoryCanFail) {
   Application::setFactoryForTesting([] { return std::shared_ptr<Application>(); });
   EXPECT_THROW(Application::create(), Error);
-  Application::setFactoryForTesting([]() -> std::shared_ptr<Application> { throw Error("no instance"); });
+  Application::setFactoryForTesting(
+      []() -> std::shared_ptr<Application> { throw Error("no instance"); });
   EXPECT_THROW(Application::create(), Error);
   Application::setFactoryForTesting(nullptr);
   EXPECT_NE(Application::create(), nullptr);

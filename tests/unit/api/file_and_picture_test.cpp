@@ -1,7 +1,7 @@
 #include <filesystem>
 
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/picture/clipboard.h"

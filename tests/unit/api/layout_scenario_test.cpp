@@ -48,7 +48,8 @@ class LayoutScenario : public ::testing::Test {
     }
     book.Names().Add("Time0", "=" + app->ActiveSheet().Name() + "!R201C29:R295C29");
     book.Names().Add("LunchTime", "=" + app->ActiveSheet().Name() + "!R200C30:R224C30");
-    const char* days[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const char* days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                          "Thursday", "Friday", "Saturday"};
     for (int k = 0; k < 7; ++k) {
       const std::string l = ColumnLetters(5 + 2 * k), r = ColumnLetters(6 + 2 * k);
       writeCell(l + "9:" + r + "9", days[k], true);
@@ -63,17 +64,20 @@ class LayoutScenario : public ::testing::Test {
       }
       writeCell(r + "11", "Total", false);
       writeCell(r + "12",
-                "=IF((OR(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]<R[-1]C[-1]),((RC[-1]-R[-1]C[-1])*24)+24,"
+                "=IF((OR(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]<R[-1]C[-1]),((RC[-1]-R[-1]C[-1]"
+                ")*24)+24,"
                 "(RC[-1]-R[-1]C[-1])*24))",
                 false);
-      writeCell(l + "16:" + r + "16", "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)", true);
+      writeCell(l + "16:" + r + "16",
+                "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)", true);
     }
     writeCell("S16", "=SUM(RC[-15]:RC[-2])", false);
     app->ActiveSheet().PageSetup().setPrintArea("$A$1:$U$26");
   }
 
   void removeDay(int position) {
-    const std::string l = ColumnLetters(5 + 2 * (position - 1)), r = ColumnLetters(6 + 2 * (position - 1));
+    const std::string l = ColumnLetters(5 + 2 * (position - 1)),
+                      r = ColumnLetters(6 + 2 * (position - 1));
     app->Range(l + "7:" + r + "23").Select();
     app->Selection().Delete(xl::ShiftToLeft);
   }
@@ -144,7 +148,9 @@ TEST_F(LayoutScenario, FiveDaysTwoWeeksTwoShifts) {
   app->Range("E12").setFormulaR1C1("5:00 PM");
   app->Range("E13").setFormulaR1C1("10:00 PM");
   app->Range("E14").setFormulaR1C1("6:00 AM");
-  auto number = [&](const char* cell) { return value(cell).isNumber() ? value(cell).number() : -1; };
+  auto number = [&](const char* cell) {
+    return value(cell).isNumber() ? value(cell).number() : -1;
+  };
   EXPECT_NEAR(number("F12"), 9, 1e-9);
   EXPECT_NEAR(number("F14"), 8, 1e-9);
   EXPECT_NEAR(number("E18"), 17, 1e-9);
@@ -169,7 +175,8 @@ TEST_F(LayoutScenario, SevenDaysWidenTheHeaderAndThreeShifts) {
   EXPECT_EQ(value("R4"), CellValue("Week starting:"));
 
   replicateShifts(3);
-  for (int r = 11; r <= 16; r += 2) EXPECT_EQ(value("C" + std::to_string(r)), CellValue(std::to_string((r - 9) / 2) + " Start"));
+  for (int r = 11; r <= 16; r += 2)
+    EXPECT_EQ(value("C" + std::to_string(r)), CellValue(std::to_string((r - 9) / 2) + " Start"));
   EXPECT_EQ(r1c1("E20"), "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)");
   EXPECT_EQ(r1c1("S20"), "=SUM(RC[-15]:RC[-2])");
   EXPECT_EQ(book.Names().RefersToR1C1("Time0"), "=TimeSheet!R205C29:R299C29");

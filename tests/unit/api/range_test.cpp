@@ -10,7 +10,9 @@ class RangeTest : public ::testing::Test {
   RangeTest() : app(Application::create()), book(app->Workbooks().Add()) {}
   ~RangeTest() override { app->Quit(); }
 
-  const Style& style(const char* cell) { return app->ActiveSheet().model().effectiveStyle(parseA1Range(cell).first); }
+  const Style& style(const char* cell) {
+    return app->ActiveSheet().model().effectiveStyle(parseA1Range(cell).first);
+  }
 
   std::shared_ptr<Application> app;
   Workbook book;

@@ -14,8 +14,12 @@ namespace {
 
 using edit::Shift;
 
-CellRange area(const char* a1) { return parseA1Range(a1); }
-CellAddress at(const char* a1) { return parseA1Range(a1).first; }
+CellRange area(const char* a1) {
+  return parseA1Range(a1);
+}
+CellAddress at(const char* a1) {
+  return parseA1Range(a1).first;
+}
 
 class EditTest : public ::testing::Test {
  protected:
@@ -46,7 +50,8 @@ class EditTest : public ::testing::Test {
 std::string dump(const Worksheet& s) {
   std::string out;
   for (const auto& [a, c] : s.cells())
-    out += toA1(a) + "=" + c.value.toText() + (c.formula ? "f" : "") + "#" + std::to_string(c.style) + ";";
+    out += toA1(a) + "=" + c.value.toText() + (c.formula ? "f" : "") + "#" +
+           std::to_string(c.style) + ";";
   for (const CellRange& m : s.mergedAreas()) out += "m" + toA1(m) + ";";
   for (const Validation& v : s.validations())
     for (const CellRange& r : v.ranges) out += "v" + toA1(r) + ";";
@@ -81,9 +86,11 @@ TEST_F(EditTest, EditsThatWouldSplitAMergedAreaAreRefusedWhole) {
   const std::string before = dump(sheet);
   EXPECT_THROW(edit::insertCells(sheet, area("D7:D23"), Shift::Right), Error);  // through C11:D11
   EXPECT_THROW(edit::deleteCells(sheet, area("F7:G23"), Shift::Left), Error);   // half of E9:F9
-  EXPECT_THROW(edit::insertCells(sheet, area("E9"), Shift::Down), Error);         // E9 would move, F9 not
-  EXPECT_THROW(edit::insertCells(sheet, area("C16:D16"), Shift::Down), Error);   // cuts C15:D16 in two
-  EXPECT_THROW(edit::deleteCells(sheet, area("C16:D17"), Shift::Up), Error);      // half of C15:D16 goes
+  EXPECT_THROW(edit::insertCells(sheet, area("E9"), Shift::Down), Error);  // E9 would move, F9 not
+  EXPECT_THROW(edit::insertCells(sheet, area("C16:D16"), Shift::Down),
+               Error);  // cuts C15:D16 in two
+  EXPECT_THROW(edit::deleteCells(sheet, area("C16:D17"), Shift::Up),
+               Error);  // half of C15:D16 goes
   EXPECT_EQ(dump(sheet), before);
 }
 
@@ -128,16 +135,20 @@ TEST_F(EditTest, SettingAnEdgeShowsOnTheNeighbour) {
   EXPECT_EQ(edit::borderOf(sheet, area("B1"), xl::EdgeLeft).lineStyle, xl::Continuous);
   EXPECT_EQ(styleOf("B1").borders[kLeft].colorIndex, 16);
 
-  edit::applyBorder(sheet, area("R8:S22"), xl::InsideVertical, {std::nullopt, xl::Thin, std::nullopt});
+  edit::applyBorder(sheet, area("R8:S22"), xl::InsideVertical,
+                    {std::nullopt, xl::Thin, std::nullopt});
   EXPECT_TRUE(styleOf("R15").borders[kRight].visible());
   EXPECT_TRUE(styleOf("S15").borders[kLeft].visible());
-  edit::applyBorder(sheet, area("R8:S22"), xl::InsideVertical, {xl::LineNone, std::nullopt, std::nullopt});
+  edit::applyBorder(sheet, area("R8:S22"), xl::InsideVertical,
+                    {xl::LineNone, std::nullopt, std::nullopt});
   EXPECT_FALSE(styleOf("R15").borders[kRight].visible());
   EXPECT_FALSE(styleOf("S15").borders[kLeft].visible());
 
   // Clearing the left edge of B24:J24 also clears the right edge of A24.
-  edit::applyBorder(sheet, area("A24"), xl::EdgeRight, {xl::Continuous, std::nullopt, std::nullopt});
-  edit::applyBorder(sheet, area("B24:J24"), xl::EdgeLeft, {xl::LineNone, std::nullopt, std::nullopt});
+  edit::applyBorder(sheet, area("A24"), xl::EdgeRight,
+                    {xl::Continuous, std::nullopt, std::nullopt});
+  edit::applyBorder(sheet, area("B24:J24"), xl::EdgeLeft,
+                    {xl::LineNone, std::nullopt, std::nullopt});
   EXPECT_FALSE(styleOf("A24").borders[kRight].visible());
 }
 
@@ -152,7 +163,8 @@ TEST_F(EditTest, WeightOrColourOnAMissingLineMakesItContinuous) {
 TEST_F(EditTest, FormattingLinesReformatsCellsAlreadyThere) {
   put("A1", "x");
   fill("B2", 52);
-  edit::applyFormat(sheet, CellRange::of(1, 1, kMaxRows, kMaxColumns), [](Style& s) { s.fillColorIndex = 2; });
+  edit::applyFormat(sheet, CellRange::of(1, 1, kMaxRows, kMaxColumns),
+                    [](Style& s) { s.fillColorIndex = 2; });
   EXPECT_EQ(styleOf("A1").fillColorIndex, 2);
   EXPECT_EQ(styleOf("B2").fillColorIndex, 2);
   EXPECT_EQ(styleOf("Z99").fillColorIndex, 2);
@@ -206,7 +218,8 @@ TEST_F(EditTest, CopiedRowsInsertWithHeightsRebasedFormulasAndValidations) {
   v.ranges = {area("E11:E12")};
   v.formula1 = formula::parse("=Time0", formula::Notation::A1, at("E11"));
   sheet.validations().push_back(v);
-  book.names().push_back({"Time0", formula::parse("=TimeSheet!R201C29:R295C29", formula::Notation::R1C1, {1, 1}), 0});
+  book.names().push_back(
+      {"Time0", formula::parse("=TimeSheet!R201C29:R295C29", formula::Notation::R1C1, {1, 1}), 0});
   sheet.pageSetup().printArea = area("A1:U26");
 
   const edit::CopiedCells copied = edit::copyCells(sheet, area("11:12"));
@@ -219,7 +232,8 @@ TEST_F(EditTest, CopiedRowsInsertWithHeightsRebasedFormulasAndValidations) {
   EXPECT_EQ(formulaAt("F12"), "=(RC[-1]-R[-1]C[-1])*24");
   EXPECT_EQ(formulaAt("F14"), "=(RC[-1]-R[-1]C[-1])*24");
   EXPECT_EQ(formulaAt("E18"), "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)");
-  EXPECT_EQ(formula::print(book.names()[0].formula, formula::Notation::R1C1, {1, 1}), "=TimeSheet!R203C29:R297C29");
+  EXPECT_EQ(formula::print(book.names()[0].formula, formula::Notation::R1C1, {1, 1}),
+            "=TimeSheet!R203C29:R297C29");
   EXPECT_EQ(sheet.pageSetup().printArea, area("A1:U28"));
   EXPECT_EQ(sheet.mergedAreas().size(), 2u);
   EXPECT_TRUE(sheet.mergedAreaAt(at("D11")).has_value());

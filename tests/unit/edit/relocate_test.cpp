@@ -24,7 +24,9 @@ struct ShiftCase {
   const char* formulaAfter;
 };
 
-CellAddress at(const char* a1) { return parseA1Range(a1).first; }
+CellAddress at(const char* a1) {
+  return parseA1Range(a1).first;
+}
 
 class ShiftTable : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -42,12 +44,12 @@ TEST_P(ShiftTable, ReferencesFollowTheirCells) {
 }
 
 const ShiftCase kShiftCases[] = {
-    {"DeletedDayShrinksRowSum", "E7:F23", Shift::Left, false, 1, "S16", "=SUM(RC[-15]:RC[-2])", "Q16",
-     "=SUM(RC[-13]:RC[-2])"},
-    {"InsertedWeekGrowsRowSum", "E7:R23", Shift::Right, true, 1, "S16", "=SUM(RC[-15]:RC[-2])", "AG16",
-     "=SUM(RC[-29]:RC[-2])"},
-    {"WeekEndingFollowsWeekStart", "N4:N5", Shift::Right, true, 3, "R5", "=IF(R4C18=0,\"\",R4C18+6)", "U5",
-     "=IF(R4C21=0,\"\",R4C21+6)"},
+    {"DeletedDayShrinksRowSum", "E7:F23", Shift::Left, false, 1, "S16", "=SUM(RC[-15]:RC[-2])",
+     "Q16", "=SUM(RC[-13]:RC[-2])"},
+    {"InsertedWeekGrowsRowSum", "E7:R23", Shift::Right, true, 1, "S16", "=SUM(RC[-15]:RC[-2])",
+     "AG16", "=SUM(RC[-29]:RC[-2])"},
+    {"WeekEndingFollowsWeekStart", "N4:N5", Shift::Right, true, 3, "R5",
+     "=IF(R4C18=0,\"\",R4C18+6)", "U5", "=IF(R4C21=0,\"\",R4C21+6)"},
     {"DayDateOutsideBandKeepsPlaceButFollowsStart", "N4:N5", Shift::Right, true, 1, "E10",
      "=IF(R4C18=0,\"\",R4C18+0)", "E10", "=IF(R4C19=0,\"\",R4C19+0)"},
     {"DailyTotalKeepsLastShift", "11:12", Shift::Down, true, 1, "E16",
@@ -56,17 +58,23 @@ const ShiftCase kShiftCases[] = {
     {"DeletedTargetIsRefError", "A5:C5", Shift::Up, false, 1, "E1", "=R5C1+1", "E1", "=#REF!+1"},
     {"WhollyDeletedRangeIsRefError", "A3:A6", Shift::Up, false, 1, "B1", "=SUM(R3C1:R6C1)", "B1",
      "=SUM(#REF!)"},
-    {"PartlyDeletedRangeShrinks", "3:4", Shift::Up, false, 1, "B1", "=SUM(R1C1:R10C1)", "B1", "=SUM(R1C1:R8C1)"},
-    {"DeletingTheFirstRowsKeepsTheRest", "A1:A2", Shift::Up, false, 1, "B20", "=SUM(R1C1:R5C1)", "B20",
-     "=SUM(R1C1:R3C1)"},
-    {"InsertAtFirstRowMovesRange", "2:2", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1", "=SUM(R3C1:R6C1)"},
-    {"InsertJustBelowRangeLeavesIt", "6:6", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1", "=SUM(R2C1:R5C1)"},
-    {"InsertInsideRangeGrowsIt", "A4:A5", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1", "=SUM(R2C1:R7C1)"},
-    {"RangeReachingOutsideBandIsLeftAlone", "C2:C3", Shift::Right, true, 1, "A1", "=SUM(R1C4:R10C4)", "A1",
-     "=SUM(R1C4:R10C4)"},
+    {"PartlyDeletedRangeShrinks", "3:4", Shift::Up, false, 1, "B1", "=SUM(R1C1:R10C1)", "B1",
+     "=SUM(R1C1:R8C1)"},
+    {"DeletingTheFirstRowsKeepsTheRest", "A1:A2", Shift::Up, false, 1, "B20", "=SUM(R1C1:R5C1)",
+     "B20", "=SUM(R1C1:R3C1)"},
+    {"InsertAtFirstRowMovesRange", "2:2", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1",
+     "=SUM(R3C1:R6C1)"},
+    {"InsertJustBelowRangeLeavesIt", "6:6", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1",
+     "=SUM(R2C1:R5C1)"},
+    {"InsertInsideRangeGrowsIt", "A4:A5", Shift::Down, true, 1, "C1", "=SUM(R2C1:R5C1)", "C1",
+     "=SUM(R2C1:R7C1)"},
+    {"RangeReachingOutsideBandIsLeftAlone", "C2:C3", Shift::Right, true, 1, "A1",
+     "=SUM(R1C4:R10C4)", "A1", "=SUM(R1C4:R10C4)"},
     {"CellOutsideBandIsLeftAlone", "C2:C3", Shift::Right, true, 1, "A1", "=R4C5", "A1", "=R4C5"},
-    {"FormulaCellMovesRelativeTextStays", "A1:A1", Shift::Right, true, 2, "B1", "=RC[1]", "D1", "=RC[1]"},
-    {"WholeColumnReferenceStaysWhole", "5:5", Shift::Down, true, 1, "B1", "=SUM(C1)", "B1", "=SUM(C1)"},
+    {"FormulaCellMovesRelativeTextStays", "A1:A1", Shift::Right, true, 2, "B1", "=RC[1]", "D1",
+     "=RC[1]"},
+    {"WholeColumnReferenceStaysWhole", "5:5", Shift::Down, true, 1, "B1", "=SUM(C1)", "B1",
+     "=SUM(C1)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Edits, ShiftTable, ::testing::ValuesIn(kShiftCases),
@@ -109,7 +117,8 @@ TEST(Rebase, RelativePartsMoveAbsolutePartsStay) {
     const CellAddress from = at(c.from), to = at(c.to);
     FormulaNode f = formula::parse(c.formula, Notation::R1C1, from);
     formula::rebase(f, to.row - from.row, to.column - from.column);
-    EXPECT_EQ(formula::print(f, Notation::R1C1, to), c.expected) << c.formula << " " << c.from << "->" << c.to;
+    EXPECT_EQ(formula::print(f, Notation::R1C1, to), c.expected)
+        << c.formula << " " << c.from << "->" << c.to;
   }
 }
 
