@@ -41,17 +41,29 @@ QRect inner(const QRect& r) {
 }  // namespace
 
 RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image)
-    : sheet_(sheet), grid_(grid), image_(image), cache_(sheet.workbook(), &image) {}
+    : sheet_(sheet),
+      grid_(grid),
+      image_(&image),
+      painter_(ownPainter_),
+      cache_(sheet.workbook(), &image) {}
+
+RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
+                           QPaintDevice* layoutDevice)
+    : sheet_(sheet), grid_(grid), painter_(painter), cache_(sheet.workbook(), layoutDevice) {}
 
 void RangePainter::paint() {
   collectSlots();
-  paintGrid();  // writes whole scan lines before the painter takes the image
-  painter_.begin(&image_);
+  if (image_) {
+    paintGrid();  // writes whole scan lines before the painter takes the image
+    painter_.begin(image_);
+  } else {
+    paintGridByPainter();
+  }
   paintFills();
   paintTexts();
   paintBorders();
   paintButtons();
-  painter_.end();
+  if (image_) painter_.end();
 }
 
 void RangePainter::collectSlots() {
@@ -95,7 +107,7 @@ void RangePainter::collectSlots() {
 void RangePainter::paintGrid() {
   // Every pixel row is either a grid line or white with the columns' grid
   // pixels: two prepared scan lines copied row by row paint the whole picture.
-  const auto width = static_cast<std::size_t>(image_.width());
+  const auto width = static_cast<std::size_t>(image_->width());
   std::vector<QRgb> plain(width, 0xFFFFFFFF);
   const std::vector<QRgb> line(width, kGridColor);
   for (int column : grid_.visibleColumns())
@@ -103,9 +115,21 @@ void RangePainter::paintGrid() {
   const std::size_t bytes = width * sizeof(QRgb);
   for (int row : grid_.visibleRows()) {
     const int top = static_cast<int>(grid_.y(row)), bottom = static_cast<int>(grid_.y(row + 1)) - 1;
-    for (int y = top; y < bottom; ++y) std::memcpy(image_.scanLine(y), plain.data(), bytes);
-    std::memcpy(image_.scanLine(bottom), line.data(), bytes);
+    for (int y = top; y < bottom; ++y) std::memcpy(image_->scanLine(y), plain.data(), bytes);
+    std::memcpy(image_->scanLine(bottom), line.data(), bytes);
   }
+}
+
+void RangePainter::paintGridByPainter() {
+  // The same pixels as paintGrid, as rectangles: white, then each visible
+  // column's right line and each visible row's bottom line.
+  const int width = static_cast<int>(grid_.width()), height = static_cast<int>(grid_.height());
+  painter_.fillRect(QRect(0, 0, width, height), Qt::white);
+  const QColor color = QColor::fromRgb(kGridColor);
+  for (int column : grid_.visibleColumns())
+    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1)) - 1, 0, 1, height), color);
+  for (int row : grid_.visibleRows())
+    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1)) - 1, width, 1), color);
 }
 
 void RangePainter::paintFills() {
@@ -243,7 +267,9 @@ void RangePainter::paintButtons() {
                       static_cast<int>(pixelsBefore(sheet_, Axis::Rows, range.first.row)));
   for (const Button& b : sheet_.buttons()) {
     const QRect rect = buttonRect(b, origin);
-    if (rect.intersects(image_.rect())) drawButton(painter_, b, rect, cache_);
+    if (rect.intersects(
+            QRect(0, 0, static_cast<int>(grid_.width()), static_cast<int>(grid_.height()))))
+      drawButton(painter_, b, rect, cache_);
   }
 }
 

@@ -14,11 +14,16 @@ namespace spreadsheet::picture {
 // Grid lines of cells without fill.
 inline constexpr QRgb kGridColor = 0xFFD4D4D4;
 
-// Paints one range into an image of the grid's size, layer by layer: grid
-// lines, fills, text, borders, buttons.
+// Paints one range layer by layer: grid lines, fills, text, borders, buttons.
 class RangePainter {
  public:
+  // Into an image of the grid's size.
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
+  // Through a painter already active on any device (a PDF page, say), in the
+  // grid's pixel coordinates as mapped by the painter's transform. Text is
+  // measured on `layoutDevice`, so it breaks and fits as in the image.
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
+               QPaintDevice* layoutDevice);
   void paint();
 
  private:
@@ -33,6 +38,7 @@ class RangePainter {
   Slot& slot(std::size_t r, std::size_t c) { return slots_[r * cols_ + c]; }
   void collectSlots();
   void paintGrid();
+  void paintGridByPainter();
   void paintFills();
   void paintMergedArea(const CellRange& area);
   void paintTexts();
@@ -46,8 +52,9 @@ class RangePainter {
 
   const Worksheet& sheet_;
   const PictureGrid& grid_;
-  QImage& image_;
-  QPainter painter_;
+  QImage* image_ = nullptr;  // null when painting through a caller's painter
+  QPainter ownPainter_;
+  QPainter& painter_;
   StyleCache cache_;
   std::vector<CellRange> areas_;  // merged areas that reach into the range
   std::vector<Slot> slots_;       // visible rows × visible columns
