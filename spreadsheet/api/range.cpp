@@ -278,14 +278,7 @@ void Range::setRowHeight(double points) {
   spreadsheet::Worksheet& s = sheet();
   if (!(points >= 0 && points <= 409))
     throw Error("Unable to set the RowHeight property of the Range class");
-  for (const CellRange& a : areas_) {
-    if (a.isWholeColumns()) {  // every row of the sheet
-      s.setDefaultRowHeight(points);
-      for (auto& [i, info] : s.lines(Axis::Rows)) info.size.reset();
-    } else {
-      edit::setLineSize(s, Axis::Rows, a.first.row, a.last.row, points);
-    }
-  }
+  for (const CellRange& a : areas_) edit::setLineSize(s, Axis::Rows, a, points);
 }
 
 double Range::ColumnWidth() const {
@@ -296,14 +289,7 @@ void Range::setColumnWidth(double characters) {
   spreadsheet::Worksheet& s = sheet();
   if (!(characters >= 0 && characters <= 255))
     throw Error("Unable to set the ColumnWidth property of the Range class");
-  for (const CellRange& a : areas_) {
-    if (a.isWholeRows()) {  // every column of the sheet
-      s.setDefaultColumnWidth(characters);
-      for (auto& [i, info] : s.lines(Axis::Columns)) info.size.reset();
-    } else {
-      edit::setLineSize(s, Axis::Columns, a.first.column, a.last.column, characters);
-    }
-  }
+  for (const CellRange& a : areas_) edit::setLineSize(s, Axis::Columns, a, characters);
 }
 
 // ---- editing -----------------------------------------------------------------

@@ -83,7 +83,18 @@ void applyFormat(Worksheet& sheet, const CellRange& area, const StyleEdit& edit)
     formatCells(sheet, area, restyle);
 }
 
-void setLineSize(Worksheet& sheet, Axis axis, int first, int last, double size) {
+void setLineSize(Worksheet& sheet, Axis axis, const CellRange& area, double size) {
+  const bool rows = axis == Axis::Rows;
+  if (rows ? area.isWholeColumns() : area.isWholeRows()) {
+    if (rows)
+      sheet.setDefaultRowHeight(size);
+    else
+      sheet.setDefaultColumnWidth(size);
+    for (auto& [i, info] : sheet.lines(axis)) info.size.reset();
+    return;
+  }
+  const int first = rows ? area.first.row : area.first.column;
+  const int last = rows ? area.last.row : area.last.column;
   for (int i = first; i <= last; ++i) sheet.line(axis, i).size = size;
 }
 

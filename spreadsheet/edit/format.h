@@ -15,7 +15,8 @@ using StyleEdit = std::function<void(Style&)>;
 void applyFormat(Worksheet& sheet, const CellRange& area, const StyleEdit& edit);
 
 // Sets the height (Axis::Rows, points) or width (Axis::Columns, characters)
-// of lines first..last.
-void setLineSize(Worksheet& sheet, Axis axis, int first, int last, double size);
+// of the rows or columns `area` spans. An area over every row (column) sets
+// the sheet's default height (width) instead.
+void setLineSize(Worksheet& sheet, Axis axis, const CellRange& area, double size);
 
 }  // namespace spreadsheet::edit
