@@ -1,6 +1,8 @@
 #include "app/command_line_options.h"
 
+#include <cctype>
 #include <charconv>
+#include <filesystem>
 
 namespace tallyloom {
 
@@ -45,6 +47,19 @@ std::optional<int> parseCount(const std::string& text, int low, int high) {
   return value;
 }
 
+bool hasPictureExtension(const std::string& name) {
+  std::string ext = std::filesystem::path(name).extension().string();
+  for (char& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return ext == ".png" || ext == ".bmp";
+}
+
+// One file named twice would be overwritten by the later output.
+bool samePath(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  return std::filesystem::absolute(a).lexically_normal() ==
+         std::filesystem::absolute(b).lexically_normal();
+}
+
 struct Parser {
   const std::vector<std::string>& args;
   std::size_t next = 1;  // after "generate"
@@ -70,18 +85,30 @@ struct Parser {
       request.fromSettings = true;
       return true;
     }
+    if (name == "--json" && name == arg) {
+      request.json = true;
+      return true;
+    }
     if (name == "--help" && name == arg) {
       request.kind = CommandLineRequest::Kind::Help;
       return true;
     }
     const bool takesValue = name == "--output" || name == "--days" || name == "--fields" ||
-                            name == "--weeks" || name == "--shifts";
+                            name == "--weeks" || name == "--shifts" || name == "--picture" ||
+                            name == "--pdf";
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);
     if (!text) return fail(name + " needs a value");
     if (name == "--output") {
       if (text->empty()) return fail("--output needs a file name");
       request.output = *text;
+    } else if (name == "--picture") {
+      if (!hasPictureExtension(*text))
+        return fail("--picture accepts a file name ending in .png or .bmp; got '" + *text + "'");
+      request.picture = *text;
+    } else if (name == "--pdf") {
+      if (text->empty()) return fail("--pdf needs a file name");
+      request.pdf = *text;
     } else if (name == "--days") {
       if (!(request.days = parseDayList(*text)))
         return fail("--days accepts a comma-separated list of sun,mon,tue,wed,thu,fri,sat, or all; got '" + *text + "'");
@@ -99,6 +126,11 @@ struct Parser {
     return true;
   }
 
+  bool distinctOutputs() const {
+    return !samePath(request.output, request.picture) && !samePath(request.output, request.pdf) &&
+           !samePath(request.picture, request.pdf);
+  }
+
   ParsedCommandLine run() {
     request.kind = CommandLineRequest::Kind::Generate;
     while (next < args.size()) {
@@ -107,6 +139,10 @@ struct Parser {
     }
     if (request.kind == CommandLineRequest::Kind::Generate && request.output.empty()) {
       fail("generate needs --output FILE");
+      return result;
+    }
+    if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {
+      fail("--output, --picture and --pdf must name different files");
       return result;
     }
     result.request = request;
@@ -164,9 +200,18 @@ Options of generate:
   --shifts N          shifts per day, 1 to 20 (default 1)
   --from-settings     start from the choices the desktop program stored;
                       the options above then override them
+  --picture FILE      also write the picture of the sheet's used range, as the
+                      preview shows it: PNG or BMP by the name's ending
+  --pdf FILE          also write the print area as a PDF: one page, paper,
+                      orientation and margins from the sheet's page setup,
+                      shrunk to fit the page when it is larger (never enlarged)
+  --json              print a one-line JSON summary on stdout: the absolute
+                      paths (workbook, picture, pdf; null when not written),
+                      days, weeks, shifts, usedRange and printArea
 
-Exit status: 0 written; 1 generating or writing failed (the reason is printed);
-2 usage error.
+Every file is written whole or not at all. Exit status: 0 everything written;
+1 generating or writing failed (the reason is printed; files already written
+stay); 2 usage error.
 )";
 }
 

@@ -18,6 +18,9 @@ struct CommandLineRequest {
   std::optional<int> weeks;   // 1..4
   std::optional<int> shifts;  // 1..20
   bool fromSettings = false;
+  std::string picture;  // the used range's picture (.png or .bmp); empty: none
+  std::string pdf;      // the print area on one page; empty: none
+  bool json = false;    // a one-line summary on stdout
 };
 
 // A mistake on the command line; the message names the option and what it accepts.
