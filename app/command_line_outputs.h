@@ -1,0 +1,44 @@
+#pragma once
+#include <QCoreApplication>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_line_options.h"
+#include "generator/time_sheet.h"
+
+namespace tallyloom {
+
+// Whether the request draws (a picture or a PDF) and so needs fonts, which
+// exist only with a graphical application object.
+bool needsGraphics(const CommandLineRequest& request);
+
+// The application object of the command line. A graphical one runs on the
+// offscreen platform unless QT_QPA_PLATFORM names another: the command line
+// shows no window and must work without a display.
+std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** argv,
+                                                             bool graphical);
+
+// What `--json` reports of one generation.
+struct OutputSummary {
+  std::string workbook;                // absolute paths
+  std::optional<std::string> picture;  // nullopt when not asked for
+  std::optional<std::string> pdf;
+  std::vector<std::string> days;  // day names in sheet order
+  int weeks = 0;
+  int shifts = 0;
+  std::string usedRange;  // A1 text, "A1:BD295"
+  std::string printArea;
+};
+
+// The summary as one line of JSON, with a line feed.
+std::string summaryJson(const OutputSummary& summary);
+
+// After the workbook of `request` is written: reopens it as the preview does
+// and writes the picture of its used range and the PDF of its print area when
+// asked for, then prints the summary when asked for. Each file is whole or
+// absent. Returns the exit code: 0, or 1 after printing every failure.
+int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices);
+
+}  // namespace tallyloom

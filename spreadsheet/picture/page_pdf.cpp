@@ -1,0 +1,140 @@
+#include "spreadsheet/picture/page_pdf.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/picture_grid.h"
+#include "spreadsheet/picture/range_painter.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+
+constexpr double kPointsPerPixel = 72.0 / 96.0;  // the picture's pixels are 96 dpi
+constexpr int kDotsPerMeter96Dpi = 3780;
+constexpr double kSlack = 1e-6;  // points; rounding in the fit must not ask for a second page
+
+std::optional<QPageSize::PageSizeId> paperOf(int paperSize) {
+  switch (paperSize) {
+    case xl::PaperLetter:
+      return QPageSize::Letter;
+    case 5:
+      return QPageSize::Legal;
+    case 8:
+      return QPageSize::A3;
+    case xl::PaperA4:
+      return QPageSize::A4;
+    case 11:
+      return QPageSize::A5;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The paper as the page setup names it, with no margins of its own: the
+// margins are placed by hand.
+QPageLayout pageLayout(const PageSetup& setup) {
+  const auto id = paperOf(setup.paperSize);
+  if (!id) throw Error("The paper size " + std::to_string(setup.paperSize) + " is not supported.");
+  return QPageLayout(
+      QPageSize(*id),
+      setup.orientation == xl::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF());
+}
+
+// A device the text is measured on: 96 dpi, as the picture's image.
+QImage layoutDevice() {
+  QImage image(1, 1, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+  image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+  return image;
+}
+
+void paintPage(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
+               QPdfWriter& writer) {
+  QPainter painter;
+  if (!painter.begin(&writer)) throw Error("The PDF cannot be started.");
+  // Device units per point of paper, then the placement, then sheet pixels.
+  const double perPoint = writer.resolution() / 72.0;
+  painter.scale(perPoint, perPoint);
+  painter.translate(place.left, place.top);
+  painter.scale(place.scale * kPointsPerPixel, place.scale * kPointsPerPixel);
+  painter.setClipRect(
+      QRectF(0, 0, static_cast<double>(grid.width()), static_cast<double>(grid.height())));
+  QImage device = layoutDevice();
+  RangePainter(sheet, grid, painter, &device).paint();
+  if (!painter.end()) throw Error("The PDF cannot be finished.");
+}
+
+}  // namespace
+
+CellRange printedRange(const Worksheet& sheet) {
+  if (sheet.pageSetup().printArea) return *sheet.pageSetup().printArea;
+  const auto used = sheet.usedRange();
+  if (!used) throw Error("Nothing to print.");
+  return *used;
+}
+
+PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints) {
+  PagePlacement place;
+  place.page = pageLayout(setup).fullRect(QPageLayout::Point).size();
+  place.left = setup.leftMargin;
+  place.top = setup.topMargin;
+  const double boxWidth = place.page.width() - setup.leftMargin - setup.rightMargin;
+  const double boxHeight = place.page.height() - setup.topMargin - setup.bottomMargin;
+  if (setup.leftMargin < 0 || setup.rightMargin < 0 || setup.topMargin < 0 ||
+      setup.bottomMargin < 0 || boxWidth <= 0 || boxHeight <= 0)
+    throw Error("The margins leave no room on the page.");
+  if (areaPoints.width() <= 0 || areaPoints.height() <= 0)
+    throw Error("The print area has no visible cells.");
+
+  if (setup.zoom) {
+    place.scale = *setup.zoom / 100.0;
+  } else {
+    // "Fit to" shrinks the area until it spans the pages asked for; a small
+    // area keeps its natural size.
+    const double wide = std::max(1, setup.fitToPagesWide) * boxWidth / areaPoints.width();
+    const double tall = std::max(1, setup.fitToPagesTall) * boxHeight / areaPoints.height();
+    place.scale = std::min({1.0, wide, tall});
+  }
+  if (place.scale <= 0 || areaPoints.width() * place.scale > boxWidth + kSlack ||
+      areaPoints.height() * place.scale > boxHeight + kSlack)
+    throw Error("The print area does not fit on one page.");
+  return place;
+}
+
+void savePagePdf(const Worksheet& sheet, const std::string& path) {
+  if (path.empty()) throw Error("The file name is empty.");
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    throw Error("The PDF cannot be made without the graphical application.");
+  const PictureGrid grid(sheet, printedRange(sheet));
+  const QSizeF area(static_cast<double>(grid.width()) * kPointsPerPixel,
+                    static_cast<double>(grid.height()) * kPointsPerPixel);
+  const PagePlacement place = placeOnPage(sheet.pageSetup(), area);
+
+  // QSaveFile writes beside the target and renames on commit; without a
+  // commit the temporary file is removed.
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly))
+    throw Error("Cannot write " + path + ": " + file.errorString().toStdString());
+  {
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Tallyloom"));
+    writer.setTitle(QString::fromStdString(sheet.name()));
+    if (!writer.setPageLayout(pageLayout(sheet.pageSetup())))
+      throw Error("The page size cannot be set.");
+    paintPage(sheet, grid, place, writer);
+  }
+  if (!file.commit()) throw Error("Cannot write " + path + ": " + file.errorString().toStdString());
+}
+
+}  // namespace spreadsheet::picture
