@@ -1,11 +1,13 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_line_options.h"
+#include "app/command_line_outputs.h"
 #include "app/entry_points.h"
 #include "generator/generate_workbook.h"
 #include "generator/options.h"
@@ -54,16 +56,12 @@ int generate(const CommandLineRequest& request) {
     printError("cannot write " + request.output + ": " + e.what());
     return 1;
   }
-  return 0;
+  return writeOutputs(request, choices);
 }
 
 }  // namespace
 
 int runCommandLine(int argc, char** argv) {
-  // Qt's settings and temporary files want an application object; the desktop
-  // tests may already have one.
-  std::optional<QCoreApplication> app;
-  if (!QCoreApplication::instance()) app.emplace(argc, argv);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const ParsedCommandLine parsed = parseCommandLine(args);
@@ -71,6 +69,11 @@ int runCommandLine(int argc, char** argv) {
     printError(parsed.error->message);
     return 2;
   }
+  // Qt's settings and temporary files want an application object, pictures a
+  // graphical one; the desktop tests may already have one.
+  std::unique_ptr<QCoreApplication> app;
+  if (!QCoreApplication::instance())
+    app = makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request));
   if (parsed.request->kind == CommandLineRequest::Kind::Help) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;
