@@ -249,14 +249,26 @@ void SheetWriter::buttons() {
 void SheetWriter::validations() {
   const auto& list = sheet_.validations();
   if (list.empty()) return;
-  writeDval(out_, list.size());
+  // A DV record must fit one record (8,224 bytes): a rule over many cells is
+  // written as several records with the same settings.
+  constexpr std::size_t kRangesPerRecord = 512;
+  std::vector<Validation> parts;
+  for (const Validation& v : list) {
+    for (std::size_t start = 0; start < v.ranges.size() || start == 0; start += kRangesPerRecord) {
+      Validation part = v;
+      std::size_t end = std::min(v.ranges.size(), start + kRangesPerRecord);
+      part.ranges.assign(v.ranges.begin() + static_cast<std::ptrdiff_t>(start),
+                         v.ranges.begin() + static_cast<std::ptrdiff_t>(end));
+      for (CellRange& r : part.ranges) r = fitToFile(sheet_, r);
+      parts.push_back(std::move(part));
+      if (end == v.ranges.size()) break;
+    }
+  }
+  writeDval(out_, parts.size());
   CompileFn compile = [this](const FormulaNode& n) {
     return compileFormula(n, FormulaPlace::Validation, links_);
   };
-  for (Validation v : list) {
-    for (CellRange& r : v.ranges) r = fitToFile(sheet_, r);
-    writeDv(out_, v, compile);
-  }
+  for (const Validation& v : parts) writeDv(out_, v, compile);
 }
 
 }  // namespace
