@@ -80,11 +80,21 @@ void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwip
   const QRect from = toPixels(sourceTwips).intersected(source.rect());
   if (target.isEmpty() || from.isEmpty()) return;
   // Smooth scaling averages the source pixels, so a small zoom stays legible.
-  QImage scaled =
-      source.copy(from).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // The whole picture at its own size needs neither a copy nor a scaling.
+  const QImage part = from == source.rect() ? source : source.copy(from);
+  QImage scaled = part.size() == target.size()
+                      ? part
+                      : part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (scaled.isNull()) throw std::runtime_error("Out of memory");
-  const QSize needed(std::max(drawing_.width(), twipsToPixels(ScaleWidth())),
-                     std::max(drawing_.height(), twipsToPixels(ScaleHeight())));
+  const QSize inner(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()));
+  if (drawing_.isNull() && target == QRect(QPoint(0, 0), inner)) {
+    // A first drawing that covers the whole box becomes the drawing itself.
+    drawing_ = std::move(scaled);
+    update();
+    return;
+  }
+  const QSize needed(std::max(drawing_.width(), inner.width()),
+                     std::max(drawing_.height(), inner.height()));
   if (drawing_.size() != needed) {
     QImage grown(needed, QImage::Format_ARGB32_Premultiplied);
     if (grown.isNull()) throw std::runtime_error("Out of memory");

@@ -95,6 +95,20 @@ TEST_F(WindowTest, CursorFileBesideTheProgramIsLoadedOrReported) {
       "in Tallyloom2021/08/31.Form2.Form_Load at line 110"));
 }
 
+TEST_F(WindowTest, StretchedCopiesAddUpOnTheBoxUntilThePictureIsRemoved) {
+  preview::PictureBox box(nullptr);
+  box.setOuterSize(300, 300);  // 20 x 20 pixels
+  const QImage red = quarteredPicture(10, 10).copy(0, 0, 5, 5);
+  box.paintPicture(red, QRect(150, 150, 150, 150), QRect(0, 0, 75, 75));
+  EXPECT_EQ(QColor(box.shownImage().pixel(5, 5)), QColor(Qt::white));
+  EXPECT_EQ(QColor(box.shownImage().pixel(15, 15)), QColor(200, 0, 0));
+  box.paintPicture(red, QRect(0, 0, 150, 150), QRect(0, 0, 75, 75));
+  EXPECT_EQ(QColor(box.shownImage().pixel(5, 5)), QColor(200, 0, 0));
+  EXPECT_EQ(QColor(box.shownImage().pixel(15, 15)), QColor(200, 0, 0));
+  box.clearPicture();
+  EXPECT_EQ(QColor(box.shownImage().pixel(15, 15)), QColor(Qt::white));
+}
+
 TEST_F(WindowTest, ShowingRunsTheSetUpAndTheMouseDragsTheCanvas) {
   form->Picture1()->setPicture(quarteredPicture(1000, 800));
   form->show();
