@@ -209,5 +209,22 @@ TEST_F(RangeTest, SheetsRenameDeleteAndUsedRange) {
   EXPECT_THROW(sheets.Item(2), Error);
 }
 
+TEST_F(RangeTest, WritingACellEndsCopyModeSoInsertAddsEmptyCells) {
+  app->Range("A1").setValue("copied");
+  app->Range("A1").Copy();
+  EXPECT_TRUE(app->CutCopyMode());
+  app->Range("B1").setValue("typed");
+  EXPECT_FALSE(app->CutCopyMode());
+  app->Range("A1").Insert(xl::ShiftDown);
+  EXPECT_TRUE(app->Range("A1").Value().isEmpty());
+  EXPECT_EQ(app->Range("A2").Value(), CellValue("copied"));
+
+  app->Range("A2").Copy();
+  app->Range("C5").Insert(xl::ShiftToRight);
+  EXPECT_EQ(app->Range("C5").Value(), CellValue("copied"));
+  EXPECT_EQ(app->Range("A2").Value(), CellValue("copied"));
+  EXPECT_THROW(app->Range("A1,B2").Copy(), Error);
+}
+
 }  // namespace
 }  // namespace spreadsheet::api

@@ -130,6 +130,21 @@ TEST_F(EditTest, WholeRowInsertMovesHeightsAndFormulas) {
   EXPECT_EQ(formulaAt("E16"), "=SUM(R[-5]C:R[-4]C)");
 }
 
+TEST_F(EditTest, WholeColumnsMoveWidthsAndFormatsButCellInsertsDoNot) {
+  sheet.line(Axis::Columns, 3).size = 20;
+  edit::applyFormat(sheet, area("C:C"), [](Style& s) { s.font.bold = true; });
+  putFormula("A1", "=SUM(R1C3:R5C3)");
+  edit::insertCells(sheet, area("B:B"), Shift::Right);
+  EXPECT_EQ(sheet.columnWidth(4), 20);
+  EXPECT_TRUE(styleOf("D100").font.bold);
+  EXPECT_EQ(formulaAt("A1"), "=SUM(R1C4:R5C4)");
+  edit::insertCells(sheet, area("A1:A1048576"), Shift::Right);  // the same as a whole column
+  EXPECT_EQ(sheet.columnWidth(5), 20);
+  edit::deleteCells(sheet, area("A:C"), Shift::Left);
+  EXPECT_EQ(sheet.columnWidth(2), 20);
+  EXPECT_EQ(formulaAt("A1"), "");  // the formula cell itself was deleted
+}
+
 TEST_F(EditTest, SettingAnEdgeShowsOnTheNeighbour) {
   edit::applyBorder(sheet, area("A1"), xl::EdgeRight, {std::nullopt, xl::Thin, 16});
   EXPECT_EQ(edit::borderOf(sheet, area("B1"), xl::EdgeLeft).lineStyle, xl::Continuous);
