@@ -48,8 +48,12 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QIma
       cache_(sheet.workbook(), &image) {}
 
 RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
-                           QPaintDevice* layoutDevice)
-    : sheet_(sheet), grid_(grid), painter_(painter), cache_(sheet.workbook(), layoutDevice) {}
+                           QPaintDevice* layoutDevice, bool gridLines)
+    : sheet_(sheet),
+      grid_(grid),
+      painter_(painter),
+      gridColor_(gridLines ? QColor::fromRgb(kGridColor) : QColor(Qt::white)),
+      cache_(sheet.workbook(), layoutDevice) {}
 
 void RangePainter::paint() {
   collectSlots();
@@ -125,11 +129,11 @@ void RangePainter::paintGridByPainter() {
   // column's right line and each visible row's bottom line.
   const int width = static_cast<int>(grid_.width()), height = static_cast<int>(grid_.height());
   painter_.fillRect(QRect(0, 0, width, height), Qt::white);
-  const QColor color = QColor::fromRgb(kGridColor);
+  if (gridColor_ == Qt::white) return;
   for (int column : grid_.visibleColumns())
-    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1)) - 1, 0, 1, height), color);
+    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1)) - 1, 0, 1, height), gridColor_);
   for (int row : grid_.visibleRows())
-    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1)) - 1, width, 1), color);
+    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1)) - 1, width, 1), gridColor_);
 }
 
 void RangePainter::paintFills() {
@@ -151,9 +155,10 @@ void RangePainter::paintMergedArea(const CellRange& area) {
     return;
   }
   painter_.fillRect(rect, Qt::white);
-  const QColor grid = QColor::fromRgb(kGridColor);
-  painter_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), grid);
-  painter_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), grid);
+  painter_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()),
+                    gridColor_);
+  painter_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1),
+                    gridColor_);
 }
 
 QColor RangePainter::textColor(const CellContent& content, const ResolvedStyle& style) const {

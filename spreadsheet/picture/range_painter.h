@@ -21,9 +21,10 @@ class RangePainter {
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
   // Through a painter already active on any device (a PDF page, say), in the
   // grid's pixel coordinates as mapped by the painter's transform. Text is
-  // measured on `layoutDevice`, so it breaks and fits as in the image.
+  // measured on `layoutDevice`, so it breaks and fits as in the image. A
+  // printed page has no grid lines (`gridLines` false).
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
-               QPaintDevice* layoutDevice);
+               QPaintDevice* layoutDevice, bool gridLines);
   void paint();
 
  private:
@@ -55,6 +56,7 @@ class RangePainter {
   QImage* image_ = nullptr;  // null when painting through a caller's painter
   QPainter ownPainter_;
   QPainter& painter_;
+  QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
   StyleCache cache_;
   std::vector<CellRange> areas_;  // merged areas that reach into the range
   std::vector<Slot> slots_;       // visible rows × visible columns
