@@ -51,6 +51,24 @@ QPageLayout pageLayout(const PageSetup& setup) {
       QMarginsF());
 }
 
+// The oriented paper in points, unrounded: Qt's own point sizes are whole
+// points (A4 as 595 x 842), which would put the room off by a fraction.
+QSizeF paperPoints(const QPageLayout& layout) {
+  const QPageSize& size = layout.pageSize();
+  QSizeF points = size.definitionSize();
+  switch (size.definitionUnits()) {
+    case QPageSize::Millimeter:
+      points *= 72 / 25.4;
+      break;
+    case QPageSize::Inch:
+      points *= 72;
+      break;
+    default:
+      points = size.size(QPageSize::Point);
+  }
+  return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
+}
+
 // A device the text is measured on: 96 dpi, as the picture's image.
 QImage layoutDevice() {
   QImage image(1, 1, QImage::Format_RGB32);
@@ -71,7 +89,7 @@ void paintPage(const Worksheet& sheet, const PictureGrid& grid, const PagePlacem
   painter.setClipRect(
       QRectF(0, 0, static_cast<double>(grid.width()), static_cast<double>(grid.height())));
   QImage device = layoutDevice();
-  RangePainter(sheet, grid, painter, &device).paint();
+  RangePainter(sheet, grid, painter, &device, /*gridLines=*/false).paint();
   if (!painter.end()) throw Error("The PDF cannot be finished.");
 }
 
@@ -86,7 +104,7 @@ CellRange printedRange(const Worksheet& sheet) {
 
 PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints) {
   PagePlacement place;
-  place.page = pageLayout(setup).fullRect(QPageLayout::Point).size();
+  place.page = paperPoints(pageLayout(setup));
   place.left = setup.leftMargin;
   place.top = setup.topMargin;
   const double boxWidth = place.page.width() - setup.leftMargin - setup.rightMargin;

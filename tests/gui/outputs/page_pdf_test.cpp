@@ -1,0 +1,112 @@
+// The print area on its page: placement by the page setup, and the file.
+#include <QFile>
+
+#include "outputs_fixture.h"
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/picture/page_pdf.h"
+
+namespace outputs_test {
+namespace {
+
+using spreadsheet::PageSetup;
+using spreadsheet::picture::placeOnPage;
+namespace xl = spreadsheet::xl;
+
+// A4 landscape with 2 cm sides and 2.5 cm top and bottom, as the time sheet sets it.
+PageSetup timeSheetSetup() {
+  PageSetup s;
+  s.paperSize = xl::PaperA4;
+  s.orientation = xl::Landscape;
+  s.leftMargin = s.rightMargin = 72 * 0.787401575;
+  s.topMargin = s.bottomMargin = 72 * 0.984251969;
+  s.zoom = std::nullopt;
+  return s;
+}
+
+TEST(PlaceOnPage, FitShrinksToTheRoomInsideTheMarginsAndNeverEnlarges) {
+  const PageSetup setup = timeSheetSetup();
+  const double roomWidth = 841.89 - 2 * 56.6929, roomHeight = 595.276 - 2 * 70.8661;
+  struct Case {
+    QSizeF area;
+    double scale;
+  } cases[] = {
+      {{300, 200}, 1.0},                           // small: natural size
+      {{roomWidth * 2, 100}, 0.5},                 // too wide
+      {{100, roomHeight * 4}, 0.25},               // too tall
+      {{roomWidth * 3, roomHeight * 2}, 1.0 / 3},  // both: the tighter one
+      {{roomWidth, roomHeight}, 1.0},              // exactly the room
+  };
+  for (const Case& c : cases) {
+    const auto place = placeOnPage(setup, c.area);
+    EXPECT_NEAR(place.scale, c.scale, 1e-4) << c.area.width() << " x " << c.area.height();
+    EXPECT_NEAR(place.page.width(), 841.89, 0.01);
+    EXPECT_NEAR(place.page.height(), 595.28, 0.01);
+    EXPECT_NEAR(place.left, 56.69, 0.01);
+    EXPECT_NEAR(place.top, 70.87, 0.01);
+    EXPECT_LE(c.area.width() * place.scale, roomWidth + 1e-3);
+    EXPECT_LE(c.area.height() * place.scale, roomHeight + 1e-3);
+  }
+
+  // A fixed zoom is kept as it is, on the paper the setup names.
+  PageSetup letter = setup;
+  letter.paperSize = xl::PaperLetter;
+  letter.orientation = xl::Portrait;
+  letter.zoom = 50;
+  const auto zoomed = placeOnPage(letter, {600, 400});
+  EXPECT_DOUBLE_EQ(zoomed.scale, 0.5);
+  EXPECT_NEAR(zoomed.page.width(), 612, 0.01);
+  EXPECT_NEAR(zoomed.page.height(), 792, 0.01);
+}
+
+TEST(PlaceOnPage, RefusesWhatOnePageCannotShow) {
+  PageSetup zoomTooLarge = timeSheetSetup();
+  zoomTooLarge.zoom = 100;
+  PageSetup twoPagesWide = timeSheetSetup();
+  twoPagesWide.fitToPagesWide = 2;
+  PageSetup unknownPaper = timeSheetSetup();
+  unknownPaper.paperSize = 70;
+  PageSetup noRoom = timeSheetSetup();
+  noRoom.leftMargin = noRoom.rightMargin = 430;
+  PageSetup negative = timeSheetSetup();
+  negative.topMargin = -1;
+  for (const PageSetup& setup : {zoomTooLarge, twoPagesWide, unknownPaper, noRoom, negative})
+    EXPECT_THROW(placeOnPage(setup, {1500, 300}), spreadsheet::Error);
+  EXPECT_THROW(placeOnPage(timeSheetSetup(), {0, 300}), spreadsheet::Error);
+}
+
+TEST(SavePagePdf, FailureKeepsTheFileThatWasThere) {
+  spreadsheet::Workbook book;
+  spreadsheet::Worksheet& sheet = book.addSheet("Sheet1");
+  sheet.cell({1, 1}).value = spreadsheet::CellValue(std::string("Weekly Time Sheet"));
+  sheet.pageSetup() = timeSheetSetup();
+  QTemporaryDir dir;
+  const std::string target = dir.filePath("old.pdf").toStdString();
+  {
+    QFile old(QString::fromStdString(target));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+  }
+  sheet.pageSetup().paperSize = 70;  // refused before anything is written
+  EXPECT_THROW(spreadsheet::picture::savePagePdf(sheet, target), spreadsheet::Error);
+  EXPECT_EQ(folderEntries(dir.path()), QStringList{"old.pdf"});
+  QFile old(QString::fromStdString(target));
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("old"));
+  old.close();
+
+  // Once the page setup is sound, the file is replaced whole.
+  sheet.pageSetup().paperSize = xl::PaperA4;
+  spreadsheet::picture::savePagePdf(sheet, target);
+  EXPECT_EQ(folderEntries(dir.path()), QStringList{"old.pdf"});
+  EXPECT_TRUE(popplerOutput("pdftotext", {QString::fromStdString(target), "-"})
+                  .contains("Weekly Time Sheet"));
+  // An empty sheet has nothing to print.
+  spreadsheet::Worksheet& empty = book.addSheet("Empty");
+  EXPECT_THROW(spreadsheet::picture::savePagePdf(empty, dir.filePath("e.pdf").toStdString()),
+               spreadsheet::Error);
+}
+
+}  // namespace
+}  // namespace outputs_test
