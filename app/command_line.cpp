@@ -27,7 +27,7 @@ generator::LayoutChoices storedChoices() {
   generator::LoadChoices(controls, platform::settingsStore());
   generator::CollectChoices(controls);
   generator::LayoutChoices choices = generator::CurrentLayoutChoices(controls);
-  if (choices.weekIndex < 0) choices.weekIndex = 0;    // nothing selected: the list's first entry
+  if (choices.weekIndex < 0) choices.weekIndex = 0;  // nothing selected: the list's first entry
   if (choices.shiftIndex < 0) choices.shiftIndex = 0;
   return choices;
 }

@@ -11,8 +11,9 @@ namespace {
 constexpr const char* kDayWords[generator::kDayCount] = {"sun", "mon", "tue", "wed",
                                                          "thu", "fri", "sat"};
 constexpr const char* kFieldWords[generator::kFieldCount] = {
-    "company",  "address1", "address2",   "city",     "state",              "zip",
-    "employee", "manager",  "week-start", "week-end", "employee-signature", "manager-signature"};
+    "company",    "address1", "address2",           "city",
+    "state",      "zip",      "employee",           "manager",
+    "week-start", "week-end", "employee-signature", "manager-signature"};
 
 std::vector<std::string> splitCommas(const std::string& list) {
   std::vector<std::string> items;
@@ -61,6 +62,8 @@ bool samePath(const std::string& a, const std::string& b) {
 }
 
 struct Parser {
+  explicit Parser(const std::vector<std::string>& a) : args(a) {}
+
   const std::vector<std::string>& args;
   std::size_t next = 1;  // after "generate"
   ParsedCommandLine result;
@@ -111,12 +114,16 @@ struct Parser {
       request.pdf = *text;
     } else if (name == "--days") {
       if (!(request.days = parseDayList(*text)))
-        return fail("--days accepts a comma-separated list of sun,mon,tue,wed,thu,fri,sat, or all; got '" + *text + "'");
+        return fail(
+            "--days accepts a comma-separated list of sun,mon,tue,wed,thu,fri,sat, or all; got '" +
+            *text + "'");
     } else if (name == "--fields") {
       if (!(request.fields = parseFieldList(*text)))
-        return fail("--fields accepts a comma-separated list of company,address1,address2,city,state,zip,"
-                    "employee,manager,week-start,week-end,employee-signature,manager-signature, or all, "
-                    "or none; got '" + *text + "'");
+        return fail(
+            "--fields accepts a comma-separated list of company,address1,address2,city,state,zip,"
+            "employee,manager,week-start,week-end,employee-signature,manager-signature, or all, "
+            "or none; got '" +
+            *text + "'");
     } else if (name == "--weeks") {
       if (!(request.weeks = parseCount(*text, 1, 4)))
         return fail("--weeks accepts a whole number from 1 to 4; got '" + *text + "'");
@@ -179,7 +186,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   }
   if (args[0] != "generate")
     return {std::nullopt, UsageError{"unknown command '" + args[0] + "' (see tallyloom --help)"}};
-  return Parser{args}.run();
+  return Parser(args).run();
 }
 
 std::string commandLineHelp() {

@@ -35,10 +35,18 @@ void layoutAndSave(benchmark::State& state, const generator::LayoutChoices& choi
   for (auto _ : state) generator::GenerateWorkbook(choices, path);
 }
 
-void BM_LayoutDefault(benchmark::State& state) { layoutOnly(state, generator::DefaultLayoutChoices()); }
-void BM_LayoutLargest(benchmark::State& state) { layoutOnly(state, largestChoices()); }
-void BM_GenerateDefault(benchmark::State& state) { layoutAndSave(state, generator::DefaultLayoutChoices()); }
-void BM_GenerateLargest(benchmark::State& state) { layoutAndSave(state, largestChoices()); }
+void BM_LayoutDefault(benchmark::State& state) {
+  layoutOnly(state, generator::DefaultLayoutChoices());
+}
+void BM_LayoutLargest(benchmark::State& state) {
+  layoutOnly(state, largestChoices());
+}
+void BM_GenerateDefault(benchmark::State& state) {
+  layoutAndSave(state, generator::DefaultLayoutChoices());
+}
+void BM_GenerateLargest(benchmark::State& state) {
+  layoutAndSave(state, largestChoices());
+}
 
 }  // namespace
 

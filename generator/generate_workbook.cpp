@@ -17,9 +17,13 @@ std::shared_ptr<api::Application>& ExcelApp() {
   return app;
 }
 
-void StartExcel() { ExcelApp() = api::Application::create(); }
+void StartExcel() {
+  ExcelApp() = api::Application::create();
+}
 
-void ReleaseExcel() { ExcelApp().reset(); }
+void ReleaseExcel() {
+  ExcelApp().reset();
+}
 
 api::Application& RequireExcelApp() {
   if (!ExcelApp()) throw spreadsheet::Error("Object variable or With block variable not set");
@@ -31,7 +35,8 @@ std::vector<unsigned char> TemplateBytes() {
   return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
-std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string& templatePath) {
+std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app,
+                                            const std::string& templatePath) {
   const std::vector<unsigned char> bytes = TemplateBytes();
   if (bytes.empty()) throw spreadsheet::Error("The template workbook is missing from the program.");
   QFile file(QString::fromStdString(templatePath));
@@ -52,7 +57,8 @@ void KeepOneTimeSheet(api::Application& app) {
 
 void AddAllSameAsPreviousButtons(api::Application& app) {
   const LayoutState& state = SheetLayout();
-  for (int i = 2; i <= state.EnabledDayCount * state.WeekCount; ++i) AddSameAsPreviousButton(app, i);
+  for (int i = 2; i <= state.EnabledDayCount * state.WeekCount; ++i)
+    AddSameAsPreviousButton(app, i);
 }
 
 void SelectStartCells(api::Application& app) {

@@ -21,9 +21,13 @@ const char* const kBreakHours =
 const char* const kDailyTotal = "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
 const char* const kAccounting = "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)";
 
-std::string cell(int column, int row) { return ColumnLetters(column) + std::to_string(row); }
+std::string cell(int column, int row) {
+  return ColumnLetters(column) + std::to_string(row);
+}
 
-std::string pair(int column, int row) { return cell(column, row) + ":" + cell(column + 1, row); }
+std::string pair(int column, int row) {
+  return cell(column, row) + ":" + cell(column + 1, row);
+}
 
 // Day number start + k, wrapped into 1..7.
 int dayAfter(int startDay, int k) {
@@ -32,9 +36,9 @@ int dayAfter(int startDay, int k) {
 }
 
 void totalsAndPay(Excel& app) {
-  for (const auto& [range, text] : {std::pair{"S14:S15", "Total Hours Scheduled"},
-                                    std::pair{"T14:T15", "Rate($)"},
-                                    std::pair{"U14:U15", "Total($)"}}) {
+  for (const auto& [range, text] :
+       {std::pair{"S14:S15", "Total Hours Scheduled"}, std::pair{"T14:T15", "Rate($)"},
+        std::pair{"U14:U15", "Total($)"}}) {
     WriteCell(app, range, text, true);
     SetFont(app, "General", 9, kAuto);
   }
@@ -127,7 +131,8 @@ void GridFormats(Excel& app) {
   AlignRange(app, "U4:V5", xl::Left, xl::Center);
   AlignRange(app, "E9:U21", xl::Center, xl::Center);
   app.Selection().setWrapText(true);
-  for (const char* range : {"E9:R9", "C11:D12", "C14:D16", "C18:D21"}) FillInterior(app, range, kBlue);
+  for (const char* range : {"E9:R9", "C11:D12", "C14:D16", "C18:D21"})
+    FillInterior(app, range, kBlue);
   FillInterior(app, "E10:R10", kGreen);
   SetNumberFormat(app, "E18:R21", "0.00");
   SetFont(app, "Bold", 9, kAuto);

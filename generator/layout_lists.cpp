@@ -45,8 +45,8 @@ std::string TimeListText(int entry) {
   const double value = 0.25 + (entry - 1) * kQuarterHourStep;
   char buffer[32];
   // 15 significant digits with a point, whatever the process locale.
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::general, 15);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return std::string(buffer, result.ptr);
 }
 

@@ -5,7 +5,9 @@
 
 namespace generator {
 
-std::string ColumnLetters(int column) { return spreadsheet::ColumnLetters(column); }
+std::string ColumnLetters(int column) {
+  return spreadsheet::ColumnLetters(column);
+}
 
 void SetEdgeBorder(Excel& xl, int index, int colorIndex) {
   auto border = xl.Selection().Borders(index);

@@ -16,9 +16,13 @@ constexpr int kGrey = 16;
 constexpr std::size_t kOffsetPosition = 21;
 constexpr int kMaxTotalPairs = 996;
 
-std::string cell(int column, int row) { return ColumnLetters(column) + std::to_string(row); }
+std::string cell(int column, int row) {
+  return ColumnLetters(column) + std::to_string(row);
+}
 
-std::string pair(int column, int row) { return cell(column, row) + ":" + cell(column + 1, row); }
+std::string pair(int column, int row) {
+  return cell(column, row) + ":" + cell(column + 1, row);
+}
 
 std::string dateFormula(int startColumn, int offset) {
   const std::string start = "R4C" + std::to_string(startColumn);
@@ -68,7 +72,8 @@ void RemoveSwitchedOffDays(Excel& app, const DayChoiceTable& days, LayoutState& 
     if (days[static_cast<std::size_t>(d - 1)]) continue;
     const auto found = std::find(state.EnabledDays.begin(), state.EnabledDays.end(), d);
     const int p = static_cast<int>(found - state.EnabledDays.begin()) + 1;
-    app.Range(ColumnLetters(5 + 2 * (p - 1)) + "7:" + ColumnLetters(6 + 2 * (p - 1)) + "23").Select();
+    app.Range(ColumnLetters(5 + 2 * (p - 1)) + "7:" + ColumnLetters(6 + 2 * (p - 1)) + "23")
+        .Select();
     app.Selection().Delete(xl::ShiftToLeft);
     --state.EnabledDayCount;
     working[static_cast<std::size_t>(d - 1)] = 0;

@@ -28,7 +28,8 @@ void ignoringErrors(const std::function<void()>& call) {
 
 void InstallPalette(Excel& app, const PaletteTable& palette) {
   auto book = app.ActiveWorkbook();
-  for (int i = 1; i <= kPaletteSize; ++i) book.setColors(i, palette[static_cast<std::size_t>(i - 1)]);
+  for (int i = 1; i <= kPaletteSize; ++i)
+    book.setColors(i, palette[static_cast<std::size_t>(i - 1)]);
 }
 
 void ClearToWhiteArial(Excel& app) {
@@ -89,10 +90,10 @@ void RowHeights(Excel& app) {
     double points;
   };
   static constexpr RowHeight kHeights[] = {
-      {"1:1", 36},      {"2:2", 21.75},   {"3:3", 8.25},    {"4:6", 20},    {"7:7", 20.25},
-      {"8:8", 5.25},    {"9:9", 20},      {"10:10", 20},    {"11:11", 32},  {"12:12", 32},
-      {"13:13", 12},    {"14:14", 32},    {"15:15", 32},    {"16:16", 20},  {"17:17", 12},
-      {"18:19", 20},    {"20:20", 20},    {"21:21", 20},    {"22:22", 5.25}, {"23:23", 12.75},
+      {"1:1", 36},      {"2:2", 21.75},   {"3:3", 8.25},    {"4:6", 20},      {"7:7", 20.25},
+      {"8:8", 5.25},    {"9:9", 20},      {"10:10", 20},    {"11:11", 32},    {"12:12", 32},
+      {"13:13", 12},    {"14:14", 32},    {"15:15", 32},    {"16:16", 20},    {"17:17", 12},
+      {"18:19", 20},    {"20:20", 20},    {"21:21", 20},    {"22:22", 5.25},  {"23:23", 12.75},
       {"24:24", 39.75}, {"25:25", 12.75}, {"26:26", 17.25}, {"27:27", 12.75}, {"28:70", 12.75}};
   for (const auto& h : kHeights) SetRowHeight(app, h.rows, h.points);
   app.Rows("1:1").Select();

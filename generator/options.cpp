@@ -10,13 +10,13 @@
 namespace generator {
 
 const std::array<std::string_view, kFieldCount> kFieldLabels = {
-    "Company Name", "Adress 1",      "Adress 2",     "City",
-    "State",        "Zip",           "Employee Name", "Manager Name",
+    "Company Name",  "Adress 1",    "Adress 2",           "City",
+    "State",         "Zip",         "Employee Name",      "Manager Name",
     "Week Starting", "Week Ending", "Employee Signature", "Manager Signature"};
 
 const std::array<std::string_view, kFieldCount> kFieldKeys = {
-    "Company Name", "Address 1",     "Address 2",    "City",
-    "State",        "Zip",           "Employee Name", "Manager Name",
+    "Company Name",  "Address 1",   "Address 2",          "City",
+    "State",         "Zip",         "Employee Name",      "Manager Name",
     "Week Starting", "Week Ending", "Employee Signature", "Manager Signature"};
 
 const std::array<std::string_view, kDayCount> kDayNames = {
@@ -158,7 +158,9 @@ int numberFromText(std::string_view text) {
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 std::string readKey(platform::SettingsStore& store, std::string_view key, std::string_view def) {
   return store.read(q(kSettingsApp), q(kSettingsSection), q(key), q(def)).toStdString();
@@ -170,7 +172,8 @@ bool readTruth(platform::SettingsStore& store, std::string_view key, bool def) {
 
 void writeLabels() {
   for (int i = 0; i < kFieldCount; ++i)
-    FieldChoices().labels[static_cast<std::size_t>(i)] = std::string(kFieldLabels[static_cast<std::size_t>(i)]);
+    FieldChoices().labels[static_cast<std::size_t>(i)] =
+        std::string(kFieldLabels[static_cast<std::size_t>(i)]);
 }
 
 }  // namespace
@@ -190,7 +193,9 @@ void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store) {
   ApplyChoices(controls);
 }
 
-void LoadChoices(ChoiceControls& controls) { LoadChoices(controls, platform::settingsStore()); }
+void LoadChoices(ChoiceControls& controls) {
+  LoadChoices(controls, platform::settingsStore());
+}
 
 void ApplyChoices(ChoiceControls& controls) {
   for (int i = 0; i < kFieldCount; ++i)

@@ -83,16 +83,20 @@ class ChoiceError : public std::runtime_error {
 class ChoiceControls {
  public:
   virtual ~ChoiceControls() = default;
-  virtual int checkValue(int box) const = 0;             // box 1..19
+  virtual int checkValue(int box) const = 0;  // box 1..19
   virtual void setCheckValue(int box, int value) = 0;
-  virtual int comboIndex(int combo) const = 0;           // combo 1 or 2; -1 when none
+  virtual int comboIndex(int combo) const = 0;  // combo 1 or 2; -1 when none
   // Throws ChoiceError("Invalid property value") when index is outside the list.
   virtual void setComboIndex(int combo, int index) = 0;
 };
 
 // Check box of a field (Check8..Check19) and of a day (Check1..Check7).
-constexpr int fieldCheckBox(int field) { return 8 + field; }
-constexpr int dayCheckBox(int day) { return 1 + day; }
+constexpr int fieldCheckBox(int field) {
+  return 8 + field;
+}
+constexpr int dayCheckBox(int day) {
+  return 1 + day;
+}
 
 // ChoiceControls held in memory: the command line's "window", and the tests'.
 class ChoiceState : public ChoiceControls {

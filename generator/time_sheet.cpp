@@ -34,7 +34,8 @@ namespace {
 
 // Refuses, before anything changes, what the layout cannot draw.
 void checkArguments(int startDay, const LayoutChoices& choices) {
-  const bool anyDay = std::any_of(choices.days.begin(), choices.days.end(), [](bool d) { return d; });
+  const bool anyDay =
+      std::any_of(choices.days.begin(), choices.days.end(), [](bool d) { return d; });
   if (startDay < 1 || startDay > kDayCount || choices.weekIndex < 0 ||
       choices.weekIndex >= kWeekListSize || choices.shiftIndex < 0 ||
       choices.shiftIndex >= kShiftListSize || !anyDay)

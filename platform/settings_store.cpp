@@ -57,6 +57,8 @@ SettingsStore& settingsStore() {
   return defaultStore;
 }
 
-void setSettingsStore(SettingsStore* store) { installedStore = store; }
+void setSettingsStore(SettingsStore* store) {
+  installedStore = store;
+}
 
 }  // namespace platform

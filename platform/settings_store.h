@@ -18,7 +18,7 @@ class SettingsStore {
 // section. The folder is the user's config folder unless given.
 class IniSettingsStore : public SettingsStore {
  public:
-  IniSettingsStore();                             // the user's config folder
+  IniSettingsStore();                                // the user's config folder
   explicit IniSettingsStore(const QString& folder);  // tests point it at a temporary folder
   QString read(const QString& app, const QString& section, const QString& key,
                const QString& def) override;

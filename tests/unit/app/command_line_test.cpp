@@ -31,8 +31,8 @@ TEST(ParseCommandLine, OptionsAndTheirForms) {
   EXPECT_EQ(r.output, "a.xls");
   EXPECT_FALSE(r.days || r.fields || r.weeks || r.shifts || r.fromSettings);
 
-  r = parsedOk({"generate", "--output=b.xls", "--days", "sun,sat", "--fields=city,zip",
-                "--weeks", "4", "--shifts=20", "--from-settings"});
+  r = parsedOk({"generate", "--output=b.xls", "--days", "sun,sat", "--fields=city,zip", "--weeks",
+                "4", "--shifts=20", "--from-settings"});
   EXPECT_EQ(r.output, "b.xls");
   EXPECT_EQ(*r.days, (generator::DayChoiceTable{true, false, false, false, false, false, true}));
   ASSERT_TRUE(r.fields);
@@ -43,7 +43,8 @@ TEST(ParseCommandLine, OptionsAndTheirForms) {
   EXPECT_EQ(r.shifts, 20);
   EXPECT_TRUE(r.fromSettings);
 
-  EXPECT_EQ(parseDayList("all"), (generator::DayChoiceTable{true, true, true, true, true, true, true}));
+  EXPECT_EQ(parseDayList("all"),
+            (generator::DayChoiceTable{true, true, true, true, true, true, true}));
   EXPECT_EQ(parseFieldList("none"), (std::array<bool, 12>{}));
   auto all = parseFieldList("all");
   ASSERT_TRUE(all);
@@ -58,9 +59,11 @@ TEST(ParseCommandLine, OptionsAndTheirForms) {
 TEST(ParseCommandLine, UsageErrorsNameTheOptionAndWhatItAccepts) {
   EXPECT_NE(usageError({"generate"}).find("--output"), std::string::npos);
   EXPECT_NE(usageError({"generate", "--output"}).find("--output"), std::string::npos);
-  EXPECT_NE(usageError({"generate", "--output", "--days", "mon"}).find("--output"), std::string::npos);
+  EXPECT_NE(usageError({"generate", "--output", "--days", "mon"}).find("--output"),
+            std::string::npos);
   EXPECT_NE(usageError({"print"}).find("print"), std::string::npos);
-  EXPECT_NE(usageError({"generate", "--output", "a", "--colour"}).find("--colour"), std::string::npos);
+  EXPECT_NE(usageError({"generate", "--output", "a", "--colour"}).find("--colour"),
+            std::string::npos);
   for (const char* days : {"", "monday", "mon,,tue", "mon,none", "ALL"}) {
     const std::string message = usageError({"generate", "--output", "a", "--days", days});
     EXPECT_NE(message.find("--days accepts"), std::string::npos) << days;
@@ -129,8 +132,8 @@ TEST_F(RunCommandLine, ExitCodes) {
   EXPECT_EQ(run({"generate", "--output", unwritable}), 1);
   EXPECT_FALSE(exists(unwritable));
 
-  EXPECT_EQ(run({"generate", "--output", out("b.xls"), "--days", "sat", "--weeks", "2",
-                 "--fields", "none"}),
+  EXPECT_EQ(run({"generate", "--output", out("b.xls"), "--days", "sat", "--weeks", "2", "--fields",
+                 "none"}),
             0);
   EXPECT_EQ(cellText(out("b.xls"), "E9"), "Saturday");
   EXPECT_EQ(cellText(out("b.xls"), "G9"), "Saturday");
@@ -152,8 +155,8 @@ TEST_F(RunCommandLine, FromSettingsThenFlagsOverride) {
   EXPECT_EQ(cellText(out("t.xls"), "G14"), "Total Hours Scheduled");
 
   // Stored choices that switch every day off are a usage error; a broken store a failure.
-  store.values = {{"Monday", "0"}, {"Tuesday", "0"}, {"Wednesday", "0"}, {"Thursday", "0"},
-                  {"Friday", "0"}};
+  store.values = {
+      {"Monday", "0"}, {"Tuesday", "0"}, {"Wednesday", "0"}, {"Thursday", "0"}, {"Friday", "0"}};
   EXPECT_EQ(run({"generate", "--from-settings", "--output", out("u.xls")}), 2);
   store.values = {{"NumberOfWeeks", "7"}};
   EXPECT_EQ(run({"generate", "--from-settings", "--output", out("u.xls")}), 1);

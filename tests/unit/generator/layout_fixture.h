@@ -13,7 +13,8 @@ namespace generator::testing {
 inline LayoutChoices choicesFor(const std::string& days, int weeks = 1, int shifts = 1,
                                 bool allFields = true) {
   LayoutChoices choices;
-  for (int d = 0; d < kDayCount; ++d) choices.days[static_cast<std::size_t>(d)] = days[static_cast<std::size_t>(d)] == 'x';
+  for (int d = 0; d < kDayCount; ++d)
+    choices.days[static_cast<std::size_t>(d)] = days[static_cast<std::size_t>(d)] == 'x';
   choices.fields.fill(allFields);
   choices.weekIndex = weeks - 1;
   choices.shiftIndex = shifts - 1;
@@ -26,7 +27,8 @@ inline const char* const kEveryDay = "xxxxxxx";
 // A fresh instance with one sheet named TimeSheet, laid out for `choices`.
 class LaidOutSheet {
  public:
-  explicit LaidOutSheet(const LayoutChoices& choices) : app(spreadsheet::api::Application::create()) {
+  explicit LaidOutSheet(const LayoutChoices& choices)
+      : app(spreadsheet::api::Application::create()) {
     app->Workbooks().Add();
     app->Sheets().Item(1).setName("TimeSheet");
     BuildSheetLayout(*app, 1, choices);
@@ -40,7 +42,9 @@ class LaidOutSheet {
   spreadsheet::CellValue value(const std::string& cell) const { return app->Range(cell).Value(); }
   std::string format(const std::string& cell) const { return app->Range(cell).NumberFormat(); }
   std::string printArea() const { return app->ActiveSheet().PageSetup().PrintArea(); }
-  std::string name(const std::string& n) const { return app->ActiveWorkbook().Names().RefersToR1C1(n); }
+  std::string name(const std::string& n) const {
+    return app->ActiveWorkbook().Names().RefersToR1C1(n);
+  }
   void type(const std::string& cell, const std::string& typed) const {
     app->Range(cell).setFormulaR1C1(typed);
   }

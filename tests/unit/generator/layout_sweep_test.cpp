@@ -23,7 +23,9 @@ struct Geometry {
 
 constexpr int kShiftChoices[] = {1, 2, 7, 20};
 
-std::string cell(int column, int row) { return ColumnLetters(column) + std::to_string(row); }
+std::string cell(int column, int row) {
+  return ColumnLetters(column) + std::to_string(row);
+}
 
 void checkInvariants(const Geometry& g) {
   LayoutChoices choices;

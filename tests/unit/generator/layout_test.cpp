@@ -116,8 +116,9 @@ TEST(TimeLists, NamesTextsAndValidation) {
   EXPECT_EQ(s.format("M12"), "[$-409]h:mm AM/PM;@");
   auto lunch = s.app->Range("M15").Validation();
   EXPECT_EQ(lunch.Formula1(), "=LunchTime");
-  EXPECT_EQ(lunch.InputMessage(),
-            "You must enter time in following format 00:30  (or choose it from the list on the right).");
+  EXPECT_EQ(
+      lunch.InputMessage(),
+      "You must enter time in following format 00:30  (or choose it from the list on the right).");
   EXPECT_EQ(s.format("E14"), "hh:mm");
 }
 
@@ -280,9 +281,9 @@ TEST(HeaderFields, CityStateZipLines) {
     bool city, state, zip;
     const char* text;
   };
-  for (const Case& c : {Case{true, true, true, "[City, State, ZIP]"}, Case{false, true, true, "[State, ZIP]"},
-                        Case{false, false, true, "[ZIP]"}, Case{true, false, true, "[City, ZIP]"},
-                        Case{false, false, false, ""}}) {
+  for (const Case& c : {Case{true, true, true, "[City, State, ZIP]"},
+                        Case{false, true, true, "[State, ZIP]"}, Case{false, false, true, "[ZIP]"},
+                        Case{true, false, true, "[City, ZIP]"}, Case{false, false, false, ""}}) {
     auto choices = choicesFor(kWeekdays);
     choices.fields[City] = c.city;
     choices.fields[State] = c.state;
@@ -294,7 +295,8 @@ TEST(HeaderFields, CityStateZipLines) {
 
 TEST(HeaderFields, FieldsOffLeaveTheirCellsEmpty) {
   LaidOutSheet s(choicesFor(kWeekdays, 1, 1, false));
-  for (const char* cell : {"C2", "D4", "D5", "D6", "I4", "I5", "O4", "O5", "R4", "R5", "D25", "I25", "M25", "R25"})
+  for (const char* cell :
+       {"C2", "D4", "D5", "D6", "I4", "I5", "O4", "O5", "R4", "R5", "D25", "I25", "M25", "R25"})
     EXPECT_TRUE(s.value(cell).isEmpty()) << cell;
   EXPECT_EQ(s.text("C1"), "Weekly Time Sheet");
   EXPECT_EQ(s.text("E9"), "Monday");
@@ -326,8 +328,8 @@ TEST(HeaderFields, WeekEndingWithoutStartAndAllFieldsOn) {
 TEST(Arguments, RefusedBeforeAnythingChanges) {
   auto app = spreadsheet::api::Application::create();
   app->Workbooks().Add();
-  for (auto choices : {choicesFor("......."), choicesFor(kWeekdays, 5), choicesFor(kWeekdays, 1, 21),
-                       choicesFor(kWeekdays, 0)})
+  for (auto choices : {choicesFor("......."), choicesFor(kWeekdays, 5),
+                       choicesFor(kWeekdays, 1, 21), choicesFor(kWeekdays, 0)})
     EXPECT_THROW(BuildSheetLayout(*app, 1, choices), spreadsheet::Error);
   EXPECT_THROW(BuildSheetLayout(*app, 8, choicesFor(kWeekdays)), spreadsheet::Error);
   EXPECT_TRUE(app->Range("C1").Value().isEmpty());

@@ -32,7 +32,8 @@ class MemoryStore : public platform::SettingsStore {
 };
 
 TEST(ChoiceText, TruthValues) {
-  for (const char* t : {"1", "-1", "2", "True", "true", " 1 ", "0.5"}) EXPECT_TRUE(truthFromText(t)) << t;
+  for (const char* t : {"1", "-1", "2", "True", "true", " 1 ", "0.5"})
+    EXPECT_TRUE(truthFromText(t)) << t;
   for (const char* t : {"0", "False", "FALSE", "0.0", "-0"}) EXPECT_FALSE(truthFromText(t)) << t;
   for (const char* t : {"", "yes", "1x", "on"}) EXPECT_THROW(truthFromText(t), ChoiceError) << t;
 }
@@ -74,7 +75,8 @@ TEST_F(LoadChoicesTest, EmptyStoreGivesTheDefaults) {
   for (int i = 0; i < kFieldCount; ++i) {
     EXPECT_TRUE(FieldChoices().flag(i));
     EXPECT_EQ(controls.checkValue(8 + i), 1);
-    EXPECT_EQ(FieldChoices().labels[static_cast<std::size_t>(i)], kFieldLabels[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(FieldChoices().labels[static_cast<std::size_t>(i)],
+              kFieldLabels[static_cast<std::size_t>(i)]);
   }
   const int expectedDays[7] = {0, 1, 1, 1, 1, 1, 0};
   for (int d = 0; d < kDayCount; ++d) EXPECT_EQ(controls.checkValue(1 + d), expectedDays[d]);
@@ -84,9 +86,9 @@ TEST_F(LoadChoicesTest, EmptyStoreGivesTheDefaults) {
 }
 
 TEST_F(LoadChoicesTest, StoredTextRestoresBoxesAndLists) {
-  store.values = {{"Address 1", "0"}, {"Address 2", "2"}, {"City", "-1"}, {"Sunday", "1"},
-                  {"Monday", "0"},    {"Saturday", "True"}, {"NumberOfWeeks", "3"},
-                  {"NumberOfShifts", "19"}};
+  store.values = {{"Address 1", "0"},     {"Address 2", "2"},      {"City", "-1"},
+                  {"Sunday", "1"},        {"Monday", "0"},         {"Saturday", "True"},
+                  {"NumberOfWeeks", "3"}, {"NumberOfShifts", "19"}};
   LoadChoices(controls, store);
   EXPECT_EQ(controls.checkValue(9), 0);   // Address 1
   EXPECT_EQ(controls.checkValue(10), 1);  // a greyed box comes back ticked
