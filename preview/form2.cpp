@@ -37,11 +37,6 @@ constexpr QRect kZoomOri(10320, 480, 735, 375);
 // The viewport's sunken border, on each side.
 constexpr int kViewportBorder = 30;
 
-QRect pixels(const QRect& twips) {
-  return QRect(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
-               twipsToPixels(twips.width()), twipsToPixels(twips.height()));
-}
-
 QString location(const char* procedure) {
   return platform::locationText("Form2", procedure);
 }
@@ -57,7 +52,7 @@ QScrollBar* scrollBar(Qt::Orientation orientation, const char* name, const QRect
                       QWidget* parent) {
   auto* bar = new QScrollBar(orientation, parent);
   bar->setObjectName(name);
-  bar->setGeometry(pixels(at));
+  bar->setGeometry(twipsToPixels(at));
   // A scroll bar control starts at 0..32767 and moves by 1 for arrows and track.
   bar->setRange(0, 32767);
   bar->setSingleStep(1);
@@ -103,7 +98,7 @@ void Form2::buildControls() {
 
   frame1_ = new QGroupBox("Zoom:", this);
   frame1_->setObjectName("Frame1");
-  frame1_->setGeometry(pixels(kFrame1));
+  frame1_->setGeometry(twipsToPixels(kFrame1));
   frame1_->setMouseTracking(true);
   frame1_->installEventFilter(this);
 
@@ -117,7 +112,7 @@ void Form2::buildButtons() {
   auto button = [this](const char* name, const char* text, const QRect& at, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setGeometry(pixels(at));
+    b->setGeometry(twipsToPixels(at));
     b->setFont(arialBold(11.25));
     b->setMouseTracking(true);
     b->installEventFilter(this);

@@ -11,14 +11,10 @@ int twipsToPixels(double twips) {
   return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-namespace {
-
-QRect toPixels(const QRect& twips) {
+QRect twipsToPixels(const QRect& twips) {
   return QRect(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
                twipsToPixels(twips.width()), twipsToPixels(twips.height()));
 }
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent, int borderTwips) : QWidget(parent), border_(borderTwips) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -76,8 +72,8 @@ void PictureBox::clearPicture() {
 
 void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwips,
                               const QRect& sourceTwips) {
-  const QRect target = toPixels(destinationTwips);
-  const QRect from = toPixels(sourceTwips).intersected(source.rect());
+  const QRect target = twipsToPixels(destinationTwips);
+  const QRect from = twipsToPixels(sourceTwips).intersected(source.rect());
   if (target.isEmpty() || from.isEmpty()) return;
   // Smooth scaling averages the source pixels, so a small zoom stays legible.
   // The whole picture at its own size needs neither a copy nor a scaling.

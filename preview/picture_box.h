@@ -12,6 +12,7 @@ namespace preview {
 // The window's layout unit: 1/1440 inch, 15 to a screen pixel.
 inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(double twips);
+QRect twipsToPixels(const QRect& twips);
 
 // A picture box laid out in twips: an outer size that includes its border, an
 // inner (scale) size inside it, an assigned picture shown at its top left and
