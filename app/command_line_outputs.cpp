@@ -118,13 +118,28 @@ std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** a
 }
 
 std::string summaryJson(const OutputSummary& s) {
-  std::string days;
-  for (const std::string& day : s.days) days += (days.empty() ? "" : ",") + quoted(day);
-  return "{\"workbook\":" + quoted(s.workbook) + ",\"picture\":" + quotedOrNull(s.picture) +
-         ",\"pdf\":" + quotedOrNull(s.pdf) + ",\"days\":[" + days +
-         "],\"weeks\":" + std::to_string(s.weeks) + ",\"shifts\":" + std::to_string(s.shifts) +
-         ",\"usedRange\":" + quotedOrNull(s.usedRange) +
-         ",\"printArea\":" + quotedOrNull(s.printArea) + "}\n";
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on long chains of +.
+  std::string out = "{\"workbook\":";
+  out += quoted(s.workbook);
+  out += ",\"picture\":";
+  out += quotedOrNull(s.picture);
+  out += ",\"pdf\":";
+  out += quotedOrNull(s.pdf);
+  out += ",\"days\":[";
+  for (std::size_t i = 0; i < s.days.size(); ++i) {
+    if (i > 0) out += ',';
+    out += quoted(s.days[i]);
+  }
+  out += "],\"weeks\":";
+  out += std::to_string(s.weeks);
+  out += ",\"shifts\":";
+  out += std::to_string(s.shifts);
+  out += ",\"usedRange\":";
+  out += quotedOrNull(s.usedRange);
+  out += ",\"printArea\":";
+  out += quotedOrNull(s.printArea);
+  out += "}\n";
+  return out;
 }
 
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices) {
