@@ -163,10 +163,10 @@ void Form1::buildControls() {
   }
 
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    const BoxSpec& spec = kBoxes[i];
-    auto* box = new ChoiceBox(spec.caption, frames_[static_cast<std::size_t>(spec.frame)]);
+    const BoxSpec& entry = kBoxes[i];
+    auto* box = new ChoiceBox(entry.caption, frames_[static_cast<std::size_t>(entry.frame)]);
     box->setObjectName(QString("Check%1").arg(i + 1));
-    box->setGeometry(twips(spec.left, spec.top, spec.width, kBoxHeight));
+    box->setGeometry(twips(entry.left, entry.top, entry.width, kBoxHeight));
     box->setChecked(tickedAtStart(int(i) + 1));
     whiteBackground(*box);
     checks_[i] = box;
