@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/settings_store.h"
+#include "spreadsheet/model/workbook.h"
 
 namespace generator {
 
@@ -96,16 +97,6 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 // Length of the longest prefix that reads as a decimal number (sign, digits,
 // point, exponent); 0 when none does.
 std::size_t numericPrefixLength(std::string_view s) {
@@ -137,8 +128,8 @@ double parsePrefix(std::string_view s, std::size_t length) {
 
 bool truthFromText(std::string_view text) {
   const std::string_view t = trimmed(text);
-  if (equalsIgnoringCase(t, "True")) return true;
-  if (equalsIgnoringCase(t, "False")) return false;
+  if (spreadsheet::sameName(std::string(t), "True")) return true;
+  if (spreadsheet::sameName(std::string(t), "False")) return false;
   const std::size_t length = numericPrefixLength(t);
   if (length == 0 || length != t.size()) throw ChoiceError("Type mismatch");
   return parsePrefix(t, length) != 0.0;
