@@ -15,7 +15,10 @@ TEST(LargeValidation, RuleOverManyCellsIsSplitAndReadsBack) {
   rule.type = xl::ValidateList;
   rule.errorTitle = "Information";
   rule.errorMessage = "You must select time from the list on the right.";
-  rule.formula1 = FormulaNode{FormulaKind::Number, 1};
+  FormulaNode one;
+  one.kind = FormulaKind::Number;
+  one.number = 1;
+  rule.formula1 = one;
   for (int col = 5; col < 61; col += 2)
     for (int row = 11; row < 51; ++row) rule.ranges.push_back(CellRange::of(CellAddress{row, col}));
   sheet.validations().push_back(rule);
