@@ -8,7 +8,7 @@
 namespace preview {
 
 int twipsToPixels(double twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+  return spreadsheet::TwipsToPixels(twips);
 }
 
 QRect twipsToPixels(const QRect& twips) {

@@ -7,10 +7,13 @@
 #include <QRect>
 #include <QWidget>
 
+#include "spreadsheet/model/units.h"
+
 namespace preview {
 
-// The window's layout unit: 1/1440 inch, 15 to a screen pixel.
-inline constexpr int kTwipsPerPixel = 15;
+// The window's layout unit: 1/1440 inch, 15 to a screen pixel; the model's
+// single rule (spreadsheet::TwipsToPixels) converts.
+inline constexpr int kTwipsPerPixel = spreadsheet::kTwipsPerPixel;
 int twipsToPixels(double twips);
 QRect twipsToPixels(const QRect& twips);
 

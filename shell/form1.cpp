@@ -10,16 +10,16 @@
 #include <QScreen>
 
 #include "preview/form2.h"
+#include "spreadsheet/model/units.h"
 
 namespace shell {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 QRect twips(int left, int top, int width, int height) {
-  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-               height / kTwipsPerPixel);
+  using spreadsheet::TwipsToPixels;
+  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+               TwipsToPixels(height));
 }
 
 // A check box the user only ticks and clears; a greyed box is set by code.
@@ -124,7 +124,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(8040 / kTwipsPerPixel, 6345 / kTwipsPerPixel);
+  setFixedSize(spreadsheet::TwipsToPixels(8040), spreadsheet::TwipsToPixels(6345));
   QFont font("Arial", 9, QFont::Bold);
   setFont(font);
   whiteBackground(*this);

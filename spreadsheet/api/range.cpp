@@ -15,6 +15,7 @@
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/formula/relocate.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/clipboard.h"
 #include "spreadsheet/picture/sheet_picture.h"
@@ -125,6 +126,8 @@ void writeEntry(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas, 
   long long total = 0;
   for (const CellRange& a : areas) total += a.cellCount();
   if (total > kMaxWrittenCells) throw Error("Application-defined or object-defined error");
+  const bool breaksLines =
+      !e.formula && e.input.value.isText() && e.input.value.text().find('\n') != std::string::npos;
   for (const CellRange& a : areas)
     for (int r = a.first.row; r <= a.last.row; ++r)
       for (int c = a.first.column; c <= a.last.column; ++c) {
@@ -137,10 +140,14 @@ void writeEntry(spreadsheet::Worksheet& s, const std::vector<CellRange>& areas, 
         }
         cell.formula.reset();
         cell.value = e.input.value;
-        if (e.input.numberFormat &&
-            s.workbook().styles().get(cell.style).numberFormat == "General") {
-          Style st = s.workbook().styles().get(cell.style);
-          st.numberFormat = *e.input.numberFormat;
+        const Style& now = s.workbook().styles().get(cell.style);
+        const bool setFormat = e.input.numberFormat && now.numberFormat == "General";
+        // Text with a line feed turns wrapping on, so that it shows as lines.
+        const bool setWrap = breaksLines && !now.wrapText;
+        if (setFormat || setWrap) {
+          Style st = now;
+          if (setFormat) st.numberFormat = *e.input.numberFormat;
+          if (setWrap) st.wrapText = true;
           cell.style = s.workbook().styles().intern(st);
         }
       }
@@ -276,7 +283,7 @@ double Range::RowHeight() const {
 
 void Range::setRowHeight(double points) {
   spreadsheet::Worksheet& s = sheet();
-  if (!(points >= 0 && points <= 409))
+  if (!(points >= 0 && points <= kMaxRowHeightPoints))
     throw Error("Unable to set the RowHeight property of the Range class");
   for (const CellRange& a : areas_) edit::setLineSize(s, Axis::Rows, a, points);
 }
@@ -287,7 +294,7 @@ double Range::ColumnWidth() const {
 
 void Range::setColumnWidth(double characters) {
   spreadsheet::Worksheet& s = sheet();
-  if (!(characters >= 0 && characters <= 255))
+  if (!(characters >= 0 && characters <= kMaxColumnWidthCharacters))
     throw Error("Unable to set the ColumnWidth property of the Range class");
   for (const CellRange& a : areas_) edit::setLineSize(s, Axis::Columns, a, characters);
 }

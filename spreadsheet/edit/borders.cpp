@@ -58,6 +58,35 @@ void changeSlot(Worksheet& sheet, const CellRange& strip, int slot, const Border
   });
 }
 
+Border slotOf(const Worksheet& sheet, CellAddress at, int slot) {
+  return sheet.effectiveStyle(at).borders[static_cast<std::size_t>(slot)];
+}
+
+void setSlot(Worksheet& sheet, CellAddress at, int slot, const Border& border) {
+  if (slotOf(sheet, at, slot) == border) return;
+  applyFormat(sheet, CellRange{at, at},
+              [&](Style& s) { s.borders[static_cast<std::size_t>(slot)] = border; });
+}
+
+// The application keeps one line per edge: changing it from either side
+// leaves both cells describing the same line, the latest setting for both.
+// The change starts from the line the edge shows (the cell's own, or the
+// neighbour's when the cell has none), as Borders(index) reads it.
+void shareEdges(Worksheet& sheet, const CellRange& inside, int insideSlot, const CellRange& outside,
+                int outsideSlot, const BorderChange& change) {
+  const int dr = outside.first.row - inside.first.row;
+  const int dc = outside.first.column - inside.first.column;
+  for (int r = inside.first.row; r <= inside.last.row; ++r)
+    for (int c = inside.first.column; c <= inside.last.column; ++c) {
+      const CellAddress here{r, c}, there{r + dr, c + dc};
+      Border shown = slotOf(sheet, here, insideSlot);
+      if (!shown.visible()) shown = slotOf(sheet, there, outsideSlot);
+      const Border result = changedBorder(shown, change);
+      setSlot(sheet, here, insideSlot, result);
+      setSlot(sheet, there, outsideSlot, result);
+    }
+}
+
 }  // namespace
 
 Border changedBorder(Border b, const BorderChange& change) {
@@ -84,8 +113,14 @@ void applyBorder(Worksheet& sheet, const CellRange& area, int index, const Borde
     return;
   }
   EdgeStrips e = stripsFor(area, index);
-  if (e.inside) changeSlot(sheet, *e.inside, e.insideSlot, change);
-  if (e.outside) changeSlot(sheet, *e.outside, e.outsideSlot, change);
+  if (!e.inside) return;
+  if (!e.outside || e.inside->isWholeRows() || e.inside->isWholeColumns()) {
+    // Whole rows or columns change line by line, both sides alike.
+    changeSlot(sheet, *e.inside, e.insideSlot, change);
+    if (e.outside) changeSlot(sheet, *e.outside, e.outsideSlot, change);
+    return;
+  }
+  shareEdges(sheet, *e.inside, e.insideSlot, *e.outside, e.outsideSlot, change);
 }
 
 Border borderOf(const Worksheet& sheet, const CellRange& area, int index) {

@@ -39,8 +39,8 @@ double PixelsToPoints(double pixels) {
   return pixels * 3 / 4;
 }
 
-int TwipsToPixels(int twips) {
-  return roundHalfUp(twips / 15.0);
+int TwipsToPixels(double twips) {
+  return roundHalfUp(twips / kTwipsPerPixel);
 }
 
 int LinePixels(const Worksheet& sheet, Axis axis, int index) {

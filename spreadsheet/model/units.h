@@ -29,8 +29,10 @@ double ColumnWidthFromStored(int stored);
 int PointsToPixels(double points);
 double PixelsToPoints(double pixels);
 
-// Window geometry in twips (15 a pixel) to pixels, half up.
-int TwipsToPixels(int twips);
+// Window geometry in twips (15 a pixel) to pixels, half up: a window's frame of
+// 2470 twips is 165 px.
+inline constexpr int kTwipsPerPixel = 15;
+int TwipsToPixels(double twips);
 
 // The pixels a row or column takes on screen: 0 when hidden.
 int LinePixels(const Worksheet& sheet, Axis axis, int index);

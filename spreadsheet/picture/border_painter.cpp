@@ -109,7 +109,12 @@ void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
 
 void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book) {
   if (lines.empty()) return;
-  for (BorderLine& line : lines) line.order = rank(line.border);
+  // Where two cells still describe one edge differently, the heavier line
+  // wins and, of two equally heavy ones, the darker colour: it is drawn last.
+  for (BorderLine& line : lines) {
+    const QColor c = paletteColor(book, line.border.colorIndex, Qt::black);
+    line.order = rank(line.border) * 1024 + (765 - c.red() - c.green() - c.blue());
+  }
   std::sort(lines.begin(), lines.end(), [](const BorderLine& a, const BorderLine& b) {
     return std::tie(a.order, a.horizontal, a.at, a.from) <
            std::tie(b.order, b.horizontal, b.at, b.from);

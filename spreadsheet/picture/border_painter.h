@@ -26,7 +26,8 @@ struct BorderLine {
 void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
                   std::vector<BorderLine>& out);
 
-// Draws the lines, lighter ones first so heavier ones win where they meet.
+// Draws the lines, lighter ones first so heavier ones win where they meet;
+// of two lines of one weight on the same pixels, the darker colour shows.
 // Continuous thin lines take one pixel; medium two; thick three; double is two
 // one-pixel lines with a gap on the grid line.
 void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book);

@@ -5,6 +5,8 @@
 #include <QTextOption>
 #include <cmath>
 
+#include "spreadsheet/model/units.h"
+
 namespace spreadsheet::picture {
 
 namespace {
@@ -14,10 +16,6 @@ constexpr QRgb kHighlight = 0xFFFFFFFF;
 constexpr QRgb kShadow = 0xFFA0A0A0;
 constexpr QRgb kDarkShadow = 0xFF696969;
 constexpr int kButtonMargin = 3;
-
-int pointsToPixels(double points) {
-  return static_cast<int>(std::lround(points * 4.0 / 3.0));
-}
 
 void drawFrame(QPainter& p, const QRect& r) {
   p.fillRect(r, QColor::fromRgb(kFace));
@@ -53,10 +51,9 @@ QList<QTextLayout::FormatRange> runFormats(const Button& button, qsizetype lengt
 }  // namespace
 
 QRect buttonRect(const Button& button, QPoint origin) {
-  const int left = pointsToPixels(button.left) - origin.x();
-  const int top = pointsToPixels(button.top) - origin.y();
-  return QRect(left, top, std::max(0, pointsToPixels(button.width)),
-               std::max(0, pointsToPixels(button.height)));
+  const PixelBox box = ButtonPixels(button);
+  return QRect(static_cast<int>(box.left) - origin.x(), static_cast<int>(box.top) - origin.y(),
+               static_cast<int>(box.width), static_cast<int>(box.height));
 }
 
 void drawButton(QPainter& painter, const Button& button, const QRect& rect, StyleCache& cache) {

@@ -1,47 +1,17 @@
-#include <cmath>
+#include <algorithm>
 
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/sheet_picture.h"
 
 namespace spreadsheet::picture {
 
-namespace {
-// Widths are stored to two decimals of a character (0.58, 7.29), so a tiny
-// tolerance keeps 0.58 × 12 = 6.96 and friends on the pixel the application shows.
-int roundHalfUp(double v) {
-  return static_cast<int>(std::floor(v + 0.5 + 1e-9));
-}
-}  // namespace
-
 int columnPixels(double widthInCharacters) {
-  if (!(widthInCharacters > 0)) return 0;
-  if (widthInCharacters < 1) return roundHalfUp(widthInCharacters * 12);
-  return roundHalfUp(widthInCharacters * 7) + 5;
+  return ColumnWidthPixels(widthInCharacters);
 }
 
 int rowPixels(double heightInPoints) {
-  if (!(heightInPoints > 0)) return 0;
-  return roundHalfUp(heightInPoints * 4 / 3);
-}
-
-int linePixels(const Worksheet& sheet, Axis axis, int index) {
-  const auto& lines = sheet.lines(axis);
-  auto it = lines.find(index);
-  if (it != lines.end() && it->second.hidden) return 0;
-  return axis == Axis::Rows ? rowPixels(sheet.rowHeight(index))
-                            : columnPixels(sheet.columnWidth(index));
-}
-
-long long pixelsBefore(const Worksheet& sheet, Axis axis, int index) {
-  // Every line not listed has the default size, so only listed lines need a look.
-  const int defaultPx = axis == Axis::Rows ? rowPixels(sheet.defaultRowHeight())
-                                           : columnPixels(sheet.defaultColumnWidth());
-  long long total = static_cast<long long>(index - 1) * defaultPx;
-  for (const auto& [line, info] : sheet.lines(axis)) {
-    if (line >= index) break;
-    total += linePixels(sheet, axis, line) - defaultPx;
-  }
-  return total;
+  return std::max(0, PointsToPixels(heightInPoints));
 }
 
 PictureGrid::PictureGrid(const Worksheet& sheet, const CellRange& range)
@@ -56,7 +26,7 @@ void PictureGrid::buildAxis(Axis axis, int first, int last, std::vector<long lon
   long long pos = 0;
   for (int i = first; i <= last; ++i) {
     start.push_back(pos);
-    const int px = linePixels(*sheet_, axis, i);
+    const int px = LinePixels(*sheet_, axis, i);
     if (px > 0) visible.push_back(i);
     pos += px;
   }
@@ -68,12 +38,12 @@ long long PictureGrid::outside(Axis axis, int index) const {
   const auto& start = axis == Axis::Rows ? rowStart_ : colStart_;
   if (index < first) {
     long long pos = 0;
-    for (int i = index; i < first; ++i) pos -= linePixels(*sheet_, axis, i);
+    for (int i = index; i < first; ++i) pos -= LinePixels(*sheet_, axis, i);
     return pos;
   }
   long long pos = start.back();
   const int last = first + static_cast<int>(start.size()) - 2;
-  for (int i = last + 1; i < index; ++i) pos += linePixels(*sheet_, axis, i);
+  for (int i = last + 1; i < index; ++i) pos += LinePixels(*sheet_, axis, i);
   return pos;
 }
 

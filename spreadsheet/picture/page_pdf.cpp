@@ -12,6 +12,7 @@
 
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
 
@@ -19,8 +20,9 @@ namespace spreadsheet::picture {
 
 namespace {
 
-constexpr double kPointsPerPixel = 72.0 / 96.0;  // the picture's pixels are 96 dpi
+const double kPointsPerPixel = PixelsToPoints(1);  // the picture's pixels are 96 dpi
 constexpr int kDotsPerMeter96Dpi = 3780;
+constexpr int kScreenDpi = 96;
 constexpr double kSlack = 1e-6;  // points; rounding in the fit must not ask for a second page
 
 std::optional<QPageSize::PageSizeId> paperOf(int paperSize) {
@@ -79,6 +81,8 @@ QImage layoutDevice() {
 
 void paintPage(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
                QPdfWriter& writer) {
+  // At the picture's 96 dpi a font's points give the cell's size on paper.
+  writer.setResolution(kScreenDpi);
   QPainter painter;
   if (!painter.begin(&writer)) throw Error("The PDF cannot be started.");
   // Device units per point of paper, then the placement, then sheet pixels.

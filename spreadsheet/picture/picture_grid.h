@@ -7,11 +7,6 @@
 
 namespace spreadsheet::picture {
 
-// Pixels of one row or column; hidden lines take none.
-int linePixels(const Worksheet& sheet, Axis axis, int index);
-// Pixels of all rows (columns) above (left of) `index`.
-long long pixelsBefore(const Worksheet& sheet, Axis axis, int index);
-
 // Pixel positions of the rows and columns of a range, relative to its top-left
 // corner. Positions of lines outside the range (for merged areas that reach
 // beyond it) are computed on demand.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/button_painter.h"
 #include "spreadsheet/picture/text_painter.h"
@@ -53,7 +54,7 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPai
       grid_(grid),
       painter_(painter),
       gridColor_(gridLines ? QColor::fromRgb(kGridColor) : QColor(Qt::white)),
-      cache_(sheet.workbook(), layoutDevice) {}
+      cache_(sheet.workbook(), layoutDevice, FontSizing::ExactPoints) {}
 
 void RangePainter::paint() {
   collectSlots();
@@ -268,8 +269,8 @@ void RangePainter::paintBorders() {
 void RangePainter::paintButtons() {
   if (sheet_.buttons().empty()) return;
   const CellRange& range = grid_.range();
-  const QPoint origin(static_cast<int>(pixelsBefore(sheet_, Axis::Columns, range.first.column)),
-                      static_cast<int>(pixelsBefore(sheet_, Axis::Rows, range.first.row)));
+  const QPoint origin(static_cast<int>(PixelsBefore(sheet_, Axis::Columns, range.first.column)),
+                      static_cast<int>(PixelsBefore(sheet_, Axis::Rows, range.first.row)));
   for (const Button& b : sheet_.buttons()) {
     const QRect rect = buttonRect(b, origin);
     if (rect.intersects(

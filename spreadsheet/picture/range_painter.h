@@ -21,7 +21,8 @@ class RangePainter {
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
   // Through a painter already active on any device (a PDF page, say), in the
   // grid's pixel coordinates as mapped by the painter's transform. Text is
-  // measured on `layoutDevice`, so it breaks and fits as in the image. A
+  // measured on `layoutDevice` (96 dpi, as the painter's device must be) in
+  // the cells' exact points, so a page's text has the sizes the cells name. A
   // printed page has no grid lines (`gridLines` false).
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
                QPaintDevice* layoutDevice, bool gridLines);

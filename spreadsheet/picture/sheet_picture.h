@@ -7,12 +7,10 @@
 
 namespace spreadsheet::picture {
 
-// Pixels of a column `widthInCharacters` wide, for a maximum digit width of
-// 7 px (Arial 10): widths below one character step by 1/12, wider ones by 1/7
-// plus 5 px of padding. Negative widths give 0.
+// Pixels of a column or row as the picture draws it: the model's single rules
+// (ColumnWidthPixels, PointsToPixels in spreadsheet/model/units.h); negative
+// sizes give 0.
 int columnPixels(double widthInCharacters);
-
-// Pixels of a row `heightInPoints` high at 96 dpi. Negative heights give 0.
 int rowPixels(double heightInPoints);
 
 // The range as the sheet shows it on screen: grid lines, fills, borders,

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "spreadsheet/model/units.h"
+
 namespace spreadsheet::picture {
 
 namespace {
@@ -56,9 +58,12 @@ const FontEntry& StyleCache::font(const std::string& name, double size, bool bol
   if (it != fonts_.end()) return *it->second;
   QFont f;
   f.setFamilies({drawnFamily(name), QString::fromLatin1(kFallbackFamily)});
-  // Whole pixels at 96 dpi, as the application's screen fonts are sized; a
-  // pixel size also keeps the picture independent of the screen's resolution.
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround((size > 0 ? size : 10) * 4 / 3))));
+  // Whole pixels keep the picture independent of the screen's resolution.
+  const double points = size > 0 ? size : 10;
+  if (sizing_ == FontSizing::ExactPoints)
+    f.setPointSizeF(points);
+  else
+    f.setPixelSize(std::max(1, PointsToPixels(points)));
   f.setBold(bold);
   f.setItalic(italic);
   f.setUnderline(underline != xl::UnderlineNone);

@@ -49,11 +49,18 @@ struct ResolvedStyle {
   bool hasBorders = false;
 };
 
+// How a font's points become its size: whole pixels at 96 dpi, as the
+// application's screen fonts are sized (the picture), or the points exactly on
+// a 96-dpi device (a printed page).
+enum class FontSizing { WholePixels, ExactPoints };
+
 // Fonts and styles resolved for one picture: QFont creation and metrics are
 // costly, and a sheet uses only a handful of distinct styles.
 class StyleCache {
  public:
-  StyleCache(const Workbook& book, QPaintDevice* device) : book_(book), device_(device) {}
+  StyleCache(const Workbook& book, QPaintDevice* device,
+             FontSizing sizing = FontSizing::WholePixels)
+      : book_(book), device_(device), sizing_(sizing) {}
 
   const ResolvedStyle& style(StyleId id);
   const FontEntry& font(const std::string& name, double size, bool bold, bool italic,
@@ -64,6 +71,7 @@ class StyleCache {
   using FontKey = std::tuple<std::string, double, bool, bool, int>;
   const Workbook& book_;
   QPaintDevice* device_;
+  FontSizing sizing_;
   std::map<FontKey, std::unique_ptr<FontEntry>> fonts_;
   std::vector<std::unique_ptr<ResolvedStyle>> styles_;  // by StyleId
 };

@@ -3,80 +3,56 @@
 #include <algorithm>
 #include <cmath>
 
+#include "spreadsheet/model/units.h"
+
 namespace spreadsheet::xls {
 
 namespace {
 
-constexpr int kColumns = 256;
-constexpr int kRows = 65536;
+constexpr int kColumnUnits = 1024;
+constexpr int kRowUnits = 256;
 
-// Finds the line holding `position` and the offset into it in 1/`units` of its size.
-template <class SizeOf>
-std::pair<std::uint16_t, std::uint16_t> locate(double position, int lines, unsigned units,
-                                               SizeOf sizeOf) {
-  double start = 0;
-  position = std::max(0.0, position);
-  for (int i = 1; i <= lines; ++i) {
-    double size = sizeOf(i);
-    if (position < start + size || i == lines) {
-      double fraction = size > 0 ? (position - start) / size : 0;
-      long offset = std::lround(fraction * units);
-      return {static_cast<std::uint16_t>(i - 1),
-              static_cast<std::uint16_t>(std::clamp(offset, 0L, long(units - 1)))};
-    }
-    start += size;
-  }
-  return {0, 0};
+// A pixel offset into a line as a share of its size, and back.
+std::uint16_t share(const Worksheet& sheet, Axis axis, const LinePosition& p, int units) {
+  const int size = LinePixels(sheet, axis, p.line);
+  if (size <= 0) return 0;
+  const long offset = std::lround(double(p.offset) * units / size);
+  return static_cast<std::uint16_t>(std::clamp(offset, 0L, long(units - 1)));
 }
 
-template <class SizeOf>
-double positionOf(std::uint16_t line, std::uint16_t offset, unsigned units, int lines,
-                  SizeOf sizeOf) {
-  double start = 0;
-  int last = std::min<int>(line, lines - 1);
-  for (int i = 1; i <= last; ++i) start += sizeOf(i);
-  return start + sizeOf(last + 1) * std::min<unsigned>(offset, units) / units;
+LinePosition position(const Worksheet& sheet, Axis axis, int line0, int share, int units,
+                      int lines) {
+  const int line = std::clamp(line0 + 1, 1, lines);
+  const int size = LinePixels(sheet, axis, line);
+  return {line, static_cast<int>(std::lround(double(size) * std::min(share, units) / units))};
 }
 
 }  // namespace
 
-double columnPoints(const Worksheet& sheet, int column) {
-  auto it = sheet.lines(Axis::Columns).find(column);
-  if (it != sheet.lines(Axis::Columns).end() && it->second.hidden) return 0;
-  double w = std::clamp(sheet.columnWidth(column), 0.0, 255.0);
-  int px = w < 1 ? static_cast<int>(w * 12) : static_cast<int>(w * 7) + 5;
-  return px * 0.75;
-}
-
-namespace {
-double rowPoints(const Worksheet& sheet, int row) {
-  auto it = sheet.lines(Axis::Rows).find(row);
-  if (it != sheet.lines(Axis::Rows).end() && it->second.hidden) return 0;
-  return sheet.rowHeight(row);
-}
-}  // namespace
-
-ClientAnchor anchorOf(const Worksheet& sheet, double left, double top, double width,
-                      double height) {
-  auto col = [&](int c) { return columnPoints(sheet, c); };
-  auto row = [&](int r) { return rowPoints(sheet, r); };
+ClientAnchor anchorOf(const Worksheet& sheet, const Button& button) {
+  const CellAnchor c = AnchorOf(sheet, ButtonPixels(button), kXlsLimits);
   ClientAnchor a;
-  std::tie(a.col1, a.dx1) = locate(left, kColumns, 1024, col);
-  std::tie(a.row1, a.dy1) = locate(top, kRows, 256, row);
-  std::tie(a.col2, a.dx2) = locate(left + std::max(0.0, width), kColumns, 1024, col);
-  std::tie(a.row2, a.dy2) = locate(top + std::max(0.0, height), kRows, 256, row);
+  a.col1 = static_cast<std::uint16_t>(c.column1.line - 1);
+  a.dx1 = share(sheet, Axis::Columns, c.column1, kColumnUnits);
+  a.row1 = static_cast<std::uint16_t>(c.row1.line - 1);
+  a.dy1 = share(sheet, Axis::Rows, c.row1, kRowUnits);
+  a.col2 = static_cast<std::uint16_t>(c.column2.line - 1);
+  a.dx2 = share(sheet, Axis::Columns, c.column2, kColumnUnits);
+  a.row2 = static_cast<std::uint16_t>(c.row2.line - 1);
+  a.dy2 = share(sheet, Axis::Rows, c.row2, kRowUnits);
   return a;
 }
 
 ShapeBox boxOf(const Worksheet& sheet, const ClientAnchor& a) {
-  auto col = [&](int c) { return columnPoints(sheet, c); };
-  auto row = [&](int r) { return rowPoints(sheet, r); };
-  ShapeBox b;
-  b.left = positionOf(a.col1, a.dx1, 1024, kColumns, col);
-  b.top = positionOf(a.row1, a.dy1, 256, kRows, row);
-  b.width = std::max(0.0, positionOf(a.col2, a.dx2, 1024, kColumns, col) - b.left);
-  b.height = std::max(0.0, positionOf(a.row2, a.dy2, 256, kRows, row) - b.top);
-  return b;
+  const int columns = kXlsLimits.columns, rows = kXlsLimits.rows;
+  CellAnchor c;
+  c.column1 = position(sheet, Axis::Columns, a.col1, a.dx1, kColumnUnits, columns);
+  c.row1 = position(sheet, Axis::Rows, a.row1, a.dy1, kRowUnits, rows);
+  c.column2 = position(sheet, Axis::Columns, a.col2, a.dx2, kColumnUnits, columns);
+  c.row2 = position(sheet, Axis::Rows, a.row2, a.dy2, kRowUnits, rows);
+  const PixelBox px = BoxOf(sheet, c);
+  return {PixelsToPoints(double(px.left)), PixelsToPoints(double(px.top)),
+          PixelsToPoints(double(px.width)), PixelsToPoints(double(px.height))};
 }
 
 }  // namespace spreadsheet::xls

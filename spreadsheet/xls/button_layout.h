@@ -1,14 +1,14 @@
 #pragma once
+#include "spreadsheet/model/sheet_parts.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/xls/drawing_records.h"
 
 namespace spreadsheet::xls {
 
-// A column's width in points as the sheet shows it (whole pixels at 96 dpi).
-double columnPoints(const Worksheet& sheet, int column);
-
-// The cell anchor of a rectangle given in points from the sheet's top-left corner.
-ClientAnchor anchorOf(const Worksheet& sheet, double left, double top, double width, double height);
+// The drawing anchor of a button at the pixels the picture draws it: the
+// model's cell anchor, its offsets stored in 1/1024 of the column's width and
+// 1/256 of the row's height.
+ClientAnchor anchorOf(const Worksheet& sheet, const Button& button);
 
 // The rectangle in points that an anchor covers.
 struct ShapeBox {

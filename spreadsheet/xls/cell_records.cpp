@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/formula_tokens.h"
 
 namespace spreadsheet::xls {
@@ -33,7 +34,7 @@ CellHeader readCellHeader(ByteReader& in) {
   h.row = in.u16() + 1;
   h.column = in.u16() + 1;
   h.xf = in.u16();
-  if (h.column > 256) in.fail("a cell beyond column 256");
+  if (h.column > kXlsLimits.columns) in.fail("a cell beyond column 256");
   return h;
 }
 
@@ -95,7 +96,7 @@ std::vector<CellHeader> readMulBlank(ByteReader in) {
   for (std::size_t i = 0; i < count; ++i)
     cells.push_back({row, first + static_cast<int>(i), in.u16()});
   int last = in.u16() + 1;
-  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256)
+  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > kXlsLimits.columns)
     in.fail("a MULBLANK whose columns do not match");
   return cells;
 }
@@ -122,7 +123,7 @@ std::vector<std::pair<CellHeader, double>> readMulRk(ByteReader in) {
     cells.push_back({{row, first + static_cast<int>(i), xf}, decodeRk(in.u32())});
   }
   int last = in.u16() + 1;
-  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > 256)
+  if (count == 0 || last != first + static_cast<int>(count) - 1 || last > kXlsLimits.columns)
     in.fail("a MULRK whose columns do not match");
   return cells;
 }

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "spreadsheet/model/address.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/formula_tokens.h"
 #include "spreadsheet/xls/function_table.h"
 #include "spreadsheet/xls/ptg.h"
@@ -45,7 +46,7 @@ FormulaRef Decompiler::cellField(std::uint16_t row, std::uint16_t column) {
   FormulaRef r;
   r.row = row + 1;
   r.column = (column & 0x3FFF) + 1;
-  if (r.column > 256) in_.fail("a formula refers to a column beyond the sheet");
+  if (r.column > kXlsLimits.columns) in_.fail("a formula refers to a column beyond the sheet");
   r.columnRelative = column & 0x4000;
   r.rowRelative = column & 0x8000;
   return r;

@@ -5,6 +5,7 @@
 
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/function_table.h"
 #include "spreadsheet/xls/ptg.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 using namespace ptg;
 
-constexpr int kFileRows = 65536;
-constexpr int kFileColumns = 256;
+constexpr int kFileRows = kXlsLimits.rows;
+constexpr int kFileColumns = kXlsLimits.columns;
 
 // Binary operators, token id = index + 3.
 constexpr std::array<std::string_view, 12> kBinaryOps = {"+", "-",  "*", "/",  "^", "&",

@@ -1,4 +1,5 @@
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/drawing_records.h"
 #include "spreadsheet/xls/sst_records.h"
 #include "spreadsheet/xls/writer_context.h"
@@ -7,8 +8,8 @@ namespace spreadsheet::xls {
 
 namespace {
 
-constexpr int kFileRows = 65536;
-constexpr int kFileColumns = 256;
+constexpr int kFileRows = kXlsLimits.rows;
+constexpr int kFileColumns = kXlsLimits.columns;
 
 bool inFile(CellAddress a) {
   return a.row <= kFileRows && a.column <= kFileColumns;

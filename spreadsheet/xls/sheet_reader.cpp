@@ -1,4 +1,5 @@
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/cell_records.h"
 #include "spreadsheet/xls/drawing_records.h"
@@ -212,7 +213,7 @@ void SheetReader::columns(const RawRecord& r) {
   StyleId style = ctx_.styleOf(span.xf, in);
   for (int c = span.first; c <= span.last; ++c) {
     LineInfo info;
-    if (span.customWidth) info.size = columnWidthCharacters(span.width);
+    if (span.customWidth) info.size = ColumnWidthFromStored(span.width);
     info.hidden = span.hidden;
     if (style != 0) info.style = style;
     if (!info.isDefault()) sheet_.line(Axis::Columns, c) = info;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/units.h"
 
 namespace spreadsheet::xls {
 
@@ -12,8 +13,6 @@ namespace {
 constexpr unsigned kFitToPage = 0x0100;
 constexpr unsigned kPortrait = 0x0002, kNotes = 0x0020, kEndNotes = 0x0200;
 constexpr unsigned kRowHidden = 0x0020, kRowCustomHeight = 0x0040, kRowFormatted = 0x0080;
-constexpr double kMaxDigitWidth = 7;  // pixels of a digit of Arial 10, the width unit's base
-constexpr int kPadding = 5;           // pixels a column adds to its characters
 
 void writeU16Record(RecordWriter& out, std::uint16_t id, unsigned v) {
   out.record(id, 2, [&](ByteWriter& b) { b.u16(v); });
@@ -109,31 +108,18 @@ void readSetup(ByteReader in, PageSetup& s) {
 }
 
 void writeDefColWidth(RecordWriter& out, double characters) {
-  writeU16Record(out, kDefColWidth, static_cast<unsigned>(std::clamp(characters, 0.0, 255.0)));
+  writeU16Record(
+      out, kDefColWidth,
+      static_cast<unsigned>(std::clamp(characters, 0.0, kXlsLimits.maxColumnWidthCharacters)));
 }
 
 double readDefColWidth(ByteReader in) {
   unsigned n = in.u16();
   in.expectEnd();
   // The default column is as wide as n digits plus padding, rounded up to 8 pixels.
-  int px = static_cast<int>(n * kMaxDigitWidth) + kPadding;
+  int px = static_cast<int>(n) * kMaxDigitWidthPixels + kColumnPaddingPixels;
   px = (px + 7) / 8 * 8;
-  return std::round((px - kPadding) / kMaxDigitWidth * 100) / 100;
-}
-
-std::uint16_t columnWidthUnits(double w) {
-  w = std::clamp(w, 0.0, 255.0);
-  int px = w < 1 ? static_cast<int>(w * (kMaxDigitWidth + kPadding))
-                 : static_cast<int>(w * kMaxDigitWidth) + kPadding;
-  return static_cast<std::uint16_t>(std::min(0xFFFF, static_cast<int>(px * 256 / kMaxDigitWidth)));
-}
-
-double columnWidthCharacters(std::uint16_t units) {
-  int px = static_cast<int>(std::lround(units * kMaxDigitWidth / 256));
-  // Rounded up to hundredths so that converting back gives the same pixels.
-  double w = px < kMaxDigitWidth + kPadding ? px / (kMaxDigitWidth + kPadding)
-                                            : (px - kPadding) / kMaxDigitWidth;
-  return std::ceil(w * 100 - 1e-9) / 100;
+  return std::round(double(px - kColumnPaddingPixels) / kMaxDigitWidthPixels * 100) / 100;
 }
 
 void writeColInfo(RecordWriter& out, const ColumnSpan& c) {
@@ -158,8 +144,8 @@ ColumnSpan readColInfo(ByteReader in) {
   c.customWidth = flags & 0x0002;
   in.skip(in.remaining() >= 2 ? 2 : in.remaining());
   in.expectEnd();
-  if (c.first > c.last || c.first > 256) in.fail("a column span out of range");
-  c.last = std::min(c.last, 256);
+  if (c.first > c.last || c.first > kXlsLimits.columns) in.fail("a column span out of range");
+  c.last = std::min(c.last, kXlsLimits.columns);
   return c;
 }
 
@@ -224,10 +210,11 @@ void writeRange8(ByteWriter& b, const CellRange& r) {
 
 CellRange readRange8(ByteReader& in) {
   int r1 = in.u16() + 1, r2 = in.u16() + 1, c1 = in.u16() + 1, c2 = in.u16() + 1;
-  if (r1 > r2 || c1 > c2 || c2 > 256) in.fail("a cell range out of order or beyond the sheet");
+  if (r1 > r2 || c1 > c2 || c2 > kXlsLimits.columns)
+    in.fail("a cell range out of order or beyond the sheet");
   // The file's whole rows and columns stand for whole rows and columns of the larger grid.
-  if (r1 == 1 && r2 == 65536) r2 = kMaxRows;
-  if (c1 == 1 && c2 == 256) c2 = kMaxColumns;
+  if (r1 == 1 && r2 == kXlsLimits.rows) r2 = kMaxRows;
+  if (c1 == 1 && c2 == kXlsLimits.columns) c2 = kMaxColumns;
   return CellRange::of(r1, c1, r2, c2);
 }
 

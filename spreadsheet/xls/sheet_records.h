@@ -52,10 +52,6 @@ void readSetup(ByteReader in, PageSetup& setup);  // everything but the margins 
 void writeDefColWidth(RecordWriter& out, double characters);
 double readDefColWidth(ByteReader in);
 
-// Column width in characters <-> the file's 1/256 of a character (Arial 10).
-std::uint16_t columnWidthUnits(double characters);
-double columnWidthCharacters(std::uint16_t units);
-
 // Columns first..last (1-based) sharing one width and format.
 struct ColumnSpan {
   int first = 1;

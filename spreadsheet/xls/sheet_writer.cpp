@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/cell_records.h"
 #include "spreadsheet/xls/drawing_records.h"
@@ -12,8 +13,14 @@ namespace spreadsheet::xls {
 
 namespace {
 
-constexpr int kFileRows = 65536;
-constexpr int kFileColumns = 256;
+constexpr int kFileRows = kXlsLimits.rows;
+constexpr int kFileColumns = kXlsLimits.columns;
+
+// A column width as COLINFO stores it, within what the file holds.
+std::uint16_t storedWidth(double characters) {
+  return static_cast<std::uint16_t>(
+      ColumnWidthStored(std::clamp(characters, 0.0, kXlsLimits.maxColumnWidthCharacters)));
+}
 constexpr int kRowsPerBlock = 32;
 constexpr std::uint32_t kShapesPerDrawing = 1024;
 
@@ -92,7 +99,7 @@ void SheetWriter::columns() {
     ColumnSpan span;
     span.first = span.last = c;
     span.customWidth = line && line->size;
-    span.width = columnWidthUnits(span.customWidth ? *line->size : sheet_.defaultColumnWidth());
+    span.width = storedWidth(span.customWidth ? *line->size : sheet_.defaultColumnWidth());
     span.xf = style ? ctx_.styles.xf(*style) : StyleTable::kDefaultXf;
     span.hidden = line && line->hidden;
     if (open && open->last == c - 1 && open->width == span.width && open->xf == span.xf &&
@@ -159,8 +166,8 @@ void SheetWriter::row(int r) {
   auto it = sheet_.lines(Axis::Rows).find(r);
   const LineInfo* line = it == sheet_.lines(Axis::Rows).end() ? nullptr : &it->second;
   rec.customHeight = line && line->size;
-  double points =
-      rec.customHeight ? std::clamp(*line->size, 0.0, 409.5) : sheet_.defaultRowHeight();
+  double points = rec.customHeight ? std::clamp(*line->size, 0.0, kXlsLimits.maxRowHeightPoints)
+                                   : sheet_.defaultRowHeight();
   rec.height = static_cast<std::uint16_t>(std::lround(points * 20));
   rec.hidden = line && line->hidden;
   if (line && line->style) rec.xf = ctx_.styles.xf(*line->style);
@@ -217,7 +224,7 @@ void SheetWriter::buttons() {
   for (std::size_t k = 0; k < list.size(); ++k) {
     const Button& b = list[k];
     shapes.push_back({drawing * kShapesPerDrawing + static_cast<std::uint32_t>(k) + 1, b.name,
-                      anchorOf(sheet_, b.left, b.top, b.width, b.height)});
+                      anchorOf(sheet_, b)});
   }
   for (std::size_t k = 0; k < list.size(); ++k) {
     const Button& b = list[k];

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/record_io.h"
@@ -125,22 +126,33 @@ TEST(SheetFormats, EmptySheetsAndEmptyWorkbooks) {
   EXPECT_FALSE(back->macroProject());
 }
 
-TEST(ButtonLayout, AnchorsSurviveHiddenAndNarrowColumns) {
+TEST(ButtonLayout, AnchorsLieAtThePixelsThePictureDraws) {
   Workbook book;
   Worksheet& s = book.addSheet("Sheet1");
   s.line(Axis::Columns, 2).hidden = true;
-  s.line(Axis::Columns, 3).size = 0.5;
-  s.line(Axis::Rows, 4).size = 40;
-  const ShapeBox boxes[] = {
-      {0, 0, 50, 20}, {100, 60, 200, 100}, {48, 12.75, 0.75, 0.75}, {1000, 5000, 300, 30}};
-  for (const ShapeBox& want : boxes) {
-    ClientAnchor a = anchorOf(s, want.left, want.top, want.width, want.height);
-    ShapeBox got = boxOf(s, a);
-    EXPECT_NEAR(got.left, want.left, 0.75) << want.left;
-    EXPECT_NEAR(got.top, want.top, 0.75) << want.top;
-    EXPECT_NEAR(got.width, want.width, 1.5) << want.width;
-    EXPECT_NEAR(got.height, want.height, 1.5) << want.height;
-    EXPECT_EQ(anchorOf(s, got.left, got.top, got.width, got.height), a) << "stable after one round";
+  s.line(Axis::Columns, 3).size = 0.5;  // 6 px
+  s.line(Axis::Rows, 4).size = 40;      // 53 px
+  // 48 pt = 64 px: the end of column A (64 px), the hidden B, so the start of C.
+  // Right edge 164 px: C ends at 70, D at 134, 30 px into E (64 px) = 480/1024.
+  // Top 17 px: the start of row 2. Bottom 57 px: rows 1-3 end at 51, 6 of row 4's
+  // 53 px = 29/256.
+  Button b;
+  b.left = 48, b.top = 12.75, b.width = 75, b.height = 30;
+  const ClientAnchor a = anchorOf(s, b);
+  EXPECT_EQ(a, (ClientAnchor{2, 0, 1, 0, 4, 480, 3, 29}));
+
+  const Button boxes[] = {b,
+                          {0, "", 0, 0, 50, 20, "", {}, ""},
+                          {0, "", 100, 60, 200, 100, "", {}, ""},
+                          {0, "", 1000, 5000, 300, 30, "", {}, ""}};
+  for (const Button& want : boxes) {
+    const ShapeBox got = boxOf(s, anchorOf(s, want));
+    // Back in points, the box covers the pixels it was drawn at.
+    const PixelBox px = ButtonPixels(want);
+    EXPECT_DOUBLE_EQ(got.left, px.left * 0.75) << want.left;
+    EXPECT_DOUBLE_EQ(got.top, px.top * 0.75) << want.top;
+    EXPECT_DOUBLE_EQ(got.width, px.width * 0.75) << want.width;
+    EXPECT_DOUBLE_EQ(got.height, px.height * 0.75) << want.height;
   }
 }
 
