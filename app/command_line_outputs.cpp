@@ -10,6 +10,7 @@
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/page_pdf.h"
+#include "spreadsheet/picture/picture_file.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
 
@@ -25,23 +26,13 @@ std::string absolutePath(const std::string& path) {
   return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
 
-// Why a file could not be created at `path`, as far as the folder tells.
-std::string folderProblem(const std::string& path) {
-  const QFileInfo folder(QFileInfo(QString::fromStdString(path)).absolutePath());
-  if (!folder.exists()) return "the folder does not exist";
-  if (!folder.isDir()) return "the folder is not a folder";
-  if (!folder.isWritable()) return "the folder is not writable";
-  return "the file could not be written";
-}
-
 bool writePicture(const spreadsheet::Worksheet& sheet, const std::string& path) {
   try {
     const auto used = sheet.usedRange();
     if (!used) throw spreadsheet::Error("the sheet is empty");
     const QImage image = spreadsheet::picture::renderRange(sheet, *used);
     if (image.isNull()) throw spreadsheet::Error("the used range has no visible cells");
-    if (!spreadsheet::picture::savePicture(image, path))
-      throw spreadsheet::Error(folderProblem(path));
+    spreadsheet::picture::writePictureFile(image, path);
     return true;
   } catch (const std::exception& e) {
     printError("cannot write the picture " + path + ": " + e.what());

@@ -3,11 +3,11 @@
 
 namespace preview {
 
-// Copies `source` to `destination`. The copy is written to a temporary file in
-// the destination's folder and renamed over the destination only when it is
-// complete, so an existing file is either replaced whole or left as it was.
-// Throws std::runtime_error ("File not found", "Permission denied",
-// "Path not found") when the copy cannot be made.
+// Copies `source` to `destination` through the whole-or-nothing file writer: an
+// existing file is either replaced whole or left as it was, a symbolic link keeps
+// pointing at its replaced target, a special file is never replaced. Throws
+// std::runtime_error("File not found") when the source is missing, and
+// spreadsheet::Error naming the destination when it cannot be written.
 void ReplaceWithCopy(const QString& source, const QString& destination);
 
 }  // namespace preview

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <utility>
 
 #include "spreadsheet/model/error.h"
 
@@ -172,9 +173,9 @@ void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
   }
 }
 
-void simulateFullDisk(std::optional<std::size_t> room) {
+std::optional<std::size_t> simulateFullDisk(std::optional<std::size_t> room) {
   std::lock_guard lock(gFullDiskMutex);
-  gRoom = room;
+  return std::exchange(gRoom, room);
 }
 
 }  // namespace spreadsheet::io

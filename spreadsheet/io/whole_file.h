@@ -28,7 +28,8 @@ bool sameFile(const std::string& a, const std::string& b);
 
 // Tests only: while a room is set, the disk takes at most that many more bytes from
 // writeWholeFile; the write that needs more fails with "No space left on device".
-// std::nullopt restores normal writing.
-void simulateFullDisk(std::optional<std::size_t> room);
+// std::nullopt restores normal writing. Returns the room that was left, so a test can
+// measure what a run writes and then give it one byte less.
+std::optional<std::size_t> simulateFullDisk(std::optional<std::size_t> room);
 
 }  // namespace spreadsheet::io

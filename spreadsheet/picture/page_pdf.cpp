@@ -1,5 +1,6 @@
 #include "spreadsheet/picture/page_pdf.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -7,9 +8,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
+#include <span>
 
+#include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
@@ -143,20 +145,20 @@ void savePagePdf(const Worksheet& sheet, const std::string& path) {
                     static_cast<double>(grid.height()) * kPointsPerPixel);
   const PagePlacement place = placeOnPage(sheet.pageSetup(), area);
 
-  // QSaveFile writes beside the target and renames on commit; without a
-  // commit the temporary file is removed.
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly))
-    throw Error("Cannot write " + path + ": " + file.errorString().toStdString());
+  // The whole document is made in memory and goes to the disk in one whole-or-nothing write.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Tallyloom"));
     writer.setTitle(QString::fromStdString(sheet.name()));
     if (!writer.setPageLayout(pageLayout(sheet.pageSetup())))
       throw Error("The page size cannot be set.");
     paintPage(sheet, grid, place, writer);
   }
-  if (!file.commit()) throw Error("Cannot write " + path + ": " + file.errorString().toStdString());
+  io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace spreadsheet::picture

@@ -1,23 +1,35 @@
 #include "spreadsheet/picture/picture_file.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
+#include <span>
+
+#include "spreadsheet/io/whole_file.h"
+#include "spreadsheet/model/error.h"
 
 namespace spreadsheet::picture {
 
-bool savePicture(const QImage& image, const std::string& path) {
-  if (image.isNull() || path.empty()) return false;
+void writePictureFile(const QImage& image, const std::string& path) {
+  if (image.isNull()) throw Error("Cannot write \"" + path + "\": the picture is empty.");
   const QString name = QString::fromStdString(path);
   const char* format = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
-  // QSaveFile writes beside the target and renames only on commit, so a
-  // failure half-way leaves the old file (or none) in place.
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, format)) {
-    file.cancelWriting();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format))
+    throw Error("Cannot write \"" + path + "\": the picture cannot be encoded.");
+  io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
+}
+
+bool savePicture(const QImage& image, const std::string& path) {
+  try {
+    writePictureFile(image, path);
+    return true;
+  } catch (const Error&) {
     return false;
   }
-  return file.commit();
 }
 
 }  // namespace spreadsheet::picture
