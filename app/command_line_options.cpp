@@ -4,6 +4,8 @@
 #include <charconv>
 #include <filesystem>
 
+#include "spreadsheet/io/whole_file.h"
+
 namespace tallyloom {
 
 namespace {
@@ -54,11 +56,11 @@ bool hasPictureExtension(const std::string& name) {
   return ext == ".png" || ext == ".bmp";
 }
 
-// One file named twice would be overwritten by the later output.
+// One file named twice would be overwritten by the later output; a link, a
+// hard link or another spelling of a name is the file it ends at.
 bool samePath(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
-  return std::filesystem::absolute(a).lexically_normal() ==
-         std::filesystem::absolute(b).lexically_normal();
+  return spreadsheet::io::sameFile(a, b);
 }
 
 struct Parser {

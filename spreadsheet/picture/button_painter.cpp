@@ -71,7 +71,9 @@ void drawButton(QPainter& painter, const Button& button, const QRect& rect, Styl
   layout.setTextOption(option);
   layout.setFormats(runFormats(button, text.size(), cache));
 
-  const double width = std::max(1, rect.width() - 2 * kButtonMargin);
+  // Laid out in the fonts' own pixels, drawn scaled to the picture's.
+  const double scale = cache.fontScale();
+  const double width = std::max(1, rect.width() - 2 * kButtonMargin) / scale;
   double height = 0;
   layout.beginLayout();
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -81,11 +83,13 @@ void drawButton(QPainter& painter, const Button& button, const QRect& rect, Styl
   }
   layout.endLayout();
 
-  const QPointF at(rect.left() + kButtonMargin, rect.top() + (rect.height() - height) / 2);
+  const QPointF at(rect.left() + kButtonMargin, rect.top() + (rect.height() - height * scale) / 2);
   painter.save();
   painter.setClipRect(rect.adjusted(1, 1, -2, -2));
   painter.setPen(Qt::black);
-  layout.draw(&painter, at);
+  painter.translate(at);
+  painter.scale(scale, scale);
+  layout.draw(&painter, QPointF(0, 0));
   painter.restore();
 }
 

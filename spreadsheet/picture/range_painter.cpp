@@ -29,7 +29,7 @@ bool wraps(const Style& style, const CellContent& content) {
 // The lines a cell shows in `width` pixels: wrapped, or one line fitted to the
 // width (without wrapping a line feed shows as nothing).
 QStringList linesOf(CellContent& content, const Style& style, const FontEntry& font, double width) {
-  if (wraps(style, content)) return wrapLines(content.text, font.metrics, width);
+  if (wraps(style, content)) return wrapLines(content.text, font.metrics, width / font.scale);
   content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
   return {fitText(content, font, width)};
 }

@@ -38,7 +38,7 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic) {
 double FontEntry::advance(const QString& text) const {
   auto it = advances_.constFind(text);
   if (it != advances_.constEnd()) return *it;
-  return *advances_.insert(text, metrics.horizontalAdvance(text));
+  return *advances_.insert(text, metrics.horizontalAdvance(text) * scale);
 }
 
 const QStaticText& FontEntry::staticText(const QString& text) const {
@@ -61,14 +61,20 @@ const FontEntry& StyleCache::font(const std::string& name, double size, bool bol
   // Whole pixels keep the picture independent of the screen's resolution.
   const double points = size > 0 ? size : 10;
   if (sizing_ == FontSizing::ExactPoints)
-    f.setPointSizeF(points);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4 / 3 / fontScale()))));
   else
     f.setPixelSize(std::max(1, PointsToPixels(points)));
   f.setBold(bold);
   f.setItalic(italic);
   f.setUnderline(underline != xl::UnderlineNone);
-  auto entry = std::make_unique<FontEntry>(f, device_);
+  auto entry = std::make_unique<FontEntry>(f, device_, fontScale());
   return *fonts_.emplace(std::move(key), std::move(entry)).first->second;
+}
+
+double StyleCache::fontScale() const {
+  // Sizes come in twentieths of a point: 15 font pixels a picture pixel keep
+  // every such size whole.
+  return sizing_ == FontSizing::ExactPoints ? 1.0 / 15 : 1.0;
 }
 
 const ResolvedStyle& StyleCache::style(StyleId id) {

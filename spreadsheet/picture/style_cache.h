@@ -27,13 +27,19 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic);
 // A font with its metrics, and the widths and laid-out glyphs of the texts
 // drawn in it: a sheet repeats the same few texts (times, totals) many times
 // and shaping each again would dominate the picture's cost.
+// `scale` maps the font's pixels to the picture's: fonts of a printed page are
+// made `1/scale` times larger and drawn scaled down, because a font's pixel
+// size is whole and the cell's points are not (10 pt is 13 1/3 px).
 struct FontEntry {
-  FontEntry(const QFont& f, QPaintDevice* device) : font(f), metrics(f, device) {}
-  double advance(const QString& text) const;
+  FontEntry(const QFont& f, QPaintDevice* device, double scale = 1)
+      : font(f), metrics(f, device), scale(scale) {}
+  double advance(const QString& text) const;  // picture pixels
+  double height() const { return metrics.height() * scale; }
   const QStaticText& staticText(const QString& text) const;
 
   QFont font;
-  QFontMetricsF metrics;
+  QFontMetricsF metrics;  // in the font's own pixels
+  double scale = 1;
 
  private:
   mutable QHash<QString, double> advances_;
@@ -66,6 +72,8 @@ class StyleCache {
   const FontEntry& font(const std::string& name, double size, bool bold, bool italic,
                         int underline);
   const Workbook& book() const { return book_; }
+  // Picture pixels per font pixel of every font of this cache.
+  double fontScale() const;
 
  private:
   using FontKey = std::tuple<std::string, double, bool, bool, int>;

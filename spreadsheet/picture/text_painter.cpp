@@ -74,8 +74,8 @@ QRectF textBox(const QRect& cell) {
 
 void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
                    const QRect& clip) {
-  const QFontMetricsF& m = block.font->metrics;
-  const double lineHeight = m.height();
+  const FontEntry& font = *block.font;
+  const double lineHeight = font.height();
   const double height = lineHeight * static_cast<double>(block.lines.size());
   const double top = blockTop(box, height, block.vertical);
 
@@ -83,7 +83,7 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   std::vector<double> widths;
   widths.reserve(static_cast<std::size_t>(block.lines.size()));
   for (const QString& line : block.lines) {
-    const double w = block.font->advance(line);
+    const double w = font.advance(line);
     widths.push_back(w);
     const double x = lineLeft(box, w, block.horizontal);
     left = std::min(left, x);
@@ -92,12 +92,20 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   const QRectF ink(left, top, right - left, height);
   const bool clipped = !QRectF(clip).contains(ink);
   if (clipped) painter.setClipRect(clip);
-  painter.setFont(block.font->font);
+  painter.setFont(font.font);
   painter.setPen(block.color);
   for (qsizetype i = 0; i < block.lines.size(); ++i) {
     const double x = lineLeft(box, widths[static_cast<std::size_t>(i)], block.horizontal);
     const double lineTop = top + lineHeight * static_cast<double>(i);
-    painter.drawStaticText(QPointF(x, lineTop), block.font->staticText(block.lines[i]));
+    if (font.scale == 1) {
+      painter.drawStaticText(QPointF(x, lineTop), font.staticText(block.lines[i]));
+      continue;
+    }
+    painter.save();
+    painter.translate(x, lineTop);
+    painter.scale(font.scale, font.scale);
+    painter.drawStaticText(QPointF(0, 0), font.staticText(block.lines[i]));
+    painter.restore();
   }
   if (clipped) painter.setClipping(false);
 }

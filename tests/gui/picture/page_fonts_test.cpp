@@ -1,0 +1,96 @@
+// A printed page's text in the sizes the cells name, read back from the PDF.
+#include <QByteArray>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/picture/page_pdf.h"
+#include "tests/gui/picture/picture_fixture.h"
+
+namespace picture_test {
+namespace {
+
+// The contents of every Flate stream of a PDF, inflated.
+QByteArray inflatedStreams(const QByteArray& pdf) {
+  QByteArray all;
+  qsizetype at = 0;
+  while ((at = pdf.indexOf("stream", at)) >= 0) {
+    if (at >= 3 && pdf.mid(at - 3, 3) == "end") {
+      at += 6;
+      continue;
+    }
+    qsizetype start = at + 6;
+    if (pdf.mid(start, 2) == "\r\n")
+      start += 2;
+    else if (pdf.at(start) == '\n')
+      ++start;
+    const qsizetype end = pdf.indexOf("endstream", start);
+    if (end < 0) break;
+    QByteArray data = pdf.mid(start, end - start);
+    QByteArray sized(4, '\0');
+    qToBigEndian<quint32>(1u << 24, sized.data());
+    all += qUncompress(sized + data);
+    at = end + 9;
+  }
+  return all;
+}
+
+// The font sizes text is shown at on the page: each Tf size times the scale of
+// the transformation in force (cm operators, saved and restored by q and Q).
+std::set<double> shownFontSizes(const QByteArray& content) {
+  std::set<double> sizes;
+  std::vector<double> scales{1.0};
+  std::vector<double> operands;
+  for (const QByteArray& token : content.simplified().split(' ')) {
+    bool number = false;
+    const double v = token.toDouble(&number);
+    if (number) {
+      operands.push_back(v);
+      continue;
+    }
+    if (token == "q") scales.push_back(scales.back());
+    if (token == "Q" && scales.size() > 1) scales.pop_back();
+    if (token == "cm" && operands.size() >= 6)
+      scales.back() *= std::abs(operands[operands.size() - 6]);
+    if (token == "Tf" && !operands.empty())
+      sizes.insert(std::round(operands.back() * scales.back() * 1000) / 1000);
+    operands.clear();
+  }
+  return sizes;
+}
+
+class PageFonts : public SheetFixture {};
+
+TEST_F(PageFonts, AreTheCellsPointsExactly) {
+  // At zoom 100 a page shows the cells at their natural size, so every font
+  // size in the file must be a cell's size: 10, 22 and 8, not 9.75, 21.75, 8.25.
+  sheet.pageSetup().zoom = 100;
+  sheet.pageSetup().paperSize = xl::PaperA4;
+  put("A1", "Ten", styled([](Style& s) { s.font.size = 10; }));
+  put("A2", "Twenty two", styled([](Style& s) { s.font.size = 22; }));
+  put("A3", "Eight", styled([](Style& s) { s.font.size = 8; }));
+  rowHeight(2, 27);
+  addButton(150, 0, 60, 20, "Go");  // Arial 8
+  sheet.pageSetup().printArea = parseA1Range("A1:D3");
+  QTemporaryDir dir;
+  const QString path = dir.filePath("page.pdf");
+  picture::savePagePdf(sheet, path.toStdString());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(shownFontSizes(inflatedStreams(file.readAll())), (std::set<double>{8, 10, 22}));
+
+  // Half the zoom, half the sizes.
+  sheet.pageSetup().zoom = 50;
+  picture::savePagePdf(sheet, path.toStdString());
+  QFile half(path);
+  ASSERT_TRUE(half.open(QIODevice::ReadOnly));
+  EXPECT_EQ(shownFontSizes(inflatedStreams(half.readAll())), (std::set<double>{4, 5, 11}));
+}
+
+}  // namespace
+}  // namespace picture_test
