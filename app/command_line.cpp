@@ -12,6 +12,7 @@
 #include "generator/generate_workbook.h"
 #include "generator/options.h"
 #include "platform/settings_store.h"
+#include "tallyloom/build_info.h"
 
 namespace tallyloom {
 
@@ -68,6 +69,10 @@ int runCommandLine(int argc, char** argv) {
   if (parsed.error) {
     printError(parsed.error->message);
     return 2;
+  }
+  if (parsed.request->kind == CommandLineRequest::Kind::Version) {
+    std::printf("tallyloom %s\n", build::kVersion);
+    return 0;
   }
   // Qt's settings and temporary files want an application object, pictures a
   // graphical one; the desktop tests may already have one.

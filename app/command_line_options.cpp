@@ -186,6 +186,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     result.request = CommandLineRequest{};
     return result;
   }
+  if (args[0] == "--version") {
+    result.request = CommandLineRequest{};
+    result.request->kind = CommandLineRequest::Kind::Version;
+    return result;
+  }
   if (args[0] != "generate")
     return {std::nullopt, UsageError{"unknown command '" + args[0] + "' (see tallyloom --help)"}};
   return Parser(args).run();
@@ -197,6 +202,7 @@ std::string commandLineHelp() {
   tallyloom generate --output FILE [options]
                                  write a time-sheet workbook (.xls) to FILE
   tallyloom --help               show this text (also: tallyloom generate --help)
+  tallyloom --version            print the version
 
 Options of generate:
   --output FILE       the workbook to write; nothing is left at FILE when it fails

@@ -10,7 +10,7 @@ namespace tallyloom {
 
 // What `tallyloom ...` asks for, before the choices are resolved.
 struct CommandLineRequest {
-  enum class Kind { Help, Generate };
+  enum class Kind { Help, Version, Generate };
   Kind kind = Kind::Help;
   std::string output;
   std::optional<generator::DayChoiceTable> days;

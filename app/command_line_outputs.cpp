@@ -13,6 +13,7 @@
 #include "spreadsheet/picture/picture_file.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
+#include "tallyloom/build_info.h"
 
 namespace tallyloom {
 
@@ -129,6 +130,8 @@ std::string summaryJson(const OutputSummary& s) {
   out += quotedOrNull(s.usedRange);
   out += ",\"printArea\":";
   out += quotedOrNull(s.printArea);
+  out += ",\"version\":";
+  out += quoted(build::kVersion);
   out += "}\n";
   return out;
 }

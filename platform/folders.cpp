@@ -1,9 +1,12 @@
 #include "platform/folders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <filesystem>
+
+#include "tallyloom/build_info.h"
 
 namespace platform {
 
@@ -40,11 +43,21 @@ void setProgramFolderForTesting(const QString& folder) {
   programFolderOverride = withoutTrailingSlash(folder);
 }
 
+// `name` beside the program (the build tree, a copied folder), else in the
+// installed data folder; the path beside the program when neither exists.
+static QString programFile(const QString& name) {
+  const QString beside = ProgramFolder() + name;
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed =
+      QDir::cleanPath(ProgramFolder() + "/" + tallyloom::build::kDataFolderFromProgram + name);
+  return QFileInfo::exists(installed) ? installed : beside;
+}
+
 QString handCursorPath() {
-  return ProgramFolder() + "/HAND-M.CUR";
+  return programFile("/HAND-M.CUR");
 }
 QString skinFilePath() {
-  return ProgramFolder() + "/x/o.cjs";
+  return programFile("/x/o.cjs");
 }
 
 }  // namespace platform

@@ -12,7 +12,8 @@ QString ProgramFolder();
 // Tests point the program folder at a folder of their own; empty restores it.
 void setProgramFolderForTesting(const QString& folder);
 
-// Program folder + "/HAND-M.CUR" and + "/x/o.cjs".
+// Program folder + "/HAND-M.CUR" and + "/x/o.cjs"; when the program folder
+// lacks the file, the installed copy in share/tallyloom if there is one.
 QString handCursorPath();
 QString skinFilePath();
 

@@ -1,0 +1,35 @@
+# `cmake --install` puts the program under the GNU install folders; the icons,
+# menu entry, metainfo and manual page install from resources/. CPack makes
+# the Debian package of the same install (scripts/package).
+install(TARGETS tallyloom RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The files that sit beside the program in the build tree; the installed
+# program looks for them in share/tallyloom (platform/folders.cpp).
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/beside/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyloom)
+
+# Everything the install needs, without the tests and benchmarks.
+add_custom_target(installable DEPENDS tallyloom tallyloom_manual)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tallyloom)
+set(CPACK_PACKAGE_VENDOR "Tallyloom developers")
+set(CPACK_PACKAGE_CONTACT "Tallyloom developers <support@tallyloom.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "time-sheet template maker")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Tallyloom lays out a printable weekly time sheet and writes it as an Excel
+97-2003 workbook: the chosen header fields, days, weeks and shifts, formulas
+for hours and pay, drop-down lists of times and a one-page print setup. It has
+a desktop window with a preview and a command line for scripts, and needs no
+spreadsheet program.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# Shared libraries (Qt, libgsf, ...) are found by dpkg-shlibdeps; only what the
+# program loads without linking is named here: the fonts its pictures measure
+# Arial with.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+
+include(CPack)
