@@ -127,6 +127,63 @@ TEST_F(PictureDrawing, LongTextSpillsIntoEmptyNeighboursOnly) {
   EXPECT_LE(row3.right(), a3.right());
 }
 
+// Rows of `area` holding ink, grouped into bands of consecutive rows.
+int inkBands(const QImage& image, const QRect& area) {
+  int bands = 0;
+  bool inBand = false;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const bool ink = countPixels(
+                         image, [](QRgb p) { return qGray(p) < 128; },
+                         QRect(area.left(), y, area.width(), 1)) > 0;
+    if (ink && !inBand) ++bands;
+    inBand = ink;
+  }
+  return bands;
+}
+
+TEST_F(PictureDrawing, LineFeedsBreakWrappedTextIntoLines) {
+  // C15 of the time sheet: 9.333 characters by 32 points, "Other" and "Breaks"
+  // on two lines when wrapping is on, one cut line otherwise.
+  columnWidth(3, 9.333);
+  rowHeight(2, 32);
+  rowHeight(4, 32);
+  put("C2", "Other\nBreaks", styled([](Style& s) { s.wrapText = true; }));
+  put("C4", "Other\nBreaks");
+  const QImage image = render("B1:D4");
+  const QRect wrapped = cellRect("B1:D4", "C2").adjusted(0, 0, -1, -1);
+  const QRect plain = cellRect("B1:D4", "C4").adjusted(0, 0, -1, -1);
+  EXPECT_EQ(inkBands(image, wrapped), 2);
+  EXPECT_EQ(inkBands(image, plain), 1);
+  // Each line of the wrapped cell is whole: neither is wider than the cell.
+  EXPECT_LE(inkBox(image, wrapped).right(), wrapped.right());
+}
+
+TEST_F(PictureDrawing, SharedEdgeDescribedTwiceShowsTheDarkerOfEqualLines) {
+  // Left cells say their right edge is black, right cells say it is grey
+  // (#3B3B3B), in alternating order along one line: the line is black throughout.
+  book.palette()[55] = rgb(0x3B, 0x3B, 0x3B);  // index 56
+  const StyleId blackRight = styled([](Style& s) {
+    s.borders[kRight] = {xl::Continuous, xl::Thin, 1};
+  });
+  const StyleId greyLeft = styled([](Style& s) {
+    s.borders[kLeft] = {xl::Continuous, xl::Thin, 56};
+  });
+  const StyleId greyRight = styled([](Style& s) {
+    s.borders[kRight] = {xl::Continuous, xl::Thin, 56};
+  });
+  const StyleId blackLeft = styled([](Style& s) {
+    s.borders[kLeft] = {xl::Continuous, xl::Thin, 1};
+  });
+  for (int row = 1; row <= 6; ++row) {
+    const std::string b = "B" + std::to_string(row), c = "C" + std::to_string(row);
+    setStyle(b, row % 2 ? blackRight : greyRight);
+    setStyle(c, row % 2 ? greyLeft : blackLeft);
+  }
+  const QImage image = render("A1:D6");
+  const int x = cellRect("A1:D6", "B1").right();
+  for (int y = 0; y < image.height(); ++y) EXPECT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << y;
+}
+
 TEST_F(PictureDrawing, NumbersThatDoNotFitShowHashesAcrossTheCell) {
   put("A1", 1234567.891, styled([](Style& s) { s.numberFormat = "0.00"; }));
   columnWidth(1, 4);

@@ -60,6 +60,28 @@ TEST_F(RangeTest, TypedTextBecomesValuesFormulasOrNothing) {
   EXPECT_TRUE(app->Range("C1").Value().isEmpty());
 }
 
+TEST_F(RangeTest, TypedLineFeedTurnsWrappingOn) {
+  // As the application does when a value holding a line feed is entered.
+  app->Range("C15").setFormulaR1C1("Other\nBreaks");
+  app->Range("C16").setFormulaR1C1("Other Breaks");
+  app->Range("C17").setValue(CellValue("a\nb"));
+  app->Range("C18").setFormulaR1C1("=\"a\"&CHAR(10)&\"b\"");  // a formula's result does not
+  EXPECT_TRUE(app->Range("C15").WrapText());
+  EXPECT_FALSE(app->Range("C16").WrapText());
+  EXPECT_TRUE(app->Range("C17").WrapText());
+  EXPECT_FALSE(app->Range("C18").WrapText());
+  // The rest of the format stays; a cell already wrapping keeps its style.
+  app->Range("D15").setNumberFormat("0.00");
+  app->Range("D15").setWrapText(true);
+  const StyleId before = app->ActiveSheet().model().cell(parseA1Range("D15").first).style;
+  app->Range("D15").setFormulaR1C1("x\ny");
+  EXPECT_EQ(app->ActiveSheet().model().cell(parseA1Range("D15").first).style, before);
+  app->Range("E15").setNumberFormat("0.00");
+  app->Range("E15").setFormulaR1C1("x\ny");
+  EXPECT_EQ(style("E15").numberFormat, "0.00");
+  EXPECT_TRUE(style("E15").wrapText);
+}
+
 TEST_F(RangeTest, MultiAreaFormattingGoesAreaByArea) {
   Range r = app->Range("C11:R21,E9:R10,S14:U21");
   EXPECT_EQ(r.AreasCount(), 3);
