@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -12,6 +13,9 @@
 #include "generator/generate_workbook.h"
 #include "generator/options.h"
 #include "platform/settings_store.h"
+#include "resources/basic/basic_modules.h"
+#include "spreadsheet/formats/save_workbook.h"
+#include "spreadsheet/model/error.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -51,13 +55,25 @@ int generate(const CommandLineRequest& request) {
     printError("no day is chosen: --days needs at least one of sun,mon,tue,wed,thu,fri,sat");
     return 2;
   }
+  // Other formats are made from the generated .xls read back, as the preview
+  // window saves them; the .xls is then kept until the outputs are drawn.
+  const auto format = spreadsheet::formats::FormatForOutput(request.output);
+  QTemporaryDir folder;
+  std::string workbook = request.output;
   try {
-    generator::GenerateWorkbook(choices, request.output);
+    if (format != spreadsheet::formats::WorkbookFormat::Xls) {
+      if (!folder.isValid()) throw spreadsheet::Error("cannot create a temporary folder");
+      workbook = folder.filePath("generated.xls").toStdString();
+    }
+    generator::GenerateWorkbook(choices, workbook);
+    if (workbook != request.output)
+      spreadsheet::formats::ConvertWorkbookFile(workbook, request.output, *format,
+                                                TemplateBasicModules());
   } catch (const std::exception& e) {
     printError("cannot write " + request.output + ": " + e.what());
     return 1;
   }
-  return writeOutputs(request, choices);
+  return writeOutputs(request, choices, workbook);
 }
 
 }  // namespace

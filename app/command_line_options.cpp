@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "spreadsheet/formats/workbook_format.h"
 #include "spreadsheet/io/whole_file.h"
 
 namespace tallyloom {
@@ -150,6 +151,12 @@ struct Parser {
       fail("generate needs --output FILE");
       return result;
     }
+    if (request.kind == CommandLineRequest::Kind::Generate &&
+        !spreadsheet::formats::FormatForOutput(request.output)) {
+      fail("--output names a workbook ending in " + spreadsheet::formats::EndingsText() + "; got '" +
+           request.output + "'");
+      return result;
+    }
     if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {
       fail("--output, --picture and --pdf must name different files");
       return result;
@@ -200,12 +207,16 @@ std::string commandLineHelp() {
   return R"(Usage:
   tallyloom                      start the desktop program
   tallyloom generate --output FILE [options]
-                                 write a time-sheet workbook (.xls) to FILE
+                                 write a time-sheet workbook to FILE
   tallyloom --help               show this text (also: tallyloom generate --help)
   tallyloom --version            print the version
 
 Options of generate:
   --output FILE       the workbook to write; nothing is left at FILE when it fails
+                      its ending picks the format: .xls (Excel 97-2003, the default
+                      when FILE has no ending; buttons and macro), .xlsx (no
+                      buttons: it cannot hold macros), .xlsm (buttons and macro),
+                      .ods (LibreOffice: buttons bound to a Basic macro)
   --days LIST         comma-separated days: sun,mon,tue,wed,thu,fri,sat, or all
                       (default mon,tue,wed,thu,fri); at least one day is needed
   --fields LIST       comma-separated header fields: company,address1,address2,city,

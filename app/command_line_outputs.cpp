@@ -136,16 +136,17 @@ std::string summaryJson(const OutputSummary& s) {
   return out;
 }
 
-int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices) {
+int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
+                 const std::string& generated) {
   if (request.picture.empty() && request.pdf.empty() && !request.json) return 0;
   // The written file, read back as the preview reads it: the picture and the
   // page show what the workbook holds.
   std::unique_ptr<spreadsheet::Workbook> book;
   try {
-    book = spreadsheet::xls::openWorkbook(request.output);
+    book = spreadsheet::xls::openWorkbook(generated);
     if (book->sheetCount() == 0) throw spreadsheet::Error("the workbook has no sheet");
   } catch (const std::exception& e) {
-    printError("cannot read back " + request.output + ": " + e.what());
+    printError("cannot read back " + generated + ": " + e.what());
     return 1;
   }
   const spreadsheet::Worksheet& sheet = book->sheet(0);

@@ -35,10 +35,12 @@ struct OutputSummary {
 // The summary as one line of JSON, with a line feed.
 std::string summaryJson(const OutputSummary& summary);
 
-// After the workbook of `request` is written: reopens it as the preview does
-// and writes the picture of its used range and the PDF of its print area when
-// asked for, then prints the summary when asked for. Each file is whole or
-// absent. Returns the exit code: 0, or 1 after printing every failure.
-int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices);
+// After the workbook of `request` is written: reopens `generated`, the .xls
+// the generation wrote (the output itself, or the one it was made from), as
+// the preview does, and writes the picture of its used range and the PDF of
+// its print area when asked for, then prints the summary when asked for. Each
+// file is whole or absent. Returns the exit code: 0, or 1 after printing every failure.
+int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
+                 const std::string& generated);
 
 }  // namespace tallyloom

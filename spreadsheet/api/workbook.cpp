@@ -2,9 +2,10 @@
 
 #include "spreadsheet/api/application.h"
 #include "spreadsheet/api/application_state.h"
+#include "spreadsheet/formats/save_workbook.h"
+#include "spreadsheet/formats/workbook_format.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/workbook_file.h"
 
 namespace spreadsheet::api {
 
@@ -116,12 +117,13 @@ std::string Workbook::FullName() const {
 
 void Workbook::SaveAs(const std::string& path, int fileFormat) {
   OpenBook& open = app_->state().bookOf(book_);
-  if (fileFormat != xl::Excel8 && fileFormat != xl::WorkbookNormal)
+  const auto format = formats::FormatForCode(fileFormat);
+  if (!format)
     throw Error("SaveAs method of Workbook class failed: file format " +
                 std::to_string(fileFormat) + " is not supported.");
   if (path.empty()) throw Error("SaveAs method of Workbook class failed: no file name.");
   ensureCalculated(*app_, *open.book);
-  xls::saveWorkbook(*open.book, path);
+  formats::SaveWorkbook(*open.book, path, *format);
   open.fullName = path;
   open.name = fileNameOf(path);
 }

@@ -1,0 +1,50 @@
+#pragma once
+#include <optional>
+#include <vector>
+
+#include "spreadsheet/model/worksheet.h"
+
+namespace spreadsheet::ods {
+
+// One run of equal cells in a table row: a stored cell stands alone; empty
+// neighbours with the same style, validation and cover share a run.
+struct CellRun {
+  int column = 1;
+  int repeat = 1;
+  StyleId style = 0;
+  const Cell* cell = nullptr;  // nullptr: no value
+  bool covered = false;        // inside a merged area, not its top-left cell
+  int columnsSpanned = 1;      // a merged area's top-left cell
+  int rowsSpanned = 1;
+  int validation = -1;               // index into the sheet's validations
+  std::vector<std::size_t> buttons;  // indexes of buttons anchored here
+};
+
+// One run of equal rows; rows with cells of their own stand alone.
+struct RowRun {
+  int row = 1;
+  int repeat = 1;
+  double height = 0;  // points
+  bool hidden = false;
+  std::optional<StyleId> style;
+  std::vector<CellRun> cells;  // empty: the columns' default cells
+};
+
+struct ColumnRun {
+  int column = 1;
+  int repeat = 1;
+  int pixels = 0;
+  bool hidden = false;
+  StyleId style = 0;
+};
+
+// The table as the document lays it out: columns up to the last one in use,
+// rows up to the last one in use.
+struct SheetLayout {
+  std::vector<ColumnRun> columns;
+  std::vector<RowRun> rows;
+};
+
+SheetLayout layOut(const Worksheet& sheet);
+
+}  // namespace spreadsheet::ods

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace spreadsheet::xlsx {
+
+// A folder only this user can enter, made new (never an existing one) in the
+// system's temporary folder for the library's files, removed with everything
+// in it when this object ends.
+class PrivateFolder {
+ public:
+  PrivateFolder();
+  ~PrivateFolder();
+  PrivateFolder(const PrivateFolder&) = delete;
+  PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+  std::string pathOf(const std::string& name) const { return (path_ / name).string(); }
+  std::string path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Whole files in and out of the folder; Error on any failure.
+std::vector<std::uint8_t> readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace spreadsheet::xlsx

@@ -1,0 +1,92 @@
+#include "spreadsheet/xlsx/xlsx_file.h"
+
+#include <memory>
+#include <string>
+
+#include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/xlsx/private_folder.h"
+#include "spreadsheet/xlsx/vba_project_bin.h"
+
+namespace spreadsheet::xlsx {
+
+namespace {
+
+// A fixed creation time keeps equal workbooks' bytes equal (2000-01-01 UTC).
+constexpr time_t kFixedCreationTime = 946684800;
+
+struct WorkbookCloser {
+  void operator()(lxw_workbook* book) const {
+    // Freeing without writing: a failed write leaves no half file behind us.
+    if (book) lxw_workbook_free(book);
+  }
+};
+using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
+
+// Column widths count digits of the Normal style's font, so it must be the
+// workbook's default font (Arial 10) rather than the library's Calibri 11. The
+// library has no setting for it; its first format is that style's.
+void useDefaultFont(lxw_workbook* target, const Font& font) {
+  lxw_format* normal = STAILQ_FIRST(target->formats);
+  if (!normal) throw Error("Cannot write the workbook: the library has no default format.");
+  format_set_font_name(normal, font.name.c_str());
+  format_set_font_size(normal, font.size);
+}
+
+void writeNames(lxw_workbook* target, const Workbook& book) {
+  for (const DefinedName& name : book.names()) {
+    // The print area is the sheet's page setup, written with it.
+    if (sameName(name.name, "Print_Area")) continue;
+    const std::string formula =
+        formula::print(name.formula, formula::Notation::A1, CellAddress{1, 1});
+    std::string qualified = name.name;
+    if (name.sheetScope > 0)
+      qualified =
+          book.sheet(static_cast<std::size_t>(name.sheetScope - 1)).name() + "!" + name.name;
+    check(workbook_define_name(target, qualified.c_str(), formula.c_str()), "a defined name");
+  }
+}
+
+void addMacroProject(lxw_workbook* target, const Workbook& book, const PrivateFolder& folder) {
+  if (!book.macroProject())
+    throw Error("Cannot write the workbook: a macro-enabled workbook needs the workbook's macros.");
+  const std::string path = folder.pathOf("vbaProject.bin");
+  writeFileBytes(path, vbaProjectBin(*book.macroProject()));
+  check(workbook_add_vba_project(target, path.c_str()), "the macro project");
+  if (!book.codeName().empty())
+    check(workbook_set_vba_name(target, book.codeName().c_str()), "a code name");
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
+  PrivateFolder folder;
+  const std::string output = folder.pathOf("workbook.xlsx");
+  std::string tmpdir = folder.path();
+  lxw_workbook_options options{};
+  options.tmpdir = tmpdir.data();
+  WorkbookHandle target(workbook_new_opt(output.c_str(), &options));
+  if (!target) throw Error("Cannot write the workbook: the library could not start one.");
+  lxw_doc_properties properties{};
+  properties.created = kFixedCreationTime;
+  check(workbook_set_properties(target.get(), &properties), "the document properties");
+
+  useDefaultFont(target.get(), book.defaultFont());
+  CellFormats formats(target.get(), book);
+  for (std::size_t i = 0; i < book.sheetCount(); ++i) {
+    const Worksheet& sheet = book.sheet(i);
+    lxw_worksheet* page = workbook_add_worksheet(target.get(), sheet.name().c_str());
+    if (!page)
+      throw Error("Cannot write the workbook: the sheet name \"" + sheet.name() +
+                  "\" was refused.");
+    writeSheet(page, sheet, formats, macros);
+  }
+  writeNames(target.get(), book);
+  if (macros == Macros::Kept) addMacroProject(target.get(), book, folder);
+  // workbook_close writes the file and frees the workbook either way.
+  const lxw_error closed = workbook_close(target.release());
+  check(closed, "the file");
+  return readFileBytes(output);
+}
+
+}  // namespace spreadsheet::xlsx
