@@ -6,6 +6,7 @@
 #include "spreadsheet/api/application_state.h"
 #include "spreadsheet/api/worksheet.h"
 #include "spreadsheet/edit/areas.h"
+#include "spreadsheet/edit/borders.h"
 #include "spreadsheet/edit/cells.h"
 #include "spreadsheet/edit/clipboard.h"
 #include "spreadsheet/edit/format.h"
@@ -326,6 +327,11 @@ namespace {
 void requireOneArea(const std::vector<CellRange>& areas) {
   if (areas.size() != 1) throw Error("That command cannot be used on multiple selections.");
 }
+
+// Cells moved next to new neighbours: one line per edge again.
+void joinMovedEdges(spreadsheet::Worksheet& s) {
+  if (const auto used = s.usedRange()) edit::joinSharedEdges(s, *used);
+}
 }  // namespace
 
 void Range::Insert(int shift) {
@@ -338,6 +344,7 @@ void Range::Insert(int shift) {
   } else {
     edit::insertCells(s, areas_.front(), edit::shiftFor(shift, areas_.front(), true));
   }
+  joinMovedEdges(s);
   markChanged(*app_, s);
 }
 
@@ -345,6 +352,7 @@ void Range::Delete(int shift) {
   spreadsheet::Worksheet& s = sheet();
   requireOneArea(areas_);
   edit::deleteCells(s, areas_.front(), edit::shiftFor(shift, areas_.front(), false));
+  joinMovedEdges(s);
   app_->state().clipboard.reset();
   markChanged(*app_, s);
 }

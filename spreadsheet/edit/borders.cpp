@@ -1,5 +1,7 @@
 #include "spreadsheet/edit/borders.h"
 
+#include <algorithm>
+
 #include "spreadsheet/edit/format.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
@@ -87,7 +89,53 @@ void shareEdges(Worksheet& sheet, const CellRange& inside, int insideSlot, const
     }
 }
 
+int heaviness(const Border& b) {
+  if (!b.visible()) return 0;
+  if (b.lineStyle == xl::Double) return 5;
+  switch (b.weight) {
+    case xl::Hairline:
+      return 1;
+    case xl::Medium:
+      return 3;
+    case xl::Thick:
+      return 4;
+    default:
+      return 2;
+  }
+}
+
+int lightness(const Workbook& book, const Border& b) {
+  if (b.colorIndex < 1 || b.colorIndex > 56) return 0;
+  const Rgb c = book.color(b.colorIndex);
+  return red(c) + green(c) + blue(c);
+}
+
 }  // namespace
+
+const Border& shownBorder(const Workbook& book, const Border& first, const Border& second) {
+  if (heaviness(first) != heaviness(second))
+    return heaviness(first) > heaviness(second) ? first : second;
+  return lightness(book, second) < lightness(book, first) ? second : first;
+}
+
+void joinSharedEdges(Worksheet& sheet, const CellRange& area) {
+  const Workbook& book = sheet.workbook();
+  const int r1 = std::max(1, area.first.row - 1), c1 = std::max(1, area.first.column - 1);
+  const int r2 = std::min(kMaxRows - 1, area.last.row + 1);
+  const int c2 = std::min(kMaxColumns - 1, area.last.column + 1);
+  auto join = [&](CellAddress a, int slotA, CellAddress b, int slotB) {
+    const Border first = slotOf(sheet, a, slotA), second = slotOf(sheet, b, slotB);
+    if (first == second) return;
+    const Border shown = shownBorder(book, first, second);
+    setSlot(sheet, a, slotA, shown);
+    setSlot(sheet, b, slotB, shown);
+  };
+  for (int r = r1; r <= r2; ++r)
+    for (int c = c1; c <= c2; ++c) {
+      join({r, c}, kRight, {r, c + 1}, kLeft);
+      join({r, c}, kBottom, {r + 1, c}, kTop);
+    }
+}
 
 Border changedBorder(Border b, const BorderChange& change) {
   if (change.lineStyle) {

@@ -24,6 +24,16 @@ Border changedBorder(Border b, const BorderChange& change);
 // meet at each line.
 void applyBorder(Worksheet& sheet, const CellRange& area, int index, const BorderChange& change);
 
+// Of two descriptions of one edge, the line that shows: a line over none, the
+// heavier line, then the darker colour (automatic is black), then `first`.
+// The picture resolves a remaining conflict by the same order.
+const Border& shownBorder(const Workbook& book, const Border& first, const Border& second);
+
+// Makes the cells on both sides of every edge in and around `area` describe
+// the line that shows there. Moving cells (insert, delete, copied cells) brings
+// together neighbours that described their common edge apart.
+void joinSharedEdges(Worksheet& sheet, const CellRange& area);
+
 // The border `index` as the area shows it: that of the first cell along the
 // edge (for inside lines, the first line between two cells; none when there
 // is no such line).
