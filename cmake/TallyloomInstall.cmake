@@ -5,7 +5,8 @@ install(TARGETS tallyloom RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The files that sit beside the program in the build tree; the installed
 # program looks for them in share/tallyloom (platform/folders.cpp).
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/beside/
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyloom)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyloom
+        PATTERN ".*" EXCLUDE)
 
 # Everything the install needs, without the tests and benchmarks.
 add_custom_target(installable DEPENDS tallyloom tallyloom_manual)

@@ -27,7 +27,7 @@ sizes=(16 32 48 64 128 256)
   echo usr/share/man/man1/tallyloom.1.gz
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
   for s in "${sizes[@]}"; do echo "usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
-  (cd "$source/resources/beside" && find . -type f -printf 'usr/share/tallyloom/%P\n')
+  (cd "$source/resources/beside" && find . -type f ! -name '.*' -printf 'usr/share/tallyloom/%P\n')
 } | sort >"$work/expected"
 (cd "$root" && find . -type f -printf '%P\n' | sort) >"$work/installed"
 diff -u "$work/expected" "$work/installed" || fail "the installed files differ from the expected list"
