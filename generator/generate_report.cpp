@@ -97,9 +97,10 @@ void openTemplate(Run& run) {
   s.step(126, [] { RequireExcelApp().setCursor(xl::CursorWait); });
   s.step(128, [&] { run.templateBytes = TemplateBytes(); });
   s.step(130, [&] {
-    // A stale, longer template.xls would keep its tail after the write
-    // below, which never shortens a file; remove it first.
-    QFile::remove(run.templatePath);
+    // A stale template.xls (or a link someone placed under its name in the
+    // shared folder) is removed and the name taken as a new file of our own:
+    // the write below never shortens a file and must not follow a link.
+    platform::ClaimTemporaryFile(run.templatePath);
     const auto* data = reinterpret_cast<const char*>(run.templateBytes.data());
     platform::WriteBytesToFile(QByteArray(data, qsizetype(run.templateBytes.size())),
                                run.templatePath);
@@ -150,8 +151,14 @@ void saveWorkbook(Run& run) {
     if (!s.test(178, [&] { return platform::FileOrFolderExists(run.workbookPath); })) break;
   }
   s.step(180, [&] {
-    require(run.templateBook)
-        .SaveAs(run.workbookPath.toStdString(), automation::SaveFormatFor(ExcelApp()));
+    api::Workbook& book = require(run.templateBook);
+    platform::ClaimTemporaryFile(run.workbookPath);  // a link under the name is not followed
+    try {
+      book.SaveAs(run.workbookPath.toStdString(), automation::SaveFormatFor(ExcelApp()));
+    } catch (...) {
+      QFile::remove(run.workbookPath);  // no empty workbook left for the preview
+      throw;
+    }
   });
   s.step(182, [] { RequireExcelApp().setDisplayAlerts(false); });
   s.step(184, [&] { require(run.templateBook).Close(); });
@@ -169,7 +176,10 @@ void takePicture(Run& run) {
     api::Workbooks books = run.pictureApp->Workbooks();
     run.pictureBook = books.Item(books.Count());
   });
-  s.step(196, [&] { automation::saveCellsActivesheet(require(run.pictureBook), run.picturePath); });
+  s.step(196, [&] {
+    platform::ClaimTemporaryFile(run.picturePath);  // a link under the name is not followed
+    automation::saveCellsActivesheet(require(run.pictureBook), run.picturePath);
+  });
   s.step(198, [&] {
     if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
     run.pictureApp->setDisplayAlerts(false);

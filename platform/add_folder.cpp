@@ -1,10 +1,15 @@
 #include "platform/add_folder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <filesystem>
 #include <stdexcept>
 
@@ -34,16 +39,62 @@ void ForceDeleteFile(const QString& path) {
   if (!QFile::remove(path)) throw std::runtime_error("Permission denied");
 }
 
+namespace {
+
+[[noreturn]] void failOn(const QString& path, const std::string& why) {
+  throw std::runtime_error(why + ": " + QFile::encodeName(path).toStdString());
+}
+
+std::string writeFailure(int err) {
+  return err == ENOSPC || err == EDQUOT ? "Disk full" : "Device I/O error";
+}
+
+}  // namespace
+
 void WriteBytesToFile(const QByteArray& bytes, const QString& path) {
-  QFile file(path);
-  // ReadWrite without Truncate: an existing file keeps its length.
-  if (!file.open(QIODevice::ReadWrite)) {
-    bool folderExists = QFileInfo(path).absoluteDir().exists();
-    throw std::runtime_error(folderExists ? "Permission denied" : "Path not found");
+  const QByteArray name = QFile::encodeName(path);
+  const int fd =
+      ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+  if (fd < 0) {
+    if (errno == ELOOP) failOn(path, "Permission denied (a symbolic link)");
+    failOn(path, QFileInfo(path).absoluteDir().exists() ? "Permission denied" : "Path not found");
   }
-  if (!file.seek(0) || file.write(bytes) != bytes.size())
-    throw std::runtime_error("Device I/O error");
-  file.close();
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    failOn(path, "Permission denied (not an ordinary file)");
+  }
+  // Every byte counts: a write that stops short is a failure, not an end.
+  qsizetype done = 0;
+  int err = 0;
+  while (done < bytes.size() && err == 0) {
+    const ssize_t n =
+        ::pwrite(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done),
+                 static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0)
+      err = errno;
+    else if (n == 0)
+      err = ENOSPC;
+    else
+      done += n;
+  }
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err != 0) failOn(path, writeFailure(err));
+}
+
+void ClaimTemporaryFile(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  if (::unlink(name.constData()) != 0 && errno != ENOENT)
+    failOn(path, "Permission denied (the name is taken by a file we cannot remove)");
+  const int fd =
+      ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    if (errno == EEXIST) failOn(path, "File already exists (placed while we took the name)");
+    failOn(path, QFileInfo(path).absoluteDir().exists() ? "Permission denied" : "Path not found");
+  }
+  ::close(fd);
 }
 
 }  // namespace platform

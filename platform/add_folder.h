@@ -18,8 +18,17 @@ void DeleteFileQuietly(const QString& path);
 void ForceDeleteFile(const QString& path);
 
 // Writes the bytes from offset 0 into the file, creating it when missing. An
-// existing file is not shortened: bytes past the new end stay. Throws
-// std::runtime_error when the file cannot be opened or written.
+// existing file is not shortened: bytes past the new end stay. A symbolic link
+// or a file that is not an ordinary file is never written through. Throws
+// std::runtime_error naming the file when it cannot be opened, or when any
+// write, the flush or the close fails or falls short ("Disk full" when the disk is).
 void WriteBytesToFile(const QByteArray& bytes, const QString& path);
+
+// Makes `path` a new empty file of our own, readable by us only, before a
+// temporary file is written there: whatever had the name (a stale file, a
+// symbolic link someone placed) is removed, never followed, and the file is
+// created exclusively. Throws std::runtime_error naming the file when the
+// name cannot be taken.
+void ClaimTemporaryFile(const QString& path);
 
 }  // namespace platform
