@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "preview/form2.h"
 #include "spreadsheet/model/units.h"
@@ -102,12 +104,33 @@ void whiteBackground(QWidget& widget) {
   whiteBackground(widget, widget.backgroundRole());
 }
 
+// Narrows the widget's font just enough for `text` to fit in `room` pixels: the
+// window's Arial is drawn with Liberation Sans, whose bold caption "Number Of
+// Shifts Per Day:" is 151 px where the label is 147. The height stays.
+void fitCaption(QWidget& widget, const QString& text, int room) {
+  QFont font = widget.font();
+  for (int stretch = 100; stretch >= 80; --stretch) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
+  }
+  if (font.stretch() != 100) widget.setFont(font);
+}
+
+// The pixels a check box leaves its caption beside the indicator.
+int captionRoom(const QCheckBox& box) {
+  QStyleOptionButton option;
+  option.initFrom(&box);
+  option.text = box.text();
+  return box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box).width();
+}
+
 // LabelN and ComboN of the shifts frame; tops in twips.
 QComboBox* addList(QGroupBox& frame, const char* caption, int n, int labelTop, int listTop) {
   constexpr int kLabelWidths[] = {1305, 2205};
   auto* label = new QLabel(caption, &frame);
   label->setObjectName(QString("Label%1").arg(n));
   label->setGeometry(twips(240, labelTop, kLabelWidths[n - 1], 255));
+  fitCaption(*label, label->text(), label->width());
   whiteBackground(*label);
   auto* list = new QComboBox(&frame);
   list->setObjectName(QString("Combo%1").arg(n));
@@ -167,6 +190,7 @@ void Form1::buildControls() {
     auto* box = new ChoiceBox(entry.caption, frames_[static_cast<std::size_t>(entry.frame)]);
     box->setObjectName(QString("Check%1").arg(i + 1));
     box->setGeometry(twips(entry.left, entry.top, entry.width, kBoxHeight));
+    fitCaption(*box, box->text(), captionRoom(*box));
     box->setChecked(tickedAtStart(int(i) + 1));
     whiteBackground(*box);
     checks_[i] = box;
