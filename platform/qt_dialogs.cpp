@@ -52,7 +52,9 @@ QString qtFilterFromPairs(const QString& pairs) {
     if (parts[i].isEmpty()) continue;
     QString patterns = parts[i + 1];
     patterns.replace(';', ' ');
-    filters << parts[i] + " (" + patterns + ")";
+    // A description that already shows its patterns gets them only once.
+    const QString shown = " (" + patterns + ")";
+    filters << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
   }
   return filters.join(";;");
 }

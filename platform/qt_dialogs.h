@@ -11,7 +11,8 @@ class QtDialogs final : public Dialogs {
   QString saveFileName(const SaveDialogRequest& request) override;
 };
 
-// "Excel Files (*.xls)|*.xls|" -> "Excel Files (*.xls) (*.xls)" as Qt expects.
+// "Excel Files|*.xls|" -> "Excel Files (*.xls)" as Qt expects; a description that
+// already ends in its patterns keeps them once: "Excel Files (*.xls)|*.xls|" -> "Excel Files (*.xls)".
 QString qtFilterFromPairs(const QString& pairs);
 
 }  // namespace platform

@@ -7,7 +7,7 @@
 #include "platform/error_report.h"
 #include "platform/program_end.h"
 #include "preview/form2.h"
-#include "preview/replace_file.h"
+#include "preview/save_format.h"
 
 namespace preview {
 
@@ -27,7 +27,7 @@ void Form2::PushButton6_Click() {
   auto answer = static_cast<MessageAnswer>(0);
   run.step(106, [&] { request.fileName.clear(); });
   run.step(108, [&] { request.title = "Save File"; });
-  run.step(110, [&] { request.filter = "Excel Files (*.xls)|*.xls|"; });
+  run.step(110, [&] { request.filter = SaveDialogFilter(); });
   QString dialogFileName;
   run.step(112, [&] { dialogFileName = platform::dialogs().saveFileName(request); });
   // Used exactly as returned: no extension is added.
@@ -46,7 +46,7 @@ void Form2::PushButton6_Click() {
     }
   }
   if (run.test(128, [&] { return answer == MessageAnswer::Yes; }))
-    run.step(130, [&] { ReplaceWithCopy(mExcelFile_, chosen); });
+    run.step(130, [&] { SaveGeneratedWorkbook(mExcelFile_, chosen); });
   run.step(132, [&] {
     platform::dialogs().message("Done.", platform::applicationTitle(), platform::MessageButtons::Ok,
                                 platform::MessageIcon::None);

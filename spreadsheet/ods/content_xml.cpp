@@ -38,15 +38,9 @@ QString controlId(std::size_t sheet, std::size_t button) {
   return QString("control%1_%2").arg(sheet + 1).arg(button + 1);
 }
 
-// Text with line breaks as the paragraph's line-break elements.
+// Text as paragraphs, one a line, as spreadsheet cells keep line feeds.
 void paragraph(QXmlStreamWriter& xml, const std::string& text) {
-  xml.writeStartElement(ns::text, "p");
-  const QStringList lines = q(text).split('\n');
-  for (int i = 0; i < lines.size(); ++i) {
-    if (i > 0) xml.writeEmptyElement(ns::text, "line-break");
-    xml.writeCharacters(lines[i]);
-  }
-  xml.writeEndElement();
+  for (const QString& line : q(text).split('\n')) xml.writeTextElement(ns::text, "p", line);
 }
 
 class ContentWriter {

@@ -56,8 +56,6 @@ void writePageLayout(QXmlStreamWriter& xml, std::size_t index, const PageSetup& 
   xml.writeAttribute(ns::fo, "margin-bottom", points(page.bottomMargin));
   if (page.zoom) {
     xml.writeAttribute(ns::style, "scale-to", QString("%1%").arg(*page.zoom));
-  } else if (page.fitToPagesWide == page.fitToPagesTall) {
-    xml.writeAttribute(ns::style, "scale-to-pages", QString::number(page.fitToPagesWide));
   } else {
     xml.writeAttribute(ns::style, "scale-to-X", QString::number(page.fitToPagesWide));
     xml.writeAttribute(ns::style, "scale-to-Y", QString::number(page.fitToPagesTall));

@@ -53,7 +53,9 @@ TEST_F(RoadsTest, CancelledDialogCopiesNothingAndSaysDone) {
   const auto& request = dialogs.saveRequests()[0];
   EXPECT_EQ(request.fileName, "");
   EXPECT_EQ(request.title, "Save File");
-  EXPECT_EQ(request.filter, "Excel Files (*.xls)|*.xls|");
+  EXPECT_EQ(request.filter,
+            "Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"
+            "Excel Macro-Enabled Workbook (*.xlsm)|*.xlsm|OpenDocument Spreadsheet (*.ods)|*.ods|");
   EXPECT_EQ(shownTexts(), QStringList{"Done."});
   const auto& done = dialogs.messages()[0];
   EXPECT_EQ(done.caption, "Tallyloom Title");

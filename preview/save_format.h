@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace preview {
+
+// The save dialog's filter in description|pattern pairs: the Excel 97-2003
+// workbook first (the default), then .xlsx, .xlsm and .ods.
+QString SaveDialogFilter();
+
+// Saves the generated workbook at `chosen` in the format of its ending: a
+// plain copy for .xls and for any other or no ending, the workbook read back
+// and written in the format for .xlsx, .xlsm and .ods. Whole or not at all;
+// throws as ReplaceWithCopy does, or spreadsheet::Error.
+void SaveGeneratedWorkbook(const QString& generated, const QString& chosen);
+
+}  // namespace preview

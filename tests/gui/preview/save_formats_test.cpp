@@ -1,0 +1,89 @@
+// Saving the generated workbook in the format of the chosen name's ending.
+#include <QDir>
+#include <QFile>
+
+#include "generator/generate_workbook.h"
+#include "platform/qt_dialogs.h"
+#include "preview_fixture.h"
+
+namespace preview_test {
+namespace {
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SaveFormatsTest : public PreviewTest {
+ protected:
+  void SetUp() override {
+    PreviewTest::SetUp();
+    workbook = folder.filePath("vorlan12345678.xls");
+    generator::GenerateWorkbook(generator::DefaultLayoutChoices(), workbook.toStdString());
+    form->setMExcelFile(workbook);
+  }
+  void saveAs(const QString& name) {
+    dialogs.scriptFileName(folder.filePath(name));
+    dialogs.scriptAnswer(platform::MessageAnswer::Yes);
+    form->PushButton6_Click();
+  }
+  QString workbook;
+};
+
+// Each ending gets its own package; the zip entry names tell them apart.
+TEST_F(SaveFormatsTest, EachEndingWritesItsFormatAndSaysDone) {
+  saveAs("week.ods");
+  const QByteArray ods = readAll(folder.filePath("week.ods"));
+  // An OpenDocument package starts with its stored mimetype entry.
+  EXPECT_EQ(ods.mid(30, 8), "mimetype");
+  EXPECT_EQ(ods.mid(38, 46), "application/vnd.oasis.opendocument.spreadsheet");
+  EXPECT_TRUE(ods.contains("Basic/Standard/Module1.xml"));
+
+  saveAs("week.xlsx");
+  const QByteArray xlsx = readAll(folder.filePath("week.xlsx"));
+  EXPECT_TRUE(xlsx.startsWith("PK"));
+  EXPECT_TRUE(xlsx.contains("xl/workbook.xml"));
+  EXPECT_FALSE(xlsx.contains("vbaProject.bin"));
+
+  saveAs("week.XLSM");
+  const QByteArray xlsm = readAll(folder.filePath("week.XLSM"));
+  EXPECT_TRUE(xlsm.contains("xl/vbaProject.bin"));
+  EXPECT_TRUE(xlsm.contains("xl/drawings/vmlDrawing1.vml"));
+
+  saveAs("week.xls");
+  EXPECT_EQ(readAll(folder.filePath("week.xls")), readAll(workbook));
+  EXPECT_TRUE(dialogs.errorReports().empty());
+  int done = 0;
+  for (const auto& shown : dialogs.messages()) done += shown.text == "Done." ? 1 : 0;
+  EXPECT_EQ(done, 4);
+}
+
+TEST_F(SaveFormatsTest, AnUnreadableWorkbookIsReportedAndTheOldFileKept) {
+  const QString target = folder.filePath("week.ods");
+  {
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the user's old sheet");
+  }
+  {
+    QFile broken(workbook);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("not a workbook");
+  }
+  saveAs("week.ods");
+  ASSERT_EQ(dialogs.errorReports().size(), 1U);
+  EXPECT_TRUE(dialogs.errorReports()[0].text.contains("PushButton6_Click at line 130"));
+  EXPECT_EQ(readAll(target), "the user's old sheet");
+  EXPECT_EQ(dialogs.messages().back().text, "Done.");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(SaveDialogFilterTest, EachPatternIsShownOnce) {
+  EXPECT_EQ(platform::qtFilterFromPairs(
+                "Excel Files (*.xls)|*.xls|OpenDocument Spreadsheet (*.ods)|*.ods|"),
+            "Excel Files (*.xls);;OpenDocument Spreadsheet (*.ods)");
+  EXPECT_EQ(platform::qtFilterFromPairs("Excel Files|*.xls|"), "Excel Files (*.xls)");
+}
+
+}  // namespace
+}  // namespace preview_test
