@@ -1,0 +1,91 @@
+#include "spreadsheet/xlsx/xlsx_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/xls/compound_file.h"
+#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/xlsx/vba_project_bin.h"
+
+namespace spreadsheet::xlsx {
+namespace {
+
+MacroProject project() {
+  return xls::buildMacroProject(
+      {{"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
+       {"Sheet1", true, "", std::string(xls::kWorksheetClassId)},
+       {"Module1", false, "Sub CopyTimes(lngCol As Long)\r\nEnd Sub\r\n", ""}});
+}
+
+void fill(Workbook& book) {
+  Worksheet& sheet = book.addSheet("TimeSheet");
+  sheet.setCodeName("Sheet1");
+  book.setCodeName("ThisWorkbook");
+  sheet.cell({9, 5}).value = CellValue("Monday");
+  Cell& total = sheet.cell({16, 5});
+  total.formula = formula::parse("=E12-E11", formula::Notation::A1, {16, 5});
+  total.value = CellValue(0.0);
+  Button b;
+  b.id = 1;
+  b.left = 144;
+  b.top = 117.75;
+  b.width = 81;
+  b.height = 16.5;
+  b.text = "Same as Previous";
+  b.onAction = "'CopyTimes 2'";
+  sheet.buttons().push_back(b);
+}
+
+// The project storage's streams move to the root of their own compound file.
+TEST(VbaProjectBinTest, HoldsTheProjectStreamsAtItsRoot) {
+  const MacroProject p = project();
+  const xls::StreamMap streams = xls::readCompoundFile(vbaProjectBin(p));
+  ASSERT_EQ(streams.size(), p.streams.size());
+  for (const char* path : {"PROJECT", "PROJECTwm", "VBA/_VBA_PROJECT", "VBA/dir", "VBA/Module1",
+                           "VBA/Sheet1", "VBA/ThisWorkbook"}) {
+    ASSERT_TRUE(streams.count(path)) << path;
+    const auto& original = p.streams.at(std::string("_VBA_PROJECT_CUR/") + path);
+    EXPECT_EQ(streams.at(path), std::vector<std::uint8_t>(original.begin(), original.end()))
+        << path;
+  }
+  MacroProject stray = p;
+  stray.streams["Workbook"] = {1, 2, 3};
+  EXPECT_THROW(vbaProjectBin(stray), Error);
+}
+
+TEST(XlsxFileTest, EqualWorkbooksGiveEqualBytesAndOnlyTheMacroEnabledOneCarriesTheProject) {
+  Workbook book;
+  fill(book);
+  book.macroProject() = project();
+  const std::vector<std::uint8_t> xlsx = writeXlsx(book, Macros::LeftOut);
+  const std::vector<std::uint8_t> xlsm = writeXlsx(book, Macros::Kept);
+  EXPECT_EQ(writeXlsx(book, Macros::LeftOut), xlsx);
+  EXPECT_EQ(writeXlsx(book, Macros::Kept), xlsm);
+  const auto holds = [](const std::vector<std::uint8_t>& bytes, const std::string& text) {
+    return std::string(bytes.begin(), bytes.end()).find(text) != std::string::npos;
+  };
+  // Zip entry names are stored as plain text in the package.
+  EXPECT_FALSE(holds(xlsx, "xl/vbaProject.bin"));
+  EXPECT_FALSE(holds(xlsx, "vmlDrawing"));
+  EXPECT_TRUE(holds(xlsm, "xl/vbaProject.bin"));
+  EXPECT_TRUE(holds(xlsm, "xl/drawings/vmlDrawing1.vml"));
+}
+
+TEST(XlsxFileTest, RefusesWhatItCannotWriteFaithfully) {
+  Workbook book;
+  fill(book);
+  // A macro-enabled workbook without macros would name macros nobody has.
+  EXPECT_THROW(writeXlsx(book, Macros::Kept), Error);
+  Validation rule;
+  rule.ranges = {CellRange::of({11, 5})};
+  rule.type = xl::ValidateWholeNumber;
+  book.sheet(0).validations().push_back(rule);
+  EXPECT_THROW(writeXlsx(book, Macros::LeftOut), Error);
+}
+
+}  // namespace
+}  // namespace spreadsheet::xlsx
