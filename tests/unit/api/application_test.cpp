@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/model/error.h"
 
@@ -46,10 +49,22 @@ TEST(Application, HandlesRefuseWorkAfterCloseOrQuit) {
   app->Quit();
 }
 
-TEST(Application, SaveAsRefusesOtherFormatsBeforeWriting) {
+TEST(Application, SaveAsWritesTheFormatOfItsCodeAndRefusesOtherCodesBeforeWriting) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
   auto app = Application::create();
   Workbook book = app->Workbooks().Add();
-  EXPECT_THROW(book.SaveAs("/nonexistent/x.xlsx", 51), Error);
+  const std::string xlsx = folder.filePath("x.xlsx").toStdString();
+  const std::string ods = folder.filePath("x.ods").toStdString();
+  book.SaveAs(xlsx, 51);
+  book.SaveAs(ods, 60);
+  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(xlsx)));
+  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(ods)));
+  for (int code : {0, 50, 57, 61}) {
+    const std::string path = folder.filePath("x" + QString::number(code) + ".xls").toStdString();
+    EXPECT_THROW(book.SaveAs(path, code), Error) << code;
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path))) << code;
+  }
   app->Quit();
 }
 
