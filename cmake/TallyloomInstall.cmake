@@ -32,5 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Arial with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's Wayland platform; without it the windows run through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
