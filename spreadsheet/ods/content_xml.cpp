@@ -16,9 +16,6 @@ namespace spreadsheet::ods {
 
 namespace {
 
-constexpr FileLimits kSheetLimits{kMaxRows, kMaxColumns, kMaxRowHeightPoints,
-                                  kMaxColumnWidthCharacters};
-
 QString q(const std::string& s) {
   return QString::fromStdString(s);
 }
@@ -247,7 +244,7 @@ class ContentWriter {
     const Worksheet& ws = book_.sheet(sheet);
     const Button& button = ws.buttons()[b];
     const PixelBox box = ButtonPixels(button);
-    const CellAnchor anchor = AnchorOf(ws, box, kSheetLimits);
+    const CellAnchor anchor = buttonAnchor(ws, button);
     xml.writeStartElement(ns::draw, "control");
     xml.writeAttribute(ns::draw, "z-index", QString::number(b));
     xml.writeAttribute(ns::draw, "text-style-name", controlId(sheet, b) + "_text");

@@ -58,7 +58,7 @@ Marks markCells(const Worksheet& sheet, Extent& extent) {
     }
   const auto& buttons = sheet.buttons();
   for (std::size_t i = 0; i < buttons.size(); ++i) {
-    const CellAnchor anchor = AnchorOf(sheet, ButtonPixels(buttons[i]), kSheetLimits);
+    const CellAnchor anchor = buttonAnchor(sheet, buttons[i]);
     const CellAddress at{anchor.row1.line, anchor.column1.line};
     m.buttons[at].push_back(i);
     m.rows.insert(at.row);
@@ -113,6 +113,10 @@ std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row
 }
 
 }  // namespace
+
+CellAnchor buttonAnchor(const Worksheet& sheet, const Button& button) {
+  return AnchorOf(sheet, ButtonPixels(button), kSheetLimits);
+}
 
 SheetLayout layOut(const Worksheet& sheet) {
   Extent extent = extentOf(sheet);

@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "spreadsheet/model/units.h"
 #include "spreadsheet/model/worksheet.h"
 
 namespace spreadsheet::ods {
@@ -46,5 +47,9 @@ struct SheetLayout {
 };
 
 SheetLayout layOut(const Worksheet& sheet);
+
+// The cells a button's corners fall on, within the whole sheet the document
+// can hold.
+CellAnchor buttonAnchor(const Worksheet& sheet, const Button& button);
 
 }  // namespace spreadsheet::ods
