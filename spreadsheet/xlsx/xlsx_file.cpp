@@ -5,6 +5,7 @@
 
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/xlsx/button_drawings.h"
 #include "spreadsheet/xlsx/private_folder.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
@@ -86,7 +87,8 @@ std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   // workbook_close writes the file and frees the workbook either way.
   const lxw_error closed = workbook_close(target.release());
   check(closed, "the file");
-  return readFileBytes(output);
+  if (macros == Macros::LeftOut) return readFileBytes(output);
+  return finishButtonDrawings(readFileBytes(output), book);
 }
 
 }  // namespace spreadsheet::xlsx

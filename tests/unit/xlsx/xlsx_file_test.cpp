@@ -1,6 +1,7 @@
 #include "spreadsheet/xlsx/xlsx_file.h"
 
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <string>
 
@@ -73,6 +74,46 @@ TEST(XlsxFileTest, EqualWorkbooksGiveEqualBytesAndOnlyTheMacroEnabledOneCarriesT
   EXPECT_FALSE(holds(xlsx, "vmlDrawing"));
   EXPECT_TRUE(holds(xlsm, "xl/vbaProject.bin"));
   EXPECT_TRUE(holds(xlsm, "xl/drawings/vmlDrawing1.vml"));
+}
+
+// One entry of a zip package as text; empty when it is missing.
+std::string entry(const std::vector<std::uint8_t>& package, const char* name) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(package.data(), package.size(), 0, &error);
+  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+  if (!archive) {
+    zip_source_free(source);
+    return {};
+  }
+  std::string text;
+  zip_stat_t st;
+  if (zip_stat(archive, name, 0, &st) == 0) {
+    text.resize(st.size);
+    zip_file_t* f = zip_fopen(archive, name, 0);
+    zip_fread(f, text.data(), st.size);
+    zip_fclose(f);
+  }
+  zip_close(archive);
+  return text;
+}
+
+TEST(XlsxFileTest, ButtonsGetTheirFontAndTheirPlaceInPoints) {
+  Workbook book;
+  fill(book);
+  book.macroProject() = project();
+  FontRun small;
+  small.fontName = "Arial";
+  small.size = 8;
+  book.sheet(0).buttons()[0].runs = {small};
+  const std::string vml = entry(writeXlsx(book, Macros::Kept), "xl/drawings/vmlDrawing1.vml");
+  // 144 pt = 192 px across; 117.75 pt = 157 px down; 81 x 16.5 pt = 108 x 22 px.
+  EXPECT_NE(vml.find("margin-left:144pt;margin-top:117.75pt;width:81pt;height:16.5pt;"),
+            std::string::npos)
+      << vml;
+  EXPECT_NE(vml.find("<font face=\"Arial\" size=\"160\""), std::string::npos) << vml;
+  EXPECT_EQ(vml.find("Calibri"), std::string::npos);
+  EXPECT_NE(vml.find("<x:FmlaMacro>[0]!'CopyTimes 2'</x:FmlaMacro>"), std::string::npos);
 }
 
 TEST(XlsxFileTest, RefusesWhatItCannotWriteFaithfully) {
