@@ -54,8 +54,9 @@ def close(a, b, tol=1e-9):
 
 
 def column_pixels(width):
-    """Screen pixels of a column width in characters of a 7-pixel digit."""
-    return int(width * 12) if width < 1 else int(width * 7) + 5
+    """Screen pixels of a column width in characters of a 7-pixel digit, half up
+    as the spreadsheet application shows them."""
+    return int(width * 12 + 0.5) if width < 1 else int(width * 7 + 0.5) + 5
 
 
 A1_AREA = re.compile(r"^=?(?:'?([^'!]+)'?!)?\$?([A-Z]+)\$?(\d+)(?::\$?([A-Z]+)\$?(\d+))?$")
