@@ -3,6 +3,8 @@
 #include <zip.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -85,8 +87,13 @@ std::vector<std::uint8_t> finishButtonDrawings(const std::vector<std::uint8_t>& 
                                                const Workbook& book) {
   zip_error_t error;
   zip_error_init(&error);
+  // The rewrite frees the data it started from, so it gets a malloc'd copy of its own.
+  void* copy = std::malloc(package.size());
+  if (!copy) failed("out of memory");
+  std::memcpy(copy, package.data(), package.size());
   std::unique_ptr<zip_source_t, SourceFree> buffer(
-      zip_source_buffer_create(package.data(), package.size(), 0, &error));
+      zip_source_buffer_create(copy, package.size(), 1, &error));
+  if (!buffer) std::free(copy);
   zip_t* archive = buffer ? zip_open_from_source(buffer.get(), 0, &error) : nullptr;
   if (!archive) failed("cannot reopen the package");
   zip_source_keep(buffer.get());
