@@ -328,9 +328,24 @@ void requireOneArea(const std::vector<CellRange>& areas) {
   if (areas.size() != 1) throw Error("That command cannot be used on multiple selections.");
 }
 
-// Cells moved next to new neighbours: one line per edge again.
-void joinMovedEdges(spreadsheet::Worksheet& s) {
-  if (const auto used = s.usedRange()) edit::joinSharedEdges(s, *used);
+// Cells moved next to new neighbours: one line per edge again. New neighbours
+// meet only around `area` (inserted or closed up) and along the two lines the
+// moved cells slid past, so only those edges are looked at.
+void joinMovedEdges(spreadsheet::Worksheet& s, const CellRange& area, edit::Shift shift) {
+  const auto used = s.usedRange();
+  if (!used) return;
+  const int lastRow = std::max(used->last.row, area.first.row);
+  const int lastColumn = std::max(used->last.column, area.first.column);
+  const int r1 = area.first.row, c1 = area.first.column;
+  const int r2 = std::min(area.last.row, lastRow), c2 = std::min(area.last.column, lastColumn);
+  edit::joinSharedEdges(s, CellRange::of(r1, c1, r2, c2));
+  if (shift == edit::Shift::Left || shift == edit::Shift::Right) {
+    edit::joinSharedEdges(s, CellRange::of(r1, c1, r1, lastColumn));
+    edit::joinSharedEdges(s, CellRange::of(r2, c1, r2, lastColumn));
+  } else {
+    edit::joinSharedEdges(s, CellRange::of(r1, c1, lastRow, c1));
+    edit::joinSharedEdges(s, CellRange::of(r1, c2, lastRow, c2));
+  }
 }
 }  // namespace
 
@@ -341,18 +356,28 @@ void Range::Insert(int shift) {
   if (st.clipboard) {
     const edit::Shift dir = edit::shiftFor(shift, st.clipboard->source, true);
     edit::insertCopiedCells(s, areas_.front().first, *st.clipboard, dir);
+    const CellRange& from = st.clipboard->source;
+    const CellAddress at = areas_.front().first;
+    joinMovedEdges(
+        s,
+        CellRange::of(at.row, at.column,
+                      std::min(kMaxRows, at.row + from.last.row - from.first.row),
+                      std::min(kMaxColumns, at.column + from.last.column - from.first.column)),
+        dir);
   } else {
-    edit::insertCells(s, areas_.front(), edit::shiftFor(shift, areas_.front(), true));
+    const edit::Shift dir = edit::shiftFor(shift, areas_.front(), true);
+    edit::insertCells(s, areas_.front(), dir);
+    joinMovedEdges(s, areas_.front(), dir);
   }
-  joinMovedEdges(s);
   markChanged(*app_, s);
 }
 
 void Range::Delete(int shift) {
   spreadsheet::Worksheet& s = sheet();
   requireOneArea(areas_);
-  edit::deleteCells(s, areas_.front(), edit::shiftFor(shift, areas_.front(), false));
-  joinMovedEdges(s);
+  const edit::Shift dir = edit::shiftFor(shift, areas_.front(), false);
+  edit::deleteCells(s, areas_.front(), dir);
+  joinMovedEdges(s, areas_.front(), dir);
   app_->state().clipboard.reset();
   markChanged(*app_, s);
 }
