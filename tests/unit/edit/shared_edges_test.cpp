@@ -1,0 +1,65 @@
+// One line per edge: a border set from either side, and neighbours brought
+// together by moving cells, leave both cells describing the same line.
+#include <gtest/gtest.h>
+
+#include "spreadsheet/edit/borders.h"
+#include "spreadsheet/model/constants.h"
+#include "spreadsheet/model/workbook.h"
+
+namespace spreadsheet {
+namespace {
+
+class SharedEdges : public ::testing::Test {
+ protected:
+  Workbook book;
+  Worksheet& sheet = book.addSheet("Sheet1");
+  Border slot(const char* a1, int s) {
+    return sheet.effectiveStyle(parseA1Range(a1).first).borders[static_cast<std::size_t>(s)];
+  }
+};
+
+TEST_F(SharedEdges, LaterSettingWinsForBothCells) {
+  // C3's right edge grey and medium, then D3's left edge given only a colour:
+  // the edge keeps its medium line and takes the new colour on both sides.
+  edit::applyBorder(sheet, parseA1Range("C3"), xl::EdgeRight, {xl::Continuous, xl::Medium, 16});
+  edit::applyBorder(sheet, parseA1Range("D3"), xl::EdgeLeft, {std::nullopt, std::nullopt, 1});
+  const Border want{xl::Continuous, xl::Medium, 1};
+  EXPECT_EQ(slot("C3", kRight), want);
+  EXPECT_EQ(slot("D3", kLeft), want);
+
+  // Inside lines of an area and its outer edge next to a neighbour.
+  edit::applyBorder(sheet, parseA1Range("B5:D6"), xl::InsideHorizontal,
+                    {xl::Dash, std::nullopt, std::nullopt});
+  EXPECT_EQ(slot("C5", kBottom), slot("C6", kTop));
+  EXPECT_EQ(slot("C6", kTop).lineStyle, xl::Dash);
+  edit::applyBorder(sheet, parseA1Range("B5:D6"), xl::EdgeBottom, {xl::Continuous, xl::Thin, 3});
+  EXPECT_EQ(slot("D6", kBottom), slot("D7", kTop));
+
+  // Clearing from one side clears both.
+  edit::applyBorder(sheet, parseA1Range("D3"), xl::EdgeLeft, {xl::LineNone, {}, {}});
+  EXPECT_FALSE(slot("C3", kRight).visible());
+  EXPECT_FALSE(slot("D3", kLeft).visible());
+}
+
+TEST_F(SharedEdges, JoiningKeepsTheLineThatShows) {
+  book.palette()[55] = rgb(0x3B, 0x3B, 0x3B);  // index 56
+  auto set = [&](const char* a1, int s, Border b) {
+    Style st = sheet.effectiveStyle(parseA1Range(a1).first);
+    st.borders[static_cast<std::size_t>(s)] = b;
+    sheet.cell(parseA1Range(a1).first).style = book.styles().intern(st);
+  };
+  set("B2", kRight, {xl::Continuous, xl::Thin, 56});  // grey beside black: black
+  set("C2", kLeft, {xl::Continuous, xl::Thin, xl::ColorAutomatic});
+  set("B4", kBottom, {xl::Continuous, xl::Thin, 1});  // thin beside medium: medium
+  set("B5", kTop, {xl::Continuous, xl::Medium, 56});
+  set("E2", kRight, {xl::Dot, xl::Thin, 1});  // a line beside none: the line
+  edit::joinSharedEdges(sheet, parseA1Range("B2:E5"));
+  EXPECT_EQ(slot("B2", kRight), (Border{xl::Continuous, xl::Thin, xl::ColorAutomatic}));
+  EXPECT_EQ(slot("C2", kLeft), slot("B2", kRight));
+  EXPECT_EQ(slot("B4", kBottom), (Border{xl::Continuous, xl::Medium, 56}));
+  EXPECT_EQ(slot("B5", kTop), slot("B4", kBottom));
+  EXPECT_EQ(slot("F2", kLeft), (Border{xl::Dot, xl::Thin, 1}));
+}
+
+}  // namespace
+}  // namespace spreadsheet
