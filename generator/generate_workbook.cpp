@@ -1,10 +1,9 @@
 #include "generator/generate_workbook.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "platform/temporary_folder.h"
 #include "resources/template_resource.h"
 #include "spreadsheet/api/api.h"
+#include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
 
 namespace generator {
@@ -39,13 +38,7 @@ std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app,
                                             const std::string& templatePath) {
   const std::vector<unsigned char> bytes = TemplateBytes();
   if (bytes.empty()) throw spreadsheet::Error("The template workbook is missing from the program.");
-  QFile file(QString::fromStdString(templatePath));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.flush())
-    throw spreadsheet::Error("Cannot write the template to " + templatePath);
-  file.close();
+  spreadsheet::io::writeWholeFile(templatePath, bytes);
   return std::make_shared<api::Workbook>(app.Workbooks().Open(templatePath));
 }
 
@@ -99,8 +92,7 @@ void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
   app->setEnableCancelKey(0);
   app->setCursor(xl::CursorWait);
 
-  QTemporaryDir folder;
-  if (!folder.isValid()) throw spreadsheet::Error("Cannot create a temporary folder.");
+  const platform::OwnTemporaryFolder folder;
   const auto book = OpenTemplate(*app, folder.filePath("template.xls").toStdString());
   KeepOneTimeSheet(*app);
   BuildSheetLayout(*app, 1, choices);

@@ -157,8 +157,17 @@ std::string readKey(platform::SettingsStore& store, std::string_view key, std::s
   return store.read(q(kSettingsApp), q(kSettingsSection), q(key), q(def)).toStdString();
 }
 
-bool readTruth(platform::SettingsStore& store, std::string_view key, bool def) {
-  return truthFromText(readKey(store, key, def ? "True" : "False"));
+// Reads one stored choice; a value that cannot be used is noted and the default kept.
+template <typename T, typename Convert>
+T readChoice(platform::SettingsStore& store, std::string_view key, std::string_view def, T fallback,
+             Convert convert, std::vector<BadStoredValue>& bad) {
+  const std::string text = readKey(store, key, def);
+  try {
+    return convert(text);
+  } catch (const ChoiceError& e) {
+    bad.push_back({std::string(key), text, e.what()});
+    return fallback;
+  }
 }
 
 void writeLabels() {
@@ -169,19 +178,55 @@ void writeLabels() {
 
 }  // namespace
 
-void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store) {
+std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
+                                           platform::SettingsStore& store) {
+  std::vector<BadStoredValue> bad;
+  const QString problem = store.readProblem(q(kSettingsApp));
+  if (!problem.isEmpty()) bad.push_back({"", "", problem.toStdString()});
   writeLabels();
   for (int i = 0; i < kFieldCount; ++i)
-    FieldChoices().flag(i) = readTruth(store, kFieldKeys[static_cast<std::size_t>(i)], true);
+    FieldChoices().flag(i) = readChoice(store, kFieldKeys[static_cast<std::size_t>(i)], "True",
+                                        true, truthFromText, bad);
   for (int d = 0; d < kDayCount; ++d) {
     const bool weekday = d >= 1 && d <= 5;
     DayChoices()[static_cast<std::size_t>(d)] =
-        readTruth(store, kDayNames[static_cast<std::size_t>(d)], weekday);
+        readChoice(store, kDayNames[static_cast<std::size_t>(d)], weekday ? "True" : "False",
+                   weekday, truthFromText, bad);
   }
-  controls.setComboIndex(1, numberFromText(readKey(store, kWeeksKey, "0")));
-  controls.setComboIndex(2, numberFromText(readKey(store, kShiftsKey, "0")));
+  int combo = 1;
+  for (const std::string_view key : {kWeeksKey, kShiftsKey}) {
+    // The index must also fit its list; a bad one leaves the list's first entry.
+    readChoice(
+        store, key, "0", 0,
+        [&](const std::string& text) {
+          controls.setComboIndex(combo, numberFromText(text));
+          return 0;
+        },
+        bad);
+    if (!bad.empty() && bad.back().key == key) controls.setComboIndex(combo, 0);
+    ++combo;
+  }
   Palette() = kPaletteColours;
   ApplyChoices(controls);
+  return bad;
+}
+
+std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
+                                platform::SettingsStore& store) {
+  std::string text;
+  for (const BadStoredValue& b : bad) {
+    if (b.key.empty()) return b.reason;  // the whole file: no key was read from it
+    if (!text.empty()) text += "; ";
+    text += b.reason + ": " + b.key + "=" + b.text;
+  }
+  const std::string file = store.location(q(kSettingsApp)).toStdString();
+  return text + " in " + (file.empty() ? std::string("the settings store") : file) +
+         " (the default is used instead)";
+}
+
+void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store) {
+  const std::vector<BadStoredValue> bad = RestoreChoices(controls, store);
+  if (!bad.empty()) throw ChoiceError(BadStoredValuesText(bad, store));
 }
 
 void LoadChoices(ChoiceControls& controls) {

@@ -119,8 +119,22 @@ bool truthFromText(std::string_view text);
 // even); 0 when there is none.
 int numberFromText(std::string_view text);
 
+// A stored value that could not be used: its key, its text and why not.
+struct BadStoredValue {
+  std::string key;
+  std::string text;
+  std::string reason;  // "Type mismatch", "Overflow", "Invalid property value"
+};
+
 // Restores the tables and the two list indexes from the store, then applies them.
-// A failing key ends it at that point (later keys, palette and apply do not run).
+// A value that cannot be used leaves that one choice at its default; every
+// other key still loads. Returns the values that could not be used, in order.
+std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
+                                           platform::SettingsStore& store);
+// The text that reports bad stored values: each key with its text, and the settings file.
+std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
+                                platform::SettingsStore& store);
+// RestoreChoices, then one ChoiceError with BadStoredValuesText when a value was bad.
 void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store);
 void LoadChoices(ChoiceControls& controls);  // the program's settings store
 // Shows the tables in the check boxes.

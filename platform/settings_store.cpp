@@ -1,10 +1,12 @@
 #include "platform/settings_store.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 
@@ -28,9 +30,34 @@ QString IniSettingsStore::filePath(const QString& app) const {
   return QDir(folder_).filePath(app + QStringLiteral(".ini"));
 }
 
+namespace {
+
+// Lets Qt open the file only when it is an ordinary file or absent: a pipe
+// would keep the program waiting for a writer.
+bool openable(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile();
+}
+
+}  // namespace
+
+QString IniSettingsStore::readProblem(const QString& app) {
+  const QString path = filePath(app);
+  if (!openable(path))
+    return "The settings file " + path + " is not an ordinary file; it is not read.";
+  QSettings settings(path, QSettings::IniFormat);
+  if (settings.status() == QSettings::FormatError)
+    return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
+  if (settings.status() == QSettings::AccessError && QFileInfo::exists(path))
+    return "The settings file " + path + " cannot be read.";
+  return {};
+}
+
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& def) {
+  if (!openable(filePath(app))) return def;
   QSettings settings(filePath(app), QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError) return def;
   settings.beginGroup(section);
   const QVariant value = settings.value(key);
   if (!value.isValid()) return def;
@@ -39,16 +66,27 @@ QString IniSettingsStore::read(const QString& app, const QString& section, const
 
 void IniSettingsStore::write(const QString& app, const QString& section, const QString& key,
                              const QString& value) {
-  QDir().mkpath(folder_);
-  QSettings settings(filePath(app), QSettings::IniFormat);
-  settings.beginGroup(section);
-  settings.setValue(key, value);
-  settings.endGroup();
-  settings.sync();
-  if (settings.status() != QSettings::NoError) {
-    throw std::runtime_error("Cannot write the setting " + key.toStdString() + " to " +
-                             filePath(app).toStdString());
+  const QString path = filePath(app);
+  QString problem;
+  if (!QDir().mkpath(folder_)) {
+    problem = "the folder " + folder_ + " cannot be made";
+  } else if (!openable(path)) {
+    problem = path + " is not an ordinary file";
+  } else {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) problem = path + " cannot be written";
   }
+  if (problem.isEmpty()) {
+    failingWrites_ = false;
+    return;
+  }
+  if (std::exchange(failingWrites_, true)) return;  // already reported
+  throw std::runtime_error("Cannot write the setting " + key.toStdString() + ": " +
+                           problem.toStdString() + "; the choices are not stored.");
 }
 
 SettingsStore& settingsStore() {

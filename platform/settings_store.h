@@ -12,10 +12,23 @@ class SettingsStore {
                        const QString& def) = 0;
   virtual void write(const QString& app, const QString& section, const QString& key,
                      const QString& value) = 0;
+  // Where the values of `app` are kept, for reports (a file path); empty when unknown.
+  virtual QString location(const QString& app) const {
+    (void)app;
+    return {};
+  }
+  // Why the values of `app` cannot be read (reads then give the defaults); empty when they can.
+  virtual QString readProblem(const QString& app) {
+    (void)app;
+    return {};
+  }
 };
 
 // One INI file per application name ("<folder>/<app>.ini"), one group per
-// section. The folder is the user's config folder unless given.
+// section. The folder is the user's config folder unless given. Only an
+// ordinary file is read. When the store cannot be written, the first write
+// that fails throws and the later ones fail quietly until a write succeeds,
+// so a closing window reports an unwritable store once, not once per key.
 class IniSettingsStore : public SettingsStore {
  public:
   IniSettingsStore();                                // the user's config folder
@@ -25,9 +38,14 @@ class IniSettingsStore : public SettingsStore {
   void write(const QString& app, const QString& section, const QString& key,
              const QString& value) override;
   QString filePath(const QString& app) const;
+  QString location(const QString& app) const override { return filePath(app); }
+  // A settings file that is not an ordinary file (a pipe, a device) is never
+  // opened; one that cannot be parsed is named.
+  QString readProblem(const QString& app) override;
 
  private:
   QString folder_;
+  bool failingWrites_ = false;
 };
 
 // The program's store: an IniSettingsStore in the user's config folder unless

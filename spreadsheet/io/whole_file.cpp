@@ -11,8 +11,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 #include "spreadsheet/model/error.h"
 
@@ -125,11 +127,11 @@ std::string finalTarget(const std::string& path) {
   if (char* real = ::realpath(folder.c_str(), nullptr)) {
     folder = real;
     std::free(real);
-  } else if (!folder.starts_with('/')) {
-    if (char* cwd = ::getcwd(nullptr, 0)) {
-      folder = std::string(cwd) + "/" + folder;
-      std::free(cwd);
-    }
+  } else {
+    // A folder that does not exist (yet): its spelling, made absolute and tidied.
+    std::error_code ec;
+    folder = std::filesystem::absolute(folder, ec).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   }
   return (folder == "/" ? "" : folder) + "/" + leafOf(target);
 }
@@ -171,6 +173,33 @@ void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
     ::fsync(dir);
     ::close(dir);
   }
+}
+
+void copyWholeFile(const std::string& from, const std::string& to) {
+  const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int err = fd < 0 ? errno : EINVAL;
+    if (fd >= 0) ::close(fd);
+    throw Error("Cannot read \"" + from + "\": " +
+                (err == EINVAL ? std::string("it is not an ordinary file") : std::strerror(err)) +
+                ".");
+  }
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int err = errno;
+      ::close(fd);
+      throw Error("Cannot read \"" + from + "\": " + std::strerror(err) + ".");
+    }
+    if (n == 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + n);
+  }
+  ::close(fd);
+  writeWholeFile(to, bytes);
 }
 
 std::optional<std::size_t> simulateFullDisk(std::optional<std::size_t> room) {

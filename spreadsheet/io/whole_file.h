@@ -16,6 +16,10 @@ namespace spreadsheet::io {
 // on failure.
 void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Copies the ordinary file `from` to `to` with writeWholeFile. Throws spreadsheet::Error
+// naming `from` when it cannot be read, or as writeWholeFile does.
+void copyWholeFile(const std::string& from, const std::string& to);
+
 // The file that writing `path` would end at: symbolic links followed (also a link whose
 // target does not exist yet), the folder made absolute and canonical. Two outputs are the
 // same file exactly when this gives the same text or, for existing files, the same device

@@ -113,10 +113,9 @@ TEST_F(Form1Test, StoredPeriodOutsideTheListIsReportedOnceAndStartUpGoesOn) {
   store->write("Quillmark", "Tallyloom", "Monday", "0");
   auto form = startForm();
   EXPECT_EQ(reportedLines("in Tallyloom2021/08/31.Form1.Form_Load "), std::vector<int>{144});
-  // The restore stopped at the period: the shift index was not read, but the
-  // days read before it reach the boxes through the apply of line 146.
+  // Only the period takes its default; the shift index and the days still load.
   EXPECT_EQ(form->Combo1()->currentIndex(), 0);
-  EXPECT_EQ(form->Combo2()->currentIndex(), 0);
+  EXPECT_EQ(form->Combo2()->currentIndex(), 5);
   EXPECT_EQ(form->checkValue(2), 0);
   EXPECT_EQ(programEnds, 0);
 }

@@ -107,21 +107,44 @@ TEST_F(LoadChoicesTest, LabelKeyIsNotRead) {
   EXPECT_TRUE(FieldChoices().flag(Address1));
 }
 
-TEST_F(LoadChoicesTest, IndexOutsideItsListStopsTheRestore) {
-  store.values = {{"NumberOfWeeks", "7"}, {"NumberOfShifts", "5"}, {"Sunday", "1"}};
+TEST_F(LoadChoicesTest, ABadValueTakesItsDefaultAndTheOthersStillLoad) {
+  store.values = {{"NumberOfWeeks", "7"}, {"NumberOfShifts", "5"},
+                  {"Sunday", "1"},        {"Monday", "maybe"},
+                  {"Zip", "0"},           {"Tuesday", "0"}};
   controls.setCheckValue(1, 0);
-  EXPECT_THROW(LoadChoices(controls, store), ChoiceError);
-  EXPECT_TRUE(DayChoices()[0]);           // read before the failing key
-  EXPECT_EQ(controls.comboIndex(2), 0);   // not reached
-  EXPECT_EQ(controls.checkValue(1), 0);   // ApplyChoices not reached
-  EXPECT_EQ(Palette(), kPaletteColours);  // never black
-  ApplyChoices(controls);
-  EXPECT_EQ(controls.checkValue(1), 1);
+  const std::vector<BadStoredValue> bad = RestoreChoices(controls, store);
+  ASSERT_EQ(bad.size(), 2u);
+  EXPECT_EQ(bad[0].key, "Monday");
+  EXPECT_EQ(bad[0].text, "maybe");
+  EXPECT_EQ(bad[0].reason, "Type mismatch");
+  EXPECT_EQ(bad[1].key, "NumberOfWeeks");
+  EXPECT_EQ(bad[1].reason, "Invalid property value");
+  EXPECT_TRUE(DayChoices()[0]);   // Sunday as stored
+  EXPECT_TRUE(DayChoices()[1]);   // Monday: its default, a weekday
+  EXPECT_FALSE(DayChoices()[2]);  // Tuesday as stored, read after the bad key
+  EXPECT_FALSE(FieldChoices().flag(Zip));
+  EXPECT_EQ(controls.comboIndex(1), 0);  // the list's first entry
+  EXPECT_EQ(controls.comboIndex(2), 5);
+  EXPECT_EQ(controls.checkValue(1), 1);  // applied
+  EXPECT_EQ(Palette(), kPaletteColours);
+
+  // LoadChoices gives one error naming both keys and their texts.
+  try {
+    LoadChoices(controls, store);
+    ADD_FAILURE() << "no error";
+  } catch (const ChoiceError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Type mismatch: Monday=maybe; Invalid property value: NumberOfWeeks=7 in the "
+              "settings store (the default is used instead)");
+  }
 }
 
-TEST_F(LoadChoicesTest, TextThatIsNoTruthValueFails) {
-  store.values = {{"Zip", "maybe"}};
-  EXPECT_THROW(LoadChoices(controls, store), ChoiceError);
+TEST_F(LoadChoicesTest, AnOverflowingNumberIsABadValue) {
+  store.values = {{"NumberOfShifts", "1e300"}};
+  const std::vector<BadStoredValue> bad = RestoreChoices(controls, store);
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_EQ(bad[0].reason, "Overflow");
+  EXPECT_EQ(controls.comboIndex(2), 0);
 }
 
 TEST(CollectChoices, OnlyTickedBoxesCount) {
