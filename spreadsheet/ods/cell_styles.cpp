@@ -93,14 +93,18 @@ QString colorText(const Workbook& book, int colorIndex) {
 }
 
 QString AutomaticStyles::cellStyle(StyleId style) {
-  auto [it, added] = cells_.try_emplace(style, QString());
+  return cellStyle(book_.styles().get(style));
+}
+
+QString AutomaticStyles::cellStyle(const Style& style) {
+  auto [it, added] = cellIndex_.try_emplace(style, cells_.size());
   if (added) {
-    it->second = "ce" + QString::number(cells_.size());
-    const std::string& code = book_.styles().get(style).numberFormat;
-    if (code != "General")
-      numberFormats_.try_emplace(code, "N" + QString::number(numberFormats_.size() + 1));
+    cells_.emplace_back("ce" + QString::number(cells_.size() + 1), style);
+    if (style.numberFormat != "General")
+      numberFormats_.try_emplace(style.numberFormat,
+                                 "N" + QString::number(numberFormats_.size() + 1));
   }
-  return it->second;
+  return cells_[it->second].first;
 }
 
 QString AutomaticStyles::columnStyle(int pixels) {
@@ -115,7 +119,7 @@ QString AutomaticStyles::rowStyle(double points) {
 
 void AutomaticStyles::writeFontFaces(QXmlStreamWriter& xml) const {
   std::set<std::string> fonts{book_.defaultFont().name};
-  for (const auto& [id, name] : cells_) fonts.insert(book_.styles().get(id).font.name);
+  for (const auto& [name, style] : cells_) fonts.insert(style.font.name);
   xml.writeStartElement(ns::office, "font-face-decls");
   for (const std::string& font : fonts) {
     xml.writeStartElement(ns::style, "font-face");
@@ -147,7 +151,7 @@ void AutomaticStyles::write(QXmlStreamWriter& xml) const {
     xml.writeEndElement();
   }
   for (const auto& [code, name] : numberFormats_) writeNumberStyle(xml, name.toStdString(), code);
-  for (const auto& [id, name] : cells_) writeCellStyle(xml, name, book_.styles().get(id));
+  for (const auto& [name, style] : cells_) writeCellStyle(xml, name, style);
 }
 
 void AutomaticStyles::writeCellStyle(QXmlStreamWriter& xml, const QString& name,

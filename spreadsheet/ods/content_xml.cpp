@@ -85,8 +85,12 @@ class ContentWriter {
     for (const RowRun& r : layout.rows) {
       styles_.rowStyle(r.height);
       if (r.style) styles_.cellStyle(*r.style);
-      for (const CellRun& c : r.cells) styles_.cellStyle(c.style);
+      for (const CellRun& c : r.cells) cellStyleOf(c);
     }
+  }
+
+  QString cellStyleOf(const CellRun& c) {
+    return c.areaStyle ? styles_.cellStyle(*c.areaStyle) : styles_.cellStyle(c.style);
   }
 
   // One table style per sheet (its page style) and the buttons' text style.
@@ -202,7 +206,7 @@ class ContentWriter {
 
   void writeCell(QXmlStreamWriter& xml, std::size_t sheet, const CellRun& c) {
     xml.writeStartElement(ns::table, c.covered ? "covered-table-cell" : "table-cell");
-    xml.writeAttribute(ns::table, "style-name", styles_.cellStyle(c.style));
+    xml.writeAttribute(ns::table, "style-name", cellStyleOf(c));
     if (c.repeat > 1)
       xml.writeAttribute(ns::table, "number-columns-repeated", QString::number(c.repeat));
     if (c.columnsSpanned > 1 || c.rowsSpanned > 1) {

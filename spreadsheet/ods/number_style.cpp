@@ -68,7 +68,26 @@ bool isNumberPart(TokenKind k) {
   return k == TokenKind::Digit || k == TokenKind::DecimalPoint || k == TokenKind::Comma;
 }
 
-void numericSectionBody(QXmlStreamWriter& xml, const Section& s) {
+// Only '?' placeholders: the application shows a space for each digit that
+// is not there, which is all of them for the zero it stands for.
+bool onlySpaceDigits(const Section& s) {
+  bool any = false;
+  for (const Token& t : s.tokens) {
+    if (t.kind == TokenKind::General || (t.kind == TokenKind::Digit && t.text != "?")) return false;
+    any = any || t.kind == TokenKind::Digit;
+  }
+  return any;
+}
+
+void numericSectionBody(QXmlStreamWriter& xml, const Section& s, bool zeroSection) {
+  if (zeroSection && onlySpaceDigits(s)) {
+    std::string text;
+    for (const Token& t : s.tokens)
+      if (t.kind == TokenKind::Literal || t.kind == TokenKind::Digit)
+        text += t.kind == TokenKind::Digit ? " " : t.text;
+    literal(xml, text);
+    return;
+  }
   bool numberWritten = false;
   std::string pending;
   for (const Token& t : s.tokens) {
@@ -160,7 +179,7 @@ bool hasDate(const Section& s) {
 }
 
 void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
-                  const std::vector<std::pair<QString, QString>>& maps) {
+                  const std::vector<std::pair<QString, QString>>& maps, bool zeroSection = false) {
   const char* element = s.dateTime      ? (hasDate(s) ? "date-style" : "time-style")
                         : hasPercent(s) ? "percentage-style"
                                         : "number-style";
@@ -170,7 +189,7 @@ void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
   if (s.dateTime)
     dateTimeSectionBody(xml, s);
   else
-    numericSectionBody(xml, s);
+    numericSectionBody(xml, s, zeroSection);
   for (const auto& [condition, target] : maps) {
     xml.writeStartElement(kStyle, "map");
     xml.writeAttribute(kStyle, "condition", condition);
@@ -201,7 +220,7 @@ bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std:
     sectionStyle(xml, part, *numeric[i], {});
     maps.emplace_back(count == 2 ? kTwo[i] : kThree[i], part);
   }
-  sectionStyle(xml, main, *numeric[count - 1], maps);
+  sectionStyle(xml, main, *numeric[count - 1], maps, count == 3);
   return true;
 }
 

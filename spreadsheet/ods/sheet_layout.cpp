@@ -83,9 +83,10 @@ Extent extentOf(const Worksheet& sheet) {
 }
 
 bool sameEmptyCell(const CellRun& a, const CellRun& b) {
-  return !a.cell && !b.cell && a.style == b.style && a.covered == b.covered &&
-         a.validation == b.validation && a.buttons.empty() && b.buttons.empty() &&
-         a.columnsSpanned == 1 && b.columnsSpanned == 1 && a.rowsSpanned == 1 && b.rowsSpanned == 1;
+  return !a.cell && !b.cell && a.style == b.style && !a.areaStyle && !b.areaStyle &&
+         a.covered == b.covered && a.validation == b.validation && a.buttons.empty() &&
+         b.buttons.empty() && a.columnsSpanned == 1 && b.columnsSpanned == 1 &&
+         a.rowsSpanned == 1 && b.rowsSpanned == 1;
 }
 
 std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row, int columns) {
@@ -98,8 +99,15 @@ std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row
     if (const Cell* cell = sheet.find(at); cell && !cell->isBlank()) run.cell = cell;
     run.covered = marks.covered.count(at) > 0;
     if (auto it = marks.mergeStarts.find(at); it != marks.mergeStarts.end()) {
-      run.columnsSpanned = it->second.columnCount();
-      run.rowsSpanned = it->second.rowCount();
+      const CellRange& area = it->second;
+      run.columnsSpanned = area.columnCount();
+      run.rowsSpanned = area.rowCount();
+      Style outline = sheet.effectiveStyle(at);
+      outline.borders[kRight] =
+          sheet.effectiveStyle({area.first.row, area.last.column}).borders[kRight];
+      outline.borders[kBottom] =
+          sheet.effectiveStyle({area.last.row, area.first.column}).borders[kBottom];
+      if (!(outline == sheet.effectiveStyle(at))) run.areaStyle = outline;
     }
     if (auto it = marks.validation.find(at); it != marks.validation.end())
       run.validation = it->second;

@@ -17,6 +17,9 @@ struct CellRun {
   bool covered = false;        // inside a merged area, not its top-left cell
   int columnsSpanned = 1;      // a merged area's top-left cell
   int rowsSpanned = 1;
+  // A merged area's top-left cell with the area's right and bottom edges:
+  // a reader draws the whole area's borders from this one cell.
+  std::optional<Style> areaStyle;
   int validation = -1;               // index into the sheet's validations
   std::vector<std::size_t> buttons;  // indexes of buttons anchored here
 };

@@ -146,7 +146,26 @@ def check_buttons(path, sheet, desc_sheet, failures):
     wc.check_lo_buttons(sheet, desc_sheet, failures)
 
 
-def check_format(office, path, desc, xls_sizes, failures):
+def cell_looks(sheet, desc_sheet):
+    """How each described cell looks in LibreOffice: shown text, fill, font,
+    alignment, wrap and which edges have a line."""
+    looks = {}
+    for c in desc_sheet["cells"]:
+        cell = sheet.getCellByPosition(c["col"] - 1, c["row"] - 1)
+        edges = tuple(getattr(cell, side).OuterLineWidth + getattr(cell, side).InnerLineWidth > 0
+                      for side in ("LeftBorder", "TopBorder", "RightBorder", "BottomBorder"))
+        looks[c["ref"]] = (cell.getString(), cell.CellBackColor, cell.CharFontName, round(cell.CharHeight, 1),
+                           cell.CharWeight > 100, cell.CharPosture.value, cell.HoriJustify.value,
+                           cell.VertJustify or 3, cell.IsTextWrapped, edges)  # standard shows at the bottom
+    return looks
+
+
+def check_same_looks(path, got, want, failures):
+    for ref, look in want.items():
+        failures.check(got.get(ref) == look, "%s: %s looks %r, in the .xls %r" % (path, ref, got.get(ref), look))
+
+
+def check_format(office, path, desc, xls_sizes, failures, xls_looks=None):
     """Opens one new-format file and checks it like the .xls; returns the open
     document (the caller closes it)."""
     doc, questions = office.load(path)
@@ -168,6 +187,8 @@ def check_format(office, path, desc, xls_sizes, failures):
     wc.check_lo_names(doc, desc, sub)
     check_buttons(path, sheet, ds, sub)
     check_same_sizes(path, lo_sizes(sheet, ds), described_sizes(ds) if ending == ".ods" else xls_sizes, sub)
+    if xls_looks is not None:
+        check_same_looks(path, cell_looks(sheet, ds), xls_looks, sub)
     doc.calculateAll()
     wc.check_lo_values(sheet, ds, sub, "recalculated")
     failures.items += ["%s: %s" % (path, item) for item in sub.items]
