@@ -1,0 +1,42 @@
+# Fuzz targets of every parser that reads outside input. With TALLYLOOM_FUZZ
+# (clang) each is a libFuzzer program; otherwise each becomes a replay program
+# that the test run feeds the committed corpus and regression inputs.
+# Included from spreadsheet/CMakeLists.txt once every library exists.
+set(_xls ${CMAKE_SOURCE_DIR}/spreadsheet/xls)
+set(_targets ${CMAKE_CURRENT_LIST_DIR}/targets)
+set(TALLYLOOM_FUZZ_TARGETS
+    "xls_reader|${_xls}/fuzz_reader.cpp|spreadsheet_xls"
+    "vba_decompress|${_xls}/fuzz_vba_decompress.cpp|spreadsheet_xls"
+    "formula|${_targets}/fuzz_formula.cpp|spreadsheet_formula"
+    "number_format|${_targets}/fuzz_number_format.cpp|spreadsheet_format"
+    "typed_input|${_targets}/fuzz_typed_input.cpp|spreadsheet_format"
+    "cursor_file|${_targets}/fuzz_cursor_file.cpp|platform"
+    "settings_values|${_targets}/fuzz_settings_values.cpp|generator")
+
+if(TALLYLOOM_FUZZ)
+  # Coverage feedback from the code under test, not only from the entry files.
+  foreach(_lib spreadsheet_model spreadsheet_format spreadsheet_formula spreadsheet_xls platform
+               generator)
+    target_compile_options(${_lib} PRIVATE -fsanitize=fuzzer-no-link)
+  endforeach()
+endif()
+
+foreach(_entry ${TALLYLOOM_FUZZ_TARGETS})
+  string(REPLACE "|" ";" _parts "${_entry}")
+  list(GET _parts 0 _name)
+  list(GET _parts 1 _source)
+  list(GET _parts 2 _lib)
+  if(TALLYLOOM_FUZZ)
+    add_executable(fuzz_${_name} ${_source})
+    target_compile_options(fuzz_${_name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(fuzz_${_name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(fuzz_${_name} PRIVATE ${_lib})
+  else()
+    add_executable(replay_${_name} ${_source} ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp)
+    target_link_libraries(replay_${_name} PRIVATE ${_lib})
+    add_test(NAME fuzz_replay.${_name}
+             COMMAND replay_${_name} ${CMAKE_CURRENT_LIST_DIR}/regressions/${_name}
+                     ${CMAKE_CURRENT_LIST_DIR}/corpus/${_name})
+    set_tests_properties(fuzz_replay.${_name} PROPERTIES LABELS unit)
+  endif()
+endforeach()
