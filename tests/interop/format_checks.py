@@ -88,16 +88,10 @@ def lo_sizes(sheet, desc_sheet):
             {i: rows.getByIndex(int(i) - 1).Height for i in desc_sheet["rowHeights"]})
 
 
-def column_pixels(width):
-    """A width in characters of a 7-pixel digit as the application shows it,
-    rounded half up (the file stores the rounded pixels)."""
-    return int(width * 12 + 0.5) if width < 1 else int(width * 7 + 0.5) + 5
-
-
 def described_sizes(desc_sheet):
     """The sizes in 1/100 mm that the .xls describes: an .ods stores lengths,
     which LibreOffice takes as they are."""
-    return ({i: column_pixels(w) * wc.HMM_PER_PIXEL for i, w in desc_sheet["columnWidths"].items()},
+    return ({i: wc.column_pixels(w) * wc.HMM_PER_PIXEL for i, w in desc_sheet["columnWidths"].items()},
             {i: h * wc.HMM_PER_POINT for i, h in desc_sheet["rowHeights"].items()})
 
 
