@@ -4,6 +4,8 @@
 #include <charconv>
 #include <filesystem>
 
+#include <QString>
+
 #include "spreadsheet/formats/workbook_format.h"
 #include "spreadsheet/io/whole_file.h"
 
@@ -136,6 +138,14 @@ struct Parser {
     return true;
   }
 
+  // JSON text is UTF-8: a name in another encoding could not be given back as it is.
+  bool namesFitJson() {
+    for (const std::string* name : {&request.output, &request.picture, &request.pdf})
+      if (QString::fromStdString(*name).toStdString() != *name)
+        return fail("--json needs file names in UTF-8; \x27" + *name + "\x27 is not");
+    return true;
+  }
+
   bool distinctOutputs() const {
     return !samePath(request.output, request.picture) && !samePath(request.output, request.pdf) &&
            !samePath(request.picture, request.pdf);
@@ -153,14 +163,16 @@ struct Parser {
     }
     if (request.kind == CommandLineRequest::Kind::Generate &&
         !spreadsheet::formats::FormatForOutput(request.output)) {
-      fail("--output names a workbook ending in " + spreadsheet::formats::EndingsText() + "; got '" +
-           request.output + "'");
+      fail("--output names a workbook ending in " + spreadsheet::formats::EndingsText() +
+           "; got '" + request.output + "'");
       return result;
     }
     if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {
       fail("--output, --picture and --pdf must name different files");
       return result;
     }
+    if (request.kind == CommandLineRequest::Kind::Generate && request.json && !namesFitJson())
+      return result;
     result.request = request;
     return result;
   }

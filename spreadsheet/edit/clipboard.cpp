@@ -70,10 +70,13 @@ CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
     if (area.isWholeRows() && area.isWholeColumns())
       throw Error("Copy method of Range class failed");
     copyLines(sheet, area, out);
-    for (const auto& [a, cell] : sheet.cells())
-      if (area.contains(a))
-        out.items.push_back(
-            {offsetOf(a, area.first), cell.value, cell.formula, pool.get(cell.style)});
+    for (const auto& line : sheet.cells().rows(area.first.row, area.last.row))
+      for (auto it = line.cells.lower_bound(area.first.column);
+           it != line.cells.end() && it->first <= area.last.column; ++it) {
+        const Cell& cell = it->second;
+        out.items.push_back({offsetOf({line.index, it->first}, area.first), cell.value,
+                             cell.formula, pool.get(cell.style)});
+      }
   } else {
     if (area.cellCount() > 1'000'000) throw Error("Copy method of Range class failed");
     for (int r = area.first.row; r <= area.last.row; ++r)
@@ -126,9 +129,14 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
         line.style = pool.intern(s->second);
     }
   }
+  // Neighbouring copied cells mostly share a style: intern it once per run.
+  const Style* lastStyle = nullptr;
+  StyleId lastId = 0;
   for (const CopiedCells::Item& item : copied.items) {
     const CellAddress a{dest.first.row + item.offset.row, dest.first.column + item.offset.column};
-    const StyleId style = pool.intern(item.style);
+    if (!lastStyle || !(*lastStyle == item.style)) lastId = pool.intern(item.style);
+    lastStyle = &item.style;
+    const StyleId style = lastId;
     if (item.value.isEmpty() && !item.formula && style == sheet.styleAt(a) && !sheet.find(a))
       continue;
     Cell& cell = sheet.cell(a);

@@ -35,7 +35,7 @@ void formatWholeSheet(Worksheet& sheet, Restyler& restyle) {
   for (Axis axis : {Axis::Rows, Axis::Columns})
     for (auto& [index, info] : sheet.lines(axis))
       if (info.style) info.style = restyle(*info.style);
-  for (auto& [address, cell] : sheet.cells()) cell.style = restyle(cell.style);
+  for (auto&& [address, cell] : sheet.cells()) cell.style = restyle(cell.style);
 }
 
 // Whole rows (axis Rows) or whole columns (axis Columns) first..last.
@@ -55,10 +55,11 @@ void formatWholeLines(Worksheet& sheet, Axis axis, int first, int last, Restyler
     LineInfo& info = sheet.line(axis, i);
     info.style = restyle(info.style.value_or(base));
   }
-  for (auto& [address, cell] : sheet.cells()) {
-    const int at = axis == Axis::Rows ? address.row : address.column;
-    if (at >= first && at <= last) cell.style = restyle(cell.style);
-  }
+  const bool rows = axis == Axis::Rows;
+  for (auto& line : sheet.cells().rows(rows ? first : 1, rows ? last : kMaxRows))
+    for (auto it = line.cells.lower_bound(rows ? 1 : first);
+         it != line.cells.end() && (rows || it->first <= last); ++it)
+      it->second.style = restyle(it->second.style);
 }
 
 void formatCells(Worksheet& sheet, const CellRange& area, Restyler& restyle) {

@@ -12,8 +12,9 @@ template <typename F>
 void forEachFormula(Workbook& book, const F& visit) {
   for (std::size_t i = 0; i < book.sheetCount(); ++i) {
     Worksheet& s = book.sheet(i);
-    for (auto& [address, cell] : s.cells())
-      if (cell.formula) visit(*cell.formula, &s);
+    for (auto& line : s.cells().rows())
+      for (auto& [column, cell] : line.cells)
+        if (cell.formula) visit(*cell.formula, &s);
     for (Validation& v : s.validations()) {
       if (v.formula1) visit(*v.formula1, &s);
       if (v.formula2) visit(*v.formula2, &s);

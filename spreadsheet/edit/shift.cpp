@@ -30,10 +30,6 @@ CellAddress make(Axis axis, int along, int across) {
 bool wholeLines(const CellShift& s) {
   return s.bandFirst == 1 && s.bandLast == limitAcross(s.axis);
 }
-bool inBand(CellAddress a, const CellShift& s) {
-  const int x = acrossOf(a, s.axis);
-  return x >= s.bandFirst && x <= s.bandLast;
-}
 
 [[noreturn]] void refuseMergeSplit() {
   throw Error("Cannot change part of a merged cell.");
@@ -59,41 +55,65 @@ void checkMerges(const Worksheet& sheet, const CellShift& s) {
   }
 }
 
+// Stored cells of the band that lie beyond `from` along the axis, row by row.
+template <typename Rows, typename F>
+void forEachCellBeyond(Rows&& rows, const CellShift& s, int from, const F& visit) {
+  if (s.axis == Axis::Rows) {
+    for (auto& line : rows.rows(from))
+      for (auto it = line.cells.lower_bound(s.bandFirst);
+           it != line.cells.end() && it->first <= s.bandLast; ++it)
+        visit(line, it);
+  } else {
+    for (auto& line : rows.rows(s.bandFirst, s.bandLast))
+      for (auto it = line.cells.lower_bound(from); it != line.cells.end(); ++it) visit(line, it);
+  }
+}
+
 void checkNothingFallsOff(const Worksheet& sheet, const CellShift& s) {
   const int lastKept = limitAlong(s.axis) - s.count;
-  for (const auto& [a, cell] : sheet.cells())
-    if (!cell.isBlank() && inBand(a, s) && alongOf(a, s.axis) > lastKept)
+  forEachCellBeyond(sheet.cells(), s, lastKept + 1, [](const auto&, auto it) {
+    if (!it->second.isBlank())
       throw Error(
           "To prevent possible loss of data, cells that are not empty cannot be shifted off the "
           "worksheet.");
+  });
+}
+
+// Where a line of cells beyond the edit goes; 0 when it is deleted or
+// pushed off the sheet.
+int movedTo(int x, const CellShift& s) {
+  const int to = s.insert ? x + s.count : (x > s.end() ? x - s.count : 0);
+  return to <= limitAlong(s.axis) ? to : 0;
+}
+
+// Whole rows: the rows beyond the edit are renumbered and no cell moves.
+void moveWholeRows(CellStore& cells, const CellShift& s) {
+  if (s.insert) {
+    cells.eraseRows(std::max(s.at, kMaxRows - s.count + 1), kMaxRows);
+    cells.renumberRows(s.at, s.count);
+  } else {
+    cells.eraseRows(s.at, s.end());
+    cells.renumberRows(s.end() + 1, -s.count);
+  }
 }
 
 // Moves the stored cells of the band; cells inside deleted lines, or pushed
-// off the sheet, go. Map nodes are re-keyed rather than copied.
+// off the sheet, go. Cells are re-keyed rather than copied.
 void moveCells(Worksheet& sheet, const CellShift& s) {
-  auto& cells = sheet.cells();
-  using Node = std::map<CellAddress, Cell>::node_type;
-  std::vector<Node> moved;
-  // Rows before the shift (or outside a band of rows) never change.
-  const CellAddress start =
-      s.axis == Axis::Rows ? CellAddress{s.at, 1} : CellAddress{s.bandFirst, 1};
-  for (auto it = cells.lower_bound(start); it != cells.end();) {
-    if (s.axis == Axis::Columns && it->first.row > s.bandLast) break;
-    const int x = alongOf(it->first, s.axis);
-    if (!inBand(it->first, s) || x < s.at) {
-      ++it;
-      continue;
-    }
-    const int to = s.insert ? x + s.count : (x > s.end() ? x - s.count : 0);
-    auto next = std::next(it);
-    Node node = cells.extract(it);
-    if (to >= 1 && to <= limitAlong(s.axis)) {
-      node.key() = make(s.axis, to, acrossOf(node.key(), s.axis));
-      moved.push_back(std::move(node));
-    }
-    it = next;
+  CellStore& cells = sheet.cells();
+  if (s.axis == Axis::Rows && wholeLines(s)) return moveWholeRows(cells, s);
+  std::vector<CellAddress> from;
+  forEachCellBeyond(cells, s, s.at, [&](const CellStore::Line& line, auto it) {
+    from.push_back({line.index, it->first});
+  });
+  std::vector<std::pair<CellAddress, CellStore::Row::node_type>> moved;
+  for (CellAddress a : from) {
+    auto node = cells.extract(a);
+    if (const int to = movedTo(alongOf(a, s.axis), s))
+      moved.emplace_back(make(s.axis, to, acrossOf(a, s.axis)), std::move(node));
   }
-  for (Node& node : moved) cells.insert(std::move(node));
+  for (auto& [to, node] : moved) cells.insert(to, std::move(node));
+  cells.dropEmptyRows();
 }
 
 void moveLines(Worksheet& sheet, const CellShift& s) {
@@ -119,9 +139,13 @@ void moveLines(Worksheet& sheet, const CellShift& s) {
 void takeNeighbourFormat(Worksheet& sheet, const CellShift& s) {
   if (s.at == 1) return;
   std::vector<std::pair<int, StyleId>> styles;  // across position, style of the neighbour
-  if (wholeLines(s)) {
-    for (const auto& [a, cell] : sheet.cells())
-      if (alongOf(a, s.axis) == s.at - 1) styles.emplace_back(acrossOf(a, s.axis), cell.style);
+  if (wholeLines(s) && s.axis == Axis::Rows) {
+    for (const auto& line : sheet.cells().rows(s.at - 1, s.at - 1))
+      for (const auto& [column, cell] : line.cells) styles.emplace_back(column, cell.style);
+  } else if (wholeLines(s)) {
+    for (const auto& line : sheet.cells().rows())
+      if (auto it = line.cells.find(s.at - 1); it != line.cells.end())
+        styles.emplace_back(line.index, it->second.style);
   } else {
     for (int x = s.bandFirst; x <= s.bandLast; ++x)
       styles.emplace_back(x, sheet.styleAt(make(s.axis, s.at - 1, x)));

@@ -28,7 +28,7 @@ class Graph {
     for (std::size_t s = 0; s < book.sheetCount(); ++s) {
       Worksheet& sheet = book.sheet(s);
       sheets_[s].base = static_cast<int>(nodes_.size());
-      for (auto& [at, cell] : sheet.cells()) {
+      for (auto&& [at, cell] : sheet.cells()) {
         if (!cell.formula) continue;
         sheets_[s].addresses.push_back(at);
         nodes_.push_back({&sheet, at, &cell});

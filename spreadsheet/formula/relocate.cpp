@@ -13,6 +13,9 @@ namespace {
 int& along(CellAddress& a, Axis axis) {
   return axis == Axis::Rows ? a.row : a.column;
 }
+int along(const FormulaRef& r, Axis axis) {
+  return axis == Axis::Rows ? r.row : r.column;
+}
 int& across(CellAddress& a, Axis axis) {
   return axis == Axis::Rows ? a.column : a.row;
 }
@@ -100,6 +103,9 @@ bool shiftReferences(FormulaNode& root, const CellShift& shift, std::string_view
                      bool ownSheetShifted) {
   bool changed = false;
   forEachReference(root, [&](FormulaNode& ref) {
+    // A reference wholly before the edited lines never changes.
+    const FormulaRef& end = ref.kind == FormulaKind::Area ? ref.last : ref.first;
+    if (std::max(along(ref.first, shift.axis), along(end, shift.axis)) < shift.at) return;
     const bool onSheet =
         ref.sheet.empty() ? ownSheetShifted : sameName(ref.sheet, std::string(sheetName));
     if (!onSheet) return;

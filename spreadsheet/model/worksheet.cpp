@@ -9,24 +9,24 @@ namespace spreadsheet {
 Worksheet::Worksheet(Workbook& book, std::string name) : book_(&book), name_(std::move(name)) {}
 
 const Cell* Worksheet::find(CellAddress a) const {
-  auto it = cells_.find(a);
-  return it == cells_.end() ? nullptr : &it->second;
+  return cells_.get(a);
 }
 
 Cell* Worksheet::find(CellAddress a) {
-  auto it = cells_.find(a);
-  return it == cells_.end() ? nullptr : &it->second;
+  return cells_.get(a);
 }
 
 Cell& Worksheet::cell(CellAddress a) {
-  auto it = cells_.find(a);
-  if (it != cells_.end()) return it->second;
-  Cell c;
-  c.style = styleAt(a);
-  return cells_.emplace(a, std::move(c)).first->second;
+  if (Cell* found = find(a)) return *found;
+  const StyleId style = styleAt(a);
+  Cell& c = cells_[a];
+  c.style = style;
+  return c;
 }
 
-void Worksheet::erase(CellAddress a) { cells_.erase(a); }
+void Worksheet::erase(CellAddress a) {
+  cells_.erase(a);
+}
 
 StyleId Worksheet::styleAt(CellAddress a) const {
   if (const Cell* c = find(a)) return c->style;
@@ -37,7 +37,9 @@ StyleId Worksheet::styleAt(CellAddress a) const {
   return sheetStyle_.value_or(0);
 }
 
-const Style& Worksheet::effectiveStyle(CellAddress a) const { return book_->styles().get(styleAt(a)); }
+const Style& Worksheet::effectiveStyle(CellAddress a) const {
+  return book_->styles().get(styleAt(a));
+}
 
 double Worksheet::rowHeight(int row) const {
   auto it = rows_.find(row);
@@ -74,9 +76,9 @@ std::optional<CellRange> Worksheet::usedRange() const {
     box->last.row = std::max(box->last.row, r.last.row);
     box->last.column = std::max(box->last.column, r.last.column);
   };
-  for (const auto& [address, c] : cells_) {
-    if (!c.isBlank() || c.style != 0) add(CellRange::of(address));
-  }
+  for (const auto& line : cells_.rows())
+    for (const auto& [column, c] : line.cells)
+      if (!c.isBlank() || c.style != 0) add(CellRange::of({line.index, column}));
   for (const CellRange& r : merged_) add(r);
   return box;
 }

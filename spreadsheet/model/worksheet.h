@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "spreadsheet/model/address.h"
+#include "spreadsheet/model/cell_store.h"
 #include "spreadsheet/model/formula_tree.h"
 #include "spreadsheet/model/sheet_parts.h"
 #include "spreadsheet/model/style.h"
@@ -13,15 +14,6 @@
 namespace spreadsheet {
 
 class Workbook;
-
-// A stored cell: its value (for a formula, the last computed result), its
-// formula if any, and its own style.
-struct Cell {
-  CellValue value;
-  std::optional<FormulaNode> formula;
-  StyleId style = 0;
-  bool isBlank() const { return value.isEmpty() && !formula; }
-};
 
 // Height or width and format of a whole row or column.
 struct LineInfo {
@@ -52,15 +44,17 @@ class Worksheet {
   Cell* find(CellAddress a);
   Cell& cell(CellAddress a);  // creates the cell with the style that the row/column/sheet give it
   void erase(CellAddress a);
-  const std::map<CellAddress, Cell>& cells() const { return cells_; }
-  std::map<CellAddress, Cell>& cells() { return cells_; }
+  const CellStore& cells() const { return cells_; }
+  CellStore& cells() { return cells_; }
 
   // The style that applies at a cell: its own, else its row's, its column's, the sheet's.
   StyleId styleAt(CellAddress a) const;
   const Style& effectiveStyle(CellAddress a) const;
 
   // Whole rows and columns (1-based index).
-  const std::map<int, LineInfo>& lines(Axis axis) const { return axis == Axis::Rows ? rows_ : columns_; }
+  const std::map<int, LineInfo>& lines(Axis axis) const {
+    return axis == Axis::Rows ? rows_ : columns_;
+  }
   std::map<int, LineInfo>& lines(Axis axis) { return axis == Axis::Rows ? rows_ : columns_; }
   LineInfo& line(Axis axis, int index) { return lines(axis)[index]; }
   std::optional<StyleId> sheetStyle() const { return sheetStyle_; }
@@ -96,7 +90,7 @@ class Worksheet {
   Workbook* book_;
   std::string name_;
   std::string codeName_;
-  std::map<CellAddress, Cell> cells_;
+  CellStore cells_;
   std::map<int, LineInfo> rows_;
   std::map<int, LineInfo> columns_;
   std::optional<StyleId> sheetStyle_;

@@ -130,6 +130,26 @@ TEST_F(EditTest, WholeRowInsertMovesHeightsAndFormulas) {
   EXPECT_EQ(formulaAt("E16"), "=SUM(R[-5]C:R[-4]C)");
 }
 
+// Rows are renumbered on whole-row edits; each cell must land where a
+// cell-by-cell move would put it, at both ends of the sheet.
+TEST_F(EditTest, WholeRowEditsMoveEveryCellOnce) {
+  put("A1", 1.0);
+  put("B11", 2.0);
+  put("C12", 3.0);
+  put("D14", 4.0);
+  sheet.cell({kMaxRows, 2}).style = 7;  // formatted but blank: may fall off
+  sheet.cell({kMaxRows - 3, 5}).value = 5.0;
+  edit::insertCells(sheet, area("11:12"), Shift::Down);
+  EXPECT_EQ(dump(sheet), "A1=1#0;B13=2#0;C14=3#0;D16=4#0;E1048575=5#0;");
+  EXPECT_THROW(edit::insertCells(sheet, area("2:3"), Shift::Down), Error);  // E1048575 would go
+  edit::deleteCells(sheet, area("12:14"), Shift::Up);
+  EXPECT_EQ(dump(sheet), "A1=1#0;D13=4#0;E1048572=5#0;");
+  edit::deleteCells(sheet, area("1:1"), Shift::Up);
+  put("C5", 6.0);
+  edit::insertCells(sheet, area("B5:C6"), Shift::Down);  // a band of columns: D stays
+  EXPECT_EQ(dump(sheet), "C7=6#0;D12=4#0;E1048571=5#0;");
+}
+
 TEST_F(EditTest, WholeColumnsMoveWidthsAndFormatsButCellInsertsDoNot) {
   sheet.line(Axis::Columns, 3).size = 20;
   edit::applyFormat(sheet, area("C:C"), [](Style& s) { s.font.bold = true; });

@@ -1,0 +1,140 @@
+#include "spreadsheet/model/cell_store.h"
+
+#include <algorithm>
+
+namespace spreadsheet {
+
+namespace {
+
+template <typename Lines>
+auto firstLineFrom(Lines& lines, int row) {
+  return std::lower_bound(lines.begin(), lines.end(), row,
+                          [](const CellStore::Line& l, int r) { return l.index < r; });
+}
+
+}  // namespace
+
+std::vector<CellStore::Line>::iterator CellStore::lineAt(int row) {
+  return firstLineFrom(lines_, row);
+}
+
+std::vector<CellStore::Line>::const_iterator CellStore::lineAt(int row) const {
+  return firstLineFrom(lines_, row);
+}
+
+CellStore::iterator CellStore::begin() {
+  return {&lines_, 0, lines_.empty() ? Row::iterator{} : lines_.front().cells.begin()};
+}
+
+CellStore::iterator CellStore::end() {
+  return {&lines_, lines_.size(), {}};
+}
+
+CellStore::const_iterator CellStore::begin() const {
+  return {&lines_, 0, lines_.empty() ? Row::const_iterator{} : lines_.front().cells.begin()};
+}
+
+CellStore::const_iterator CellStore::end() const {
+  return {&lines_, lines_.size(), {}};
+}
+
+bool CellStore::empty() const { return begin() == end(); }
+
+std::size_t CellStore::size() const {
+  std::size_t n = 0;
+  for (const Line& l : lines_) n += l.cells.size();
+  return n;
+}
+
+Cell* CellStore::get(CellAddress a) {
+  return const_cast<Cell*>(std::as_const(*this).get(a));
+}
+
+const Cell* CellStore::get(CellAddress a) const {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) return nullptr;
+  auto cell = line->cells.find(a.column);
+  return cell == line->cells.end() ? nullptr : &cell->second;
+}
+
+CellStore::iterator CellStore::find(CellAddress a) {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) return end();
+  auto cell = line->cells.find(a.column);
+  if (cell == line->cells.end()) return end();
+  return {&lines_, static_cast<std::size_t>(line - lines_.begin()), cell};
+}
+
+CellStore::const_iterator CellStore::find(CellAddress a) const {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) return end();
+  auto cell = line->cells.find(a.column);
+  if (cell == line->cells.end()) return end();
+  return {&lines_, static_cast<std::size_t>(line - lines_.begin()), cell};
+}
+
+CellStore::iterator CellStore::lower_bound(CellAddress a) {
+  auto line = lineAt(a.row);
+  if (line == lines_.end()) return end();
+  auto cell = line->index == a.row ? line->cells.lower_bound(a.column) : line->cells.begin();
+  return {&lines_, static_cast<std::size_t>(line - lines_.begin()), cell};
+}
+
+CellStore::const_iterator CellStore::lower_bound(CellAddress a) const {
+  auto line = lineAt(a.row);
+  if (line == lines_.end()) return end();
+  auto cell = line->index == a.row ? line->cells.lower_bound(a.column) : line->cells.begin();
+  return {&lines_, static_cast<std::size_t>(line - lines_.begin()), cell};
+}
+
+Cell& CellStore::operator[](CellAddress a) {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) line = lines_.insert(line, Line{a.row, {}});
+  return line->cells[a.column];
+}
+
+std::size_t CellStore::erase(CellAddress a) {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) return 0;
+  const std::size_t erased = line->cells.erase(a.column);
+  if (line->cells.empty()) lines_.erase(line);
+  return erased;
+}
+
+std::span<CellStore::Line> CellStore::rows(int first, int last) {
+  auto from = lineAt(first);
+  return {from, lineAt(last + 1)};
+}
+
+std::span<const CellStore::Line> CellStore::rows(int first, int last) const {
+  auto from = lineAt(first);
+  return {from, lineAt(last + 1)};
+}
+
+CellStore::Row::node_type CellStore::extract(CellAddress a) {
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) return {};
+  return line->cells.extract(a.column);
+}
+
+void CellStore::insert(CellAddress a, Row::node_type cell) {
+  if (!cell) return;
+  auto line = lineAt(a.row);
+  if (line == lines_.end() || line->index != a.row) line = lines_.insert(line, Line{a.row, {}});
+  cell.key() = a.column;
+  line->cells.insert(std::move(cell));
+}
+
+void CellStore::dropEmptyRows() {
+  std::erase_if(lines_, [](const Line& l) { return l.cells.empty(); });
+}
+
+void CellStore::eraseRows(int first, int last) {
+  lines_.erase(lineAt(first), lineAt(last + 1));
+}
+
+void CellStore::renumberRows(int from, int by) {
+  for (auto line = lineAt(from); line != lines_.end(); ++line) line->index += by;
+}
+
+}  // namespace spreadsheet
