@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 #include "generator/options.h"
 #include "spreadsheet/model/error.h"
@@ -23,8 +24,10 @@ void printError(const std::string& message) {
   std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
 }
 
+// Byte for byte: a name that is not UTF-8 must not pass through QString.
 std::string absolutePath(const std::string& path) {
-  return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+  std::error_code ec;
+  return std::filesystem::absolute(path, ec).lexically_normal().string();
 }
 
 bool writePicture(const spreadsheet::Worksheet& sheet, const std::string& path) {
@@ -104,6 +107,16 @@ bool needsGraphics(const CommandLineRequest& request) {
 
 std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** argv,
                                                              bool graphical) {
+  // Standard error is for our own messages: Qt's notice that it picked a
+  // runtime folder itself (no XDG_RUNTIME_DIR, as under sudo or cron) is not one.
+  static const QtMessageHandler qtHandler = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: "))) return;
+        if (qtHandler)
+          qtHandler(type, context, message);
+        else
+          std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+      });
   if (!graphical) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   return std::make_unique<QGuiApplication>(argc, argv);

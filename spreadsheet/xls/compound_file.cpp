@@ -31,6 +31,29 @@ void initGsf() {
   std::call_once(once, [] { gsf_init(); });
 }
 
+// While alive, the library's log messages (warnings, failed assertions on a
+// malformed file) are kept here instead of going to standard error: the
+// reader's own error tells the user what is wrong.
+class GsfMessages {
+ public:
+  GsfMessages() : previous_(g_log_set_default_handler(&GsfMessages::keep, this)) {}
+  ~GsfMessages() { g_log_set_default_handler(previous_, nullptr); }
+  GsfMessages(const GsfMessages&) = delete;
+  GsfMessages& operator=(const GsfMessages&) = delete;
+  bool assertionFailed() const { return assertionFailed_; }
+  const std::string& first() const { return first_; }
+
+ private:
+  static void keep(const gchar*, GLogLevelFlags level, const gchar* message, gpointer self) {
+    auto* me = static_cast<GsfMessages*>(self);
+    if (me->first_.empty() && message) me->first_ = message;
+    if (level & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_ERROR)) me->assertionFailed_ = true;
+  }
+  GLogFunc previous_;
+  std::string first_;
+  bool assertionFailed_ = false;
+};
+
 // The folder tree of the stream paths, so each storage is made once.
 struct Folder {
   std::map<std::string, Folder> folders;
@@ -121,6 +144,7 @@ StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 512 || !std::equal(signature, signature + 8, bytes.begin()))
     throw Error("The file is not an Excel 97-2003 workbook: it is not a compound file.");
   initGsf();
+  const GsfMessages messages;
   GPtr<GsfInput> input(
       gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE));
   GError* err = nullptr;
@@ -132,6 +156,9 @@ StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   }
   StreamMap streams;
   readFolder(ole.get(), "", bytes.size(), streams, 0);
+  // A failed assertion inside the library means what it gave back is not to be trusted.
+  if (messages.assertionFailed())
+    throw Error("The compound file could not be read: " + messages.first());
   return streams;
 }
 
