@@ -7,17 +7,26 @@
 
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/png_encoder.h"
 
 namespace spreadsheet::picture {
 
 void writePictureFile(const QImage& image, const std::string& path) {
   if (image.isNull()) throw Error("Cannot write \"" + path + "\": the picture is empty.");
   const QString name = QString::fromStdString(path);
-  const char* format = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
+  if (name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+    std::vector<std::uint8_t> png;
+    try {
+      png = encodePng(image);
+    } catch (const Error& e) {
+      throw Error("Cannot write \"" + path + "\": " + e.what());
+    }
+    return io::writeWholeFile(path, png);
+  }
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, format))
+  if (!image.save(&buffer, "BMP"))
     throw Error("Cannot write \"" + path + "\": the picture cannot be encoded.");
   io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
