@@ -28,8 +28,14 @@ bool wraps(const Style& style, const CellContent& content) {
 
 // The lines a cell shows in `width` pixels: wrapped, or one line fitted to the
 // width (without wrapping a line feed shows as nothing).
-QStringList linesOf(CellContent& content, const Style& style, const FontEntry& font, double width) {
-  if (wraps(style, content)) return wrapLines(content.text, font.metrics, width / font.scale);
+QStringList linesOf(CellContent& content, const Style& style, const FontEntry& font, double width,
+                    WrapCache& wrapped) {
+  if (wraps(style, content)) {
+    // A sheet repeats its wrapped headings in equal widths: wrap each once.
+    auto [it, fresh] = wrapped.try_emplace(WrapKey{content.text, &font, width});
+    if (fresh) it->second = wrapLines(content.text, font.metrics, width / font.scale);
+    return it->second;
+  }
   content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
   return {fitText(content, font, width)};
 }
@@ -200,7 +206,7 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
       {}, s.style->font, textColor(content, *s.style), content.horizontal, style.verticalAlignment};
   const FontEntry& font = *s.style->font;
   QRectF box = textBox(rect);
-  block.lines = linesOf(content, style, font, box.width());
+  block.lines = linesOf(content, style, font, box.width(), wrapped_);
   if (wraps(style, content)) {
     drawTextBlock(painter_, block, box, inner(rect));
     return;
@@ -237,7 +243,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
   const QRect rect = grid_.rect(area);
   const QRectF box = textBox(rect);
   TextBlock block{{}, rs.font, textColor(content, rs), content.horizontal, style.verticalAlignment};
-  block.lines = linesOf(content, style, *rs.font, box.width());
+  block.lines = linesOf(content, style, *rs.font, box.width(), wrapped_);
   drawTextBlock(painter_, block, box, inner(rect));
 }
 

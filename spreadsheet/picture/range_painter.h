@@ -1,6 +1,9 @@
 #pragma once
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "spreadsheet/model/worksheet.h"
@@ -10,6 +13,10 @@
 #include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
+
+// Lines of a wrapped text by (text, font, width in pixels).
+using WrapKey = std::tuple<QString, const FontEntry*, double>;
+using WrapCache = std::map<WrapKey, QStringList>;
 
 // Grid lines of cells without fill.
 inline constexpr QRgb kGridColor = 0xFFD4D4D4;
@@ -59,6 +66,7 @@ class RangePainter {
   QPainter& painter_;
   QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
   StyleCache cache_;
+  WrapCache wrapped_;
   std::vector<CellRange> areas_;  // merged areas that reach into the range
   std::vector<Slot> slots_;       // visible rows × visible columns
   std::size_t rows_ = 0, cols_ = 0;
