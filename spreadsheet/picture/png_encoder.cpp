@@ -65,28 +65,67 @@ void subFilteredRow(const QRgb* pixels, int width, bool alpha, std::uint8_t* out
   }
 }
 
-// A row equal to the one above is filtered with Up, which makes it all zeros
-// and costs nothing to look at again; any other row with Sub, which turns
-// runs of one colour into zeros whatever the colour.
+// The bytes of pixels [from, to) of a row minus the same channels of the row
+// above (the Up filter).
+void addUpFiltered(RunDeflater& deflater, const QRgb* row, const QRgb* above, int from, int to,
+                   bool alpha, std::vector<std::uint8_t>& buffer) {
+  std::uint8_t* out = buffer.data();
+  for (int x = from; x < to; ++x) {
+    const QRgb p = row[x], q = above[x];
+    *out++ = static_cast<std::uint8_t>(qRed(p) - qRed(q));
+    *out++ = static_cast<std::uint8_t>(qGreen(p) - qGreen(q));
+    *out++ = static_cast<std::uint8_t>(qBlue(p) - qBlue(q));
+    if (alpha) *out++ = static_cast<std::uint8_t>(qAlpha(p) - qAlpha(q));
+  }
+  deflater.add(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
+}
+
+// A row filtered with Up: pixels equal to the ones above are zeros, which the
+// deflater adds without looking at them; only the pixels that differ are read.
+void addUpRow(RunDeflater& deflater, const QRgb* row, const QRgb* above, int width, bool alpha,
+              std::vector<std::uint8_t>& buffer) {
+  const std::size_t channels = alpha ? 4 : 3;
+  deflater.add(&kFilterUp, 1);
+  for (int x = 0; x < width;) {
+    int end = x;
+    while (end < width && row[end] == above[end]) ++end;
+    deflater.addZeros(static_cast<std::size_t>(end - x) * channels);
+    for (x = end; end < width && row[end] != above[end];) ++end;
+    if (end > x) addUpFiltered(deflater, row, above, x, end, alpha, buffer);
+    x = end;
+  }
+}
+
+int pixelsDiffering(const QRgb* row, const QRgb* above, int width) {
+  int n = 0;
+  for (int x = 0; x < width; ++x) n += row[x] != above[x];
+  return n;
+}
+
+// Rows mostly like the one above are filtered with Up (a row equal to it is
+// all zeros); any other row with Sub, which turns runs of one colour into
+// zeros whatever the colour, as at the top edge of a filled block.
 void writeData(std::vector<std::uint8_t>& out, const QImage& image, bool alpha) {
   const int width = image.width();
   const std::size_t pixelBytes = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
-  std::vector<std::uint8_t> filtered(pixelBytes + 1);
-  filtered[0] = kFilterSub;
+  std::vector<std::uint8_t> buffer(pixelBytes + 1);
 
   const std::size_t at = openChunk(out, "IDAT");
   RunDeflater deflater(out);
-  const QRgb* previous = nullptr;
+  const QRgb* above = nullptr;
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    if (previous && std::memcmp(row, previous, static_cast<std::size_t>(width) * 4) == 0) {
+    if (above && std::memcmp(row, above, static_cast<std::size_t>(width) * 4) == 0) {
       deflater.add(&kFilterUp, 1);
       deflater.addZeros(pixelBytes);
+    } else if (above && pixelsDiffering(row, above, width) * 2 <= width) {
+      addUpRow(deflater, row, above, width, alpha, buffer);
     } else {
-      subFilteredRow(row, width, alpha, filtered.data() + 1);
-      deflater.add(filtered.data(), filtered.size());
+      buffer[0] = kFilterSub;
+      subFilteredRow(row, width, alpha, buffer.data() + 1);
+      deflater.add(buffer.data(), pixelBytes + 1);
     }
-    previous = row;
+    above = row;
   }
   deflater.finish();
   closeChunk(out, at);
