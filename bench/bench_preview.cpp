@@ -1,0 +1,127 @@
+// The preview window on the offscreen platform, with the largest template
+// (7 days, 4 weeks, 20 shifts):
+//   BM_ZoomStep/1           one "Zoom Out" step on the picture of the used
+//                           range, with the visible canvas painted into an
+//                           image of the viewport's size
+//   BM_GenerateToPreview/1  the desktop driver from the click on "Start
+//                           Creating Template" to the preview window shown
+//                           with its canvas painted
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "generator/generate_workbook.h"
+#include "generator/time_sheet.h"
+#include "platform/fake_dialogs.h"
+#include "platform/folders.h"
+#include "platform/program_end.h"
+#include "platform/settings_store.h"
+#include "preview/form2.h"
+#include "shell/form1.h"
+#include "spreadsheet/picture/sheet_picture.h"
+#include "spreadsheet/xls/workbook_file.h"
+
+namespace {
+
+void ensureApplication() {
+  if (QApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "bench_preview";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+}
+
+// Folders, settings and dialogs of the program's own, as the desktop tests set them.
+struct Desktop {
+  QTemporaryDir temp, settings, program;
+  platform::FakeDialogs dialogs;
+  std::unique_ptr<platform::IniSettingsStore> store;
+  Desktop() {
+    qputenv("TEMP", temp.path().toUtf8());
+    platform::setProgramFolderForTesting(program.path());
+    store = std::make_unique<platform::IniSettingsStore>(settings.path());
+    platform::setSettingsStore(store.get());
+    platform::setProgramEndHandlerForTesting([] {});
+  }
+  ~Desktop() {
+    platform::setProgramEndHandlerForTesting(nullptr);
+    platform::setSettingsStore(nullptr);
+    platform::setProgramFolderForTesting({});
+  }
+};
+
+generator::LayoutChoices largestChoices() {
+  generator::LayoutChoices choices = generator::DefaultLayoutChoices();
+  choices.days.fill(true);
+  choices.weekIndex = 3;
+  choices.shiftIndex = 19;
+  return choices;
+}
+
+QImage largestPicture() {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("largest.xls").toStdString();
+  generator::GenerateWorkbook(largestChoices(), path);
+  auto book = spreadsheet::xls::openWorkbook(path);
+  const spreadsheet::Worksheet& sheet = book->sheet(0);
+  return spreadsheet::picture::renderRange(sheet, *sheet.usedRange());
+}
+
+// What the window shows of the canvas: the viewport box with the canvas in it.
+QImage paintedViewport(preview::Form2& form) {
+  preview::PictureBox& viewport = *form.Picture2();
+  QImage image(viewport.size(), QImage::Format_RGB32);
+  viewport.render(&image);
+  return image;
+}
+
+void BM_ZoomStep(benchmark::State& state) {
+  ensureApplication();
+  Desktop desktop;
+  preview::Form2 form;
+  form.Picture1()->setPicture(largestPicture());
+  form.show();
+  form.Form_Activate();
+  for (auto _ : state) {
+    form.PushButton2_Click();  // Zoom Out
+    benchmark::DoNotOptimize(paintedViewport(form).constBits());
+    state.PauseTiming();
+    form.PushButton1_Click();  // back in, for the next step
+    state.ResumeTiming();
+  }
+  state.counters["canvas_width_px"] = form.Picture1()->width();
+}
+// Qt scales large pictures on worker threads: CPU time is the whole process's.
+BENCHMARK(BM_ZoomStep)->Arg(1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void BM_GenerateToPreview(benchmark::State& state) {
+  ensureApplication();
+  Desktop desktop;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto form = std::make_unique<shell::Form1>();
+    form->setSiteDrawForTesting([] { return 1; });
+    form->Form_Load();
+    for (int day = 1; day <= 7; ++day) form->setCheckValue(day, 1);
+    form->setComboIndex(1, 3);
+    form->setComboIndex(2, 19);
+    form->show();
+    state.ResumeTiming();
+    form->PushButton22_Click();
+    if (!form->Form2() || !form->Form2()->isVisible()) state.SkipWithError("no preview shown");
+    benchmark::DoNotOptimize(paintedViewport(*form->Form2()).constBits());
+    state.PauseTiming();
+    form.reset();
+    for (const QString& f : QDir(desktop.temp.path()).entryList(QDir::Files))
+      QFile::remove(desktop.temp.filePath(f));
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_GenerateToPreview)->Arg(1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
