@@ -1,6 +1,7 @@
 #include "platform/settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -13,6 +14,9 @@ namespace platform {
 namespace {
 
 SettingsStore* installedStore = nullptr;
+
+// Our settings are a few hundred bytes; far more is not a file we wrote.
+constexpr qint64 kMostSettingsBytes = 1 << 20;
 
 QString userConfigFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -45,6 +49,14 @@ QString IniSettingsStore::readProblem(const QString& app) {
   const QString path = filePath(app);
   if (!openable(path))
     return "The settings file " + path + " is not an ordinary file; it is not read.";
+  // Qt takes any bytes as a file without keys; a settings file is text.
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = file.read(kMostSettingsBytes + 1);
+    if (bytes.size() > kMostSettingsBytes || bytes.contains('\0') ||
+        QString::fromUtf8(bytes).toUtf8() != bytes)
+      return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
+  }
   QSettings settings(path, QSettings::IniFormat);
   if (settings.status() == QSettings::FormatError)
     return "The settings file " + path + " cannot be parsed; the stored choices are not used.";

@@ -65,6 +65,17 @@ TEST_F(StoredChoicesRun, ASettingsFileThatCannotBeReadIsSaidOnce) {
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find(file() + " is not an ordinary file"), std::string::npos) << r.err;
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+
+  // Bytes that are no text (a cut-off workbook) instead of the settings.
+  ASSERT_EQ(::unlink(file().c_str()), 0);
+  QFile random(QString::fromStdString(file()));
+  ASSERT_TRUE(random.open(QIODevice::WriteOnly));
+  random.write(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\x3E\0\x03\0\xFE\xFF", 16));
+  random.close();
+  r = run({"generate", "--from-settings", "--output", out("a.xls")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find(file() + " cannot be parsed"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
 }  // namespace
