@@ -154,12 +154,18 @@ void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
   if (exists && S_ISDIR(st.st_mode)) failErrno(path, EISDIR);
   if (exists && !S_ISREG(st.st_mode)) return writeIntoSpecial(path, target, st.st_mode, bytes);
 
-  // A replaced file keeps its permission bits; until then only we can read the copy.
+  // A replaced file keeps its permission bits (and owner where we may); until
+  // then only we can read the copy.
   std::string temp;
   const int fd = createTemporary(target, exists ? 0600 : 0666, temp);
   if (fd < 0) failErrno(path, errno);
   int err = writeAll(fd, bytes);
-  if (err == 0 && exists && ::fchmod(fd, st.st_mode & 07777) != 0) err = errno;
+  if (err == 0 && exists) {
+    // The owner too where we may set it (root saving a user's file), else the
+    // copy stays ours; then the mode, which a change of owner may have cut.
+    [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
+    if (::fchmod(fd, st.st_mode & 07777) != 0) err = errno;
+  }
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;

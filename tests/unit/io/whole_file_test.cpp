@@ -70,6 +70,16 @@ TEST_F(WholeFileTest, NewAndReplacedFilesHoldExactlyTheBytesAndKeepTheirMode) {
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   EXPECT_EQ(st.st_size, 0);
   EXPECT_EQ(entries(), 1u);
+
+  // A user's file saved by root stays the user's.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(at("a.xls").c_str(), 1234, 2345), 0);
+    writeWholeFile(at("a.xls"), kNew);
+    ASSERT_EQ(::stat(at("a.xls").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 2345u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+  }
 }
 
 TEST_F(WholeFileTest, ASymbolicLinkStaysALinkAndItsTargetIsReplacedInItsOwnFolder) {
