@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <filesystem>
 
+#include "spreadsheet/io/temporary_folder.h"
 #include "tallyloom/build_info.h"
 
 namespace platform {
@@ -22,11 +24,7 @@ QString withoutTrailingSlash(QString folder) {
 }  // namespace
 
 QString TemporaryFolder() {
-  for (const char* name : {"TEMP", "TMPDIR"}) {
-    QString value = qEnvironmentVariable(name);
-    if (!value.isEmpty()) return withoutTrailingSlash(value);
-  }
-  return "/tmp";
+  return QFile::decodeName(spreadsheet::io::temporaryFolder().c_str());
 }
 
 QString ProgramFolder() {
