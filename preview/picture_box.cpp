@@ -1,8 +1,10 @@
 #include "preview/picture_box.h"
 
 #include <cmath>
+#include <numeric>
 #include <stdexcept>
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace preview {
@@ -59,6 +61,7 @@ void PictureBox::setBackColor(const QColor& color) {
 void PictureBox::setPicture(const QImage& picture) {
   picture_ = picture;
   drawing_ = QImage();
+  stretch_.reset();
   if (autoSize_) fitToPicture();
   update();
   if (pictureAssigned_) pictureAssigned_();
@@ -67,7 +70,24 @@ void PictureBox::setPicture(const QImage& picture) {
 void PictureBox::clearPicture() {
   picture_ = QImage();
   drawing_ = QImage();
+  stretch_.reset();
   update();
+}
+
+QImage PictureBox::stretched() const {
+  const QImage part = stretch_->from == stretch_->source.rect()
+                          ? stretch_->source
+                          : stretch_->source.copy(stretch_->from);
+  QImage scaled =
+      part.scaled(stretch_->target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (scaled.isNull()) throw std::runtime_error("Out of memory");
+  return scaled;
+}
+
+void PictureBox::settleStretch() {
+  if (!stretch_) return;
+  drawing_ = stretched();
+  stretch_.reset();
 }
 
 void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwips,
@@ -75,6 +95,15 @@ void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwip
   const QRect target = twipsToPixels(destinationTwips);
   const QRect from = twipsToPixels(sourceTwips).intersected(source.rect());
   if (target.isEmpty() || from.isEmpty()) return;
+  const QSize inner(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()));
+  const bool wholeBox = drawing_.isNull() && !stretch_ && target == QRect(QPoint(0, 0), inner);
+  if (wholeBox && from.size() != target.size()) {
+    // Kept unscaled (the source is shared, not copied) and scaled as painted.
+    stretch_ = Stretch{source, from, target};
+    update();
+    return;
+  }
+  settleStretch();
   // Smooth scaling averages the source pixels, so a small zoom stays legible.
   // The whole picture at its own size needs neither a copy nor a scaling.
   const QImage part = from == source.rect() ? source : source.copy(from);
@@ -82,8 +111,7 @@ void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwip
                       ? part
                       : part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (scaled.isNull()) throw std::runtime_error("Out of memory");
-  const QSize inner(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()));
-  if (drawing_.isNull() && target == QRect(QPoint(0, 0), inner)) {
+  if (wholeBox) {
     // A first drawing that covers the whole box becomes the drawing itself.
     drawing_ = std::move(scaled);
     update();
@@ -103,22 +131,68 @@ void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwip
   update();
 }
 
+namespace {
+
+// One axis of a stretch: a span of target pixels [lo, hi) and the source
+// pixels behind it.
+struct Span {
+  int lo, hi, sourceLo, sourceHi;
+};
+
+// Widens the exposed target span [lo, hi) by a margin and, where the scale
+// repeats every few pixels, to whole repeats, so that the part scales to the
+// very pixels the whole would have.
+Span spanFor(int lo, int hi, int targetSize, int sourceSize) {
+  const int repeat = targetSize / std::gcd(sourceSize, targetSize);
+  const int step = repeat <= 256 ? repeat : 1;
+  lo = std::max(0, (lo / step - 1) * step);
+  hi = std::min(targetSize, ((hi + step - 1) / step + 1) * step);
+  const auto scaledDown = [&](long long t, long long roundUp) {
+    return static_cast<int>((t * sourceSize + roundUp) / targetSize);
+  };
+  return {lo, hi, scaledDown(lo, 0), scaledDown(hi, targetSize - 1)};
+}
+
+}  // namespace
+
+// Scales the source pixels behind the exposed part (widget pixels) of the
+// stretch and draws them clipped to it.
+void PictureBox::paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const {
+  const Stretch& s = *stretch_;
+  const QRect visible = exposed.translated(-origin).intersected(s.target);
+  if (visible.isEmpty()) return;
+  const Span x = spanFor(visible.left() - s.target.left(), visible.right() + 1 - s.target.left(),
+                         s.target.width(), s.from.width());
+  const Span y = spanFor(visible.top() - s.target.top(), visible.bottom() + 1 - s.target.top(),
+                         s.target.height(), s.from.height());
+  const QRect source(s.from.left() + x.sourceLo, s.from.top() + y.sourceLo, x.sourceHi - x.sourceLo,
+                     y.sourceHi - y.sourceLo);
+  const QImage part = s.source.copy(source).scaled(x.hi - x.lo, y.hi - y.lo, Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation);
+  painter.save();
+  painter.setClipRect(visible.translated(origin));
+  painter.drawImage(origin + s.target.topLeft() + QPoint(x.lo, y.lo), part);
+  painter.restore();
+}
+
 QImage PictureBox::shownImage() const {
   QImage shown(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()), QImage::Format_RGB32);
   shown.fill(backColor_);
   QPainter painter(&shown);
   if (!picture_.isNull()) painter.drawImage(0, 0, picture_);
+  if (stretch_) painter.drawImage(stretch_->target.topLeft(), stretched());
   if (!drawing_.isNull()) painter.drawImage(0, 0, drawing_);
   return shown;
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const int border = twipsToPixels(border_);
   QRect inner = rect().adjusted(border, border, -border, -border);
   painter.fillRect(rect(), backColor_);
   painter.setClipRect(inner);
   if (!picture_.isNull()) painter.drawImage(inner.topLeft(), picture_);
+  if (stretch_) paintStretch(painter, inner.topLeft(), event->rect().intersected(inner));
   if (!drawing_.isNull()) painter.drawImage(inner.topLeft(), drawing_);
   painter.setClipping(false);
   if (border > 0) {

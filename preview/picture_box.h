@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include <QColor>
 #include <QImage>
@@ -66,15 +67,26 @@ class PictureBox : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // A whole source stretched over the whole inner area: scaled only where and
+  // when it is painted, so a zoom step costs what the window shows.
+  struct Stretch {
+    QImage source;
+    QRect from;    // source pixels
+    QRect target;  // inner-area pixels
+  };
   void place();
   void fitToPicture();
+  QImage stretched() const;  // every pixel of the pending stretch
+  void settleStretch();      // the pending stretch becomes the drawing
+  void paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int border_;
   bool autoSize_ = false;
   bool autoRedraw_ = false;
   QColor backColor_{Qt::white};
   QImage picture_;
-  QImage drawing_;  // transparent where nothing was drawn
+  QImage drawing_;                  // transparent where nothing was drawn
+  std::optional<Stretch> stretch_;  // drawn before drawing_, which is then empty
   std::function<void()> pictureAssigned_;
 };
 
