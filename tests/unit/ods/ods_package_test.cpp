@@ -103,10 +103,12 @@ TEST(OdsPackageTest, MimetypeComesFirstStoredAndTheManifestListsEveryPart) {
   EXPECT_EQ(std::string(bytes.begin() + 30, bytes.begin() + 38), "mimetype");
   const Entry* manifest = find(all, "META-INF/manifest.xml");
   ASSERT_NE(manifest, nullptr);
-  for (const Entry& e : all)
-    if (e.name != "mimetype" && e.name != "META-INF/manifest.xml")
+  for (const Entry& e : all) {
+    if (e.name != "mimetype" && e.name != "META-INF/manifest.xml") {
       EXPECT_NE(manifest->text.find("manifest:full-path=\"" + e.name + "\""), std::string::npos)
           << e.name;
+    }
+  }
   for (const char* part :
        {"content.xml", "styles.xml", "Basic/script-lc.xml", "Basic/Standard/script-lb.xml",
         "Basic/Standard/Module1.xml", "Basic/Standard/ButtonMacros.xml"})
