@@ -100,4 +100,8 @@ void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
   });
 }
 
+QImage LoadSheetPicture(const QString& path) {
+  return spreadsheet::picture::readPictureFile(path.toStdString());
+}
+
 }  // namespace automation

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include <QImage>
 #include <QString>
 
 namespace spreadsheet::api {
@@ -37,5 +38,10 @@ int SaveFormatFor(const std::shared_ptr<spreadsheet::api::Application>& app);
 // when that range ends below row 1 and right of column A. Reports its own
 // failures step by step.
 void saveCellsActivesheet(const spreadsheet::api::Workbook& book, const QString& path);
+
+// The picture that saveCellsActivesheet wrote to `path`: handed over as it was
+// drawn while the file is still the one written, else read from the file; a
+// null image when there is no picture there.
+QImage LoadSheetPicture(const QString& path);
 
 }  // namespace automation

@@ -125,7 +125,7 @@ void Form1::setMainWindowBusy(bool busy) {
 void Form1::loadPreviewPicture(const QString& path) {
   preview::Form2& preview = form2();
   if (!QFile::exists(path)) throw std::runtime_error("File not found");
-  QImage picture(path);
+  const QImage picture = automation::LoadSheetPicture(path);
   if (picture.isNull()) throw std::runtime_error("Invalid picture");
   preview.Picture1()->setPicture(picture);
 }
