@@ -9,6 +9,7 @@
 
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/bmp_encoder.h"
 #include "spreadsheet/picture/png_encoder.h"
 
 namespace spreadsheet::picture {
@@ -62,6 +63,10 @@ void writePictureFile(const QImage& image, const std::string& path) {
       throw Error("Cannot write \"" + path + "\": " + e.what());
     }
     io::writeWholeFile(path, png);
+    return remember(image, path);
+  }
+  if (const std::vector<std::uint8_t> bmp = encodeBmp(image); !bmp.empty()) {
+    io::writeWholeFile(path, bmp);
     return remember(image, path);
   }
   QByteArray bytes;
