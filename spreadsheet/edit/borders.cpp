@@ -1,6 +1,7 @@
 #include "spreadsheet/edit/borders.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "spreadsheet/edit/format.h"
 #include "spreadsheet/model/error.h"
@@ -130,11 +131,62 @@ void joinSharedEdges(Worksheet& sheet, const CellRange& area) {
     setSlot(sheet, a, slotA, shown);
     setSlot(sheet, b, slotB, shown);
   };
-  for (int r = r1; r <= r2; ++r)
-    for (int c = c1; c <= c2; ++c) {
+  // Each join reads and writes only the two slots of its own edge, so every
+  // edge is joined as it was before the first join. Where neither cell is
+  // stored nor in a formatted column, both show their row's format (else the
+  // sheet's); when its right line agrees with its left and its bottom with the
+  // next row's top, those edges are joined already and only the columns at
+  // stored cells and formatted columns need a look. Columns go in ascending
+  // order, as in a scan of every column, so new styles are interned in the
+  // same order.
+  const StyleId sheetStyle = sheet.sheetStyle().value_or(0);
+  const auto& rowLines = sheet.lines(Axis::Rows);
+  auto lineStyle = [&](int row) {
+    auto it = rowLines.find(row);
+    return it != rowLines.end() && it->second.style ? *it->second.style : sheetStyle;
+  };
+  auto borderOfStyle = [&](StyleId id, int slot) {
+    return book.styles().get(id).borders[static_cast<std::size_t>(slot)];
+  };
+  std::vector<int> formattedColumns;
+  for (const auto& [index, info] : sheet.lines(Axis::Columns))
+    if (info.style && index >= c1 && index <= c2 + 1) formattedColumns.push_back(index);
+  std::vector<int> columns;
+  for (int r = r1; r <= r2; ++r) {
+    const StyleId here = lineStyle(r), below = lineStyle(r + 1);
+    if (borderOfStyle(here, kRight) != borderOfStyle(here, kLeft) ||
+        borderOfStyle(here, kBottom) != borderOfStyle(below, kTop)) {
+      for (int c = c1; c <= c2; ++c) {
+        join({r, c}, kRight, {r, c + 1}, kLeft);
+        join({r, c}, kBottom, {r + 1, c}, kTop);
+      }
+      continue;
+    }
+    columns.clear();
+    auto add = [&](int c) {
+      if (c >= c1 && c <= c2) columns.push_back(c);
+    };
+    for (int c : formattedColumns) {
+      add(c - 1);
+      add(c);
+    }
+    for (const CellStore::Line& line : sheet.cells().rows(r, r + 1)) {
+      // A cell of row r meets its left and right neighbours and the one
+      // below; a cell of row r + 1 meets the one above.
+      const int last = line.index == r ? c2 + 1 : c2;
+      for (auto it = line.cells.lower_bound(c1); it != line.cells.end() && it->first <= last;
+           ++it) {
+        if (line.index == r) add(it->first - 1);
+        add(it->first);
+      }
+    }
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    for (int c : columns) {
       join({r, c}, kRight, {r, c + 1}, kLeft);
       join({r, c}, kBottom, {r + 1, c}, kTop);
     }
+  }
 }
 
 Border changedBorder(Border b, const BorderChange& change) {

@@ -61,5 +61,39 @@ TEST_F(SharedEdges, JoiningKeepsTheLineThatShows) {
   EXPECT_EQ(slot("F2", kLeft), (Border{xl::Dot, xl::Thin, 1}));
 }
 
+TEST_F(SharedEdges, JoiningReachesCellsFormattedOnlyThroughTheirRowOrColumn) {
+  // No cell is stored: the lines come from row and column formats. A row's
+  // format wins over a column's, as it does for the cells themselves.
+  auto format = [&](Axis axis, int index, int s, Border b) {
+    Style st;
+    st.borders[static_cast<std::size_t>(s)] = b;
+    sheet.line(axis, index).style = book.styles().intern(st);
+  };
+  const Border thick{xl::Continuous, xl::Thick, 1}, medium{xl::Continuous, xl::Medium, 1},
+      dotted{xl::Dot, xl::Thin, 1}, none{};
+  format(Axis::Rows, 3, kBottom, thick);
+  format(Axis::Rows, 5, kRight, dotted);
+  format(Axis::Columns, 4, kRight, medium);
+  // Joins the edges of A1:F6 and those on their right and lower sides.
+  edit::joinSharedEdges(sheet, parseA1Range("B2:E5"));
+
+  // Row 3's bottom line reaches the cells below it, one column past the area.
+  for (const char* a1 : {"A4", "C4", "F4"}) EXPECT_EQ(slot(a1, kTop), thick) << a1;
+  EXPECT_EQ(slot("G4", kTop), none);
+  EXPECT_EQ(sheet.find(parseA1Range("G4").first), nullptr);
+
+  // Column D's right line reaches column E, except in rows 3 and 5 whose own
+  // format has no such line.
+  for (const char* a1 : {"E1", "E2", "E4", "E6"}) EXPECT_EQ(slot(a1, kLeft), medium) << a1;
+  EXPECT_EQ(slot("E3", kLeft), none);
+  EXPECT_EQ(slot("E7", kLeft), none);
+
+  // Row 5's right lines are joined along the whole row of the area: each
+  // cell's left side takes the line of its left neighbour, up to G5.
+  for (const char* a1 : {"B5", "E5", "G5"}) EXPECT_EQ(slot(a1, kLeft), dotted) << a1;
+  EXPECT_EQ(slot("A5", kLeft), none);
+  EXPECT_EQ(slot("H5", kLeft), none);
+}
+
 }  // namespace
 }  // namespace spreadsheet
