@@ -2,94 +2,43 @@
 
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/formula/reference_text.h"
+#include "spreadsheet/formula/text_writer.h"
 
 namespace spreadsheet::formula {
 namespace {
 
-class Printer {
+// The application's own formula text, in A1 or R1C1 notation.
+class ApplicationText : public FormulaTextWriter {
  public:
-  Printer(Notation n, CellAddress at) : n_(n), at_(at) {}
+  ApplicationText(Notation n, CellAddress at) : FormulaTextWriter(','), n_(n), at_(at) {}
 
-  void node(const FormulaNode& x) {
+ protected:
+  void leaf(const FormulaNode& x, std::string& out) const override {
     switch (x.kind) {
-      case FormulaKind::Number:
-        out += numberToText(x.number);
-        break;
-      case FormulaKind::Text:
-        text(x.text);
-        break;
       case FormulaKind::Boolean:
         out += x.boolean ? "TRUE" : "FALSE";
-        break;
+        return;
       case FormulaKind::Error:
         out += errorText(x.error);
-        break;
-      case FormulaKind::Missing:
-        break;
+        return;
       case FormulaKind::Cell:
       case FormulaKind::Area:
-        sheet(x.sheet);
+        sheet(x.sheet, out);
         out += writeReference(x, n_, at_);
-        break;
+        return;
       case FormulaKind::RefError:
-        sheet(x.sheet);
+        sheet(x.sheet, out);
         out += "#REF!";
-        break;
-      case FormulaKind::Name:
-        sheet(x.sheet);
+        return;
+      default:  // Name
+        sheet(x.sheet, out);
         out += x.text;
-        break;
-      case FormulaKind::Function:
-        function(x);
-        break;
-      case FormulaKind::Unary:
-        out += x.text;
-        child(x, 0);
-        break;
-      case FormulaKind::Percent:
-        child(x, 0);
-        out += '%';
-        break;
-      case FormulaKind::Binary:
-        child(x, 0);
-        out += x.text;
-        child(x, 1);
-        break;
-      case FormulaKind::Parentheses:
-        out += '(';
-        child(x, 0);
-        out += ')';
-        break;
+        return;
     }
   }
-
-  std::string out = "=";
 
  private:
-  void child(const FormulaNode& x, std::size_t i) {
-    if (i < x.children.size()) node(x.children[i]);
-  }
-
-  void function(const FormulaNode& x) {
-    out += x.text;
-    out += '(';
-    for (std::size_t i = 0; i < x.children.size(); ++i) {
-      if (i > 0) out += ',';
-      node(x.children[i]);
-    }
-    out += ')';
-  }
-
-  void text(const std::string& s) {
-    out += '"';
-    for (char c : s) {
-      out += c;
-      if (c == '"') out += '"';
-    }
-    out += '"';
-  }
-
-  void sheet(const std::string& name) {
+  static void sheet(const std::string& name, std::string& out) {
     if (name.empty()) return;
     out += quoteSheetName(name);
     out += '!';
@@ -102,9 +51,9 @@ class Printer {
 }  // namespace
 
 std::string print(const FormulaNode& root, Notation n, CellAddress at) {
-  Printer printer(n, at);
-  printer.node(root);
-  return std::move(printer.out);
+  std::string out = "=";
+  ApplicationText(n, at).write(root, out);
+  return out;
 }
 
 }  // namespace spreadsheet::formula

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "spreadsheet/formula/text_writer.h"
 #include "spreadsheet/model/value.h"
 
 namespace spreadsheet::ods {
@@ -23,99 +24,45 @@ std::string errorLiteral(ErrorCode e) {
   return std::string(errorText(e));
 }
 
-class Printer {
+// OpenFormula: semicolons between arguments, functions for the logical
+// constants, references in brackets with a '.' before each cell.
+class OpenFormulaText : public formula::FormulaTextWriter {
  public:
-  void node(const FormulaNode& x) {
+  OpenFormulaText() : FormulaTextWriter(';') {}
+
+ protected:
+  void leaf(const FormulaNode& x, std::string& out) const override {
     switch (x.kind) {
-      case FormulaKind::Number:
-        out += numberToText(x.number);
-        break;
-      case FormulaKind::Text:
-        text(x.text);
-        break;
       case FormulaKind::Boolean:
         out += x.boolean ? "TRUE()" : "FALSE()";
-        break;
+        return;
       case FormulaKind::Error:
         out += errorLiteral(x.error);
-        break;
-      case FormulaKind::Missing:
-        break;
+        return;
       case FormulaKind::Cell:
       case FormulaKind::Area:
-        reference(x);
-        break;
+        out += '[';
+        if (!x.sheet.empty()) out += '$' + sheetPart(x.sheet);
+        out += '.' + cellPart(x.first);
+        if (x.kind == FormulaKind::Area) out += ":." + cellPart(x.last);
+        out += ']';
+        return;
       case FormulaKind::RefError:
         out += "#REF!";
-        break;
-      case FormulaKind::Name:
+        return;
+      default:  // Name
         out += x.text;
-        break;
-      case FormulaKind::Function:
-        function(x);
-        break;
-      case FormulaKind::Unary:
-        out += x.text;
-        child(x, 0);
-        break;
-      case FormulaKind::Percent:
-        child(x, 0);
-        out += '%';
-        break;
-      case FormulaKind::Binary:
-        child(x, 0);
-        out += x.text;
-        child(x, 1);
-        break;
-      case FormulaKind::Parentheses:
-        out += '(';
-        child(x, 0);
-        out += ')';
-        break;
+        return;
     }
-  }
-
-  std::string out = "of:=";
-
- private:
-  void child(const FormulaNode& x, std::size_t i) {
-    if (i < x.children.size()) node(x.children[i]);
-  }
-
-  void function(const FormulaNode& x) {
-    out += x.text;
-    out += '(';
-    for (std::size_t i = 0; i < x.children.size(); ++i) {
-      if (i > 0) out += ';';
-      node(x.children[i]);
-    }
-    out += ')';
-  }
-
-  void text(const std::string& s) {
-    out += '"';
-    for (char c : s) {
-      out += c;
-      if (c == '"') out += '"';
-    }
-    out += '"';
-  }
-
-  void reference(const FormulaNode& x) {
-    out += '[';
-    if (!x.sheet.empty()) out += '$' + sheetPart(x.sheet);
-    out += '.' + cellPart(x.first);
-    if (x.kind == FormulaKind::Area) out += ":." + cellPart(x.last);
-    out += ']';
   }
 };
 
 }  // namespace
 
 std::string formulaText(const FormulaNode& root) {
-  Printer printer;
-  printer.node(root);
-  return std::move(printer.out);
+  std::string out = "of:=";
+  OpenFormulaText().write(root, out);
+  return out;
 }
 
 std::string sheetPart(const std::string& sheet) {
