@@ -25,12 +25,6 @@ def list_time(i):
     return 0.25 + (i - 1) * 0.010416666666667
 
 
-def generate(program, path, args, env):
-    r = wc.run([program, "generate", "--output", path] + args, env=env, timeout=120)
-    if r.returncode != 0:
-        raise RuntimeError("generate %r failed (%d): %s" % (args, r.returncode, r.stderr))
-
-
 def check_buttons_described(desc, failures):
     """Every day column after the first has its button, numbered in order."""
     buttons = desc["sheets"][0]["buttons"]
@@ -79,19 +73,17 @@ def check_copy_times(office, path, failures):
 
 def main():
     bin_dir = sys.argv[1]
-    program = os.path.join(bin_dir, "tallyloom")
-    if not os.path.exists(program) or wc.run([program, "generate", "--help"]).returncode != 0:
-        print("skipped: %s generate is not available" % program)
+    program = wc.usable_program(bin_dir)
+    if program is None:
         return 0
     failures = wc.Failures()
     with tempfile.TemporaryDirectory(prefix="tallyloom-interop-") as tmp:
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=tmp,
-                   XDG_CONFIG_HOME=os.path.join(tmp, "config"), TEMP=tmp, TMPDIR=tmp)
+        env = wc.private_env(tmp)
         described = []
         for label, args in CONFIGURATIONS:
             path = os.path.join(tmp, label + ".xls")
             try:
-                generate(program, path, args, env)
+                wc.generate(program, path, args, env)
                 desc = wc.describe(bin_dir, "describe", path, os.path.join(tmp, label + ".json"))
             except RuntimeError as e:
                 failures.check(False, "%s: %s" % (label, e))

@@ -16,7 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from lo_session import Office  # noqa: E402
 import format_checks as fc  # noqa: E402
 import workbook_checks as wc  # noqa: E402
-from test_generated_workbook import CONFIGURATIONS, check_first_day_hours, generate, list_time  # noqa: E402
+from test_generated_workbook import CONFIGURATIONS, check_first_day_hours, list_time  # noqa: E402
 
 NEW_ENDINGS = (".xlsx", ".xlsm", ".ods")
 
@@ -57,20 +57,18 @@ def check_ods_button(office, path, failures):
 
 def main():
     bin_dir = sys.argv[1]
-    program = os.path.join(bin_dir, "tallyloom")
-    if not os.path.exists(program) or wc.run([program, "generate", "--help"]).returncode != 0:
-        print("skipped: %s generate is not available" % program)
+    program = wc.usable_program(bin_dir)
+    if program is None:
         return 0
     failures = wc.Failures()
     with tempfile.TemporaryDirectory(prefix="tallyloom-formats-") as tmp:
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=tmp,
-                   XDG_CONFIG_HOME=os.path.join(tmp, "config"), TEMP=tmp, TMPDIR=tmp)
+        env = wc.private_env(tmp)
         made = []
         for label, args in CONFIGURATIONS:
             base = os.path.join(tmp, label)
             try:
                 for ending in (".xls",) + NEW_ENDINGS:
-                    generate(program, base + ending, args, env)
+                    wc.generate(program, base + ending, args, env)
                 desc = wc.describe(bin_dir, "describe", base + ".xls", base + ".json")
             except RuntimeError as e:
                 failures.check(False, "%s: %s" % (label, e))

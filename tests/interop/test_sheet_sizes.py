@@ -34,17 +34,6 @@ WIDTHS = {
 PIXELS_OF_STORED = {stored: px for stored, px in WIDTHS.values()}
 
 
-def generate(program, path, args, env):
-    r = wc.run([program, "generate", "--output", path] + args, env=env, timeout=120)
-    if r.returncode != 0:
-        raise RuntimeError("generate %r failed (%d): %s" % (args, r.returncode, r.stderr))
-
-
-def described_column_pixels(width):
-    """The application's rule as the issue states it, for our reader's widths."""
-    return int(width * 12 + 0.5) if width < 1 else int(width * 7 + 0.5) + 5
-
-
 def row_pixels(points):
     return int(points * 4 / 3 + 0.5)
 
@@ -60,7 +49,7 @@ def check_xlrd(path, desc, failures, label):
                 label, column, value)):
             continue
         width = desc["columnWidths"].get(str(column), desc["defaultColumnWidth"])
-        failures.check(described_column_pixels(width) == PIXELS_OF_STORED[value],
+        failures.check(wc.column_pixels(width) == PIXELS_OF_STORED[value],
                        "%s: column %d reads back as %r characters" % (label, column, width))
     for row, info in sheet.rowinfo_map.items():
         points = info.height / 20
@@ -107,19 +96,17 @@ def check_libreoffice(office, path, desc, stored, failures, label):
 
 def main():
     bin_dir = sys.argv[1]
-    program = os.path.join(bin_dir, "tallyloom")
-    if not os.path.exists(program) or wc.run([program, "generate", "--help"]).returncode != 0:
-        print("skipped: %s generate is not available" % program)
+    program = wc.usable_program(bin_dir)
+    if program is None:
         return 0
     failures = wc.Failures()
     with tempfile.TemporaryDirectory(prefix="tallyloom-sizes-") as tmp:
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=tmp,
-                   XDG_CONFIG_HOME=os.path.join(tmp, "config"), TEMP=tmp, TMPDIR=tmp)
+        env = wc.private_env(tmp)
         done = []
         for label, args in CONFIGURATIONS:
             path = os.path.join(tmp, label + ".xls")
             try:
-                generate(program, path, args, env)
+                wc.generate(program, path, args, env)
                 desc = wc.describe(bin_dir, "describe", path, os.path.join(tmp, label + ".json"))
             except RuntimeError as e:
                 failures.check(False, "%s: %s" % (label, e))

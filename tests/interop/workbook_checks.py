@@ -4,6 +4,7 @@ interop_sample), which lists cells, merges, sizes, names, validations, page
 setup, buttons and macro modules."""
 
 import json
+import os
 import math
 import re
 import subprocess
@@ -39,6 +40,27 @@ class Failures:
 
 def run(cmd, timeout=120, **kw):
     return subprocess.run(cmd, timeout=timeout, capture_output=True, text=True, **kw)
+
+
+def usable_program(bin_dir):
+    """The built program, or None (with a line saying the test is skipped) when it cannot generate."""
+    program = os.path.join(bin_dir, "tallyloom")
+    if not os.path.exists(program) or run([program, "generate", "--help"]).returncode != 0:
+        print("skipped: %s generate is not available" % program)
+        return None
+    return program
+
+
+def private_env(tmp):
+    """An environment whose settings, home and temporary files all live in `tmp`."""
+    return dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=tmp,
+                XDG_CONFIG_HOME=os.path.join(tmp, "config"), TEMP=tmp, TMPDIR=tmp)
+
+
+def generate(program, path, args, env):
+    r = run([program, "generate", "--output", path] + args, env=env, timeout=120)
+    if r.returncode != 0:
+        raise RuntimeError("generate %r failed (%d): %s" % (args, r.returncode, r.stderr))
 
 
 def describe(bin_dir, mode, xls_path, json_path):
