@@ -1,20 +1,22 @@
 #pragma once
 #include <QString>
-#include <QTemporaryDir>
+
+#include "spreadsheet/io/private_folder.h"
 
 namespace platform {
 
 // A new folder that only we can use (created exclusively, mode 700) inside the
-// program's temporary folder (TemporaryFolder(): TEMP, else TMPDIR, else /tmp),
-// removed with its contents when this object ends. Throws std::runtime_error
-// naming the temporary folder when the folder cannot be made there.
+// program's temporary folder (TEMP, else TMPDIR, else /tmp), removed with its
+// contents when this object ends. Throws an error naming the temporary folder
+// when the folder cannot be made there.
 class OwnTemporaryFolder {
  public:
-  OwnTemporaryFolder();
-  QString filePath(const QString& name) const { return dir_.filePath(name); }
+  QString filePath(const QString& name) const {
+    return QString::fromStdString(folder_.path()) + QLatin1Char('/') + name;
+  }
 
  private:
-  QTemporaryDir dir_;
+  spreadsheet::io::PrivateFolder folder_;
 };
 
 }  // namespace platform

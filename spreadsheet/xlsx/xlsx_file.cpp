@@ -4,9 +4,9 @@
 #include <string>
 
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/io/private_folder.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xlsx/button_drawings.h"
-#include "spreadsheet/xlsx/private_folder.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
 namespace spreadsheet::xlsx {
@@ -48,11 +48,11 @@ void writeNames(lxw_workbook* target, const Workbook& book) {
   }
 }
 
-void addMacroProject(lxw_workbook* target, const Workbook& book, const PrivateFolder& folder) {
+void addMacroProject(lxw_workbook* target, const Workbook& book, const io::PrivateFolder& folder) {
   if (!book.macroProject())
     throw Error("Cannot write the workbook: a macro-enabled workbook needs the workbook's macros.");
   const std::string path = folder.pathOf("vbaProject.bin");
-  writeFileBytes(path, vbaProjectBin(*book.macroProject()));
+  io::writeFileBytes(path, vbaProjectBin(*book.macroProject()));
   check(workbook_add_vba_project(target, path.c_str()), "the macro project");
   if (!book.codeName().empty())
     check(workbook_set_vba_name(target, book.codeName().c_str()), "a code name");
@@ -61,7 +61,7 @@ void addMacroProject(lxw_workbook* target, const Workbook& book, const PrivateFo
 }  // namespace
 
 std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
-  PrivateFolder folder;
+  io::PrivateFolder folder;
   const std::string output = folder.pathOf("workbook.xlsx");
   std::string tmpdir = folder.path();
   lxw_workbook_options options{};
@@ -87,8 +87,8 @@ std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   // workbook_close writes the file and frees the workbook either way.
   const lxw_error closed = workbook_close(target.release());
   check(closed, "the file");
-  if (macros == Macros::LeftOut) return readFileBytes(output);
-  return finishButtonDrawings(readFileBytes(output), book);
+  if (macros == Macros::LeftOut) return io::readFileBytes(output);
+  return finishButtonDrawings(io::readFileBytes(output), book);
 }
 
 }  // namespace spreadsheet::xlsx

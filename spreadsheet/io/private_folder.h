@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-namespace spreadsheet::xlsx {
+namespace spreadsheet::io {
 
-// A folder only this user can enter, made new (never an existing one) in the
-// system's temporary folder for the library's files, removed with everything
-// in it when this object ends.
+// A folder only this user can enter (mode 700), made new (never an existing
+// one) in temporaryFolder(), removed with everything in it when this object
+// ends. Throws spreadsheet::Error naming the temporary folder when it cannot
+// be made there.
 class PrivateFolder {
  public:
   PrivateFolder();
@@ -28,4 +29,4 @@ class PrivateFolder {
 std::vector<std::uint8_t> readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
-}  // namespace spreadsheet::xlsx
+}  // namespace spreadsheet::io

@@ -1,0 +1,50 @@
+#include "spreadsheet/io/private_folder.h"
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "spreadsheet/io/temporary_folder.h"
+#include "spreadsheet/model/error.h"
+
+namespace spreadsheet::io {
+
+namespace fs = std::filesystem;
+
+PrivateFolder::PrivateFolder() {
+  const std::string base = temporaryFolder();
+  // mkdtemp creates the folder exclusively with mode 700.
+  std::string pattern = base + "/tallyloom-XXXXXX";
+  if (!::mkdtemp(pattern.data()))
+    throw Error("Cannot create a temporary folder in " + base + ": " + std::strerror(errno) + ".");
+  path_ = pattern;
+}
+
+PrivateFolder::~PrivateFolder() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+std::vector<std::uint8_t> readFileBytes(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::ifstream in(path, std::ios::binary);
+  if (ec || !in) throw Error("Cannot write the workbook: cannot read back " + path + ".");
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!in) throw Error("Cannot write the workbook: cannot read back " + path + ".");
+  return bytes;
+}
+
+void writeFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw Error("Cannot write the workbook: cannot write " + path + ".");
+}
+
+}  // namespace spreadsheet::io
