@@ -94,6 +94,10 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   if (clipped) painter.setClipRect(clip);
   painter.setFont(font.font);
   painter.setPen(block.color);
+  // A scaled font changes only the transform and puts it back; save() and
+  // restore() would also mark pen, brush and clip as changed, and a PDF
+  // writes its whole graphics state anew for each of them.
+  const QTransform base = painter.transform();
   for (qsizetype i = 0; i < block.lines.size(); ++i) {
     const double x = lineLeft(box, widths[static_cast<std::size_t>(i)], block.horizontal);
     const double lineTop = top + lineHeight * static_cast<double>(i);
@@ -101,11 +105,9 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
       painter.drawStaticText(QPointF(x, lineTop), font.staticText(block.lines[i]));
       continue;
     }
-    painter.save();
-    painter.translate(x, lineTop);
-    painter.scale(font.scale, font.scale);
+    painter.setTransform(QTransform(base).translate(x, lineTop).scale(font.scale, font.scale));
     painter.drawStaticText(QPointF(0, 0), font.staticText(block.lines[i]));
-    painter.restore();
+    painter.setTransform(base);
   }
   if (clipped) painter.setClipping(false);
 }

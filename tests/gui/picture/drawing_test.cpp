@@ -1,4 +1,5 @@
 #include "spreadsheet/picture/range_painter.h"
+#include "spreadsheet/picture/text_painter.h"
 #include "tests/gui/picture/picture_fixture.h"
 
 namespace picture_test {
@@ -208,6 +209,42 @@ TEST_F(PictureDrawing, ButtonsAreDrawnOnTopAtTheirPosition) {
   EXPECT_NEAR(ink.center().x(), 64 + 50, 3);
   // Seen from a range that starts further right, the button moves left.
   EXPECT_EQ(render("B2:D4").pixel(50, 3), qRgb(0xF0, 0xF0, 0xF0));
+}
+
+// A font drawn at a scale changes the transform only for its own lines: what
+// is drawn next keeps the painter's transform and brush, and each line of the
+// block lands in its own band of the box.
+TEST(PictureTextBlock, ScaledFontLeavesThePainterAsItWas) {
+  QImage image(240, 120, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.translate(10, 5);
+  painter.setBrush(QColor(1, 2, 3));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(12);
+  const picture::FontEntry entry(font, &image, 1.5);
+  picture::TextBlock block{{QStringLiteral("HHHH"), QStringLiteral("HHHH")},
+                           &entry,
+                           QColor(Qt::black),
+                           xl::Left,
+                           xl::Top};
+  picture::drawTextBlock(painter, block, QRectF(0, 0, 200, 100), QRect(0, 0, 200, 100));
+
+  EXPECT_EQ(painter.transform(), QTransform::fromTranslate(10, 5));
+  EXPECT_EQ(painter.brush().color(), QColor(1, 2, 3));
+  painter.end();
+  const auto inkInRows = [&](int from, int to) {
+    for (int y = from; y < to; ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+  };
+  const int band = static_cast<int>(entry.height());
+  EXPECT_GT(band, 12);  // the scale enlarges the line
+  EXPECT_FALSE(inkInRows(0, 5));
+  EXPECT_TRUE(inkInRows(5, 5 + band));
+  EXPECT_TRUE(inkInRows(5 + band, 5 + 2 * band));
+  EXPECT_FALSE(inkInRows(5 + 2 * band + 2, image.height()));
 }
 
 }  // namespace
