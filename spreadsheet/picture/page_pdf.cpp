@@ -99,6 +99,18 @@ void paintPage(const Worksheet& sheet, const PictureGrid& grid, const PagePlacem
   if (!painter.end()) throw Error("The PDF cannot be finished.");
 }
 
+// Qt stamps the document information with the time of writing; equal sheets
+// must give equal files, so the entry is overwritten with spaces (same length,
+// so every byte offset in the file stays right).
+void blankCreationDate(QByteArray& pdf) {
+  const QByteArray key = "/CreationDate (";
+  const qsizetype start = pdf.indexOf(key);
+  if (start < 0) return;
+  const qsizetype end = pdf.indexOf(')', start + key.size());
+  if (end < 0) return;
+  std::fill(pdf.begin() + start, pdf.begin() + end + 1, ' ');
+}
+
 }  // namespace
 
 CellRange printedRange(const Worksheet& sheet) {
@@ -157,6 +169,7 @@ void savePagePdf(const Worksheet& sheet, const std::string& path) {
       throw Error("The page size cannot be set.");
     paintPage(sheet, grid, place, writer);
   }
+  blankCreationDate(bytes);
   io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
 }

@@ -33,6 +33,33 @@ class ScopedEnv {
   QByteArray old_;
 };
 
+TEST(OwnWorkbook, TwoRunsWithEqualChoicesWriteEqualFiles) {
+  const QString program = QStringLiteral(TALLYLOOM_BINARY_DIR "/bin/tallyloom");
+  if (!QFile::exists(program)) GTEST_SKIP() << "the program is not built";
+  QTemporaryDir dir;
+  QByteArray first[3];
+  for (int run = 0; run < 2; ++run) {
+    const QString n = QString::number(run);
+    QProcess p;
+    p.start(program, {"generate", "--output", dir.filePath(n + ".xls"), "--days", "all", "--pdf",
+                      dir.filePath(n + ".pdf"), "--picture", dir.filePath(n + ".png")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    int i = 0;
+    for (const char* ending : {".xls", ".pdf", ".png"}) {
+      QFile f(dir.filePath(n + ending));
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      const QByteArray bytes = f.readAll();
+      if (run == 0) {
+        first[i] = bytes;
+      } else {
+        EXPECT_TRUE(bytes == first[i]) << ending << " differs between two equal runs";
+      }
+      ++i;
+    }
+  }
+}
+
 TEST(OwnWorkbook, ParallelRunsOntoOneWorkbookEachDescribeTheirOwn) {
   const QString program = QStringLiteral(TALLYLOOM_BINARY_DIR "/bin/tallyloom");
   if (!QFile::exists(program)) GTEST_SKIP() << "the program is not built";

@@ -92,5 +92,19 @@ TEST_F(PageFonts, AreTheCellsPointsExactly) {
   EXPECT_EQ(shownFontSizes(inflatedStreams(half.readAll())), (std::set<double>{4, 5, 11}));
 }
 
+TEST_F(PageFonts, EqualSheetsGiveEqualFilesWithNoTimeOfWriting) {
+  put("A1", "Ten");
+  sheet.pageSetup().printArea = parseA1Range("A1:B2");
+  QTemporaryDir dir;
+  const QString path = dir.filePath("page.pdf");
+  picture::savePagePdf(sheet, path.toStdString());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_FALSE(bytes.contains("/CreationDate")) << "a time stamp makes equal sheets differ";
+  EXPECT_TRUE(bytes.contains("/Creator"));  // the rest of the information stays
+  EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+}
+
 }  // namespace
 }  // namespace picture_test
