@@ -80,14 +80,9 @@ def main():
     with tempfile.TemporaryDirectory(prefix="tallyloom-interop-") as tmp:
         env = wc.private_env(tmp)
         described = []
-        for label, args in CONFIGURATIONS:
-            path = os.path.join(tmp, label + ".xls")
-            try:
-                wc.generate(program, path, args, env)
-                desc = wc.describe(bin_dir, "describe", path, os.path.join(tmp, label + ".json"))
-            except RuntimeError as e:
-                failures.check(False, "%s: %s" % (label, e))
-                continue
+        for label, base, desc in wc.generated_workbooks(bin_dir, program, tmp, env, CONFIGURATIONS,
+                                                        failures):
+            path = base + ".xls"
             wc.check_with_xlrd(path, desc, failures)
             check_buttons_described(desc, failures)
             described.append((label, path, desc))

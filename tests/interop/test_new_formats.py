@@ -64,15 +64,8 @@ def main():
     with tempfile.TemporaryDirectory(prefix="tallyloom-formats-") as tmp:
         env = wc.private_env(tmp)
         made = []
-        for label, args in CONFIGURATIONS:
-            base = os.path.join(tmp, label)
-            try:
-                for ending in (".xls",) + NEW_ENDINGS:
-                    wc.generate(program, base + ending, args, env)
-                desc = wc.describe(bin_dir, "describe", base + ".xls", base + ".json")
-            except RuntimeError as e:
-                failures.check(False, "%s: %s" % (label, e))
-                continue
+        for label, base, desc in wc.generated_workbooks(bin_dir, program, tmp, env, CONFIGURATIONS,
+                                                        failures, (".xls",) + NEW_ENDINGS):
             for ending in (".xlsx", ".xlsm"):
                 fc.check_with_openpyxl(base + ending, desc, failures)
             made.append((label, base, desc))

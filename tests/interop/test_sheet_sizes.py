@@ -103,14 +103,9 @@ def main():
     with tempfile.TemporaryDirectory(prefix="tallyloom-sizes-") as tmp:
         env = wc.private_env(tmp)
         done = []
-        for label, args in CONFIGURATIONS:
-            path = os.path.join(tmp, label + ".xls")
-            try:
-                wc.generate(program, path, args, env)
-                desc = wc.describe(bin_dir, "describe", path, os.path.join(tmp, label + ".json"))
-            except RuntimeError as e:
-                failures.check(False, "%s: %s" % (label, e))
-                continue
+        for label, base, desc in wc.generated_workbooks(bin_dir, program, tmp, env, CONFIGURATIONS,
+                                                        failures):
+            path = base + ".xls"
             sheet_desc = desc["sheets"][0]
             done.append((label, path, sheet_desc, check_xlrd(path, sheet_desc, failures, label)))
         with Office(time_limit=400) as office:

@@ -71,6 +71,22 @@ def describe(bin_dir, mode, xls_path, json_path):
         return json.load(f)
 
 
+def generated_workbooks(bin_dir, program, tmp, env, configurations, failures, endings=(".xls",)):
+    """Writes each (label, args) configuration in every ending under `tmp` and
+    describes its .xls with our reader; yields (label, path without ending,
+    description). A failing run is recorded and left out."""
+    for label, args in configurations:
+        base = os.path.join(tmp, label)
+        try:
+            for ending in endings:
+                generate(program, base + ending, args, env)
+            desc = describe(bin_dir, "describe", base + ".xls", base + ".json")
+        except RuntimeError as e:
+            failures.check(False, "%s: %s" % (label, e))
+            continue
+        yield label, base, desc
+
+
 def close(a, b, tol=1e-9):
     return math.isclose(a, b, rel_tol=tol, abs_tol=tol)
 
