@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "spreadsheet/io/large_block.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/sheet_picture.h"
 
@@ -167,5 +168,23 @@ void BM_BlankImageOfSameSize(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BlankImageOfSameSize)->Unit(benchmark::kMillisecond);
+
+// The same floor in the memory the picture itself is drawn into (huge pages where allowed).
+void BM_BlankLargeBlockOfSameSize(benchmark::State& state) {
+  ensureGuiApplication();
+  Workbook book;
+  Worksheet& sheet = book.addSheet("TimeSheet");
+  buildSheet(sheet);
+  const QSize size = picture::renderRange(sheet, CellRange::of(1, 1, 300, 60)).size();
+  const auto bytes = static_cast<std::size_t>(size.width()) * size.height() * 4;
+  for (auto _ : state) {
+    auto* pixels = static_cast<uchar*>(io::allocateLargeBlock(bytes));
+    QImage image(pixels, size.width(), size.height(), QImage::Format_RGB32, io::releaseLargeBlock,
+                 pixels);
+    image.fill(Qt::white);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_BlankLargeBlockOfSameSize)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 
+#include "spreadsheet/io/large_block.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
@@ -29,8 +30,16 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range) {
   if (w == 0 || h == 0) return {};
   if (w > kMaxSide || h > kMaxSide || w * h > kMaxPixels)
     throw Error("The picture is too large. Select a smaller range.");
-  QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
-  if (image.isNull()) throw Error("Not enough memory to make the picture.");
+  // The picture owns its block; a copy that is changed detaches into ordinary memory.
+  const auto bytesPerLine = static_cast<qsizetype>(w) * 4;
+  auto* pixels = static_cast<uchar*>(io::allocateLargeBlock(static_cast<std::size_t>(w * h * 4)));
+  if (!pixels) throw Error("Not enough memory to make the picture.");
+  QImage image(pixels, static_cast<int>(w), static_cast<int>(h), bytesPerLine, QImage::Format_RGB32,
+               io::releaseLargeBlock, pixels);
+  if (image.isNull()) {
+    io::releaseLargeBlock(pixels);
+    throw Error("Not enough memory to make the picture.");
+  }
   image.setDotsPerMeterX(kDotsPerMeter96Dpi);
   image.setDotsPerMeterY(kDotsPerMeter96Dpi);
   RangePainter(sheet, grid, image).paint();
