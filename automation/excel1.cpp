@@ -76,8 +76,12 @@ int SaveFormatFor(const std::shared_ptr<api::Application>& app) {
   return SaveFormatForVersion(version);
 }
 
-void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
-  platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
+namespace {
+
+// Steps 100 to 110 of the snapshot: the used range of the active sheet put on
+// the clipboard as a picture, when it ends below row 1 and right of column A.
+// False when there is nothing to take.
+bool copyUsedRangePicture(platform::StepRunner& run, const api::Workbook& book) {
   std::optional<api::Worksheet> sheet;
   int lastRow = 0;
   int lastColumn = 0;
@@ -90,18 +94,33 @@ void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
     api::Range columns = require(sheet).UsedRange().Columns();
     lastColumn = columns.Item(static_cast<int>(columns.Count())).Column();
   });
-  if (!run.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return;
+  if (!run.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return false;
   run.step(110, [&] { require(sheet).UsedRange().CopyPicture(); });
+  return true;
+}
+
+QImage clipboardPicture() {
+  std::optional<QImage> picture = platform::GetClipboardPicture(platform::kAnyPictureFormat);
+  if (!picture) throw spreadsheet::Error("Invalid picture");
+  return *picture;
+}
+
+}  // namespace
+
+void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
+  platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
+  if (!copyUsedRangePicture(run, book)) return;
   run.step(112, [&] {
-    std::optional<QImage> picture = platform::GetClipboardPicture(platform::kAnyPictureFormat);
-    if (!picture) throw spreadsheet::Error("Invalid picture");
-    if (!spreadsheet::picture::savePicture(*picture, path.toStdString()))
+    if (!spreadsheet::picture::savePicture(clipboardPicture(), path.toStdString()))
       throw spreadsheet::Error("Path/File access error");
   });
 }
 
-QImage LoadSheetPicture(const QString& path) {
-  return spreadsheet::picture::readPictureFile(path.toStdString());
+QImage takeCellsActivesheet(const api::Workbook& book) {
+  platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
+  QImage picture;
+  if (copyUsedRangePicture(run, book)) run.step(112, [&] { picture = clipboardPicture(); });
+  return picture;
 }
 
 }  // namespace automation

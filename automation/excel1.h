@@ -39,9 +39,9 @@ int SaveFormatFor(const std::shared_ptr<spreadsheet::api::Application>& app);
 // failures step by step.
 void saveCellsActivesheet(const spreadsheet::api::Workbook& book, const QString& path);
 
-// The picture that saveCellsActivesheet wrote to `path`: handed over as it was
-// drawn while the file is still the one written, else read from the file; a
-// null image when there is no picture there.
-QImage LoadSheetPicture(const QString& path);
+// The same picture kept in memory instead of written: the snapshot as the
+// preview takes it over, with the same steps reported under the same name.
+// A null image when there is no picture.
+QImage takeCellsActivesheet(const spreadsheet::api::Workbook& book);
 
 }  // namespace automation

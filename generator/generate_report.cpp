@@ -65,6 +65,7 @@ struct Run {
   std::optional<api::Workbook> templateBook;
   std::shared_ptr<api::Application> pictureApp;
   std::optional<api::Workbook> pictureBook;
+  QImage picture;
 };
 
 // 100 to 112: false when no day is chosen (the user has been told).
@@ -176,10 +177,9 @@ void takePicture(Run& run) {
     api::Workbooks books = run.pictureApp->Workbooks();
     run.pictureBook = books.Item(books.Count());
   });
-  s.step(196, [&] {
-    platform::ClaimTemporaryFile(run.picturePath);  // a link under the name is not followed
-    automation::saveCellsActivesheet(require(run.pictureBook), run.picturePath);
-  });
+  // The picture goes to the preview in memory: written out it was a 75 MB file
+  // that only the preview read back, and it took half the time of the click.
+  s.step(196, [&] { run.picture = automation::takeCellsActivesheet(require(run.pictureBook)); });
   s.step(198, [&] {
     if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
     run.pictureApp->setDisplayAlerts(false);
@@ -195,10 +195,12 @@ void takePicture(Run& run) {
 // 206 to 216: the preview takes over; the temporary files go.
 void handOver(Run& run) {
   auto& s = run.steps;
-  s.step(206, [&] { run.windows.loadPreviewPicture(run.picturePath); });
+  s.step(206, [&] { run.windows.setPreviewPicture(run.picture); });
   s.step(208, [&] { run.windows.setPreviewExcelFile(run.workbookPath); });
   s.step(210, [&] { run.windows.showPreview(); });
   s.step(212, [&] { run.windows.hideMainWindow(); });
+  // The hand-over name is still cleared: a picture file left there by an
+  // earlier version, or anything placed under that name, does not stay.
   s.step(214, [&] { platform::DeleteFileQuietly(run.picturePath); });
   s.step(216, [&] { platform::DeleteFileQuietly(run.templatePath); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include <QImage>
 #include <QString>
 
 #include "generator/options.h"
@@ -17,9 +18,9 @@ class ReportWindows {
   virtual const ChoiceControls& choiceControls() const = 0;
   // The main window's hourglass (true) or default pointer (false).
   virtual void setMainWindowBusy(bool busy) = 0;
-  // Reads the picture file into the preview's canvas, creating the preview
-  // window when there is none; throws when the file holds no picture.
-  virtual void loadPreviewPicture(const QString& path) = 0;
+  // Gives the sheet's picture to the preview's canvas, creating the preview
+  // window when there is none; throws when there is no picture.
+  virtual void setPreviewPicture(const QImage& picture) = 0;
   virtual void setPreviewExcelFile(const QString& path) = 0;
   virtual void showPreview() = 0;
   virtual void hideMainWindow() = 0;

@@ -64,7 +64,7 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   // generator::ReportWindows
   const generator::ChoiceControls& choiceControls() const override { return *this; }
   void setMainWindowBusy(bool busy) override;
-  void loadPreviewPicture(const QString& path) override;
+  void setPreviewPicture(const QImage& picture) override;
   void setPreviewExcelFile(const QString& path) override;
   void showPreview() override;
   void hideMainWindow() override;

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
@@ -122,11 +121,10 @@ void Form1::setMainWindowBusy(bool busy) {
   setMousePointer(busy ? Pointer::Hourglass : Pointer::Default);
 }
 
-void Form1::loadPreviewPicture(const QString& path) {
+void Form1::setPreviewPicture(const QImage& picture) {
   preview::Form2& preview = form2();
-  if (!QFile::exists(path)) throw std::runtime_error("File not found");
-  const QImage picture = automation::LoadSheetPicture(path);
-  if (picture.isNull()) throw std::runtime_error("Invalid picture");
+  // What the user was told when the snapshot left no picture file to load.
+  if (picture.isNull()) throw std::runtime_error("File not found");
   preview.Picture1()->setPicture(picture);
 }
 
