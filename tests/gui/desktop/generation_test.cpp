@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -103,6 +104,27 @@ TEST_F(GenerationTest, StaleLongerTemplateFileDoesNotSpoilTheRun) {
   EXPECT_TRUE(fake.errorReports().empty());
   ASSERT_EQ(generatedWorkbooks().size(), 1);
   EXPECT_EQ(tempFiles(), generatedWorkbooks());
+}
+
+// The picture reaches the preview in memory: nothing is written under the
+// hand-over name "temp.bmp", so a folder standing there hinders nothing, and the
+// preview shows exactly the picture of the saved workbook.
+TEST_F(GenerationTest, PictureReachesThePreviewWithoutAFile) {
+  ASSERT_TRUE(QDir(temp.path()).mkdir("temp.bmp"));
+  form->PushButton22_Click();
+  EXPECT_TRUE(fake.errorReports().empty()) << fake.errorReports()[0].text.toStdString();
+  ASSERT_TRUE(form->Form2());
+  const preview::Form2& preview = *form->Form2();
+  const QImage& shown = preview.Picture1()->picture().isNull() ? preview.Zoom_Ori()->picture()
+                                                               : preview.Picture1()->picture();
+  ASSERT_EQ(generatedWorkbooks().size(), 1);
+  auto app =
+      automation::OpenInNewExcel((temp.path() + "/" + generatedWorkbooks()[0]).toStdString());
+  const QString file = QDir(temp.path()).filePath("again.bmp");
+  automation::saveCellsActivesheet(app->ActiveWorkbook(), file);
+  app->Quit();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+            QImage(file).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(GenerationTest, RandomNameNeverReusesAnExistingFile) {
