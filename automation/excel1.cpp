@@ -119,7 +119,11 @@ void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
 QImage takeCellsActivesheet(const api::Workbook& book) {
   platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
   QImage picture;
-  if (copyUsedRangePicture(run, book)) run.step(112, [&] { picture = clipboardPicture(); });
+  if (copyUsedRangePicture(run, book))
+    run.step(112, [&] {
+      picture = clipboardPicture();
+      platform::ClearClipboardPicture();  // the preview keeps the only copy
+    });
   return picture;
 }
 

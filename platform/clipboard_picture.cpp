@@ -39,4 +39,8 @@ std::optional<QImage> GetClipboardPicture(int format) {
   return std::nullopt;
 }
 
+void ClearClipboardPicture() {
+  spreadsheet::picture::clearClipboard();
+}
+
 }  // namespace platform

@@ -13,4 +13,8 @@ inline constexpr int kAnyPictureFormat = 0;
 // when every attempt failed or the format holds no picture. Never throws.
 std::optional<QImage> GetClipboardPicture(int format);
 
+// Empties the private clipboard. Nobody outside the program can read it, so a
+// picture taken from it need not stay there: a large sheet's picture is 100 MB.
+void ClearClipboardPicture();
+
 }  // namespace platform
