@@ -5,6 +5,7 @@
 #include "automation/excel1.h"
 #include "desktop_fixture.h"
 #include "generator/generate_report.h"
+#include "platform/clipboard_picture.h"
 #include "preview/form2.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
@@ -107,8 +108,8 @@ TEST_F(GenerationTest, StaleLongerTemplateFileDoesNotSpoilTheRun) {
 }
 
 // The picture reaches the preview in memory: nothing is written under the
-// hand-over name "temp.bmp", so a folder standing there hinders nothing, and the
-// preview shows exactly the picture of the saved workbook.
+// hand-over name "temp.bmp", so a folder standing there hinders nothing, the
+// preview shows exactly the picture of the saved workbook, and no other copy stays.
 TEST_F(GenerationTest, PictureReachesThePreviewWithoutAFile) {
   ASSERT_TRUE(QDir(temp.path()).mkdir("temp.bmp"));
   form->PushButton22_Click();
@@ -117,6 +118,8 @@ TEST_F(GenerationTest, PictureReachesThePreviewWithoutAFile) {
   const preview::Form2& preview = *form->Form2();
   const QImage& shown = preview.Picture1()->picture().isNull() ? preview.Zoom_Ori()->picture()
                                                                : preview.Picture1()->picture();
+  // The private clipboard does not keep a second copy of the picture.
+  EXPECT_FALSE(platform::GetClipboardPicture(platform::kAnyPictureFormat));
   ASSERT_EQ(generatedWorkbooks().size(), 1);
   auto app =
       automation::OpenInNewExcel((temp.path() + "/" + generatedWorkbooks()[0]).toStdString());
