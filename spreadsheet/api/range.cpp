@@ -339,6 +339,9 @@ void joinMovedEdges(spreadsheet::Worksheet& s, const CellRange& area, edit::Shif
   const int r1 = area.first.row, c1 = area.first.column;
   const int r2 = std::min(area.last.row, lastRow), c2 = std::min(area.last.column, lastColumn);
   edit::joinSharedEdges(s, CellRange::of(r1, c1, r2, c2));
+  // Whole rows (columns) move with their formats and keep every neighbour
+  // along them: no cell slides past another.
+  if (area.isWholeRows() || area.isWholeColumns()) return;
   if (shift == edit::Shift::Left || shift == edit::Shift::Right) {
     edit::joinSharedEdges(s, CellRange::of(r1, c1, r1, lastColumn));
     edit::joinSharedEdges(s, CellRange::of(r2, c1, r2, lastColumn));

@@ -99,16 +99,48 @@ std::optional<CellRange> shiftArea(const CellRange& area, const CellShift& s) {
   return r;
 }
 
+namespace {
+
+// An insert moving a reference whose ends are stored in order (first above
+// and left of last, as the parser and the shifts store them): its ends are
+// moved in place, as shiftArea and storeArea would. Returns false when the
+// reference leaves the sheet, which the general path handles.
+bool insertInPlace(FormulaNode& ref, const CellShift& s, bool& changed) {
+  FormulaRef& lo = ref.first;
+  FormulaRef& hi = ref.kind == FormulaKind::Area ? ref.last : ref.first;
+  const Axis ax = s.axis;
+  const int acrossLo = ax == Axis::Rows ? lo.column : lo.row;
+  const int acrossHi = ax == Axis::Rows ? hi.column : hi.row;
+  if (acrossLo < s.bandFirst || acrossHi > s.bandLast) return true;
+  int& alongLo = ax == Axis::Rows ? lo.row : lo.column;
+  int& alongHi = ax == Axis::Rows ? hi.row : hi.column;
+  const int newLo = insertedEnd(alongLo, s);
+  if (newLo > limitAlong(ax)) return false;
+  const int newHi = std::min(insertedEnd(alongHi, s), limitAlong(ax));
+  changed = changed || newLo != alongLo || newHi != alongHi;
+  alongLo = newLo;  // for a single cell lo and hi are one end: newLo == newHi
+  alongHi = newHi;
+  return true;
+}
+
+bool storedInOrder(const FormulaNode& ref) {
+  return ref.kind == FormulaKind::Cell ||
+         (ref.first.row <= ref.last.row && ref.first.column <= ref.last.column);
+}
+
+}  // namespace
+
 bool shiftReferences(FormulaNode& root, const CellShift& shift, std::string_view sheetName,
                      bool ownSheetShifted) {
   bool changed = false;
+  const std::string name(sheetName);
   forEachReference(root, [&](FormulaNode& ref) {
     // A reference wholly before the edited lines never changes.
     const FormulaRef& end = ref.kind == FormulaKind::Area ? ref.last : ref.first;
     if (std::max(along(ref.first, shift.axis), along(end, shift.axis)) < shift.at) return;
-    const bool onSheet =
-        ref.sheet.empty() ? ownSheetShifted : sameName(ref.sheet, std::string(sheetName));
+    const bool onSheet = ref.sheet.empty() ? ownSheetShifted : sameName(ref.sheet, name);
     if (!onSheet) return;
+    if (shift.insert && storedInOrder(ref) && insertInPlace(ref, shift, changed)) return;
     const CellRange before = areaOf(ref);
     std::optional<CellRange> after = shiftArea(before, shift);
     if (!after) {

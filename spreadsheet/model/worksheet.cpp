@@ -76,9 +76,16 @@ std::optional<CellRange> Worksheet::usedRange() const {
     box->last.row = std::max(box->last.row, r.last.row);
     box->last.column = std::max(box->last.column, r.last.column);
   };
-  for (const auto& line : cells_.rows())
-    for (const auto& [column, c] : line.cells)
-      if (!c.isBlank() || c.style != 0) add(CellRange::of({line.index, column}));
+  // Per row only the first and the last cell that counts can widen the box.
+  auto counts = [](const auto& entry) {
+    return !entry.second.isBlank() || entry.second.style != 0;
+  };
+  for (const auto& line : cells_.rows()) {
+    const auto first = std::find_if(line.cells.begin(), line.cells.end(), counts);
+    if (first == line.cells.end()) continue;
+    const auto last = std::find_if(line.cells.rbegin(), line.cells.rend(), counts);
+    add(CellRange::of(line.index, first->first, line.index, last->first));
+  }
   for (const CellRange& r : merged_) add(r);
   return box;
 }

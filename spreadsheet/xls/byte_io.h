@@ -20,6 +20,7 @@ class ByteWriter {
   void patchU16(std::size_t at, unsigned v);
   void patchU32(std::size_t at, std::uint32_t v);
   std::size_t size() const { return bytes_.size(); }
+  void clear() { bytes_.clear(); }
   const std::vector<std::uint8_t>& data() const { return bytes_; }
   std::vector<std::uint8_t>& data() { return bytes_; }
 

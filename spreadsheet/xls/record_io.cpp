@@ -17,7 +17,9 @@ void RecordWriter::piece(std::uint16_t id, std::span<const std::uint8_t> body) {
 
 void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
                           const std::function<void(ByteWriter&)>& fill) {
-  ByteWriter body;
+  // A record written from inside `fill` finds the scratch buffer taken and starts empty.
+  ByteWriter body = std::move(scratch_);
+  body.clear();
   fill(body);
   const auto& b = body.data();
   if (declaredSize != kVariableSize && b.size() != declaredSize)
@@ -31,6 +33,7 @@ void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
     piece(kContinue, rest.first(n));
     rest = rest.subspan(n);
   }
+  scratch_ = std::move(body);
 }
 
 void RecordWriter::patchU32(std::size_t at, std::uint32_t v) {

@@ -41,6 +41,7 @@ class RecordWriter {
   bool countOnly_;
   std::size_t position_ = 0;
   ByteWriter out_;
+  ByteWriter scratch_;  // the body being built, kept to reuse its memory
 };
 
 // A record whose data must be split at places the format allows: some parts
