@@ -1,6 +1,5 @@
 #include "spreadsheet/picture/border_painter.h"
 
-#include <QPen>
 #include <algorithm>
 #include <initializer_list>
 #include <tuple>
@@ -60,32 +59,32 @@ std::vector<int> strands(const Border& b) {
   }
 }
 
-void fillRun(QPainter& painter, bool horizontal, int at, int from, int to, QRgb color) {
+void fillRun(Canvas& canvas, bool horizontal, int at, int from, int to, QRgb color) {
   if (to < from) return;
   const QColor c = QColor::fromRgb(color);
   if (horizontal)
-    painter.fillRect(QRect(from, at, to - from + 1, 1), c);
+    canvas.fillRect(QRect(from, at, to - from + 1, 1), c);
   else
-    painter.fillRect(QRect(at, from, 1, to - from + 1), c);
+    canvas.fillRect(QRect(at, from, 1, to - from + 1), c);
 }
 
-void drawLine(QPainter& painter, const BorderLine& line, QRgb color) {
+void drawLine(Canvas& canvas, const BorderLine& line, QRgb color) {
   const std::vector<int> pattern = dashPattern(line.border);
   const int extra = thickness(line.border) > 1 ? 1 : 0;  // close the corners of heavy lines
   const int from = line.from - extra, to = line.to + extra;
   if (line.border.lineStyle == xl::Double)
-    fillRun(painter, line.horizontal, line.at, from, to, 0xFFFFFFFF);
+    fillRun(canvas, line.horizontal, line.at, from, to, 0xFFFFFFFF);
   for (int offset : strands(line.border)) {
     const int at = line.at + offset;
     if (pattern.empty()) {
-      fillRun(painter, line.horizontal, at, from, to, color);
+      fillRun(canvas, line.horizontal, at, from, to, color);
       continue;
     }
     std::size_t part = 0;
     for (int pos = from; pos <= to; ++part) {
       const int len = pattern[part % pattern.size()];
       if (part % 2 == 0)
-        fillRun(painter, line.horizontal, at, pos, std::min(to, pos + len - 1), color);
+        fillRun(canvas, line.horizontal, at, pos, std::min(to, pos + len - 1), color);
       pos += len;
     }
   }
@@ -107,7 +106,7 @@ void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
   add(kRight, false, right, top, bottom);
 }
 
-void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book) {
+void drawBorderLines(Canvas& canvas, std::vector<BorderLine>& lines, const Workbook& book) {
   if (lines.empty()) return;
   // Where two cells still describe one edge differently, the heavier line
   // wins and, of two equally heavy ones, the darker colour: it is drawn last.
@@ -130,23 +129,22 @@ void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Wo
       joined.push_back(line);
   }
   for (const BorderLine& line : joined)
-    drawLine(painter, line, paletteColor(book, line.border.colorIndex, Qt::black).rgb());
+    drawLine(canvas, line, paletteColor(book, line.border.colorIndex, Qt::black).rgb());
 }
 
-void drawDiagonals(QPainter& painter, const Style& style, const QRect& cell, const Workbook& book) {
+void drawDiagonals(Canvas& canvas, const Style& style, const QRect& cell, const Workbook& book) {
   const QPoint tl(cell.left(), cell.top()),
       br(cell.left() + cell.width() - 1, cell.top() + cell.height() - 1);
   const QPoint bl(tl.x(), br.y()), tr(br.x(), tl.y());
   for (int slot : {int(kDiagonalDown), int(kDiagonalUp)}) {
     const Border& b = style.borders[static_cast<std::size_t>(slot)];
     if (!b.visible()) continue;
-    QPen pen(paletteColor(book, b.colorIndex, Qt::black), thickness(b));
-    if (!dashPattern(b).empty()) pen.setStyle(Qt::DashLine);
-    painter.setPen(pen);
+    const QColor color = paletteColor(book, b.colorIndex, Qt::black);
+    const bool dashed = !dashPattern(b).empty();
     if (slot == kDiagonalDown)
-      painter.drawLine(tl, br);
+      canvas.strokeLine(tl, br, color, thickness(b), dashed);
     else
-      painter.drawLine(bl, tr);
+      canvas.strokeLine(bl, tr, color, thickness(b), dashed);
   }
 }
 

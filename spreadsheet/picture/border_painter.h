@@ -1,11 +1,11 @@
 #pragma once
 #include <QImage>
-#include <QPainter>
 #include <QRect>
 #include <vector>
 
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/picture/canvas.h"
 
 namespace spreadsheet::picture {
 
@@ -30,9 +30,9 @@ void addCellEdges(const Style& style, const QRect& cell, const bool skip[6],
 // of two lines of one weight on the same pixels, the darker colour shows.
 // Continuous thin lines take one pixel; medium two; thick three; double is two
 // one-pixel lines with a gap on the grid line.
-void drawBorderLines(QPainter& painter, std::vector<BorderLine>& lines, const Workbook& book);
+void drawBorderLines(Canvas& canvas, std::vector<BorderLine>& lines, const Workbook& book);
 
 // The diagonals of a cell, corner to corner.
-void drawDiagonals(QPainter& painter, const Style& style, const QRect& cell, const Workbook& book);
+void drawDiagonals(Canvas& canvas, const Style& style, const QRect& cell, const Workbook& book);
 
 }  // namespace spreadsheet::picture

@@ -17,7 +17,7 @@ constexpr QRgb kShadow = 0xFFA0A0A0;
 constexpr QRgb kDarkShadow = 0xFF696969;
 constexpr int kButtonMargin = 3;
 
-void drawFrame(QPainter& p, const QRect& r) {
+void drawFrame(Canvas& p, const QRect& r) {
   p.fillRect(r, QColor::fromRgb(kFace));
   const int l = r.left(), t = r.top(), rt = r.left() + r.width() - 1, b = r.top() + r.height() - 1;
   p.fillRect(QRect(l, t, r.width(), 1), QColor::fromRgb(kHighlight));
@@ -56,16 +56,16 @@ QRect buttonRect(const Button& button, QPoint origin) {
                static_cast<int>(box.width), static_cast<int>(box.height));
 }
 
-void drawButton(QPainter& painter, const Button& button, const QRect& rect, StyleCache& cache) {
+void drawButton(Canvas& canvas, const Button& button, const QRect& rect, StyleCache& cache) {
   if (rect.isEmpty()) return;
-  drawFrame(painter, rect);
+  drawFrame(canvas, rect);
   const QString text = QString::fromStdString(button.text);
   if (text.isEmpty()) return;
 
   // Text before the first run (or with no runs at all) takes the sheet's default font.
   const Font& base = cache.book().defaultFont();
   QTextLayout layout(text, cache.font(base.name, base.size, false, false, xl::UnderlineNone).font,
-                     painter.device());
+                     canvas.layoutDevice());
   QTextOption option(Qt::AlignHCenter);
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout.setTextOption(option);
@@ -84,13 +84,7 @@ void drawButton(QPainter& painter, const Button& button, const QRect& rect, Styl
   layout.endLayout();
 
   const QPointF at(rect.left() + kButtonMargin, rect.top() + (rect.height() - height * scale) / 2);
-  painter.save();
-  painter.setClipRect(rect.adjusted(1, 1, -2, -2));
-  painter.setPen(Qt::black);
-  painter.translate(at);
-  painter.scale(scale, scale);
-  layout.draw(&painter, QPointF(0, 0));
-  painter.restore();
+  canvas.drawLayout(layout, at, scale, rect.adjusted(1, 1, -2, -2));
 }
 
 }  // namespace spreadsheet::picture

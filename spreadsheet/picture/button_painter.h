@@ -1,8 +1,8 @@
 #pragma once
-#include <QPainter>
 #include <QPoint>
 
 #include "spreadsheet/model/sheet_parts.h"
+#include "spreadsheet/picture/canvas.h"
 #include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
@@ -13,6 +13,6 @@ QRect buttonRect(const Button& button, QPoint origin);
 
 // A push button: light grey face, raised 3D edge, its text centred in the
 // fonts of its runs and wrapped between words when too wide.
-void drawButton(QPainter& painter, const Button& button, const QRect& rect, StyleCache& cache);
+void drawButton(Canvas& canvas, const Button& button, const QRect& rect, StyleCache& cache);
 
 }  // namespace spreadsheet::picture

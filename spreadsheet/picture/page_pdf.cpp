@@ -1,13 +1,10 @@
 #include "spreadsheet/picture/page_pdf.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <span>
 
@@ -15,6 +12,9 @@
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/picture/pdf_canvas.h"
+#include "spreadsheet/picture/pdf_file.h"
+#include "spreadsheet/picture/pdf_fonts.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
 
@@ -24,7 +24,6 @@ namespace {
 
 const double kPointsPerPixel = PixelsToPoints(1);  // the picture's pixels are 96 dpi
 constexpr int kDotsPerMeter96Dpi = 3780;
-constexpr int kScreenDpi = 96;
 constexpr double kSlack = 1e-6;  // points; rounding in the fit must not ask for a second page
 
 std::optional<QPageSize::PageSizeId> paperOf(int paperSize) {
@@ -81,34 +80,56 @@ QImage layoutDevice() {
   return image;
 }
 
-void paintPage(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
-               QPdfWriter& writer) {
-  // At the picture's 96 dpi a font's points give the cell's size on paper.
-  writer.setResolution(kScreenDpi);
-  QPainter painter;
-  if (!painter.begin(&writer)) throw Error("The PDF cannot be started.");
-  // Device units per point of paper, then the placement, then sheet pixels.
-  const double perPoint = writer.resolution() / 72.0;
-  painter.scale(perPoint, perPoint);
-  painter.translate(place.left, place.top);
-  painter.scale(place.scale * kPointsPerPixel, place.scale * kPointsPerPixel);
-  painter.setClipRect(
-      QRectF(0, 0, static_cast<double>(grid.width()), static_cast<double>(grid.height())));
-  QImage device = layoutDevice();
-  RangePainter(sheet, grid, painter, &device, /*gridLines=*/false).paint();
-  if (!painter.end()) throw Error("The PDF cannot be finished.");
+// The paper as the file's media box names it, in whole points as readers
+// expect of a standard size (A4 landscape is 842 x 595).
+QSize mediaBox(const PageSetup& setup) {
+  const QPageLayout layout = pageLayout(setup);
+  const QSize points = layout.pageSize().sizePoints();
+  return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
 }
 
-// Qt stamps the document information with the time of writing; equal sheets
-// must give equal files, so the entry is overwritten with spaces (same length,
-// so every byte offset in the file stays right).
-void blankCreationDate(QByteArray& pdf) {
-  const QByteArray key = "/CreationDate (";
-  const qsizetype start = pdf.indexOf(key);
-  if (start < 0) return;
-  const qsizetype end = pdf.indexOf(')', start + key.size());
-  if (end < 0) return;
-  std::fill(pdf.begin() + start, pdf.begin() + end + 1, ' ');
+// The page's content: the sheet's points placed inside the margins at the
+// page's scale, y turned downward, and cut at the print area's edge.
+std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
+                        double mediaHeight, PdfFonts& fonts) {
+  // Stroke adjustment keeps the hairline rules of a shrunk page at least one
+  // device pixel wide, as the sheet draws them, instead of a faint blur.
+  std::string content = "/GS1 gs q ";
+  for (double v : {place.scale, 0.0, 0.0, -place.scale, place.left, mediaHeight - place.top}) {
+    appendNumber(content, v, 6);
+    content += ' ';
+  }
+  content += "cm\n0 0 ";
+  appendNumber(content, static_cast<double>(grid.width()) * kPointsPerPixel, 4);
+  content += ' ';
+  appendNumber(content, static_cast<double>(grid.height()) * kPointsPerPixel, 4);
+  content += " re W n\n";
+  QImage device = layoutDevice();
+  PdfCanvas canvas(fonts, &device);
+  RangePainter(sheet, grid, canvas, /*gridLines=*/false).paint();
+  content += canvas.content();
+  return content + "Q\n";
+}
+
+QByteArray pageFile(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place) {
+  PdfFile file;
+  const int catalog = file.reserve(), pages = file.reserve(), page = file.reserve(),
+            contents = file.reserve(), info = file.reserve();
+  const QSize media = mediaBox(sheet.pageSetup());
+  PdfFonts fonts;
+  file.putStream(contents, "", pageContent(sheet, grid, place, media.height(), fonts));
+  const std::string fontEntries = fonts.write(file);
+  file.put(page, "<< /Type /Page /Parent " + std::to_string(pages) + " 0 R /MediaBox [0 0 " +
+                     std::to_string(media.width()) + ' ' + std::to_string(media.height()) +
+                     "] /Resources << /Font << " + fontEntries +
+                     ">> /ExtGState << /GS1 << /Type /ExtGState /SA true >> >> /ProcSet [/PDF "
+                     "/Text] >> /Contents " +
+                     std::to_string(contents) + " 0 R >>");
+  file.put(pages, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 1 >>");
+  file.put(catalog, "<< /Type /Catalog /Pages " + std::to_string(pages) + " 0 R >>");
+  file.put(info, "<< /Title " + pdfTextString(QString::fromStdString(sheet.name())) +
+                     " /Creator (Tallyloom) /Producer (Tallyloom) >>");
+  return file.finish(catalog, info);
 }
 
 }  // namespace
@@ -158,18 +179,7 @@ void savePagePdf(const Worksheet& sheet, const std::string& path) {
   const PagePlacement place = placeOnPage(sheet.pageSetup(), area);
 
   // The whole document is made in memory and goes to the disk in one whole-or-nothing write.
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setCreator(QStringLiteral("Tallyloom"));
-    writer.setTitle(QString::fromStdString(sheet.name()));
-    if (!writer.setPageLayout(pageLayout(sheet.pageSetup())))
-      throw Error("The page size cannot be set.");
-    paintPage(sheet, grid, place, writer);
-  }
-  blankCreationDate(bytes);
+  const QByteArray bytes = pageFile(sheet, grid, place);
   io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
 }

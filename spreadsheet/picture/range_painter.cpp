@@ -51,22 +51,23 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QIma
     : sheet_(sheet),
       grid_(grid),
       image_(&image),
-      painter_(ownPainter_),
+      ownCanvas_(std::make_unique<PainterCanvas>(ownPainter_)),
+      canvas_(*ownCanvas_),
       cache_(sheet.workbook(), &image) {}
 
-RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
-                           QPaintDevice* layoutDevice, bool gridLines)
+RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas,
+                           bool gridLines)
     : sheet_(sheet),
       grid_(grid),
-      painter_(painter),
+      canvas_(canvas),
       gridColor_(gridLines ? QColor::fromRgb(kGridColor) : QColor(Qt::white)),
-      cache_(sheet.workbook(), layoutDevice, FontSizing::ExactPoints) {}
+      cache_(sheet.workbook(), canvas.layoutDevice(), FontSizing::ExactPoints) {}
 
 void RangePainter::paint() {
   collectSlots();
   if (image_) {
     paintGrid();  // writes whole scan lines before the painter takes the image
-    painter_.begin(image_);
+    ownPainter_.begin(image_);
   } else {
     paintGridByPainter();
   }
@@ -74,7 +75,7 @@ void RangePainter::paint() {
   paintTexts();
   paintBorders();
   paintButtons();
-  if (image_) painter_.end();
+  if (image_) ownPainter_.end();
 }
 
 void RangePainter::collectSlots() {
@@ -135,12 +136,12 @@ void RangePainter::paintGridByPainter() {
   // The same pixels as paintGrid, as rectangles: white, then each visible
   // column's right line and each visible row's bottom line.
   const int width = static_cast<int>(grid_.width()), height = static_cast<int>(grid_.height());
-  painter_.fillRect(QRect(0, 0, width, height), Qt::white);
+  canvas_.fillRect(QRect(0, 0, width, height), QColor(Qt::white));
   if (gridColor_ == Qt::white) return;
   for (int column : grid_.visibleColumns())
-    painter_.fillRect(QRect(static_cast<int>(grid_.x(column + 1)) - 1, 0, 1, height), gridColor_);
+    canvas_.fillRect(QRect(static_cast<int>(grid_.x(column + 1)) - 1, 0, 1, height), gridColor_);
   for (int row : grid_.visibleRows())
-    painter_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1)) - 1, width, 1), gridColor_);
+    canvas_.fillRect(QRect(0, static_cast<int>(grid_.y(row + 1)) - 1, width, 1), gridColor_);
 }
 
 void RangePainter::paintFills() {
@@ -150,7 +151,7 @@ void RangePainter::paintFills() {
   for (const Slot& s : slots_) {
     // A fill covers the grid lines on all four sides of its cell.
     if (s.merge < 0 && s.style->fill)
-      painter_.fillRect(grid_.rect(s.at).adjusted(-1, -1, 0, 0), *s.style->fill);
+      canvas_.fillRect(grid_.rect(s.at).adjusted(-1, -1, 0, 0), *s.style->fill);
   }
 }
 
@@ -158,14 +159,12 @@ void RangePainter::paintMergedArea(const CellRange& area) {
   const ResolvedStyle& style = cache_.style(sheet_.styleAt(area.first));
   const QRect rect = grid_.rect(area);
   if (style.fill) {
-    painter_.fillRect(rect.adjusted(-1, -1, 0, 0), *style.fill);
+    canvas_.fillRect(rect.adjusted(-1, -1, 0, 0), *style.fill);
     return;
   }
-  painter_.fillRect(rect, Qt::white);
-  painter_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()),
-                    gridColor_);
-  painter_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1),
-                    gridColor_);
+  canvas_.fillRect(rect, QColor(Qt::white));
+  canvas_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), gridColor_);
+  canvas_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), gridColor_);
 }
 
 QColor RangePainter::textColor(const CellContent& content, const ResolvedStyle& style) const {
@@ -192,7 +191,7 @@ void RangePainter::eraseGridInside(std::size_t r, std::size_t firstCol, std::siz
   for (std::size_t c = firstCol; c < lastCol; ++c) {
     if (slot(r, c).style->fill || slot(r, c + 1).style->fill) continue;
     const int x = static_cast<int>(grid_.x(slot(r, c).at.column + 1) - 1);
-    painter_.fillRect(QRect(x, row.top(), 1, row.height() - 1), Qt::white);
+    canvas_.fillRect(QRect(x, row.top(), 1, row.height() - 1), QColor(Qt::white));
   }
 }
 
@@ -208,7 +207,7 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
   QRectF box = textBox(rect);
   block.lines = linesOf(content, style, font, box.width(), wrapped_);
   if (wraps(style, content)) {
-    drawTextBlock(painter_, block, box, inner(rect));
+    drawTextBlock(canvas_, block, box, inner(rect));
     return;
   }
 
@@ -230,7 +229,7 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
       got += grid_.rect(slot(r, --lo).at).width();
   }
   if (lo != hi) eraseGridInside(r, lo, hi);
-  drawTextBlock(painter_, block, box, inner(grid_.rect(CellRange{slot(r, lo).at, slot(r, hi).at})));
+  drawTextBlock(canvas_, block, box, inner(grid_.rect(CellRange{slot(r, lo).at, slot(r, hi).at})));
 }
 
 void RangePainter::paintAreaText(const CellRange& area) {
@@ -244,7 +243,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
   const QRectF box = textBox(rect);
   TextBlock block{{}, rs.font, textColor(content, rs), content.horizontal, style.verticalAlignment};
   block.lines = linesOf(content, style, *rs.font, box.width(), wrapped_);
-  drawTextBlock(painter_, block, box, inner(rect));
+  drawTextBlock(canvas_, block, box, inner(rect));
 }
 
 void RangePainter::paintBorders() {
@@ -262,13 +261,13 @@ void RangePainter::paintBorders() {
     }
     addCellEdges(*s.style->style, grid_.rect(s.at), skip, lines);
   }
-  drawBorderLines(painter_, lines, sheet_.workbook());
+  drawBorderLines(canvas_, lines, sheet_.workbook());
   for (const Slot& s : slots_)
     if (s.merge < 0 && s.style->hasBorders)
-      drawDiagonals(painter_, *s.style->style, grid_.rect(s.at), sheet_.workbook());
+      drawDiagonals(canvas_, *s.style->style, grid_.rect(s.at), sheet_.workbook());
   for (const CellRange& area : areas_) {
     const ResolvedStyle& rs = cache_.style(sheet_.styleAt(area.first));
-    if (rs.hasBorders) drawDiagonals(painter_, *rs.style, grid_.rect(area), sheet_.workbook());
+    if (rs.hasBorders) drawDiagonals(canvas_, *rs.style, grid_.rect(area), sheet_.workbook());
   }
 }
 
@@ -281,7 +280,7 @@ void RangePainter::paintButtons() {
     const QRect rect = buttonRect(b, origin);
     if (rect.intersects(
             QRect(0, 0, static_cast<int>(grid_.width()), static_cast<int>(grid_.height()))))
-      drawButton(painter_, b, rect, cache_);
+      drawButton(canvas_, b, rect, cache_);
   }
 }
 

@@ -3,12 +3,15 @@
 #include <QPainter>
 #include <QStringList>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <vector>
 
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/border_painter.h"
+#include "spreadsheet/picture/canvas.h"
 #include "spreadsheet/picture/cell_text.h"
+#include "spreadsheet/picture/painter_canvas.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/style_cache.h"
 
@@ -26,13 +29,11 @@ class RangePainter {
  public:
   // Into an image of the grid's size.
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
-  // Through a painter already active on any device (a PDF page, say), in the
-  // grid's pixel coordinates as mapped by the painter's transform. Text is
-  // measured on `layoutDevice` (96 dpi, as the painter's device must be) in
-  // the cells' exact points, so a page's text has the sizes the cells name. A
-  // printed page has no grid lines (`gridLines` false).
-  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QPainter& painter,
-               QPaintDevice* layoutDevice, bool gridLines);
+  // On any canvas (a PDF page, say), in the grid's pixel coordinates. Text is
+  // measured on the canvas's layout device (96 dpi) in the cells' exact
+  // points, so a page's text has the sizes the cells name. A printed page has
+  // no grid lines (`gridLines` false).
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas, bool gridLines);
   void paint();
 
  private:
@@ -61,9 +62,10 @@ class RangePainter {
 
   const Worksheet& sheet_;
   const PictureGrid& grid_;
-  QImage* image_ = nullptr;  // null when painting through a caller's painter
+  QImage* image_ = nullptr;  // null when painting on a caller's canvas
   QPainter ownPainter_;
-  QPainter& painter_;
+  std::unique_ptr<PainterCanvas> ownCanvas_;
+  Canvas& canvas_;
   QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
   StyleCache cache_;
   WrapCache wrapped_;

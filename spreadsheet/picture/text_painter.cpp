@@ -72,8 +72,7 @@ QRectF textBox(const QRect& cell) {
                 std::max(0, cell.width() - 1 - 2 * kTextMargin), std::max(0, cell.height() - 1));
 }
 
-void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
-                   const QRect& clip) {
+void drawTextBlock(Canvas& canvas, const TextBlock& block, const QRectF& box, const QRect& clip) {
   const FontEntry& font = *block.font;
   const double lineHeight = font.height();
   const double height = lineHeight * static_cast<double>(block.lines.size());
@@ -91,25 +90,12 @@ void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box,
   }
   const QRectF ink(left, top, right - left, height);
   const bool clipped = !QRectF(clip).contains(ink);
-  if (clipped) painter.setClipRect(clip);
-  painter.setFont(font.font);
-  painter.setPen(block.color);
-  // A scaled font changes only the transform and puts it back; save() and
-  // restore() would also mark pen, brush and clip as changed, and a PDF
-  // writes its whole graphics state anew for each of them.
-  const QTransform base = painter.transform();
+  canvas.beginText(font, block.color, clipped ? &clip : nullptr);
   for (qsizetype i = 0; i < block.lines.size(); ++i) {
     const double x = lineLeft(box, widths[static_cast<std::size_t>(i)], block.horizontal);
-    const double lineTop = top + lineHeight * static_cast<double>(i);
-    if (font.scale == 1) {
-      painter.drawStaticText(QPointF(x, lineTop), font.staticText(block.lines[i]));
-      continue;
-    }
-    painter.setTransform(QTransform(base).translate(x, lineTop).scale(font.scale, font.scale));
-    painter.drawStaticText(QPointF(0, 0), font.staticText(block.lines[i]));
-    painter.setTransform(base);
+    canvas.drawTextLine(block.lines[i], QPointF(x, top + lineHeight * static_cast<double>(i)));
   }
-  if (clipped) painter.setClipping(false);
+  canvas.endText();
 }
 
 }  // namespace spreadsheet::picture

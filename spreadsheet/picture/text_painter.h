@@ -1,10 +1,10 @@
 #pragma once
 #include <QColor>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QRect>
 #include <QStringList>
 
+#include "spreadsheet/picture/canvas.h"
 #include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
@@ -30,6 +30,6 @@ struct TextBlock {
 // grid line and the margins.
 QRectF textBox(const QRect& cell);
 
-void drawTextBlock(QPainter& painter, const TextBlock& block, const QRectF& box, const QRect& clip);
+void drawTextBlock(Canvas& canvas, const TextBlock& block, const QRectF& box, const QRect& clip);
 
 }  // namespace spreadsheet::picture

@@ -1,5 +1,6 @@
 // The print area on its page: placement by the page setup, and the file.
 #include <QFile>
+#include <QImage>
 
 #include "outputs_fixture.h"
 #include "spreadsheet/model/constants.h"
@@ -106,6 +107,55 @@ TEST(SavePagePdf, FailureKeepsTheFileThatWasThere) {
   spreadsheet::Worksheet& empty = book.addSheet("Empty");
   EXPECT_THROW(spreadsheet::picture::savePagePdf(empty, dir.filePath("e.pdf").toStdString()),
                spreadsheet::Error);
+}
+
+// The page as poppler draws it at 72 dpi: one pixel a point.
+QImage renderedPage(const QString& pdf, const QString& folder) {
+  const QString stem = folder + "/page";
+  QProcess p;
+  p.start("/usr/bin/pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, stem});
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+  return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(SavePagePdf, NothingIsDrawnBeyondThePrintArea) {
+  // A text cut off at its neighbour, then a button that reaches past the
+  // print area's right edge: the part beyond the edge stays blank, however
+  // the text before it was clipped.
+  spreadsheet::Workbook book;
+  spreadsheet::Worksheet& sheet = book.addSheet("Sheet1");
+  sheet.cell({1, 1}).value =
+      spreadsheet::CellValue(std::string("a text far too long for its cell"));
+  sheet.cell({1, 2}).value = spreadsheet::CellValue(std::string("x"));
+  spreadsheet::Button button;
+  button.id = 1;
+  button.left = 60;  // points: inside column B, which ends at 96
+  button.top = 20;
+  button.width = 80;
+  button.height = 20;
+  button.text = "Go";
+  button.runs = {spreadsheet::FontRun{0, "Arial", 8}};
+  sheet.buttons().push_back(button);
+  PageSetup& setup = sheet.pageSetup();
+  setup = timeSheetSetup();
+  setup.leftMargin = setup.topMargin = 36;
+  setup.zoom = 100;
+  setup.printArea = spreadsheet::CellRange::of(1, 1, 3, 2);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("page.pdf");
+  spreadsheet::picture::savePagePdf(sheet, pdf.toStdString());
+  const QImage page = renderedPage(pdf, dir.path());
+  ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) is needed";
+  // The button's face inside the area, its clipped part outside: the area is
+  // 96 points wide from 36; the button spans 96..176 on the page.
+  EXPECT_LT(qGray(page.pixel(36 + 80, 36 + 30)), 250) << "the button inside the area";
+  const auto blankBeyond = [&] {
+    for (int y = 36 + 20; y < 36 + 40; ++y)
+      for (int x = 36 + 96 + 2; x < 36 + 140 + 2; ++x)
+        if (qGray(page.pixel(x, y)) < 250) return false;
+    return true;
+  };
+  EXPECT_TRUE(blankBeyond()) << "the button drawn past the print area";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "spreadsheet/picture/painter_canvas.h"
 #include "spreadsheet/picture/range_painter.h"
 #include "spreadsheet/picture/text_painter.h"
 #include "tests/gui/picture/picture_fixture.h"
@@ -228,7 +229,8 @@ TEST(PictureTextBlock, ScaledFontLeavesThePainterAsItWas) {
                            QColor(Qt::black),
                            xl::Left,
                            xl::Top};
-  picture::drawTextBlock(painter, block, QRectF(0, 0, 200, 100), QRect(0, 0, 200, 100));
+  picture::PainterCanvas canvas(painter);
+  picture::drawTextBlock(canvas, block, QRectF(0, 0, 200, 100), QRect(0, 0, 200, 100));
 
   EXPECT_EQ(painter.transform(), QTransform::fromTranslate(10, 5));
   EXPECT_EQ(painter.brush().color(), QColor(1, 2, 3));

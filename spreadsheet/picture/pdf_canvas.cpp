@@ -1,0 +1,269 @@
+#include "spreadsheet/picture/pdf_canvas.h"
+
+#include <QTextCharFormat>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "spreadsheet/model/units.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+
+const double kPoints = PixelsToPoints(1);  // points of the sheet per pixel
+// Kerning below a thousandth of a point is not worth a number in the text.
+constexpr double kLeastAdjustment = 0.05;  // thousandths of the font size
+
+void appendPoint(std::string& out, double x, double y) {
+  appendNumber(out, x * kPoints);
+  out += ' ';
+  appendNumber(out, y * kPoints);
+  out += ' ';
+}
+
+void appendHex(std::string& out, std::uint32_t glyph) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[glyph >> shift & 0xF];
+}
+
+void appendColor(std::string& out, QRgb c, const char* op) {
+  for (int v : {qRed(c), qGreen(c), qBlue(c)}) {
+    appendNumber(out, v / 255.0, 4);
+    out += ' ';
+  }
+  out += op;
+  out += '\n';
+}
+
+// The characters of `text` by the glyph each maps to in `raw`, for the
+// glyphs of `glyphs`: a reader turns the glyphs back into text with them.
+void recordCharacters(PdfFont& font, const QRawFont& raw, const QList<quint32>& glyphs,
+                      const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char32_t c = text[i].unicode();
+    qsizetype n = 1;
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+      n = 2;
+    }
+    const QList<quint32> mapped = raw.glyphIndexesForString(text.mid(i, n));
+    if (mapped.size() == 1 && mapped[0] != 0 && glyphs.contains(mapped[0]))
+      font.characters.try_emplace(mapped[0], c);
+    i += n - 1;
+  }
+}
+
+}  // namespace
+
+void PdfCanvas::flushFill() {
+  if (!pathOpen_) return;
+  out_ += "f\n";
+  pathOpen_ = false;
+}
+
+void PdfCanvas::setFillColor(const QColor& color) {
+  const QRgb rgb = color.rgb();
+  if (rgb == fill_) return;
+  flushFill();
+  appendColor(out_, rgb, "rg");
+  fill_ = rgb;
+}
+
+void PdfCanvas::appendRect(const QRectF& r) {
+  appendPoint(out_, r.left(), r.top());
+  appendPoint(out_, r.width(), r.height());
+  out_ += "re\n";
+}
+
+void PdfCanvas::fillRect(const QRect& rect, const QColor& color) {
+  if (rect.isEmpty()) return;
+  // Each rectangle is filled on its own: readers widen a thin filled
+  // rectangle to a whole device pixel (stroke adjustment) only when it is the
+  // path's single part, and a sheet's rules are such rectangles.
+  setFillColor(color);
+  appendRect(rect);
+  out_ += "f\n";
+}
+
+void PdfCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) {
+  flushFill();
+  const double w = width * kPoints;
+  appendColor(out_, color.rgb(), "RG");
+  appendNumber(out_, w);
+  // Square ends and bevelled joins as QPen's default; a dash of four widths, a gap of two.
+  out_ += " w 2 J 2 j [";
+  if (dashed) {
+    appendNumber(out_, 4 * w);
+    out_ += ' ';
+    appendNumber(out_, 2 * w);
+  }
+  out_ += "] 0 d\n";
+  appendPoint(out_, from.x(), from.y());
+  out_ += "m ";
+  appendPoint(out_, to.x(), to.y());
+  out_ += "l S\n";
+}
+
+void PdfCanvas::clipTo(const QRect& clip) {
+  flushFill();
+  out_ += "q ";
+  appendRect(clip);
+  out_ += "W n\n";
+  savedFill_ = fill_;
+}
+
+void PdfCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
+  textFont_ = &font;
+  textClipped_ = clip != nullptr;
+  if (clip) clipTo(*clip);
+  setFillColor(color);
+  flushFill();
+  out_ += "BT\n";
+  shownFont_ = -1;
+}
+
+void PdfCanvas::drawTextLine(const QString& line, QPointF topLeft) {
+  for (const ShownRun& run : shaped(*textFont_, line)) show(run, topLeft);
+}
+
+void PdfCanvas::endText() {
+  out_ += "ET\n";
+  for (const QRectF& r : underlines_) {
+    appendRect(r);
+    pathOpen_ = true;
+  }
+  underlines_.clear();
+  flushFill();
+  if (textClipped_) {
+    out_ += "Q\n";
+    fill_ = savedFill_;
+  }
+  textClipped_ = false;
+  textFont_ = nullptr;
+}
+
+void PdfCanvas::show(const ShownRun& run, QPointF origin) {
+  if (run.font != shownFont_ || run.size != shownSize_) {
+    out_ += fontResource(run.font) + ' ';
+    appendNumber(out_, run.size, 4);
+    out_ += " Tf\n";
+    shownFont_ = run.font;
+    shownSize_ = run.size;
+  }
+  // The sheet's y runs down: the text matrix turns the glyphs upright again.
+  const QPointF at = origin + run.origin;
+  out_ += "1 0 0 -1 ";
+  appendPoint(out_, at.x(), at.y());
+  out_ += "Tm ";
+  out_ += run.show;
+  if (run.underline)
+    underlines_.emplace_back(at.x(), at.y() + run.underlineOffset, run.width,
+                             run.underlineThickness);
+}
+
+PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
+                                       const QString& text) {
+  const QRawFont raw = glyphRun.rawFont();
+  const QList<quint32> glyphs = glyphRun.glyphIndexes();
+  const QList<QPointF> positions = glyphRun.positions();
+  ShownRun run;
+  run.font = fonts_.indexOf(raw);
+  PdfFont& font = fonts_.at(run.font);
+  run.size = raw.pixelSize() * scale * kPoints;
+  if (glyphs.isEmpty()) return run;
+  run.origin = positions.front() * scale;
+  run.show = "[<";
+  for (qsizetype i = 0; i < glyphs.size(); ++i) {
+    font.glyphs.insert(glyphs[i]);
+    appendHex(run.show, glyphs[i]);
+    if (i + 1 == glyphs.size()) break;
+    // Where the shaping moved the next glyph from the font's own advance
+    // (kerning), the TJ array says by how much.
+    const double natural = font.width(glyphs[i]) * run.size / 1000;
+    const double actual = (positions[i + 1].x() - positions[i].x()) * scale * kPoints;
+    const double adjustment = (natural - actual) * 1000 / run.size;
+    if (std::abs(adjustment) >= kLeastAdjustment) {
+      run.show += "> ";
+      appendNumber(run.show, adjustment, 1);
+      run.show += " <";
+    }
+  }
+  run.show += ">] TJ\n";
+  const QList<QPointF> advances = raw.advancesForGlyphIndexes({glyphs.back()});
+  run.width = (positions.back().x() - positions.front().x() +
+               (advances.isEmpty() ? 0 : advances.front().x())) *
+              scale;
+  run.underline = glyphRun.underline();
+  run.underlineOffset = raw.underlinePosition() * scale;
+  run.underlineThickness = std::max(raw.lineThickness(), 1.0) * scale;
+  recordCharacters(font, raw, glyphs, text);
+  return run;
+}
+
+const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
+                                                          const QString& line) {
+  auto& byText = shaped_[&font];
+  auto found = byText.constFind(line);
+  if (found != byText.constEnd()) return *found;
+  // Shaped as QStaticText shapes it for the picture: one line, no wrapping.
+  QTextLayout layout(line, font.font, device_);
+  QTextOption option;
+  option.setWrapMode(QTextOption::NoWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine textLine = layout.createLine();
+  if (textLine.isValid()) textLine.setPosition(QPointF(0, 0));
+  layout.endLayout();
+  std::vector<ShownRun> runs;
+  for (const QGlyphRun& glyphRun : layout.glyphRuns())
+    runs.push_back(prepare(glyphRun, font.scale, line));
+  return *byText.insert(line, std::move(runs));
+}
+
+void PdfCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale, const QRect& clip) {
+  clipTo(clip);
+  // Each stretch of the text in its format's colour, black where no format says.
+  struct Stretch {
+    int from, length;
+    QColor color;
+  };
+  std::vector<Stretch> stretches;
+  int next = 0;
+  const int length = static_cast<int>(layout.text().size());
+  QList<QTextLayout::FormatRange> formats = layout.formats();
+  std::sort(formats.begin(), formats.end(),
+            [](const auto& a, const auto& b) { return a.start < b.start; });
+  for (const QTextLayout::FormatRange& f : formats) {
+    if (f.start > next) stretches.push_back({next, f.start - next, Qt::black});
+    const int from = std::max(f.start, next), to = std::min(f.start + f.length, length);
+    if (to > from) stretches.push_back({from, to - from, f.format.foreground().color()});
+    next = std::max(next, to);
+  }
+  if (next < length) stretches.push_back({next, length - next, Qt::black});
+
+  for (const Stretch& s : stretches) {
+    setFillColor(s.color);
+    out_ += "BT\n";
+    shownFont_ = -1;
+    const QString text = layout.text().mid(s.from, s.length);
+    for (const QGlyphRun& glyphRun : layout.glyphRuns(s.from, s.length))
+      show(prepare(glyphRun, scale, text), at);
+    out_ += "ET\n";
+    for (const QRectF& r : underlines_) {
+      appendRect(r);
+      pathOpen_ = true;
+    }
+    underlines_.clear();
+    flushFill();
+  }
+  out_ += "Q\n";
+  fill_ = savedFill_;
+}
+
+const std::string& PdfCanvas::content() {
+  flushFill();
+  return out_;
+}
+
+}  // namespace spreadsheet::picture

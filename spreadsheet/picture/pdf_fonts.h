@@ -1,0 +1,43 @@
+#pragma once
+#include <QRawFont>
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "spreadsheet/picture/pdf_file.h"
+#include "spreadsheet/picture/truetype_font.h"
+
+namespace spreadsheet::picture {
+
+// One font of a page: its TrueType tables, the glyphs shown and the
+// characters they stand for (so a reader can copy and search the text).
+struct PdfFont {
+  explicit PdfFont(const QRawFont& raw) : font(raw) {}
+  int width(std::uint32_t glyph) const;  // thousandths of the font size, as the PDF names it
+  TrueTypeFont font;
+  std::set<std::uint32_t> glyphs;
+  std::map<std::uint32_t, char32_t> characters;
+};
+
+// The fonts of a page by face, numbered in the order of their first use,
+// written as Type 0 fonts with Identity-H encoding over a TrueType subset.
+class PdfFonts {
+ public:
+  int indexOf(const QRawFont& raw);
+  PdfFont& at(int index) { return *fonts_[static_cast<std::size_t>(index)]; }
+  // Writes every font into `file`; returns the entries of the page's /Font dictionary.
+  std::string write(PdfFile& file) const;
+
+ private:
+  std::map<std::tuple<QString, QString, int, int>, int> byFace_;
+  std::vector<std::unique_ptr<PdfFont>> fonts_;
+};
+
+// The name a font has in a page's resources: /F1, /F2, ...
+std::string fontResource(int index);
+
+}  // namespace spreadsheet::picture
