@@ -61,15 +61,43 @@ void changeSlot(Worksheet& sheet, const CellRange& strip, int slot, const Border
   });
 }
 
-Border slotOf(const Worksheet& sheet, CellAddress at, int slot) {
-  return sheet.effectiveStyle(at).borders[static_cast<std::size_t>(slot)];
-}
+// Sets one border slot of single cells. A strip of cells mostly holds a few
+// styles, so each (style, slot, line) is restyled and interned once.
+class SlotWriter {
+ public:
+  explicit SlotWriter(Worksheet& sheet) : sheet_(sheet), pool_(sheet.workbook().styles()) {}
 
-void setSlot(Worksheet& sheet, CellAddress at, int slot, const Border& border) {
-  if (slotOf(sheet, at, slot) == border) return;
-  applyFormat(sheet, CellRange{at, at},
-              [&](Style& s) { s.borders[static_cast<std::size_t>(slot)] = border; });
-}
+  Border slotOf(CellAddress at, int slot) const {
+    return pool_.get(sheet_.styleAt(at)).borders[static_cast<std::size_t>(slot)];
+  }
+  void set(CellAddress at, int slot, const Border& border) {
+    const StyleId from = sheet_.styleAt(at);
+    if (pool_.get(from).borders[static_cast<std::size_t>(slot)] == border) return;
+    const StyleId to = restyled(from, slot, border);
+    sheet_.cell(at).style = to;
+  }
+
+ private:
+  struct Done {
+    StyleId from;
+    int slot;
+    Border border;
+    StyleId to;
+  };
+  StyleId restyled(StyleId from, int slot, const Border& border) {
+    for (const Done& d : done_)
+      if (d.from == from && d.slot == slot && d.border == border) return d.to;
+    Style s = pool_.get(from);
+    s.borders[static_cast<std::size_t>(slot)] = border;
+    const StyleId to = pool_.intern(s);
+    done_.push_back({from, slot, border, to});
+    return to;
+  }
+
+  Worksheet& sheet_;
+  StylePool& pool_;
+  std::vector<Done> done_;
+};
 
 // The application keeps one line per edge: changing it from either side
 // leaves both cells describing the same line, the latest setting for both.
@@ -79,14 +107,15 @@ void shareEdges(Worksheet& sheet, const CellRange& inside, int insideSlot, const
                 int outsideSlot, const BorderChange& change) {
   const int dr = outside.first.row - inside.first.row;
   const int dc = outside.first.column - inside.first.column;
+  SlotWriter slots(sheet);
   for (int r = inside.first.row; r <= inside.last.row; ++r)
     for (int c = inside.first.column; c <= inside.last.column; ++c) {
       const CellAddress here{r, c}, there{r + dr, c + dc};
-      Border shown = slotOf(sheet, here, insideSlot);
-      if (!shown.visible()) shown = slotOf(sheet, there, outsideSlot);
+      Border shown = slots.slotOf(here, insideSlot);
+      if (!shown.visible()) shown = slots.slotOf(there, outsideSlot);
       const Border result = changedBorder(shown, change);
-      setSlot(sheet, here, insideSlot, result);
-      setSlot(sheet, there, outsideSlot, result);
+      slots.set(here, insideSlot, result);
+      slots.set(there, outsideSlot, result);
     }
 }
 

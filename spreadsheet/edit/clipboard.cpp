@@ -30,14 +30,15 @@ void copyLines(const Worksheet& sheet, const CellRange& area, CopiedCells& out) 
 // Rules that cover copied cells, cut down to those cells.
 void copyValidations(const Worksheet& sheet, const CellRange& area, CopiedCells& out) {
   for (const Validation& v : sheet.validations()) {
-    Validation part = v;
-    part.ranges.clear();
+    std::vector<CellRange> inside;
     for (const CellRange& r : v.ranges)
       if (r.intersects(area))
-        part.ranges.push_back(CellRange::of(
+        inside.push_back(CellRange::of(
             std::max(r.first.row, area.first.row), std::max(r.first.column, area.first.column),
             std::min(r.last.row, area.last.row), std::min(r.last.column, area.last.column)));
-    if (!part.ranges.empty()) out.validations.push_back(std::move(part));
+    if (inside.empty()) continue;  // only rules over copied cells are copied at all
+    Validation& part = out.validations.emplace_back(v);
+    part.ranges = std::move(inside);
   }
 }
 
@@ -137,9 +138,10 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
     if (!lastStyle || !(*lastStyle == item.style)) lastId = pool.intern(item.style);
     lastStyle = &item.style;
     const StyleId style = lastId;
-    if (item.value.isEmpty() && !item.formula && style == sheet.styleAt(a) && !sheet.find(a))
-      continue;
-    Cell& cell = sheet.cell(a);
+    Cell* stored = sheet.find(a);
+    if (!stored && item.value.isEmpty() && !item.formula && style == sheet.styleAt(a)) continue;
+    // A new cell gets its style below, so it is stored directly.
+    Cell& cell = stored ? *stored : sheet.cells()[a];
     cell.value = item.value;
     cell.formula = item.formula;
     if (cell.formula) formula::rebase(*cell.formula, dr, dc);

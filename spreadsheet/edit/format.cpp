@@ -1,6 +1,6 @@
 #include "spreadsheet/edit/format.h"
 
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "spreadsheet/model/workbook.h"
@@ -15,19 +15,20 @@ class Restyler {
  public:
   Restyler(StylePool& pool, const StyleEdit& edit) : pool_(pool), edit_(edit) {}
   StyleId operator()(StyleId id) {
-    auto it = done_.find(id);
-    if (it != done_.end()) return it->second;
+    // An area holds few distinct styles: a short list beats a hash table.
+    for (const auto& [from, to] : done_)
+      if (from == id) return to;
     Style s = pool_.get(id);
     edit_(s);
     StyleId result = pool_.intern(s);
-    done_.emplace(id, result);
+    done_.emplace_back(id, result);
     return result;
   }
 
  private:
   StylePool& pool_;
   const StyleEdit& edit_;
-  std::unordered_map<StyleId, StyleId> done_;
+  std::vector<std::pair<StyleId, StyleId>> done_;
 };
 
 void formatWholeSheet(Worksheet& sheet, Restyler& restyle) {

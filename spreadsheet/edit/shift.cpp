@@ -171,7 +171,12 @@ void moveValidations(Worksheet& sheet, const CellShift& s) {
                              : CellRange::of(s.bandFirst, 1, s.bandLast, kMaxColumns);
   for (Validation& v : sheet.validations()) {
     std::vector<CellRange> ranges;
+    ranges.reserve(v.ranges.size());
     for (const CellRange& r : v.ranges) {
+      if (band.contains(r)) {  // most ranges: nothing of them stays behind
+        if (auto moved = formula::shiftArea(r, s)) ranges.push_back(*moved);
+        continue;
+      }
       for (const CellRange& outside : subtract(r, band)) ranges.push_back(outside);
       if (!r.intersects(band)) continue;
       const CellRange inside = CellRange::of(

@@ -5,25 +5,30 @@
 namespace spreadsheet {
 
 namespace {
-void mix(std::size_t& seed, std::size_t v) { seed ^= v + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2); }
+// FNV-1a: font names and format codes are a few characters long, where this
+// is cheaper than the library's string hash.
+std::size_t textHash(const std::string& s) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
+  for (unsigned char c : s) h = (h ^ c) * 0x100000001b3ULL;
+  return static_cast<std::size_t>(h);
+}
 }  // namespace
 
 std::size_t StyleHash::operator()(const Style& s) const {
-  std::size_t h = std::hash<std::string>{}(s.font.name);
-  mix(h, std::hash<double>{}(s.font.size));
-  mix(h, (s.font.bold ? 1 : 0) | (s.font.italic ? 2 : 0) | (s.wrapText ? 4 : 0) | (s.locked ? 8 : 0));
-  mix(h, static_cast<std::size_t>(s.font.underline));
-  mix(h, static_cast<std::size_t>(s.font.colorIndex));
-  mix(h, static_cast<std::size_t>(s.fillColorIndex));
-  for (const Border& b : s.borders) {
-    mix(h, static_cast<std::size_t>(b.lineStyle));
-    mix(h, static_cast<std::size_t>(b.weight));
-    mix(h, static_cast<std::size_t>(b.colorIndex));
-  }
-  mix(h, static_cast<std::size_t>(s.horizontalAlignment));
-  mix(h, static_cast<std::size_t>(s.verticalAlignment));
-  mix(h, std::hash<std::string>{}(s.numberFormat));
-  return h;
+  // A multiply-add per field: styles are hashed at every intern, and the
+  // fields are small integers that spread well this way.
+  std::uint64_t h = textHash(s.font.name);
+  auto add = [&h](std::int64_t v) { h = (h ^ static_cast<std::uint64_t>(v)) * 0x100000001b3ULL; };
+  add(static_cast<std::int64_t>(std::hash<double>{}(s.font.size)));
+  add((s.font.bold ? 1 : 0) | (s.font.italic ? 2 : 0) | (s.wrapText ? 4 : 0) | (s.locked ? 8 : 0));
+  add(s.font.underline);
+  add(s.font.colorIndex);
+  add(s.fillColorIndex);
+  for (const Border& b : s.borders)
+    add((std::int64_t{b.lineStyle} << 32) ^ (b.weight << 12) ^ b.colorIndex);
+  add((std::int64_t{s.horizontalAlignment} << 32) ^ s.verticalAlignment);
+  add(static_cast<std::int64_t>(textHash(s.numberFormat)));
+  return static_cast<std::size_t>(h ^ (h >> 29));
 }
 
 StylePool::StylePool(const Font& defaultFont) {

@@ -7,16 +7,6 @@
 
 namespace spreadsheet::xls {
 
-void ByteWriter::u16(unsigned v) {
-  u8(v & 0xFF);
-  u8((v >> 8) & 0xFF);
-}
-
-void ByteWriter::u32(std::uint32_t v) {
-  u16(v & 0xFFFF);
-  u16(v >> 16);
-}
-
 void ByteWriter::f64(double v) {
   std::uint64_t bits;
   std::memcpy(&bits, &v, sizeof bits);

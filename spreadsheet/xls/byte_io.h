@@ -12,8 +12,14 @@ namespace spreadsheet::xls {
 class ByteWriter {
  public:
   void u8(unsigned v) { bytes_.push_back(static_cast<std::uint8_t>(v)); }
-  void u16(unsigned v);
-  void u32(std::uint32_t v);
+  void u16(unsigned v) {
+    u8(v & 0xFF);
+    u8((v >> 8) & 0xFF);
+  }
+  void u32(std::uint32_t v) {
+    u16(v & 0xFFFF);
+    u16(v >> 16);
+  }
   void f64(double v);
   void zeros(std::size_t n) { bytes_.insert(bytes_.end(), n, 0); }
   void bytes(std::span<const std::uint8_t> b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
@@ -21,6 +27,7 @@ class ByteWriter {
   void patchU32(std::size_t at, std::uint32_t v);
   std::size_t size() const { return bytes_.size(); }
   void clear() { bytes_.clear(); }
+  void reserve(std::size_t n) { bytes_.reserve(n); }
   const std::vector<std::uint8_t>& data() const { return bytes_; }
   std::vector<std::uint8_t>& data() { return bytes_; }
 

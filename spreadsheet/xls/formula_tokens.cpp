@@ -28,7 +28,7 @@ std::uint8_t classBits(char cls) {
 
 class Compiler {
  public:
-  explicit Compiler(const TokenLinks& links) : links_(links) {}
+  explicit Compiler(const TokenLinks& links) : links_(links) { out_.reserve(64); }
 
   void emit(const FormulaNode& n, char cls);
   std::vector<std::uint8_t> take() { return std::move(out_.data()); }
