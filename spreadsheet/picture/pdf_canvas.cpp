@@ -12,8 +12,6 @@ namespace spreadsheet::picture {
 namespace {
 
 const double kPoints = PixelsToPoints(1);  // points of the sheet per pixel
-// Kerning below a thousandth of a point is not worth a number in the text.
-constexpr double kLeastAdjustment = 0.05;  // thousandths of the font size
 
 void appendPoint(std::string& out, double x, double y) {
   appendNumber(out, x * kPoints);
@@ -56,24 +54,54 @@ void recordCharacters(PdfFont& font, const QRawFont& raw, const QList<quint32>& 
 
 }  // namespace
 
-void PdfCanvas::flushFill() {
-  if (!pathOpen_) return;
-  out_ += "f\n";
-  pathOpen_ = false;
+void PdfCanvas::save() {
+  out_ += "q\n";
+  saved_.push_back(state_);
 }
 
-void PdfCanvas::setFillColor(const QColor& color) {
-  const QRgb rgb = color.rgb();
-  if (rgb == fill_) return;
-  flushFill();
+void PdfCanvas::restore() {
+  out_ += "Q\n";
+  state_ = saved_.back();
+  saved_.pop_back();
+}
+
+void PdfCanvas::inPixels() {
+  if (pixels_) return;
+  closeText();
+  save();
+  out_ += "0.75 0 0 0.75 0 0 cm\n";
+  pixels_ = true;
+}
+
+void PdfCanvas::inPoints() {
+  if (!pixels_) return;
+  restore();
+  pixels_ = false;
+}
+
+void PdfCanvas::openText() {
+  inPoints();
+  if (textOpen_) return;
+  out_ += "BT\n";
+  textOpen_ = true;
+}
+
+void PdfCanvas::closeText() {
+  if (!textOpen_) return;
+  out_ += "ET\n";
+  textOpen_ = false;
+  for (const QRectF& r : underlines_) {
+    appendPoint(out_, r.left(), r.top());
+    appendPoint(out_, r.width(), r.height());
+    out_ += "re f\n";
+  }
+  underlines_.clear();
+}
+
+void PdfCanvas::setFillColor(QRgb rgb) {
+  if (rgb == state_.fill) return;
   appendColor(out_, rgb, "rg");
-  fill_ = rgb;
-}
-
-void PdfCanvas::appendRect(const QRectF& r) {
-  appendPoint(out_, r.left(), r.top());
-  appendPoint(out_, r.width(), r.height());
-  out_ += "re\n";
+  state_.fill = rgb;
 }
 
 void PdfCanvas::fillRect(const QRect& rect, const QColor& color) {
@@ -81,46 +109,44 @@ void PdfCanvas::fillRect(const QRect& rect, const QColor& color) {
   // Each rectangle is filled on its own: readers widen a thin filled
   // rectangle to a whole device pixel (stroke adjustment) only when it is the
   // path's single part, and a sheet's rules are such rectangles.
-  setFillColor(color);
-  appendRect(rect);
-  out_ += "f\n";
+  inPixels();
+  setFillColor(color.rgb());
+  for (int v : {rect.left(), rect.top(), rect.width(), rect.height()}) {
+    appendInteger(out_, v);
+    out_ += ' ';
+  }
+  out_ += "re f\n";
 }
 
 void PdfCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) {
-  flushFill();
-  const double w = width * kPoints;
+  inPixels();
   appendColor(out_, color.rgb(), "RG");
-  appendNumber(out_, w);
+  appendInteger(out_, width);
   // Square ends and bevelled joins as QPen's default; a dash of four widths, a gap of two.
   out_ += " w 2 J 2 j [";
-  if (dashed) {
-    appendNumber(out_, 4 * w);
-    out_ += ' ';
-    appendNumber(out_, 2 * w);
-  }
+  if (dashed) out_ += std::to_string(4 * width) + ' ' + std::to_string(2 * width);
   out_ += "] 0 d\n";
-  appendPoint(out_, from.x(), from.y());
+  for (int v : {from.x(), from.y()}) appendInteger(out_, v), out_ += ' ';
   out_ += "m ";
-  appendPoint(out_, to.x(), to.y());
+  for (int v : {to.x(), to.y()}) appendInteger(out_, v), out_ += ' ';
   out_ += "l S\n";
 }
 
 void PdfCanvas::clipTo(const QRect& clip) {
-  flushFill();
-  out_ += "q ";
-  appendRect(clip);
-  out_ += "W n\n";
-  savedFill_ = fill_;
+  inPoints();
+  closeText();
+  save();
+  appendPoint(out_, clip.left(), clip.top());
+  appendPoint(out_, clip.width(), clip.height());
+  out_ += "re W n\n";
 }
 
 void PdfCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
   textFont_ = &font;
   textClipped_ = clip != nullptr;
   if (clip) clipTo(*clip);
-  setFillColor(color);
-  flushFill();
-  out_ += "BT\n";
-  shownFont_ = -1;
+  openText();
+  setFillColor(color.rgb());
 }
 
 void PdfCanvas::drawTextLine(const QString& line, QPointF topLeft) {
@@ -128,28 +154,22 @@ void PdfCanvas::drawTextLine(const QString& line, QPointF topLeft) {
 }
 
 void PdfCanvas::endText() {
-  out_ += "ET\n";
-  for (const QRectF& r : underlines_) {
-    appendRect(r);
-    pathOpen_ = true;
-  }
-  underlines_.clear();
-  flushFill();
+  // A text without a clip leaves its text object open for the next one.
   if (textClipped_) {
-    out_ += "Q\n";
-    fill_ = savedFill_;
+    closeText();
+    restore();
   }
   textClipped_ = false;
   textFont_ = nullptr;
 }
 
 void PdfCanvas::show(const ShownRun& run, QPointF origin) {
-  if (run.font != shownFont_ || run.size != shownSize_) {
+  if (run.font != state_.font || run.size != state_.size) {
     out_ += fontResource(run.font) + ' ';
     appendNumber(out_, run.size, 4);
     out_ += " Tf\n";
-    shownFont_ = run.font;
-    shownSize_ = run.size;
+    state_.font = run.font;
+    state_.size = run.size;
   }
   // The sheet's y runs down: the text matrix turns the glyphs upright again.
   const QPointF at = origin + run.origin;
@@ -174,6 +194,7 @@ PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
   if (glyphs.isEmpty()) return run;
   run.origin = positions.front() * scale;
   run.show = "[<";
+  double carried = 0;
   for (qsizetype i = 0; i < glyphs.size(); ++i) {
     font.glyphs.insert(glyphs[i]);
     appendHex(run.show, glyphs[i]);
@@ -182,10 +203,13 @@ PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
     // (kerning), the TJ array says by how much.
     const double natural = font.width(glyphs[i]) * run.size / 1000;
     const double actual = (positions[i + 1].x() - positions[i].x()) * scale * kPoints;
-    const double adjustment = (natural - actual) * 1000 / run.size;
-    if (std::abs(adjustment) >= kLeastAdjustment) {
+    // Whole thousandths of the size, the rest carried to the next glyph.
+    const double wanted = (natural - actual) * 1000 / run.size + carried;
+    const long long adjustment = std::llround(wanted);
+    carried = wanted - static_cast<double>(adjustment);
+    if (adjustment != 0) {
       run.show += "> ";
-      appendNumber(run.show, adjustment, 1);
+      appendInteger(run.show, adjustment);
       run.show += " <";
     }
   }
@@ -243,26 +267,19 @@ void PdfCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale, 
   if (next < length) stretches.push_back({next, length - next, Qt::black});
 
   for (const Stretch& s : stretches) {
-    setFillColor(s.color);
-    out_ += "BT\n";
-    shownFont_ = -1;
+    openText();
+    setFillColor(s.color.rgb());
     const QString text = layout.text().mid(s.from, s.length);
     for (const QGlyphRun& glyphRun : layout.glyphRuns(s.from, s.length))
       show(prepare(glyphRun, scale, text), at);
-    out_ += "ET\n";
-    for (const QRectF& r : underlines_) {
-      appendRect(r);
-      pathOpen_ = true;
-    }
-    underlines_.clear();
-    flushFill();
   }
-  out_ += "Q\n";
-  fill_ = savedFill_;
+  closeText();
+  restore();
 }
 
 const std::string& PdfCanvas::content() {
-  flushFill();
+  closeText();
+  inPoints();
   return out_;
 }
 

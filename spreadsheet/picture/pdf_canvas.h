@@ -10,12 +10,12 @@
 
 namespace spreadsheet::picture {
 
-// A canvas that writes a PDF page's content stream. The grid's pixels are
-// written as points of the sheet (three quarters of a pixel), y downward, so
-// that a font's size is its cell's points; the caller's transformation places
-// them on the paper. Rectangles
-// of one colour in a row become one path, a colour is set only when it
-// changes, and each text a sheet repeats is shaped once.
+// A canvas that writes a PDF page's content stream in the sheet's points (a
+// pixel is three quarters of a point), y downward, so that a font's size is
+// its cell's points; the caller's transformation places them on the paper.
+// Rectangles and lines go in whole pixels inside a section scaled to pixels,
+// a colour or font is set only when it changes, text objects run on until a
+// shape comes, and each text a sheet repeats is shaped once.
 class PdfCanvas final : public Canvas {
  public:
   PdfCanvas(PdfFonts& fonts, QPaintDevice* layoutDevice) : fonts_(fonts), device_(layoutDevice) {}
@@ -28,7 +28,7 @@ class PdfCanvas final : public Canvas {
   void drawLayout(const QTextLayout& layout, QPointF at, double scale, const QRect& clip) override;
   QPaintDevice* layoutDevice() override { return device_; }
 
-  // The operators written so far, with any pending path closed.
+  // The operators written so far, with every open object and section closed.
   const std::string& content();
 
  private:
@@ -42,26 +42,35 @@ class PdfCanvas final : public Canvas {
     bool underline = false;
     double underlineOffset = 0, underlineThickness = 0;  // pixels below the baseline
   };
+  // What q saves and Q brings back, as far as this canvas sets it.
+  struct State {
+    QRgb fill = 0xFF000000;  // PDF's initial black
+    int font = -1;           // the Tf in force; -1 for none
+    double size = 0;
+  };
 
   ShownRun prepare(const QGlyphRun& run, double scale, const QString& text);
   const std::vector<ShownRun>& shaped(const FontEntry& font, const QString& line);
   void show(const ShownRun& run, QPointF origin);
-  void setFillColor(const QColor& color);
-  void flushFill();
+  void setFillColor(QRgb color);
+  void inPixels();
+  void inPoints();
+  void openText();
+  void closeText();
+  void save();
+  void restore();
   void clipTo(const QRect& clip);
-  void appendRect(const QRectF& pixels);
 
   PdfFonts& fonts_;
   QPaintDevice* device_;
   std::string out_;
-  QRgb fill_ = 0xFF000000;       // the fill colour in force (PDF's initial black)
-  QRgb savedFill_ = 0xFF000000;  // before a clip's q, for its Q
-  bool pathOpen_ = false;        // rectangles appended and not yet filled
+  State state_;
+  std::vector<State> saved_;
+  bool pixels_ = false;    // inside the section scaled to pixels
+  bool textOpen_ = false;  // inside BT
   const FontEntry* textFont_ = nullptr;
   bool textClipped_ = false;
-  int shownFont_ = -1;  // the Tf in force inside BT
-  double shownSize_ = 0;
-  std::vector<QRectF> underlines_;  // drawn after the text object ends
+  std::vector<QRectF> underlines_;  // drawn once the text object ends
   std::map<const FontEntry*, QHash<QString, std::vector<ShownRun>>> shaped_;
 };
 

@@ -1,6 +1,7 @@
 #include "spreadsheet/picture/pdf_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -12,23 +13,28 @@ namespace {
 // Flate level of the streams: the fastest; a page's rules and glyph numbers
 // repeat so much that higher levels gain little.
 constexpr int kFlateLevel = 1;
-constexpr double kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+constexpr long long kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
 }  // namespace
 
+void appendInteger(std::string& out, long long value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
+}
+
 void appendNumber(std::string& out, double value, int decimals) {
-  const double scale = kPowersOfTen[std::clamp(decimals, 0, 6)];
-  long long units = std::llround(value * scale);
+  decimals = std::clamp(decimals, 0, 6);
+  const long long scale = kPowersOfTen[decimals];
+  long long units = std::llround(value * static_cast<double>(scale));
   if (units < 0) {
     out += '-';
     units = -units;
   }
-  const auto whole = static_cast<long long>(units / static_cast<long long>(scale));
-  long long fraction = units % static_cast<long long>(scale);
-  out += std::to_string(whole);
+  appendInteger(out, units / scale);
+  long long fraction = units % scale;
   if (fraction == 0) return;
   char digits[8];
-  int n = 0;
-  for (double s = scale; s > 1; s /= 10) ++n;
+  int n = decimals;
   for (int i = n - 1; i >= 0; --i, fraction /= 10)
     digits[i] = static_cast<char>('0' + fraction % 10);
   while (n > 0 && digits[n - 1] == '0') --n;

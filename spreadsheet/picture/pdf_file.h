@@ -7,6 +7,8 @@
 
 namespace spreadsheet::picture {
 
+void appendInteger(std::string& out, long long value);
+
 // Appends `value` rounded to `decimals` places, without trailing zeros or a
 // negative zero: "12.5", "-3", "0.25".
 void appendNumber(std::string& out, double value, int decimals = 3);
