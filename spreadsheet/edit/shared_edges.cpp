@@ -11,33 +11,46 @@ namespace spreadsheet::edit {
 
 namespace {
 
-// The styles of two neighbouring rows as Worksheet::styleAt gives them (the
-// cell's own, else its row's, its column's, the sheet's), read through the
-// rows' own cell containers: a join looks at three cells per edge, and a
-// search of the whole store for each was most of its cost.
+// The styles of two neighbouring rows over a span of columns, as
+// Worksheet::styleAt gives them (the cell's own, else its row's, its
+// column's, the sheet's), laid out once per row pair: a join looks at three
+// cells per edge, and a search of the whole store for each was most of its
+// cost.
 class RowPairStyles {
  public:
   RowPairStyles(const Worksheet& sheet, int firstColumn, int lastColumn)
-      : sheet_(sheet), sheetStyle_(sheet.sheetStyle().value_or(0)) {
+      : sheet_(sheet),
+        sheetStyle_(sheet.sheetStyle().value_or(0)),
+        first_(firstColumn),
+        last_(lastColumn) {
     for (const auto& [index, info] : sheet.lines(Axis::Columns))
       if (info.style && index >= firstColumn && index <= lastColumn)
         columns_.emplace_back(index, *info.style);
+    if (laidOut())
+      for (auto& row : styles_) row.resize(static_cast<std::size_t>(lastColumn - firstColumn + 1));
   }
 
-  // Rows `row` and `row + 1`; read again after any cell of them changed.
+  // Up to this many columns the styles are laid out in arrays; wider spans
+  // (a used range out to the last columns) are looked up cell by cell.
+  static constexpr int kLaidOutColumns = 512;
+  bool laidOut() const { return last_ - first_ < kLaidOutColumns; }
+
+  // Rows `row` and `row + 1`; laid out again after any cell of them changed.
   void moveTo(int row) {
     row_ = row;
+    const auto& rowLines = sheet_.lines(Axis::Rows);
     for (int i = 0; i < 2; ++i) {
       const auto lines = sheet_.cells().rows(row + i, row + i);
       cells_[i] = lines.empty() ? nullptr : &lines.front().cells;
-      const auto& rowLines = sheet_.lines(Axis::Rows);
       const auto it = rowLines.find(row + i);
       rowStyle_[i] = it != rowLines.end() ? it->second.style : std::nullopt;
+      if (laidOut()) layOut(i);
     }
   }
 
-  // `below` picks row + 1.
+  // `below` picks row + 1; `column` lies in the span.
   StyleId at(bool below, int column) const {
+    if (laidOut()) return styles_[below][static_cast<std::size_t>(column - first_)];
     if (const CellStore::Row* cells = cells_[below]) {
       const auto it = cells->find(column);
       if (it != cells->end()) return it->second.style;
@@ -55,12 +68,26 @@ class RowPairStyles {
   int row() const { return row_; }
 
  private:
+  void layOut(int i) {
+    std::vector<StyleId>& out = styles_[i];
+    std::fill(out.begin(), out.end(), rowStyle_[i].value_or(sheetStyle_));
+    if (!rowStyle_[i])
+      for (const auto& [column, style] : columns_)
+        out[static_cast<std::size_t>(column - first_)] = style;
+    if (!cells_[i]) return;
+    for (auto it = cells_[i]->lower_bound(first_); it != cells_[i]->end() && it->first <= last_;
+         ++it)
+      out[static_cast<std::size_t>(it->first - first_)] = it->second.style;
+  }
+
   const Worksheet& sheet_;
   StyleId sheetStyle_;
+  int first_, last_;
   std::vector<std::pair<int, StyleId>> columns_;  // formatted columns, ascending
   int row_ = 0;
   const CellStore::Row* cells_[2] = {nullptr, nullptr};
   std::optional<StyleId> rowStyle_[2];
+  std::vector<StyleId> styles_[2];  // by column - first_
 };
 
 // Joins the edges of one row pair: the right edge of each listed column in
@@ -148,7 +175,9 @@ void joinSharedEdges(Worksheet& sheet, const CellRange& area) {
   for (int r = r1; r <= r2; ++r) {
     styles.moveTo(r);
     const StyleId here = styles.lineStyle(false), below = styles.lineStyle(true);
-    if (borderOfStyle(here, kRight) != borderOfStyle(here, kLeft) ||
+    // With the styles laid out, looking at every column costs less than
+    // finding the few that need a look; both join the same edges.
+    if (styles.laidOut() || borderOfStyle(here, kRight) != borderOfStyle(here, kLeft) ||
         borderOfStyle(here, kBottom) != borderOfStyle(below, kTop)) {
       for (int c = c1; c <= c2; ++c) joiner.joinAt(c);
       continue;
