@@ -6,10 +6,19 @@ namespace spreadsheet {
 
 namespace {
 
+// Row numbers are unique and ascending, so the line of row r lies at most
+// r - (first row) places in; where the rows from the first on are all
+// stored (the top of a sheet mostly is) that place holds it.
 template <typename Lines>
 auto firstLineFrom(Lines& lines, int row) {
-  return std::lower_bound(lines.begin(), lines.end(), row,
-                          [](const CellStore::Line& l, int r) { return l.index < r; });
+  const auto below = [](const CellStore::Line& l, int r) { return l.index < r; };
+  if (lines.empty() || row <= lines.front().index) return lines.begin();
+  if (row > lines.back().index) return lines.end();
+  const auto places = static_cast<std::size_t>(row - lines.front().index);
+  if (places >= lines.size()) return std::lower_bound(lines.begin(), lines.end(), row, below);
+  const auto guess = lines.begin() + static_cast<std::ptrdiff_t>(places);
+  if (guess->index == row) return guess;
+  return std::lower_bound(lines.begin(), guess, row, below);
 }
 
 }  // namespace
@@ -38,7 +47,9 @@ CellStore::const_iterator CellStore::end() const {
   return {&lines_, lines_.size(), {}};
 }
 
-bool CellStore::empty() const { return begin() == end(); }
+bool CellStore::empty() const {
+  return begin() == end();
+}
 
 std::size_t CellStore::size() const {
   std::size_t n = 0;
