@@ -27,7 +27,7 @@ void appendHex(std::string& out, std::uint32_t glyph) {
 
 void appendColor(std::string& out, QRgb c, const char* op) {
   for (int v : {qRed(c), qGreen(c), qBlue(c)}) {
-    appendNumber(out, v / 255.0, 4);
+    appendNumber(out, v / 255.0, 3);  // three places give back every byte value
     out += ' ';
   }
   out += op;
@@ -38,17 +38,21 @@ void appendColor(std::string& out, QRgb c, const char* op) {
 // glyphs of `glyphs`: a reader turns the glyphs back into text with them.
 void recordCharacters(PdfFont& font, const QRawFont& raw, const QList<quint32>& glyphs,
                       const QString& text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
+  std::vector<quint32> mapped(static_cast<std::size_t>(text.size()));
+  int count = static_cast<int>(mapped.size());
+  if (!raw.glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), mapped.data(),
+                                &count))
+    return;
+  // One glyph per character, a pair of surrogates giving one.
+  for (qsizetype i = 0, g = 0; i < text.size() && g < count; ++i, ++g) {
     char32_t c = text[i].unicode();
-    qsizetype n = 1;
     if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
       c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-      n = 2;
+      ++i;
     }
-    const QList<quint32> mapped = raw.glyphIndexesForString(text.mid(i, n));
-    if (mapped.size() == 1 && mapped[0] != 0 && glyphs.contains(mapped[0]))
-      font.characters.try_emplace(mapped[0], c);
-    i += n - 1;
+    const quint32 glyph = mapped[static_cast<std::size_t>(g)];
+    if (glyph != 0 && !font.characters.count(glyph) && glyphs.contains(glyph))
+      font.characters.emplace(glyph, c);
   }
 }
 
@@ -172,6 +176,8 @@ void PdfCanvas::show(const ShownRun& run, QPointF origin) {
     state_.size = run.size;
   }
   // The sheet's y runs down: the text matrix turns the glyphs upright again.
+  // (Each run sets its matrix whole: moving by Td between runs draws the same
+  // page, but text extractors then join lines differently.)
   const QPointF at = origin + run.origin;
   out_ += "1 0 0 -1 ";
   appendPoint(out_, at.x(), at.y());

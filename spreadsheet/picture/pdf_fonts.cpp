@@ -111,6 +111,16 @@ int PdfFont::width(std::uint32_t glyph) const {
 }
 
 int PdfFonts::indexOf(const QRawFont& raw) {
+  // Runs of one face share its font engine: comparing raw fonts is cheap,
+  // building the face's names is not.
+  for (const auto& [known, index] : recent_)
+    if (known == raw) return index;
+  const int index = faceIndex(raw);
+  recent_.emplace_back(raw, index);
+  return index;
+}
+
+int PdfFonts::faceIndex(const QRawFont& raw) {
   const auto key = std::make_tuple(raw.familyName(), raw.styleName(), raw.weight(),
                                    static_cast<int>(raw.style()));
   const auto found = byFace_.find(key);

@@ -33,6 +33,9 @@ class PdfFonts {
   std::string write(PdfFile& file) const;
 
  private:
+  int faceIndex(const QRawFont& raw);
+
+  std::vector<std::pair<QRawFont, int>> recent_;  // raw fonts seen, by their face's index
   std::map<std::tuple<QString, QString, int, int>, int> byFace_;
   std::vector<std::unique_ptr<PdfFont>> fonts_;
 };

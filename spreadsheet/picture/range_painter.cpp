@@ -162,6 +162,8 @@ void RangePainter::paintMergedArea(const CellRange& area) {
     canvas_.fillRect(rect.adjusted(-1, -1, 0, 0), *style.fill);
     return;
   }
+  // Without grid lines (a printed page) the area is as white as the paper.
+  if (gridColor_ == Qt::white) return;
   canvas_.fillRect(rect, QColor(Qt::white));
   canvas_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), gridColor_);
   canvas_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), gridColor_);
@@ -187,6 +189,7 @@ bool RangePainter::isFreeForOverflow(std::size_t r, std::size_t c) {
 }
 
 void RangePainter::eraseGridInside(std::size_t r, std::size_t firstCol, std::size_t lastCol) {
+  if (gridColor_ == Qt::white) return;  // no grid lines to erase
   const QRect row = grid_.rect(slot(r, firstCol).at);
   for (std::size_t c = firstCol; c < lastCol; ++c) {
     if (slot(r, c).style->fill || slot(r, c + 1).style->fill) continue;
