@@ -75,6 +75,14 @@ const ShiftCase kShiftCases[] = {
      "=RC[1]"},
     {"WholeColumnReferenceStaysWhole", "5:5", Shift::Down, true, 1, "B1", "=SUM(C1)", "B1",
      "=SUM(C1)"},
+    {"RangeWrittenBottomUpGrowsToo", "A4:A5", Shift::Down, true, 1, "C1", "=SUM(R5C1:R2C1)", "C1",
+     "=SUM(R2C1:R7C1)"},
+    {"ReferencePushedOffTheSheetIsRefError", "1048575:1048576", Shift::Down, true, 1, "B1",
+     "=R1048575C1", "B1", "=#REF!"},
+    {"InsertInColumnBandMovesOnlyReferencesInsideIt", "B3:C3", Shift::Down, true, 1, "E1",
+     "=R5C2+R5C1+SUM(R5C2:R5C4)+SUM(R5C2:R6C3)", "E1", "=R6C2+R5C1+SUM(R5C2:R5C4)+SUM(R6C2:R7C3)"},
+    {"InsertInRowBandMovesColumnsInside", "C2:D3", Shift::Right, true, 1, "A1",
+     "=R2C5+R4C5+SUM(R2C3:R3C3)", "A1", "=R2C7+R4C5+SUM(R2C5:R3C5)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Edits, ShiftTable, ::testing::ValuesIn(kShiftCases),

@@ -95,5 +95,36 @@ TEST_F(SharedEdges, JoiningReachesCellsFormattedOnlyThroughTheirRowOrColumn) {
   EXPECT_EQ(slot("H5", kLeft), none);
 }
 
+// An area of a few columns and one of many columns are joined alike (the
+// join reads a narrow area's styles from arrays, a wide one's cell by cell).
+TEST_F(SharedEdges, WideAreasJoinAsNarrowOnes) {
+  for (int far : {12, 700}) {
+    Workbook wb;
+    Worksheet& s = wb.addSheet("Sheet1");
+    auto set = [&](CellAddress a, int slot, Border b) {
+      Style st = s.effectiveStyle(a);
+      st.borders[static_cast<std::size_t>(slot)] = b;
+      s.cell(a).style = wb.styles().intern(st);
+    };
+    auto shown = [&](CellAddress a, int slot) {
+      return s.effectiveStyle(a).borders[static_cast<std::size_t>(slot)];
+    };
+    const Border thin{xl::Continuous, xl::Thin, 1}, medium{xl::Continuous, xl::Medium, 1},
+        dotted{xl::Dot, xl::Thin, 1};
+    set({2, 2}, kRight, thin);
+    set({2, far}, kBottom, medium);
+    Style left;
+    left.borders[kLeft] = dotted;
+    s.line(Axis::Columns, far + 1).style = wb.styles().intern(left);
+    // Rows 1 to 4 and columns 1 to far + 1 have their edges joined.
+    edit::joinSharedEdges(s, CellRange::of(2, 2, 3, far));
+    EXPECT_EQ(shown({2, 3}, kLeft), thin) << far;
+    EXPECT_EQ(shown({3, far}, kTop), medium) << far;
+    for (int r = 1; r <= 4; ++r) EXPECT_EQ(shown({r, far}, kRight), dotted) << far << " " << r;
+    EXPECT_EQ(s.find({5, far}), nullptr) << far;
+    EXPECT_EQ(shown({2, far - 1}, kRight), Border{}) << far;
+  }
+}
+
 }  // namespace
 }  // namespace spreadsheet

@@ -78,5 +78,33 @@ TEST(CellStore, ExtractedCellsGoElsewhereAndEmptyRowsAreSkipped) {
   EXPECT_TRUE(store.rows(1, 5).empty());
 }
 
+// Lookups where rows run without a gap from the first stored row, where a
+// gap breaks the run, and before, between and after the stored rows.
+TEST(CellStore, FindsRowsInRunsAcrossGapsAndOutside) {
+  CellStore store;
+  const int rows[] = {3, 4, 5, 6, 10, 200, 201};
+  for (int r : rows) store[{r, 2}].style = static_cast<StyleId>(r);
+  for (int r : rows) {
+    ASSERT_NE(store.get({r, 2}), nullptr) << r;
+    EXPECT_EQ(store.get({r, 2})->style, static_cast<StyleId>(r)) << r;
+    EXPECT_EQ(store.get({r, 3}), nullptr) << r;
+  }
+  for (int r : {1, 2, 7, 9, 11, 199, 202, kMaxRows}) EXPECT_EQ(store.get({r, 2}), nullptr) << r;
+  EXPECT_EQ(store.lower_bound({1, 1})->first, (CellAddress{3, 2}));
+  EXPECT_EQ(store.lower_bound({7, 1})->first, (CellAddress{10, 2}));
+  EXPECT_EQ(store.lower_bound({8, 1})->first, (CellAddress{10, 2}));
+  EXPECT_EQ(store.rows(8, 199).size(), 1u);  // 10
+  EXPECT_EQ(store.lower_bound({11, 5})->first, (CellAddress{200, 2}));
+  EXPECT_EQ(store.lower_bound({201, 3}), store.end());
+  EXPECT_EQ(store.rows(5, 199).size(), 3u);  // 5, 6, 10
+  EXPECT_EQ(store.rows(7, 9).size(), 0u);
+  EXPECT_EQ(store.rows(201, kMaxRows).size(), 1u);
+  EXPECT_EQ(store.rows(202, kMaxRows).size(), 0u);
+  store[{8, 1}].style = 8;  // fills part of the gap: the run from row 3 stays broken at 7
+  EXPECT_EQ(store.get({8, 1})->style, 8u);
+  EXPECT_EQ(store.get({10, 2})->style, 10u);
+  EXPECT_EQ(store.get({7, 2}), nullptr);
+}
+
 }  // namespace
 }  // namespace spreadsheet

@@ -45,6 +45,44 @@ TEST(Worksheet, UsedRangeCoversValuesFormatsAndMerges) {
   EXPECT_EQ(s.usedRange(), CellRange::of(3, 2, 200, 55));
 }
 
+// Cells stored with nothing of their own (a cleared format) at either end
+// of a row, or making up a whole row, do not widen the box.
+TEST(Worksheet, UsedRangeLeavesOutCellsWithNothingOfTheirOwn) {
+  Workbook book;
+  Worksheet& s = book.addSheet("Sheet1");
+  s.cells()[{2, 1}];
+  s.cells()[{4, 3}].value = CellValue(std::string("x"));
+  s.cells()[{4, 9}];
+  s.cells()[{6, 30}];
+  EXPECT_EQ(s.usedRange(), CellRange::of(4, 3, 4, 3));
+  Style fill;
+  fill.fillColorIndex = 6;
+  s.cells()[{5, 2}].style = book.styles().intern(fill);  // a format of its own counts
+  s.cells()[{5, 7}].value = 2.0;
+  EXPECT_EQ(s.usedRange(), CellRange::of(4, 2, 5, 7));
+}
+
+// Equal styles share an id however they were arrived at.
+TEST(StylePool, StylesEqualByValueShareAnId) {
+  Workbook book;
+  Style zero;
+  zero.font.size = 0.0;
+  Style negativeZero;
+  negativeZero.font.size = -0.0;  // equal to 0.0
+  EXPECT_EQ(book.styles().intern(zero), book.styles().intern(negativeZero));
+  Style edited;
+  edited.borders[kLeft] = Border{xl::Continuous, xl::Medium, 3};
+  edited.numberFormat = "m/d/yyyy";
+  const StyleId changed = book.styles().intern(edited);
+  edited.borders[kLeft] = Border{};
+  edited.numberFormat = "General";
+  EXPECT_EQ(book.styles().intern(edited), 0u);
+  EXPECT_NE(changed, 0u);
+  Style medium;  // borders differing only in which edge carries the line
+  medium.borders[kTop] = Border{xl::Continuous, xl::Medium, 3};
+  EXPECT_NE(book.styles().intern(medium), changed);
+}
+
 TEST(Workbook, SheetNamesAreCheckedAndFoundWithoutCase) {
   Workbook book;
   book.addSheet("TimeSheet");

@@ -34,6 +34,19 @@ TEST(RecordWriter, SplitsLongRecordsIntoContinueAndCountsTheSame) {
   EXPECT_EQ(records[1].body[0], 8224 & 0xFF);  // continues exactly where the first piece stopped
 }
 
+// Record bodies are built in one reused buffer: a short record after a long
+// one, and one after a refused one, carry only their own bytes.
+TEST(RecordWriter, EachRecordCarriesOnlyItsOwnBytes) {
+  RecordWriter out;
+  out.record(0x0001, 6, [](ByteWriter& b) { b.zeros(6); });
+  EXPECT_THROW(out.record(0x0002, 1, [](ByteWriter& b) { b.u16(0xFFFF); }), std::logic_error);
+  out.record(0x0203, 2, [](ByteWriter& b) { b.u16(0x0A0B); });
+  out.record(0x0004, kVariableSize, [](ByteWriter&) {});
+  EXPECT_EQ(out.bytes(), bytesOf({0x01, 0x00, 0x06, 0x00, 0,    0,    0, 0, 0, 0,  //
+                                  0x03, 0x02, 0x02, 0x00, 0x0B, 0x0A,              //
+                                  0x04, 0x00, 0x00, 0x00}));
+}
+
 TEST(RecordWriter, FramingCheckCatchesAWrongDeclaredSize) {
   RecordWriter out;
   EXPECT_THROW(out.record(0x0809, 16, [](ByteWriter& b) { b.zeros(15); }), std::logic_error);
