@@ -42,6 +42,25 @@ void copyValidations(const Worksheet& sheet, const CellRange& area, CopiedCells&
   }
 }
 
+// The copied cells' formats, each distinct one kept once: a block of cells
+// mostly shares a few formats.
+class CopiedStyles {
+ public:
+  CopiedStyles(const StylePool& pool, std::vector<Style>& styles) : pool_(pool), styles_(styles) {}
+  std::size_t indexOf(StyleId id) {
+    for (const auto& [seen, index] : seen_)
+      if (seen == id) return index;
+    styles_.push_back(pool_.get(id));
+    seen_.emplace_back(id, styles_.size() - 1);
+    return styles_.size() - 1;
+  }
+
+ private:
+  const StylePool& pool_;
+  std::vector<Style>& styles_;
+  std::vector<std::pair<StyleId, std::size_t>> seen_;
+};
+
 CellRange offsetRange(const CellRange& r, int rows, int columns) {
   return CellRange::of(r.first.row + rows, r.first.column + columns, r.last.row + rows,
                        r.last.column + columns);
@@ -65,7 +84,7 @@ void addValidation(Worksheet& sheet, Validation v) {
 CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
   CopiedCells out;
   out.source = area;
-  const StylePool& pool = sheet.workbook().styles();
+  CopiedStyles styles(sheet.workbook().styles(), out.styles);
   const bool lines = area.isWholeRows() || area.isWholeColumns();
   if (lines) {
     if (area.isWholeRows() && area.isWholeColumns())
@@ -76,14 +95,15 @@ CopiedCells copyCells(const Worksheet& sheet, const CellRange& area) {
            it != line.cells.end() && it->first <= area.last.column; ++it) {
         const Cell& cell = it->second;
         out.items.push_back({offsetOf({line.index, it->first}, area.first), cell.value,
-                             cell.formula, pool.get(cell.style)});
+                             cell.formula, styles.indexOf(cell.style)});
       }
   } else {
     if (area.cellCount() > 1'000'000) throw Error("Copy method of Range class failed");
     for (int r = area.first.row; r <= area.last.row; ++r)
       for (int c = area.first.column; c <= area.last.column; ++c) {
         const Cell* cell = sheet.find({r, c});
-        CopiedCells::Item item{offsetOf({r, c}, area.first), {}, {}, sheet.effectiveStyle({r, c})};
+        CopiedCells::Item item{
+            offsetOf({r, c}, area.first), {}, {}, styles.indexOf(sheet.styleAt({r, c}))};
         if (cell) {
           item.value = cell->value;
           item.formula = cell->formula;
@@ -130,14 +150,14 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
         line.style = pool.intern(s->second);
     }
   }
-  // Neighbouring copied cells mostly share a style: intern it once per run.
-  const Style* lastStyle = nullptr;
-  StyleId lastId = 0;
+  // Each distinct format is interned once, when its first cell is pasted, so
+  // new formats get their ids in the order of the cells.
+  std::vector<std::optional<StyleId>> ids(copied.styles.size());
   for (const CopiedCells::Item& item : copied.items) {
     const CellAddress a{dest.first.row + item.offset.row, dest.first.column + item.offset.column};
-    if (!lastStyle || !(*lastStyle == item.style)) lastId = pool.intern(item.style);
-    lastStyle = &item.style;
-    const StyleId style = lastId;
+    std::optional<StyleId>& id = ids[item.style];
+    if (!id) id = pool.intern(copied.styles[item.style]);
+    const StyleId style = *id;
     Cell* stored = sheet.find(a);
     if (!stored && item.value.isEmpty() && !item.formula && style == sheet.styleAt(a)) continue;
     // A new cell gets its style below, so it is stored directly.

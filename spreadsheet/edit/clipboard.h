@@ -17,10 +17,11 @@ struct CopiedCells {
     CellAddress offset;  // from the top-left of the copied area, 0-based
     CellValue value;
     std::optional<FormulaNode> formula;  // references as at the source
-    Style style;
+    std::size_t style = 0;               // index into styles
   };
   CellRange source;
   std::vector<Item> items;
+  std::vector<Style> styles;            // the distinct formats of the items
   std::vector<CellRange> merges;        // at the source
   std::vector<Validation> validations;  // cut to the copied area, at the source
   std::map<int, LineInfo> lines;        // whole rows or columns: 0-based offset -> size and format
