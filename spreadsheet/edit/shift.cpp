@@ -116,24 +116,33 @@ void moveCells(Worksheet& sheet, const CellShift& s) {
   cells.dropEmptyRows();
 }
 
+// Row or column formats beyond the edit are re-keyed in place (no copy of
+// the others): upwards from the far end for an insert, downwards from the
+// edit for a delete, so no key meets one not yet moved.
 void moveLines(Worksheet& sheet, const CellShift& s) {
   auto& lines = sheet.lines(s.axis);
-  std::map<int, LineInfo> result;
-  for (auto& [i, info] : lines) {
-    if (i < s.at)
-      result.emplace(i, info);
-    else if (s.insert && i + s.count <= limitAlong(s.axis))
-      result.emplace(i + s.count, info);
-    else if (!s.insert && i > s.end())
-      result.emplace(i - s.count, info);
+  if (s.insert) {
+    const int lastKept = limitAlong(s.axis) - s.count;
+    lines.erase(lines.upper_bound(std::max(lastKept, s.at - 1)), lines.end());
+    for (auto it = lines.end(); it != lines.begin() && std::prev(it)->first >= s.at;) {
+      auto node = lines.extract(std::prev(it));
+      node.key() += s.count;
+      it = lines.insert(std::move(node)).position;
+    }
+  } else {
+    lines.erase(lines.lower_bound(s.at), lines.upper_bound(s.end()));
+    for (auto it = lines.upper_bound(s.end()); it != lines.end();) {
+      auto node = lines.extract(it++);
+      node.key() -= s.count;
+      lines.insert(std::move(node));
+    }
   }
   // Inserted rows or columns are formatted like the one before them.
   if (s.insert && s.at > 1) {
-    auto before = result.find(s.at - 1);
-    if (before != result.end())
-      for (int i = s.at; i <= s.end(); ++i) result[i] = before->second;
+    auto before = lines.find(s.at - 1);
+    if (before != lines.end())
+      for (int i = s.at; i <= s.end(); ++i) lines[i] = before->second;
   }
-  lines = std::move(result);
 }
 
 void takeNeighbourFormat(Worksheet& sheet, const CellShift& s) {

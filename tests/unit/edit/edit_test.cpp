@@ -130,6 +130,27 @@ TEST_F(EditTest, WholeRowInsertMovesHeightsAndFormulas) {
   EXPECT_EQ(formulaAt("E16"), "=SUM(R[-5]C:R[-4]C)");
 }
 
+// Row formats beyond a whole-row edit follow their rows; those pushed past
+// the last row go, and inserted rows take the format of the row above.
+TEST_F(EditTest, RowFormatsFollowWholeRowEditsToTheEndOfTheSheet) {
+  auto heights = [&] {
+    std::string out;
+    for (const auto& [row, info] : sheet.lines(Axis::Rows))
+      out += std::to_string(row) + ":" + std::to_string(static_cast<int>(*info.size)) + " ";
+    return out;
+  };
+  for (auto [row, size] :
+       {std::pair{2, 20}, {4, 40}, {5, 50}, {9, 90}, {kMaxRows - 1, 11}, {kMaxRows, 12}})
+    sheet.line(Axis::Rows, row).size = size;
+  edit::insertCells(sheet, area("5:6"), Shift::Down);
+  EXPECT_EQ(heights(), "2:20 4:40 5:40 6:40 7:50 11:90 ");
+  edit::deleteCells(sheet, area("4:6"), Shift::Up);
+  EXPECT_EQ(heights(), "2:20 4:50 8:90 ");
+  sheet.line(Axis::Rows, kMaxRows - 2).size = 7;
+  edit::insertCells(sheet, area("1:1"), Shift::Down);  // nothing above row 1 to copy
+  EXPECT_EQ(heights(), "3:20 5:50 9:90 1048575:7 ");
+}
+
 // Rows are renumbered on whole-row edits; each cell must land where a
 // cell-by-cell move would put it, at both ends of the sheet.
 TEST_F(EditTest, WholeRowEditsMoveEveryCellOnce) {
