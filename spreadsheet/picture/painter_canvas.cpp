@@ -1,10 +1,25 @@
 #include "spreadsheet/picture/painter_canvas.h"
 
 #include <QPen>
+#include <algorithm>
 
 namespace spreadsheet::picture {
 
 void PainterCanvas::fillRect(const QRect& rect, const QColor& color) {
+  // An opaque rectangle in whole pixels, drawn without clip or transform onto
+  // a 32-bit image, is nothing but its pixels set: written here directly, as
+  // the painter would write them, without its bookkeeping for each call.
+  if (image_ && image_->format() == QImage::Format_RGB32 && color.alpha() == 255 &&
+      !painter_.hasClipping() && painter_.transform().type() == QTransform::TxNone) {
+    const QRect r = rect.intersected(image_->rect());
+    if (r.isEmpty()) return;
+    const QRgb rgb = color.rgb();
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), rgb);
+    return;
+  }
   painter_.fillRect(rect, color);
 }
 
@@ -13,20 +28,30 @@ void PainterCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int 
   QPen pen(color, width);
   if (dashed) pen.setStyle(Qt::DashLine);
   painter_.setPen(pen);
+  penColor_.reset();
   painter_.drawLine(from, to);
 }
 
 void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
   font_ = &font;
-  clipped_ = clip != nullptr;
-  // The cell's clip narrows whatever clip the painter already has, and goes
-  // again with restore(): the caller's clip (a page's edge, say) stays in force.
-  if (clipped_) {
-    painter_.save();
+  clip_ = Clip::None;
+  if (clip) {
+    // The cell's clip narrows whatever clip the painter already has and goes
+    // again afterwards: a caller's clip (a page's edge, say) stays in force.
+    // Without one, switching the clip off again is all it takes.
+    clip_ = painter_.hasClipping() ? Clip::Saved : Clip::Own;
+    if (clip_ == Clip::Saved) {
+      painter_.save();
+      penColor_.reset();
+      penFont_ = nullptr;
+    }
     painter_.setClipRect(*clip, Qt::IntersectClip);
   }
-  painter_.setFont(font.font);
-  painter_.setPen(color);
+  // A sheet's texts come in few fonts and colours: each is set only when it changes.
+  if (penFont_ != &font) painter_.setFont(font.font);
+  penFont_ = &font;
+  if (penColor_ != color.rgba()) painter_.setPen(color);
+  penColor_ = color.rgba();
   base_ = painter_.transform();
 }
 
@@ -44,8 +69,14 @@ void PainterCanvas::drawTextLine(const QString& line, QPointF topLeft) {
 }
 
 void PainterCanvas::endText() {
-  if (clipped_) painter_.restore();
-  clipped_ = false;
+  if (clip_ == Clip::Saved) {
+    painter_.restore();
+    penColor_.reset();
+    penFont_ = nullptr;
+  } else if (clip_ == Clip::Own) {
+    painter_.setClipping(false);
+  }
+  clip_ = Clip::None;
   font_ = nullptr;
 }
 
@@ -58,6 +89,8 @@ void PainterCanvas::drawLayout(const QTextLayout& layout, QPointF at, double sca
   painter_.scale(scale, scale);
   layout.draw(&painter_, QPointF(0, 0));
   painter_.restore();
+  penColor_.reset();
+  penFont_ = nullptr;
 }
 
 }  // namespace spreadsheet::picture

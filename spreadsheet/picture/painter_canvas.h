@@ -1,6 +1,8 @@
 #pragma once
+#include <QImage>
 #include <QPainter>
 #include <QTransform>
+#include <optional>
 
 #include "spreadsheet/picture/canvas.h"
 
@@ -9,7 +11,9 @@ namespace spreadsheet::picture {
 // A canvas on an active QPainter: the picture's image.
 class PainterCanvas final : public Canvas {
  public:
-  explicit PainterCanvas(QPainter& painter) : painter_(painter) {}
+  // `image`, when given, is the painter's device: plain fills go to its pixels directly.
+  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr)
+      : painter_(painter), image_(image) {}
 
   void fillRect(const QRect& rect, const QColor& color) override;
   void strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) override;
@@ -21,9 +25,14 @@ class PainterCanvas final : public Canvas {
 
  private:
   QPainter& painter_;
+  QImage* image_;
+  enum class Clip { None, Own, Saved };
   const FontEntry* font_ = nullptr;
   QTransform base_;
-  bool clipped_ = false;
+  Clip clip_ = Clip::None;
+  // The painter's pen colour and font as last set here; unknown after a restore.
+  std::optional<QRgb> penColor_;
+  const FontEntry* penFont_ = nullptr;
 };
 
 }  // namespace spreadsheet::picture

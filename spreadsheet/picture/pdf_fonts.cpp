@@ -125,7 +125,13 @@ int PdfFonts::faceIndex(const QRawFont& raw) {
                                    static_cast<int>(raw.style()));
   const auto found = byFace_.find(key);
   if (found != byFace_.end()) return found->second;
-  fonts_.push_back(std::make_unique<PdfFont>(raw));
+  // A face's tables do not change while the program runs, and reading them
+  // copies the whole outline table: each face is read once.
+  static std::map<std::tuple<QString, QString, int, int>, std::shared_ptr<const TrueTypeFont>>
+      tables;
+  auto& shared = tables[key];
+  if (!shared) shared = std::make_shared<const TrueTypeFont>(raw);
+  fonts_.push_back(std::make_unique<PdfFont>(shared));
   const int index = static_cast<int>(fonts_.size()) - 1;
   byFace_.emplace(key, index);
   return index;
@@ -147,7 +153,7 @@ std::string PdfFonts::write(PdfFile& file) const {
                           "/Supplement 0 >> /FontDescriptor " +
                           std::to_string(desc) + " 0 R /CIDToGIDMap /Identity /W " +
                           widthArray(font) + " >>");
-    file.putStream(unicode, "", toUnicode(font));
+    file.putStream(unicode, "", toUnicode(font), /*compress=*/false);  // small, and plain text
     file.put(type0, "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
                         " /Encoding /Identity-H /DescendantFonts [" + std::to_string(cidFont) +
                         " 0 R] /ToUnicode " + std::to_string(unicode) + " 0 R >>");

@@ -16,11 +16,14 @@ namespace spreadsheet::picture {
 // One font of a page: its TrueType tables, the glyphs shown and the
 // characters they stand for (so a reader can copy and search the text).
 struct PdfFont {
-  explicit PdfFont(const QRawFont& raw) : font(raw) {}
+  explicit PdfFont(std::shared_ptr<const TrueTypeFont> tables) : font(*tables), tables_(tables) {}
   int width(std::uint32_t glyph) const;  // thousandths of the font size, as the PDF names it
-  TrueTypeFont font;
+  const TrueTypeFont& font;
   std::set<std::uint32_t> glyphs;
   std::map<std::uint32_t, char32_t> characters;
+
+ private:
+  std::shared_ptr<const TrueTypeFont> tables_;
 };
 
 // The fonts of a page by face, numbered in the order of their first use,

@@ -1,6 +1,7 @@
 #include "spreadsheet/picture/range_painter.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "spreadsheet/model/units.h"
@@ -51,7 +52,7 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QIma
     : sheet_(sheet),
       grid_(grid),
       image_(&image),
-      ownCanvas_(std::make_unique<PainterCanvas>(ownPainter_)),
+      ownCanvas_(std::make_unique<PainterCanvas>(ownPainter_, &image)),
       canvas_(*ownCanvas_),
       cache_(sheet.workbook(), &image) {}
 
@@ -174,6 +175,15 @@ QColor RangePainter::textColor(const CellContent& content, const ResolvedStyle& 
   return paletteColor(sheet_.workbook(), *content.colorIndex, style.textColor);
 }
 
+CellContent RangePainter::contentOf(const CellValue& value, const Style& style) {
+  if (!value.isNumber()) return cellContent(value, style);
+  const auto key = std::make_pair(&style, std::bit_cast<std::uint64_t>(value.number()));
+  auto found = shownNumbers_.find(key);
+  if (found == shownNumbers_.end())
+    found = shownNumbers_.emplace(key, cellContent(value, style)).first;
+  return found->second;
+}
+
 void RangePainter::paintTexts() {
   for (std::size_t r = 0; r < rows_; ++r)
     for (std::size_t c = 0; c < cols_; ++c) {
@@ -201,7 +211,7 @@ void RangePainter::eraseGridInside(std::size_t r, std::size_t firstCol, std::siz
 void RangePainter::paintCellText(std::size_t r, std::size_t c) {
   const Slot& s = slot(r, c);
   const Style& style = *s.style->style;
-  CellContent content = cellContent(s.cell->value, style);
+  CellContent content = contentOf(s.cell->value, style);
   if (content.text.isEmpty()) return;
   const QRect rect = grid_.rect(s.at);
   TextBlock block{
@@ -240,7 +250,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
   if (!cell || cell->isBlank()) return;
   const ResolvedStyle& rs = cache_.style(cell->style);
   const Style& style = *rs.style;
-  CellContent content = cellContent(cell->value, style);
+  CellContent content = contentOf(cell->value, style);
   if (content.text.isEmpty()) return;
   const QRect rect = grid_.rect(area);
   const QRectF box = textBox(rect);

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -59,6 +60,7 @@ class RangePainter {
   void paintBorders();
   void paintButtons();
   QColor textColor(const CellContent& content, const ResolvedStyle& style) const;
+  CellContent contentOf(const CellValue& value, const Style& style);
 
   const Worksheet& sheet_;
   const PictureGrid& grid_;
@@ -69,6 +71,9 @@ class RangePainter {
   QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
   StyleCache cache_;
   WrapCache wrapped_;
+  // Numbers as their styles show them: a sheet repeats the same times and
+  // totals, and formatting each again costs more than the rest of its text.
+  std::map<std::pair<const Style*, std::uint64_t>, CellContent> shownNumbers_;
   std::vector<CellRange> areas_;  // merged areas that reach into the range
   std::vector<Slot> slots_;       // visible rows × visible columns
   std::size_t rows_ = 0, cols_ = 0;
