@@ -74,4 +74,32 @@ void BM_ApiCopyInsertRowsAndRead(benchmark::State& state) {
 }
 BENCHMARK(BM_ApiCopyInsertRowsAndRead)->Unit(benchmark::kMillisecond);
 
+// The pattern of a many-shift template: a bordered block of 60 rows by 56
+// columns whose row pairs hold formulas, and the pair in rows 11:12 copied
+// and inserted 19 times. Each insert adjusts every formula below it and
+// joins the borders around the new rows.
+void BM_ApiInsertCopiedRowPairs(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto app = api::Application::create();
+    api::Workbook book = app->Workbooks().Add();
+    Worksheet& sheet = book.model().sheet(0);
+    fillFormulas(sheet, 60, 56);
+    app->Range("B5:BE64").Select();
+    app->Selection().Borders(xl::InsideHorizontal).setLineStyle(xl::Continuous);
+    app->Selection().Borders(xl::EdgeBottom).setWeight(xl::Medium);
+    state.ResumeTiming();
+    for (int i = 0; i < 19; ++i) {
+      app->Rows("11:12").Select();
+      app->Selection().Copy();
+      app->Selection().Insert(xl::ShiftDown);
+    }
+    benchmark::DoNotOptimize(app->Range("K60").Value());
+    state.PauseTiming();
+    app->Quit();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ApiInsertCopiedRowPairs)->Unit(benchmark::kMillisecond);
+
 }  // namespace
