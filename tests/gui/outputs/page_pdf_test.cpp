@@ -1,6 +1,7 @@
 // The print area on its page: placement by the page setup, and the file.
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
 #include "outputs_fixture.h"
 #include "spreadsheet/model/constants.h"
@@ -156,6 +157,48 @@ TEST(SavePagePdf, NothingIsDrawnBeyondThePrintArea) {
     return true;
   };
   EXPECT_TRUE(blankBeyond()) << "the button drawn past the print area";
+}
+
+TEST(SavePagePdf, FontsAreEmbeddedSubsetsThatReadersTurnBackIntoText) {
+  spreadsheet::Workbook book;
+  spreadsheet::Worksheet& sheet = book.addSheet("Sheet1");
+  const auto put = [&](int row, const char* text, bool bold, bool italic) {
+    spreadsheet::Style style = book.styles().get(0);
+    style.font.bold = bold;
+    style.font.italic = italic;
+    spreadsheet::Cell& cell = sheet.cell({row, 1});
+    cell.value = spreadsheet::CellValue(std::string(text));
+    cell.style = book.styles().intern(style);
+  };
+  put(1, "Z\xC3\xBCrich 8:30 \xE2\x82\xAC", false, false);
+  put(2, "Total hours", true, false);
+  put(3, "Note", false, true);
+  sheet.pageSetup() = timeSheetSetup();
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("fonts.pdf");
+  spreadsheet::picture::savePagePdf(sheet, pdf.toStdString());
+
+  const QString fonts = popplerOutput("pdffonts", {pdf});
+  ASSERT_FALSE(fonts.isEmpty()) << "pdffonts (poppler-utils) is needed";
+  // Regular, bold and italic: each a subset (six letters and '+'), embedded,
+  // with its map back to characters.
+  const QRegularExpression row(
+      "^[A-Z]{6}\\+LiberationSans(-Bold|-Italic)?\\s+CID TrueType\\s+Identity-H\\s+yes yes yes",
+      QRegularExpression::MultilineOption);
+  EXPECT_EQ(fonts.count(row), 3) << fonts.toStdString();
+
+  const QString text = popplerOutput("pdftotext", {pdf, "-"});
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Z\xC3\xBCrich 8:30 \xE2\x82\xAC")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("Total hours"));
+  EXPECT_TRUE(text.contains("Note"));
+
+  // Drawing the page finds nothing wrong with the fonts.
+  QProcess render;
+  render.start("/usr/bin/pdftoppm", {"-r", "50", "-png", pdf, dir.filePath("r")});
+  ASSERT_TRUE(render.waitForFinished(60000));
+  EXPECT_EQ(render.exitCode(), 0);
+  EXPECT_EQ(render.readAllStandardError(), QByteArray());
 }
 
 }  // namespace
