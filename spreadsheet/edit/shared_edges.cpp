@@ -127,7 +127,7 @@ class EdgeJoiner {
   RowPairStyles& styles_;
 };
 
-// The columns of row pair that may hold an edge not yet joined when the
+// The columns of a row pair that may hold an edge not yet joined when the
 // pair's row formats agree with themselves: those at stored cells and at
 // formatted columns (a cell meets its left and right neighbours and the one
 // below; a cell of the lower row meets the one above).

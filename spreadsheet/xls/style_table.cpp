@@ -1,6 +1,8 @@
 #include "spreadsheet/xls/style_table.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "spreadsheet/model/error.h"
 
@@ -16,18 +18,32 @@ StyleTable::StyleTable(const Workbook& book) : book_(book) {
 }
 
 void StyleTable::collect(const Workbook& book) {
-  std::set<StyleId> used = {0};
+  // Marks by id (every cell is looked at, and ids are dense); ids outside
+  // the pool are kept apart to be refused below.
+  const std::size_t poolSize = book.styles().size();
+  std::vector<bool> used(poolSize, false);
+  std::set<StyleId> unknown;
+  auto mark = [&](StyleId id) {
+    if (id < poolSize)
+      used[id] = true;
+    else
+      unknown.insert(id);
+  };
+  mark(0);
   for (std::size_t i = 0; i < book.sheetCount(); ++i) {
     const Worksheet& s = book.sheet(i);
-    for (const auto& [at, c] : s.cells()) used.insert(c.style);
+    for (const auto& line : s.cells().rows())
+      for (const auto& [column, c] : line.cells) mark(c.style);
     for (Axis axis : {Axis::Rows, Axis::Columns})
       for (const auto& [n, line] : s.lines(axis))
-        if (line.style) used.insert(*line.style);
-    if (s.sheetStyle()) used.insert(*s.sheetStyle());
+        if (line.style) mark(*line.style);
+    if (s.sheetStyle()) mark(*s.sheetStyle());
   }
-  if (used.size() + kDefaultXf > kMaxXf) throw Error("Too many different cell formats.");
-  for (StyleId id : used) {
-    if (id >= book.styles().size()) throw Error("A cell refers to a format that does not exist.");
+  const auto count = static_cast<std::size_t>(std::count(used.begin(), used.end(), true));
+  if (count + unknown.size() + kDefaultXf > kMaxXf) throw Error("Too many different cell formats.");
+  if (!unknown.empty()) throw Error("A cell refers to a format that does not exist.");
+  for (StyleId id = 0; id < poolSize; ++id) {
+    if (!used[id]) continue;
     const Style& style = book.styles().get(id);
     XfRecord xf;
     xf.style = style;

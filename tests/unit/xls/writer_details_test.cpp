@@ -48,6 +48,37 @@ TEST(CompoundFile, StoresNestedStreamsAndRefusesBadPaths) {
                Error);  // a stream and a storage share a name
 }
 
+// The file holds at most 4,050 XF records, 15 of them fixed: 4,035 formats
+// in use (the default one counted) still fit, one more is refused, and so is
+// a cell whose format the workbook does not have.
+TEST(StyleTables, FormatsInUseAreCountedAndUnknownOnesRefused) {
+  auto bookWith = [](int formats) {
+    auto book = std::make_unique<Workbook>();
+    Worksheet& s = book->addSheet("Sheet1");
+    for (int i = 0; i < formats; ++i) {
+      Style st;
+      st.borders[kLeft].colorIndex = 1 + i % 56;
+      st.borders[kRight].colorIndex = 1 + (i / 56) % 56;
+      st.borders[kTop].lineStyle = i / 3136 ? xl::Continuous : xl::LineNone;
+      s.cell({1 + i / 100, 1 + i % 100}).style = book->styles().intern(st);
+    }
+    return book;
+  };
+  auto refusal = [](const Workbook& book) -> std::string {
+    try {
+      writeWorkbook(book);
+    } catch (const Error& e) {
+      return e.what();
+    }
+    return "";
+  };
+  EXPECT_EQ(refusal(*bookWith(4034)), "");
+  EXPECT_EQ(refusal(*bookWith(4035)), "Too many different cell formats.");
+  auto unknown = bookWith(1);
+  unknown->sheet(0).cells()[{3, 3}].style = 2;  // the pool holds ids 0 and 1
+  EXPECT_EQ(refusal(*unknown), "A cell refers to a format that does not exist.");
+}
+
 TEST(StyleTables, FontFourIsSkippedAndFormatsStartAt164) {
   Workbook book;
   Worksheet& s = book.addSheet("Sheet1");
