@@ -80,6 +80,20 @@ void addUpFiltered(RunDeflater& deflater, const QRgb* row, const QRgb* above, in
   deflater.add(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
 }
 
+// The first pixel from `x` on that differs from the one above, or `width`:
+// eight pixels are compared at a time while they all match, as most of a row
+// with a little text in it does.
+int firstDifference(const QRgb* row, const QRgb* above, int x, int width) {
+  for (; x + 8 <= width; x += 8) {
+    std::uint64_t a[4], b[4];
+    std::memcpy(a, row + x, sizeof a);
+    std::memcpy(b, above + x, sizeof b);
+    if (((a[0] ^ b[0]) | (a[1] ^ b[1]) | (a[2] ^ b[2]) | (a[3] ^ b[3])) != 0) break;
+  }
+  while (x < width && row[x] == above[x]) ++x;
+  return x;
+}
+
 // A row filtered with Up: pixels equal to the ones above are zeros, which the
 // deflater adds without looking at them; only the pixels that differ are read.
 void addUpRow(RunDeflater& deflater, const QRgb* row, const QRgb* above, int width, bool alpha,
@@ -87,8 +101,7 @@ void addUpRow(RunDeflater& deflater, const QRgb* row, const QRgb* above, int wid
   const std::size_t channels = alpha ? 4 : 3;
   deflater.add(&kFilterUp, 1);
   for (int x = 0; x < width;) {
-    int end = x;
-    while (end < width && row[end] == above[end]) ++end;
+    int end = firstDifference(row, above, x, width);
     deflater.addZeros(static_cast<std::size_t>(end - x) * channels);
     for (x = end; end < width && row[end] != above[end];) ++end;
     if (end > x) addUpFiltered(deflater, row, above, x, end, alpha, buffer);

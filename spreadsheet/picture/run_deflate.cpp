@@ -80,18 +80,26 @@ RunDeflater::RunDeflater(std::vector<std::uint8_t>& out) : out_(out) {
   bits(1, 2);            // fixed Huffman codes
 }
 
-void RunDeflater::bits(std::uint32_t value, int count) {
+inline void RunDeflater::bits(std::uint32_t value, int count) {
   pending_ |= static_cast<std::uint64_t>(value) << pendingCount_;
   pendingCount_ += count;
   if (pendingCount_ < 32) return;
-  const std::size_t at = out_.size();
-  out_.resize(at + 4);
-  for (int i = 0; i < 4; ++i) out_[at + i] = static_cast<std::uint8_t>(pending_ >> (8 * i));
+  // Whole words gather in a small buffer that goes to the output in one piece:
+  // growing the output four bytes at a time cost more than the coding.
+  for (int i = 0; i < 4; ++i)
+    staged_[stagedSize_++] = static_cast<std::uint8_t>(pending_ >> (8 * i));
   pending_ >>= 32;
   pendingCount_ -= 32;
+  if (stagedSize_ == staged_.size()) flushStaged();
 }
 
-void RunDeflater::literal(std::uint8_t byte) {
+void RunDeflater::flushStaged() {
+  out_.insert(out_.end(), staged_.begin(),
+              staged_.begin() + static_cast<std::ptrdiff_t>(stagedSize_));
+  stagedSize_ = 0;
+}
+
+inline void RunDeflater::literal(std::uint8_t byte) {
   const Code& c = kLiterals[byte];
   bits(c.bits, c.length);
   last_ = byte;
@@ -115,8 +123,10 @@ void RunDeflater::adler(const std::uint8_t* data, std::size_t size) {
 void RunDeflater::add(const std::uint8_t* data, std::size_t size) {
   adler(data, size);
   for (std::size_t i = 0; i < size;) {
-    literal(data[i++]);
-    const std::size_t same = sameBytes(data + i, size - i, data[i - 1]);
+    const std::uint8_t byte = data[i++];
+    literal(byte);
+    if (i == size || data[i] != byte) continue;  // most bytes of a text row start no run
+    const std::size_t same = sameBytes(data + i, size - i, byte);
     run(same);
     i += same;
   }
@@ -135,6 +145,7 @@ void RunDeflater::addZeros(std::size_t count) {
 
 void RunDeflater::finish() {
   bits(kEndOfBlock.bits, kEndOfBlock.length);
+  flushStaged();
   while (pendingCount_ > 0) {
     out_.push_back(static_cast<std::uint8_t>(pending_));
     pending_ >>= 8;

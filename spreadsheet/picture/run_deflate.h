@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -25,6 +26,7 @@ class RunDeflater {
   void literal(std::uint8_t byte);
   void run(std::size_t count);  // repeats the last byte written
   void bits(std::uint32_t value, int count);
+  void flushStaged();
   void adler(const std::uint8_t* data, std::size_t size);
 
   std::vector<std::uint8_t>& out_;
@@ -34,6 +36,8 @@ class RunDeflater {
   std::uint32_t adlerB_ = 0;
   std::uint8_t last_ = 0;  // the last byte written, which a run repeats
   bool empty_ = true;
+  std::array<std::uint8_t, 4096> staged_{};  // whole words not yet in `out_`
+  std::size_t stagedSize_ = 0;
 };
 
 }  // namespace spreadsheet::picture
