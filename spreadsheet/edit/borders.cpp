@@ -87,6 +87,9 @@ class SlotWriter {
   StyleId restyled(StyleId from, int slot, const Border& border) {
     for (const Done& d : done_)
       if (d.from == from && d.slot == slot && d.border == border) return d.to;
+    // Only a shortcut: interning the same style again gives the same id, so
+    // a strip of many distinct styles just starts the list over.
+    if (done_.size() >= kRemembered) done_.clear();
     Style s = pool_.get(from);
     s.borders[static_cast<std::size_t>(slot)] = border;
     const StyleId to = pool_.intern(s);
@@ -94,6 +97,7 @@ class SlotWriter {
     return to;
   }
 
+  static constexpr std::size_t kRemembered = 32;
   Worksheet& sheet_;
   StylePool& pool_;
   std::vector<Done> done_;

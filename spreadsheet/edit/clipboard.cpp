@@ -1,5 +1,7 @@
 #include "spreadsheet/edit/clipboard.h"
 
+#include <algorithm>
+
 #include "spreadsheet/edit/areas.h"
 #include "spreadsheet/edit/cells.h"
 #include "spreadsheet/formula/relocate.h"
@@ -48,17 +50,18 @@ class CopiedStyles {
  public:
   CopiedStyles(const StylePool& pool, std::vector<Style>& styles) : pool_(pool), styles_(styles) {}
   std::size_t indexOf(StyleId id) {
-    for (const auto& [seen, index] : seen_)
-      if (seen == id) return index;
+    auto it = std::lower_bound(seen_.begin(), seen_.end(), id,
+                               [](const auto& s, StyleId x) { return s.first < x; });
+    if (it != seen_.end() && it->first == id) return it->second;
     styles_.push_back(pool_.get(id));
-    seen_.emplace_back(id, styles_.size() - 1);
+    seen_.insert(it, {id, styles_.size() - 1});
     return styles_.size() - 1;
   }
 
  private:
   const StylePool& pool_;
   std::vector<Style>& styles_;
-  std::vector<std::pair<StyleId, std::size_t>> seen_;
+  std::vector<std::pair<StyleId, std::size_t>> seen_;  // sorted by id
 };
 
 CellRange offsetRange(const CellRange& r, int rows, int columns) {

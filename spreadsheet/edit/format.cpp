@@ -1,5 +1,6 @@
 #include "spreadsheet/edit/format.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,13 +16,15 @@ class Restyler {
  public:
   Restyler(StylePool& pool, const StyleEdit& edit) : pool_(pool), edit_(edit) {}
   StyleId operator()(StyleId id) {
-    // An area holds few distinct styles: a short list beats a hash table.
-    for (const auto& [from, to] : done_)
-      if (from == id) return to;
+    // An area mostly holds few distinct styles: a sorted list beats a hash
+    // table that allocates for every entry.
+    auto it = std::lower_bound(done_.begin(), done_.end(), id,
+                               [](const auto& d, StyleId x) { return d.first < x; });
+    if (it != done_.end() && it->first == id) return it->second;
     Style s = pool_.get(id);
     edit_(s);
-    StyleId result = pool_.intern(s);
-    done_.emplace_back(id, result);
+    const StyleId result = pool_.intern(s);
+    done_.insert(it, {id, result});
     return result;
   }
 
