@@ -58,6 +58,27 @@ void recordCharacters(PdfFont& font, const QRawFont& raw, const QList<quint32>& 
 
 }  // namespace
 
+void appendFilledPath(std::string& out, const QPainterPath& path, double scale) {
+  const auto point = [&](const QPointF& p) {
+    appendNumber(out, p.x() * scale);
+    out += ' ';
+    appendNumber(out, p.y() * scale);
+    out += ' ';
+  };
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
+      for (int k = 0; k < 3; ++k) point(path.elementAt(i + k));
+      out += "c\n";
+      i += 2;
+      continue;
+    }
+    point(e);
+    out += e.type == QPainterPath::MoveToElement ? "m\n" : "l\n";
+  }
+  if (path.elementCount() > 0) out += "f\n";
+}
+
 void PdfCanvas::save() {
   out_ += "q\n";
   saved_.push_back(state_);
@@ -168,6 +189,17 @@ void PdfCanvas::endText() {
 }
 
 void PdfCanvas::show(const ShownRun& run, QPointF origin) {
+  if (run.font < 0) {
+    // Outlines are shapes, which a text object cannot hold.
+    closeText();
+    save();
+    out_ += "1 0 0 1 ";
+    appendPoint(out_, origin.x() + run.origin.x(), origin.y() + run.origin.y());
+    out_ += "cm\n" + run.show;
+    restore();
+    return;
+  }
+  openText();
   if (run.font != state_.font || run.size != state_.size) {
     out_ += fontResource(run.font) + ' ';
     appendNumber(out_, run.size, 4);
@@ -195,10 +227,17 @@ PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
   const QList<QPointF> positions = glyphRun.positions();
   ShownRun run;
   run.font = fonts_.indexOf(raw);
-  PdfFont& font = fonts_.at(run.font);
-  run.size = raw.pixelSize() * scale * kPoints;
   if (glyphs.isEmpty()) return run;
   run.origin = positions.front() * scale;
+  if (run.font < 0) {
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+      appendFilledPath(run.show,
+                       raw.pathForGlyph(glyphs[i]).translated(positions[i] - positions.front()),
+                       scale * kPoints);
+    return run;
+  }
+  PdfFont& font = fonts_.at(run.font);
+  run.size = raw.pixelSize() * scale * kPoints;
   run.show = "[<";
   double carried = 0;
   for (qsizetype i = 0; i < glyphs.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QGlyphRun>
 #include <QHash>
+#include <QPainterPath>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,6 +10,11 @@
 #include "spreadsheet/picture/pdf_fonts.h"
 
 namespace spreadsheet::picture {
+
+// Appends `path`, scaled by `scale`, as PDF path operators (m, l, c) and
+// fills it by the non-zero rule: glyphs of a font that cannot be embedded
+// are drawn as their outlines.
+void appendFilledPath(std::string& out, const QPainterPath& path, double scale);
 
 // A canvas that writes a PDF page's content stream in the sheet's points (a
 // pixel is three quarters of a point), y downward, so that a font's size is
@@ -37,7 +43,8 @@ class PdfCanvas final : public Canvas {
     int font = 0;
     double size = 0;   // points
     QPointF origin;    // of the first glyph, in pixels from the text's origin
-    std::string show;  // "[<0001> -12 <0002>] TJ"
+    std::string show;  // "[<0001> -12 <0002>] TJ"; or, for a font that cannot be
+                       // embedded (font -1), the glyphs' outlines in points from the origin
     double width = 0;  // pixels, for an underline
     bool underline = false;
     double underlineOffset = 0, underlineThickness = 0;  // pixels below the baseline

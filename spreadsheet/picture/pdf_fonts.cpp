@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "spreadsheet/model/error.h"
+
 namespace spreadsheet::picture {
 
 namespace {
@@ -130,7 +132,16 @@ int PdfFonts::faceIndex(const QRawFont& raw) {
   static std::map<std::tuple<QString, QString, int, int>, std::shared_ptr<const TrueTypeFont>>
       tables;
   auto& shared = tables[key];
-  if (!shared) shared = std::make_shared<const TrueTypeFont>(raw);
+  if (!shared) {
+    try {
+      shared = std::make_shared<const TrueTypeFont>(raw);
+    } catch (const Error&) {
+      // Not a TrueType font (outlines of another kind, or none): its glyphs
+      // are drawn as shapes instead.
+      byFace_.emplace(key, -1);
+      return -1;
+    }
+  }
   fonts_.push_back(std::make_unique<PdfFont>(shared));
   const int index = static_cast<int>(fonts_.size()) - 1;
   byFace_.emplace(key, index);

@@ -30,6 +30,7 @@ struct PdfFont {
 // written as Type 0 fonts with Identity-H encoding over a TrueType subset.
 class PdfFonts {
  public:
+  // The index of the raw font's face, or -1 when it cannot be embedded.
   int indexOf(const QRawFont& raw);
   PdfFont& at(int index) { return *fonts_[static_cast<std::size_t>(index)]; }
   // Writes every font into `file`; returns the entries of the page's /Font dictionary.
