@@ -1,6 +1,7 @@
 #include "spreadsheet/edit/clipboard.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "spreadsheet/edit/areas.h"
 #include "spreadsheet/edit/cells.h"
@@ -70,15 +71,20 @@ CellRange offsetRange(const CellRange& r, int rows, int columns) {
 }
 
 // Adds a pasted rule, joining an equal rule already on the sheet.
+// Rules are compared with their ranges set aside (moved, not copied: a rule
+// pasted many times collects many ranges).
 void addValidation(Worksheet& sheet, Validation v) {
+  std::vector<CellRange> added = std::exchange(v.ranges, {});
   for (Validation& existing : sheet.validations()) {
-    Validation probe = v;
-    probe.ranges = existing.ranges;
-    if (probe == existing) {
-      existing.ranges.insert(existing.ranges.end(), v.ranges.begin(), v.ranges.end());
+    std::vector<CellRange> ranges = std::exchange(existing.ranges, {});
+    const bool same = v == existing;
+    existing.ranges = std::move(ranges);
+    if (same) {
+      existing.ranges.insert(existing.ranges.end(), added.begin(), added.end());
       return;
     }
   }
+  v.ranges = std::move(added);
   sheet.validations().push_back(std::move(v));
 }
 
