@@ -299,6 +299,31 @@ TEST_F(EditTest, CopiedRowsInsertWithHeightsRebasedFormulasAndValidations) {
   EXPECT_NE(sheet.validationAt(at("E14")), nullptr);
 }
 
+// A pasted rule joins the equal rule on the sheet, whichever place it has,
+// and keeps every range; a rule differing in any part stays apart.
+TEST_F(EditTest, PastedValidationJoinsOnlyAnEqualRule) {
+  auto rule = [](const char* ranges, const char* list, const char* title) {
+    Validation v;
+    v.ranges = {area(ranges)};
+    v.formula1 = formula::parse(list, formula::Notation::A1, {1, 1});
+    v.inputTitle = title;
+    return v;
+  };
+  sheet.validations().push_back(rule("B20:B21", "=Time0", "Break"));
+  sheet.validations().push_back(rule("C20:C21", "=LunchTime", "Start"));
+  sheet.validations().push_back(rule("E11:E12", "=Time0", "Start"));
+  sheet.validations().push_back(rule("F11", "=Time0", "Other"));
+  const edit::CopiedCells copied = edit::copyCells(sheet, area("E11:E12"));
+  edit::insertCopiedCells(sheet, at("H11"), copied, Shift::Right);
+  ASSERT_EQ(sheet.validations().size(), 4u);
+  EXPECT_EQ(sheet.validations()[0].ranges, (std::vector<CellRange>{area("B20:B21")}));
+  EXPECT_EQ(sheet.validations()[1].ranges, (std::vector<CellRange>{area("C20:C21")}));
+  EXPECT_EQ(sheet.validations()[2].ranges,
+            (std::vector<CellRange>{area("E11:E12"), area("H11:H12")}));
+  EXPECT_EQ(sheet.validations()[3].ranges, (std::vector<CellRange>{area("F11")}));
+  EXPECT_EQ(sheet.validations()[2].inputTitle, "Start");
+}
+
 TEST_F(EditTest, CopiedBlockInsertedToTheRightGrowsSums) {
   putFormula("E10", "=IF(R4C18=0,\"\",R4C18+0)");
   putFormula("S16", "=SUM(RC[-15]:RC[-2])");
