@@ -56,35 +56,51 @@ QRect buttonRect(const Button& button, QPoint origin) {
                static_cast<int>(box.width), static_cast<int>(box.height));
 }
 
-void drawButton(Canvas& canvas, const Button& button, const QRect& rect, StyleCache& cache) {
-  if (rect.isEmpty()) return;
-  drawFrame(canvas, rect);
+const ButtonCaptions::Caption& ButtonCaptions::caption(const Button& button, int width,
+                                                       Canvas& canvas, StyleCache& cache) {
+  std::string key = std::to_string(width) + '|' + button.text;
+  for (const FontRun& run : button.runs)
+    key += '|' + std::to_string(run.start) + ',' + run.fontName + ',' + std::to_string(run.size) +
+           ',' + std::to_string(run.bold) + std::to_string(run.italic) + ',' +
+           std::to_string(run.colorIndex);
+  auto& slot = captions_[key];
+  if (slot) return *slot;
+  slot = std::make_unique<Caption>();
   const QString text = QString::fromStdString(button.text);
-  if (text.isEmpty()) return;
-
   // Text before the first run (or with no runs at all) takes the sheet's default font.
   const Font& base = cache.book().defaultFont();
-  QTextLayout layout(text, cache.font(base.name, base.size, false, false, xl::UnderlineNone).font,
-                     canvas.layoutDevice());
+  slot->layout = std::make_unique<QTextLayout>(
+      text, cache.font(base.name, base.size, false, false, xl::UnderlineNone).font,
+      canvas.layoutDevice());
+  QTextLayout& layout = *slot->layout;
+  layout.setCacheEnabled(true);  // drawn again and again: keep the shaped glyphs
   QTextOption option(Qt::AlignHCenter);
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout.setTextOption(option);
   layout.setFormats(runFormats(button, text.size(), cache));
 
   // Laid out in the fonts' own pixels, drawn scaled to the picture's.
-  const double scale = cache.fontScale();
-  const double width = std::max(1, rect.width() - 2 * kButtonMargin) / scale;
-  double height = 0;
+  const double lineWidth = std::max(1, width - 2 * kButtonMargin) / cache.fontScale();
   layout.beginLayout();
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(width);
-    line.setPosition(QPointF(0, height));
-    height += line.height();
+    line.setLineWidth(lineWidth);
+    line.setPosition(QPointF(0, slot->height));
+    slot->height += line.height();
   }
   layout.endLayout();
+  return *slot;
+}
 
-  const QPointF at(rect.left() + kButtonMargin, rect.top() + (rect.height() - height * scale) / 2);
-  canvas.drawLayout(layout, at, scale, rect.adjusted(1, 1, -2, -2));
+void drawButton(Canvas& canvas, const Button& button, const QRect& rect, StyleCache& cache,
+                ButtonCaptions& captions) {
+  if (rect.isEmpty()) return;
+  drawFrame(canvas, rect);
+  if (button.text.empty()) return;
+  const ButtonCaptions::Caption& caption = captions.caption(button, rect.width(), canvas, cache);
+  const double scale = cache.fontScale();
+  const QPointF at(rect.left() + kButtonMargin,
+                   rect.top() + (rect.height() - caption.height * scale) / 2);
+  canvas.drawLayout(*caption.layout, at, scale, rect.adjusted(1, 1, -2, -2));
 }
 
 }  // namespace spreadsheet::picture

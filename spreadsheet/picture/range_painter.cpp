@@ -7,6 +7,7 @@
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/button_painter.h"
+#include "spreadsheet/picture/row_raster.h"
 #include "spreadsheet/picture/text_painter.h"
 
 namespace spreadsheet::picture {
@@ -67,12 +68,12 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canv
 void RangePainter::paint() {
   collectSlots();
   if (image_) {
-    paintGrid();  // writes whole scan lines before the painter takes the image
+    paintGridAndFills();  // writes whole scan lines before the painter takes the image
     ownPainter_.begin(image_);
   } else {
     paintGridByPainter();
+    paintFills();
   }
-  paintFills();
   paintTexts();
   paintBorders();
   paintButtons();
@@ -117,20 +118,30 @@ void RangePainter::collectSlots() {
   }
 }
 
-void RangePainter::paintGrid() {
+void RangePainter::paintGridAndFills() {
   // Every pixel row is either a grid line or white with the columns' grid
-  // pixels: two prepared scan lines copied row by row paint the whole picture.
+  // pixels, and the fills lie over them: the rows are written once, with the
+  // fills already in them.
   const auto width = static_cast<std::size_t>(image_->width());
   std::vector<QRgb> plain(width, 0xFFFFFFFF);
   const std::vector<QRgb> line(width, kGridColor);
   for (int column : grid_.visibleColumns())
     plain[static_cast<std::size_t>(grid_.x(column + 1) - 1)] = kGridColor;
-  const std::size_t bytes = width * sizeof(QRgb);
-  for (int row : grid_.visibleRows()) {
-    const int top = static_cast<int>(grid_.y(row)), bottom = static_cast<int>(grid_.y(row + 1)) - 1;
-    for (int y = top; y < bottom; ++y) std::memcpy(image_->scanLine(y), plain.data(), bytes);
-    std::memcpy(image_->scanLine(bottom), line.data(), bytes);
-  }
+  std::vector<bool> lineRows(static_cast<std::size_t>(image_->height()), false);
+  for (int row : grid_.visibleRows())
+    lineRows[static_cast<std::size_t>(grid_.y(row + 1) - 1)] = true;
+  std::vector<RectFill> fills;
+  recorded_ = &fills;
+  paintFills();
+  recorded_ = nullptr;
+  paintRows(*image_, lineRows, plain, line, fills);
+}
+
+void RangePainter::fill(const QRect& rect, const QColor& color) {
+  if (recorded_)
+    recorded_->push_back({rect, color.rgb()});
+  else
+    canvas_.fillRect(rect, color);
 }
 
 void RangePainter::paintGridByPainter() {
@@ -151,8 +162,7 @@ void RangePainter::paintFills() {
   for (const CellRange& area : areas_) paintMergedArea(area);
   for (const Slot& s : slots_) {
     // A fill covers the grid lines on all four sides of its cell.
-    if (s.merge < 0 && s.style->fill)
-      canvas_.fillRect(grid_.rect(s.at).adjusted(-1, -1, 0, 0), *s.style->fill);
+    if (s.merge < 0 && s.style->fill) fill(grid_.rect(s.at).adjusted(-1, -1, 0, 0), *s.style->fill);
   }
 }
 
@@ -160,14 +170,14 @@ void RangePainter::paintMergedArea(const CellRange& area) {
   const ResolvedStyle& style = cache_.style(sheet_.styleAt(area.first));
   const QRect rect = grid_.rect(area);
   if (style.fill) {
-    canvas_.fillRect(rect.adjusted(-1, -1, 0, 0), *style.fill);
+    fill(rect.adjusted(-1, -1, 0, 0), *style.fill);
     return;
   }
   // Without grid lines (a printed page) the area is as white as the paper.
   if (gridColor_ == Qt::white) return;
-  canvas_.fillRect(rect, QColor(Qt::white));
-  canvas_.fillRect(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), gridColor_);
-  canvas_.fillRect(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), gridColor_);
+  fill(rect, QColor(Qt::white));
+  fill(QRect(rect.left() + rect.width() - 1, rect.top(), 1, rect.height()), gridColor_);
+  fill(QRect(rect.left(), rect.top() + rect.height() - 1, rect.width(), 1), gridColor_);
 }
 
 QColor RangePainter::textColor(const CellContent& content, const ResolvedStyle& style) const {
@@ -293,7 +303,7 @@ void RangePainter::paintButtons() {
     const QRect rect = buttonRect(b, origin);
     if (rect.intersects(
             QRect(0, 0, static_cast<int>(grid_.width()), static_cast<int>(grid_.height()))))
-      drawButton(canvas_, b, rect, cache_);
+      drawButton(canvas_, b, rect, cache_, captions_);
   }
 }
 

@@ -10,10 +10,12 @@
 
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/border_painter.h"
+#include "spreadsheet/picture/button_painter.h"
 #include "spreadsheet/picture/canvas.h"
 #include "spreadsheet/picture/cell_text.h"
 #include "spreadsheet/picture/painter_canvas.h"
 #include "spreadsheet/picture/picture_grid.h"
+#include "spreadsheet/picture/row_raster.h"
 #include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
@@ -48,7 +50,8 @@ class RangePainter {
 
   Slot& slot(std::size_t r, std::size_t c) { return slots_[r * cols_ + c]; }
   void collectSlots();
-  void paintGrid();
+  void paintGridAndFills();
+  void fill(const QRect& rect, const QColor& color);
   void paintGridByPainter();
   void paintFills();
   void paintMergedArea(const CellRange& area);
@@ -71,11 +74,13 @@ class RangePainter {
   QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
   StyleCache cache_;
   WrapCache wrapped_;
+  ButtonCaptions captions_;
   // Numbers as their styles show them: a sheet repeats the same times and
   // totals, and formatting each again costs more than the rest of its text.
   std::map<std::pair<const Style*, std::uint64_t>, CellContent> shownNumbers_;
-  std::vector<CellRange> areas_;  // merged areas that reach into the range
-  std::vector<Slot> slots_;       // visible rows × visible columns
+  std::vector<CellRange> areas_;               // merged areas that reach into the range
+  std::vector<Slot> slots_;                    // visible rows × visible columns
+  std::vector<RectFill>* recorded_ = nullptr;  // fills kept for paintRows, when set
   std::size_t rows_ = 0, cols_ = 0;
 };
 
