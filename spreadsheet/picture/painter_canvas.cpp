@@ -34,6 +34,8 @@ void PainterCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int 
 
 void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
   font_ = &font;
+  textColor_ = color;
+  textClip_ = clip ? *clip : QRect();
   clip_ = Clip::None;
   if (clip) {
     // The cell's clip narrows whatever clip the painter already has and goes
@@ -57,6 +59,11 @@ void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const 
 
 void PainterCanvas::drawTextLine(const QString& line, QPointF topLeft) {
   const FontEntry& font = *font_;
+  // A text seen before is copied from its stamp where that gives the same
+  // pixels: a plain transform and no clip but the cell's own.
+  if (stamps_ && clip_ != Clip::Saved && base_.type() == QTransform::TxNone &&
+      stamps_->draw(font, line, textColor_, topLeft, clip_ == Clip::Own ? &textClip_ : nullptr))
+    return;
   if (font.scale == 1) {
     painter_.drawStaticText(topLeft, font.staticText(line));
     return;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "spreadsheet/picture/canvas.h"
+#include "spreadsheet/picture/text_stamps.h"
 
 namespace spreadsheet::picture {
 
@@ -13,7 +14,9 @@ class PainterCanvas final : public Canvas {
  public:
   // `image`, when given, is the painter's device: plain fills go to its pixels directly.
   explicit PainterCanvas(QPainter& painter, QImage* image = nullptr)
-      : painter_(painter), image_(image) {}
+      : painter_(painter), image_(image) {
+    if (image) stamps_.emplace(*image);
+  }
 
   void fillRect(const QRect& rect, const QColor& color) override;
   void strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) override;
@@ -32,6 +35,9 @@ class PainterCanvas final : public Canvas {
   Clip clip_ = Clip::None;
   // The painter's pen colour and font as last set here; unknown after a restore.
   std::optional<QRgb> penColor_;
+  QColor textColor_;
+  QRect textClip_;
+  std::optional<TextStamps> stamps_;
   const FontEntry* penFont_ = nullptr;
 };
 
