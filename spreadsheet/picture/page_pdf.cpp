@@ -1,6 +1,5 @@
 #include "spreadsheet/picture/page_pdf.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>

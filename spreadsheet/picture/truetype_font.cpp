@@ -79,6 +79,36 @@ QString postScriptNameOf(const QByteArray& name) {
   return {};
 }
 
+// A font file of `tables` by tag: the table directory in tag order, each
+// table on a four-byte boundary, and the whole file's checksum in 'head'.
+QByteArray sfntFile(const std::map<std::string, const QByteArray*>& tables) {
+  QByteArray out;
+  const auto n = static_cast<std::uint32_t>(tables.size());
+  std::uint32_t power = 1, log = 0;
+  while (power * 2 <= n) power *= 2, ++log;
+  appendU32(out, 0x00010000);
+  appendU16(out, n);
+  appendU16(out, power * 16);
+  appendU16(out, log);
+  appendU16(out, n * 16 - power * 16);
+  auto offset = static_cast<std::uint32_t>(12 + 16 * n);
+  qsizetype headAt = 0;
+  for (const auto& [tag, data] : tables) {
+    out.append(tag.data(), 4);
+    appendU32(out, checksum(*data));
+    appendU32(out, offset);
+    appendU32(out, static_cast<std::uint32_t>(data->size()));
+    if (tag == "head") headAt = offset;
+    offset += static_cast<std::uint32_t>((data->size() + 3) / 4 * 4);
+  }
+  for (const auto& entry : tables) {
+    out += *entry.second;
+    while (out.size() % 4 != 0) out.append('\0');
+  }
+  writeU32(out, headAt + 8, 0xB1B0AFBAu - checksum(out));
+  return out;
+}
+
 }  // namespace
 
 TrueTypeFont::TrueTypeFont(const QRawFont& font) {
@@ -188,31 +218,7 @@ QByteArray TrueTypeFont::subset(const std::set<std::uint32_t>& wanted) const {
   if (!fpgm_.isEmpty()) tables["fpgm"] = &fpgm_;
   if (!prep_.isEmpty()) tables["prep"] = &prep_;
 
-  QByteArray out;
-  const auto n = static_cast<std::uint32_t>(tables.size());
-  std::uint32_t power = 1, log = 0;
-  while (power * 2 <= n) power *= 2, ++log;
-  appendU32(out, 0x00010000);
-  appendU16(out, n);
-  appendU16(out, power * 16);
-  appendU16(out, log);
-  appendU16(out, n * 16 - power * 16);
-  auto offset = static_cast<std::uint32_t>(12 + 16 * n);
-  qsizetype headAt = 0;
-  for (const auto& [tag, data] : tables) {
-    out.append(tag.data(), 4);
-    appendU32(out, checksum(*data));
-    appendU32(out, offset);
-    appendU32(out, static_cast<std::uint32_t>(data->size()));
-    if (tag == "head") headAt = offset;
-    offset += static_cast<std::uint32_t>((data->size() + 3) / 4 * 4);
-  }
-  for (const auto& entry : tables) {
-    out += *entry.second;
-    while (out.size() % 4 != 0) out.append('\0');
-  }
-  writeU32(out, headAt + 8, 0xB1B0AFBAu - checksum(out));
-  return out;
+  return sfntFile(tables);
 }
 
 }  // namespace spreadsheet::picture
