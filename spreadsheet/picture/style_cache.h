@@ -32,9 +32,9 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic);
 // size is whole and the cell's points are not (10 pt is 13 1/3 px).
 struct FontEntry {
   FontEntry(const QFont& f, QPaintDevice* device, double scale = 1)
-      : font(f), metrics(f, device), scale(scale) {}
+      : font(f), metrics(f, device), scale(scale), height_(metrics.height() * scale) {}
   double advance(const QString& text) const;  // picture pixels
-  double height() const { return metrics.height() * scale; }
+  double height() const { return height_; }
   const QStaticText& staticText(const QString& text) const;
 
   QFont font;
@@ -42,6 +42,7 @@ struct FontEntry {
   double scale = 1;
 
  private:
+  double height_;  // of a line, in picture pixels
   mutable QHash<QString, double> advances_;
   mutable QHash<QString, QStaticText> laidOut_;
 };

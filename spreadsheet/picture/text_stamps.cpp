@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace spreadsheet::picture {
 
@@ -32,12 +33,15 @@ QRgb farFrom(const QColor& color) {
               color.blue() < 128 ? 255 : 0);
 }
 
-bool allPixels(const QImage& image, const QRect& r, QRgb value) {
-  for (int y = r.top(); y <= r.bottom(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = r.left(); x <= r.right(); ++x)
-      if (row[x] != value) return false;
-  }
+// Whether every pixel of `r` equals `plain`'s, a row of one colour at least as wide.
+bool allPixels(const QImage& image, const QRect& r, const std::vector<QRgb>& plain) {
+  const uchar* bits = image.constBits();
+  const qsizetype stride = image.bytesPerLine();
+  const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    if (std::memcmp(reinterpret_cast<const QRgb*>(bits + y * stride) + r.left(), plain.data(),
+                    bytes) != 0)
+      return false;
   return true;
 }
 
@@ -66,6 +70,7 @@ TextStamps::Stamp TextStamps::make(const FontEntry& font, const QString& text, c
       }
   }
   stamp.ink = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+  stamp.plain.assign(static_cast<std::size_t>(std::max(0, stamp.ink.width())), background);
   // Ink on the stamp's edge may have been cut off: such a text is not stamped.
   if (!stamp.ink.isNull() &&
       (left == 0 || top == 0 || right == size.width() - 1 || bottom == size.height() - 1))
@@ -84,14 +89,13 @@ bool TextStamps::draw(const FontEntry& font, const QString& text, const QColor& 
       whole + QPoint(static_cast<int>(font.advance(text) / 2), static_cast<int>(font.height() / 2));
   if (!image_.rect().contains(middle)) return false;
   const QRgb background = image_.pixel(middle);
-  const auto key =
-      std::make_tuple(&font, text, color.rgba(), background, topLeft.x() - fx, topLeft.y() - fy);
+  const Key key{&font, text, color.rgba(), background, topLeft.x() - fx, topLeft.y() - fy};
   auto found = stamps_.find(key);
   if (found == stamps_.end()) {
-    if (stamps_.size() >= kMostStamps) return false;
-    found = stamps_.emplace(key, Stamp{}).first;
+    if (static_cast<std::size_t>(stamps_.size()) >= kMostStamps) return false;
+    found = stamps_.insert(key, Stamp{});
   }
-  Stamp& stamp = found->second;
+  Stamp& stamp = *found;
   if (++stamp.seen < kSightsBeforeStamp) return false;
   if (stamp.seen == kSightsBeforeStamp) {
     stamp = make(font, text, color, background, topLeft - QPointF(fx, fy));
@@ -105,11 +109,15 @@ bool TextStamps::draw(const FontEntry& font, const QString& text, const QColor& 
   if (clip) target &= *clip;
   if (!image_.rect().contains(target) && !target.isEmpty()) return false;
   if (target.isEmpty()) return true;
-  if (!allPixels(image_, target, background)) return false;
+  if (!allPixels(image_, target, stamp.plain)) return false;
   const std::size_t bytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  const uchar* from = stamp.pixels.constBits();
+  const qsizetype fromStride = stamp.pixels.bytesPerLine();
   for (int y = target.top(); y <= target.bottom(); ++y)
-    std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + target.left(),
-                reinterpret_cast<const QRgb*>(stamp.pixels.constScanLine(y - origin.y())) +
+    std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + target.left(),
+                reinterpret_cast<const QRgb*>(from + (y - origin.y()) * fromStride) +
                     (target.left() - origin.x()),
                 bytes);
   return true;

@@ -1,11 +1,11 @@
 #pragma once
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QString>
-#include <map>
-#include <tuple>
+#include <vector>
 
 #include "spreadsheet/picture/style_cache.h"
 
@@ -33,12 +33,25 @@ class TextStamps {
     QImage pixels;  // the text on its background, `margin` pixels from the top-left corner
     QRect ink;      // in `pixels`: where the text may change a pixel
     int margin = 0;
+    std::vector<QRgb> plain;  // a row of the background, as wide as the ink
   };
   Stamp make(const FontEntry& font, const QString& text, const QColor& color, QRgb background,
              QPointF fraction) const;
 
+  // A text in its font and colour, on its background, at a fraction of a pixel.
+  struct Key {
+    const FontEntry* font;
+    QString text;
+    QRgb color, background;
+    double fractionX, fractionY;
+    bool operator==(const Key&) const = default;
+  };
+  friend size_t qHash(const Key& k, size_t seed) {
+    return qHashMulti(seed, k.font, k.text, k.color, k.background, k.fractionX, k.fractionY);
+  }
+
   QImage& image_;
-  std::map<std::tuple<const FontEntry*, QString, QRgb, QRgb, double, double>, Stamp> stamps_;
+  QHash<Key, Stamp> stamps_;
 };
 
 }  // namespace spreadsheet::picture
