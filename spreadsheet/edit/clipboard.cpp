@@ -173,7 +173,8 @@ CellRange insertCopiedCells(Worksheet& sheet, CellAddress at, const CopiedCells&
     Cell& cell = stored ? *stored : sheet.cells()[a];
     cell.value = item.value;
     cell.formula = item.formula;
-    if (cell.formula) formula::rebase(*cell.formula, dr, dc);
+    // Pasted where it was copied from, a formula keeps sharing its tree.
+    if (cell.formula && (dr != 0 || dc != 0)) formula::rebase(*cell.formula, dr, dc);
     cell.style = style;
   }
   for (const CellRange& m : copied.merges) sheet.mergedAreas().push_back(offsetRange(m, dr, dc));

@@ -16,8 +16,8 @@ struct CopiedCells {
   struct Item {
     CellAddress offset;  // from the top-left of the copied area, 0-based
     CellValue value;
-    std::optional<FormulaNode> formula;  // references as at the source
-    std::size_t style = 0;               // index into styles
+    SharedFormula formula;  // references as at the source; shares the cell's tree
+    std::size_t style = 0;  // index into styles
   };
   CellRange source;
   std::vector<Item> items;

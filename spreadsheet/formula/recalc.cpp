@@ -4,6 +4,7 @@
 // part they read already finished, so each formula is evaluated exactly once,
 // after its inputs. Cells on a cycle get #VALUE!.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "spreadsheet/formula/evaluator.h"
@@ -43,7 +44,7 @@ class Graph {
   void inputs(std::size_t v, std::vector<int>& out) const {
     const FormulaCell& n = nodes_[v];
     std::vector<const DefinedName*> names;
-    collect(*n.cell->formula, *n.sheet, 0, names, out);
+    collect(*std::as_const(*n.cell).formula, *n.sheet, 0, names, out);
   }
 
  private:
@@ -155,8 +156,8 @@ class Recalculation {
     for (auto it = first; it != stack_.end(); ++it) {
       onStack_[*it] = false;
       const FormulaCell& n = g_.node(static_cast<std::size_t>(*it));
-      n.cell->value =
-          cyclic ? CellValue(ErrorCode::Value) : evaluate(*n.cell->formula, *n.sheet, n.at);
+      n.cell->value = cyclic ? CellValue(ErrorCode::Value)
+                             : evaluate(*std::as_const(*n.cell).formula, *n.sheet, n.at);
     }
     stack_.erase(first, stack_.end());
   }

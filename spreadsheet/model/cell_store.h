@@ -10,6 +10,7 @@
 
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/formula_tree.h"
+#include "spreadsheet/model/shared_formula.h"
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/value.h"
 
@@ -19,7 +20,7 @@ namespace spreadsheet {
 // formula if any, and its own style.
 struct Cell {
   CellValue value;
-  std::optional<FormulaNode> formula;
+  SharedFormula formula;
   StyleId style = 0;
   bool isBlank() const { return value.isEmpty() && !formula; }
 };
