@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QFont>
-#include <QPainterPath>
 #include <QGuiApplication>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QtEndian>
@@ -55,8 +55,25 @@ TEST(PdfTextStrings, AsciiIsLiteralWithEscapesOtherTextIsUtf16) {
   EXPECT_EQ(picture::pdfTextString("TimeSheet"), "(TimeSheet)");
   EXPECT_EQ(picture::pdfTextString("a(b)\\c"), "(a\\(b\\)\\\\c)");
   EXPECT_EQ(picture::pdfTextString(QString::fromUtf8("Zeit \xE2\x82\xAC")),
-            "<FEFF" "005A" "0065" "0069" "0074" "0020" "20AC" ">");
-  EXPECT_EQ(picture::pdfTextString("tab\there"), "<FEFF" "0074" "0061" "0062" "0009" "0068" "0065" "0072" "0065" ">");
+            "<FEFF"
+            "005A"
+            "0065"
+            "0069"
+            "0074"
+            "0020"
+            "20AC"
+            ">");
+  EXPECT_EQ(picture::pdfTextString("tab\there"),
+            "<FEFF"
+            "0074"
+            "0061"
+            "0062"
+            "0009"
+            "0068"
+            "0065"
+            "0072"
+            "0065"
+            ">");
   EXPECT_EQ(picture::pdfTextString(""), "()");
 }
 
