@@ -1,6 +1,7 @@
 #include "spreadsheet/picture/row_raster.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace spreadsheet::picture {
@@ -25,12 +26,14 @@ void paintRows(QImage& image, const std::vector<bool>& lineRows, const std::vect
   std::sort(edges.begin(), edges.end());
   edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
-  // Fills by their first row; those crossing the current band, in their order.
-  std::vector<std::size_t> byTop(clipped.size());
-  for (std::size_t i = 0; i < byTop.size(); ++i) byTop[i] = i;
-  std::stable_sort(byTop.begin(), byTop.end(), [&](std::size_t a, std::size_t b) {
-    return clipped[a].rect.top() < clipped[b].rect.top();
-  });
+  // Fills by their first row, then their order (one number each: cheap to
+  // sort); those crossing the current band, in their order.
+  std::vector<std::uint64_t> starts(clipped.size());
+  for (std::size_t i = 0; i < clipped.size(); ++i)
+    starts[i] = static_cast<std::uint64_t>(clipped[i].rect.top()) << 32 | i;
+  std::sort(starts.begin(), starts.end());
+  std::vector<std::size_t> byTop(starts.size());
+  for (std::size_t i = 0; i < starts.size(); ++i) byTop[i] = starts[i] & 0xFFFFFFFFu;
   std::vector<std::size_t> active;
   std::size_t next = 0;
   std::vector<QRgb> composed(static_cast<std::size_t>(width));
