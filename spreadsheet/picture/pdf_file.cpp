@@ -87,19 +87,30 @@ void PdfFile::put(int id, std::string_view object) {
   out_ += "\nendobj\n";
 }
 
+std::string flate(std::string_view data) {
+  // qCompress puts the length in four bytes before the zlib stream.
+  const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(data.data()),
+                                      static_cast<qsizetype>(data.size()), kFlateLevel);
+  if (packed.size() < 4) throw Error("The PDF stream cannot be compressed.");
+  return std::string(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+}
+
 void PdfFile::putStream(int id, std::string_view entries, std::string_view data, bool compress) {
   begin(id);
-  QByteArray packed;
-  std::string_view body = data;
-  if (compress) {
-    // qCompress puts the length in four bytes before the zlib stream.
-    packed = qCompress(reinterpret_cast<const uchar*>(data.data()),
-                       static_cast<qsizetype>(data.size()), kFlateLevel);
-    if (packed.size() < 4) throw Error("The PDF stream cannot be compressed.");
-    body = std::string_view(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
-  }
+  if (compress)
+    streamBody(entries, flate(data), true);
+  else
+    streamBody(entries, data, false);
+}
+
+void PdfFile::putFlateStream(int id, std::string_view entries, std::string_view compressed) {
+  begin(id);
+  streamBody(entries, compressed, true);
+}
+
+void PdfFile::streamBody(std::string_view entries, std::string_view body, bool flate) {
   out_ += "<< /Length " + std::to_string(body.size());
-  if (compress) out_ += " /Filter /FlateDecode";
+  if (flate) out_ += " /Filter /FlateDecode";
   if (!entries.empty()) {
     out_ += ' ';
     out_.append(entries.data(), static_cast<qsizetype>(entries.size()));

@@ -102,6 +102,27 @@ std::string descriptor(const TrueTypeFont& f, const std::string& name, int fontF
   return out;
 }
 
+// A font's subset as it goes into the file, compressed: the same glyphs of
+// the same face give the same bytes, so a run making many pages (or the same
+// page again) cuts and compresses each subset once.
+struct FontFile {
+  std::size_t length = 0;  // before compression
+  std::string compressed;
+};
+
+const FontFile& fontFile2(const PdfFont& font) {
+  constexpr std::size_t kMostKept = 64;
+  static std::map<std::pair<const TrueTypeFont*, std::set<std::uint32_t>>, FontFile> made;
+  const auto key = std::make_pair(&font.font, font.glyphs);
+  if (const auto found = made.find(key); found != made.end()) return found->second;
+  if (made.size() >= kMostKept) made.clear();
+  const QByteArray subset = font.font.subset(font.glyphs);
+  FontFile file{
+      static_cast<std::size_t>(subset.size()),
+      flate(std::string_view(subset.constData(), static_cast<std::size_t>(subset.size())))};
+  return made.emplace(key, std::move(file)).first->second;
+}
+
 }  // namespace
 
 std::string fontResource(int index) {
@@ -155,9 +176,8 @@ std::string PdfFonts::write(PdfFile& file) const {
     const int type0 = file.reserve(), cidFont = file.reserve(), desc = file.reserve(),
               fontFile = file.reserve(), unicode = file.reserve();
     const std::string name = subsetTag(font.glyphs) + '+' + baseName(font.font);
-    const QByteArray subset = font.font.subset(font.glyphs);
-    file.putStream(fontFile, "/Length1 " + std::to_string(subset.size()),
-                   std::string_view(subset.constData(), static_cast<std::size_t>(subset.size())));
+    const FontFile& subset = fontFile2(font);
+    file.putFlateStream(fontFile, "/Length1 " + std::to_string(subset.length), subset.compressed);
     file.put(desc, descriptor(font.font, name, fontFile));
     file.put(cidFont, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
                           " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
