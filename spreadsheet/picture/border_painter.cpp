@@ -131,9 +131,17 @@ void drawBorderLines(Canvas& canvas, std::vector<BorderLine>& lines, const Workb
   if (lines.empty()) return;
   // Where two cells still describe one edge differently, the heavier line
   // wins and, of two equally heavy ones, the darker colour: it is drawn last.
+  // Lines come in a few colours: each palette index is looked up once.
+  std::array<QRgb, 57> palette{};
+  std::array<bool, 57> known{};
   for (BorderLine& line : lines) {
-    const QColor c = paletteColor(book, line.border.colorIndex, Qt::black);
-    line.order = rank(line.border) * 1024 + (765 - c.red() - c.green() - c.blue());
+    const int index = line.border.colorIndex;
+    const auto slot = static_cast<std::size_t>(index >= 1 && index <= 56 ? index : 0);
+    if (!known[slot])
+      palette[slot] = paletteColor(book, index, Qt::black).rgb(), known[slot] = true;
+    line.color = palette[slot];
+    line.order = rank(line.border) * 1024 +
+                 (765 - qRed(line.color) - qGreen(line.color) - qBlue(line.color));
   }
   // One number per line holds the drawing order, ties kept in the order the
   // lines came (order < 2^13; positions, shifted past the negative ones of
@@ -161,8 +169,7 @@ void drawBorderLines(Canvas& canvas, std::vector<BorderLine>& lines, const Workb
     else
       joined.push_back(line);
   }
-  for (const BorderLine& line : joined)
-    drawLine(canvas, line, paletteColor(book, line.border.colorIndex, Qt::black).rgb());
+  for (const BorderLine& line : joined) drawLine(canvas, line, line.color);
 }
 
 void drawDiagonals(Canvas& canvas, const Style& style, const QRect& cell, const Workbook& book) {

@@ -18,7 +18,8 @@ struct BorderLine {
   int from = 0;
   int to = 0;
   Border border;
-  int order = 0;  // drawing order, set by drawBorderLines
+  int order = 0;   // drawing order, set by drawBorderLines
+  QRgb color = 0;  // from the palette, set by drawBorderLines
 };
 
 // Adds the four edges of a cell whose rectangle is `cell` (grid line on its
