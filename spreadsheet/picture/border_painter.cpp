@@ -137,8 +137,10 @@ void drawBorderLines(Canvas& canvas, std::vector<BorderLine>& lines, const Workb
   for (BorderLine& line : lines) {
     const int index = line.border.colorIndex;
     const auto slot = static_cast<std::size_t>(index >= 1 && index <= 56 ? index : 0);
-    if (!known[slot])
-      palette[slot] = paletteColor(book, index, Qt::black).rgb(), known[slot] = true;
+    if (!known[slot]) {
+      palette[slot] = paletteColor(book, index, Qt::black).rgb();
+      known[slot] = true;
+    }
     line.color = palette[slot];
     line.order = rank(line.border) * 1024 +
                  (765 - qRed(line.color) - qGreen(line.color) - qBlue(line.color));
