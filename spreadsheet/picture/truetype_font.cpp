@@ -17,8 +17,11 @@ namespace {
 
 std::uint32_t readU16(const QByteArray& data, qsizetype at, const char* table) {
   if (at < 0 || at + 2 > data.size()) damaged(table);
-  const auto* p = reinterpret_cast<const unsigned char*>(data.constData()) + at;
-  return static_cast<std::uint32_t>(p[0] << 8 | p[1]);
+  // Through a view of its own size: GCC cannot see the check above through
+  // QByteArray's shared empty array and would warn of reading past it.
+  const QByteArrayView bytes(data);
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]) << 8 |
+                                    static_cast<unsigned char>(bytes[at + 1]));
 }
 
 std::uint32_t readU32(const QByteArray& data, qsizetype at, const char* table) {
