@@ -154,13 +154,18 @@ void BM_PictureOfTimeSheetRange(benchmark::State& state) {
 }
 BENCHMARK(BM_PictureOfTimeSheetRange)->Unit(benchmark::kMillisecond);
 
-// The floor: a new white image of the same size, without any drawing.
-void BM_BlankImageOfSameSize(benchmark::State& state) {
+// The size of the time sheet's picture, for the floors below.
+QSize timeSheetPictureSize() {
   ensureGuiApplication();
   Workbook book;
   Worksheet& sheet = book.addSheet("TimeSheet");
   buildSheet(sheet);
-  const QSize size = picture::renderRange(sheet, CellRange::of(1, 1, 300, 60)).size();
+  return picture::renderRange(sheet, CellRange::of(1, 1, 300, 60)).size();
+}
+
+// The floor: a new white image of the same size, without any drawing.
+void BM_BlankImageOfSameSize(benchmark::State& state) {
+  const QSize size = timeSheetPictureSize();
   for (auto _ : state) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -171,11 +176,7 @@ BENCHMARK(BM_BlankImageOfSameSize)->Unit(benchmark::kMillisecond);
 
 // The same floor in the memory the picture itself is drawn into (huge pages where allowed).
 void BM_BlankLargeBlockOfSameSize(benchmark::State& state) {
-  ensureGuiApplication();
-  Workbook book;
-  Worksheet& sheet = book.addSheet("TimeSheet");
-  buildSheet(sheet);
-  const QSize size = picture::renderRange(sheet, CellRange::of(1, 1, 300, 60)).size();
+  const QSize size = timeSheetPictureSize();
   const auto bytes = static_cast<std::size_t>(size.width()) * size.height() * 4;
   for (auto _ : state) {
     auto* pixels = static_cast<uchar*>(io::allocateLargeBlock(bytes));
