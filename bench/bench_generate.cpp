@@ -4,19 +4,12 @@
 
 #include <QTemporaryDir>
 
+#include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
 #include "spreadsheet/api/api.h"
 
 namespace {
-
-generator::LayoutChoices largestChoices() {
-  generator::LayoutChoices choices = generator::DefaultLayoutChoices();
-  choices.days.fill(true);
-  choices.weekIndex = 3;
-  choices.shiftIndex = 19;
-  return choices;
-}
 
 void layoutOnly(benchmark::State& state, const generator::LayoutChoices& choices) {
   for (auto _ : state) {

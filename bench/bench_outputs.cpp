@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/command_line_outputs.h"
+#include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
 #include "spreadsheet/api/api.h"
@@ -19,14 +20,6 @@
 namespace {
 
 namespace api = spreadsheet::api;
-
-generator::LayoutChoices largestChoices() {
-  generator::LayoutChoices choices = generator::DefaultLayoutChoices();
-  choices.days.fill(true);
-  choices.weekIndex = 3;
-  choices.shiftIndex = 19;
-  return choices;
-}
 
 const generator::LayoutChoices& choicesOf(const benchmark::State& state) {
   static const generator::LayoutChoices defaults = generator::DefaultLayoutChoices();

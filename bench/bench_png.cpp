@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
 #include "spreadsheet/picture/png_encoder.h"
@@ -34,13 +35,9 @@ const QImage& largestPicture() {
     static char name[] = "bench_png";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
-    generator::LayoutChoices choices = generator::DefaultLayoutChoices();
-    choices.days.fill(true);
-    choices.weekIndex = 3;
-    choices.shiftIndex = 19;
     QTemporaryDir dir;
     const std::string path = dir.filePath("largest.xls").toStdString();
-    generator::GenerateWorkbook(choices, path);
+    generator::GenerateWorkbook(largestChoices(), path);
     auto book = spreadsheet::xls::openWorkbook(path);
     const spreadsheet::Worksheet& sheet = book->sheet(0);
     return spreadsheet::picture::renderRange(sheet, *sheet.usedRange());

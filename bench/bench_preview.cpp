@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
 #include "platform/fake_dialogs.h"
@@ -57,14 +58,6 @@ struct Desktop {
     platform::setProgramFolderForTesting({});
   }
 };
-
-generator::LayoutChoices largestChoices() {
-  generator::LayoutChoices choices = generator::DefaultLayoutChoices();
-  choices.days.fill(true);
-  choices.weekIndex = 3;
-  choices.shiftIndex = 19;
-  return choices;
-}
 
 QImage largestPicture() {
   QTemporaryDir dir;
