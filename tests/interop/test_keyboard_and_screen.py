@@ -1,0 +1,120 @@
+"""Fills a generated time sheet in at the keyboard in LibreOffice, in every
+format: times typed into the start, end and break cells are kept or refused
+by the sheet's lists as a user meets them ("Mark invalid data" applies the
+same test as typing does). Listed times ("8:00 AM", "5:30 PM", a "00:30"
+break) are accepted; "8:07 AM" and a "00:07" break are not. The lists show
+their quarter hours and five-minute steps as before, and LibreOffice shows
+the .xlsx and .xlsm rows at their exact heights (20 and 32 points), as the
+.xls.
+
+Skips (exit 0) when the program's `generate` command is not built."""
+
+import os
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from lo_session import Office  # noqa: E402
+import workbook_checks as wc  # noqa: E402
+
+ENDINGS = (".xls", ".xlsx", ".xlsm", ".ods")
+# (cell, typed text, accepted)
+TYPED = [("E11", "8:00 AM", True), ("E12", "5:30 PM", True), ("E14", "00:30", True),
+         ("G11", "8:07 AM", False), ("G14", "00:07", False)]
+
+
+def clock(minutes, am_pm):
+    hours, minutes = divmod(minutes % 1440, 60)
+    if not am_pm:
+        return "%d:%02d" % (hours, minutes)
+    return "%d:%02d %s" % ((hours + 11) % 12 + 1, minutes, "AM" if hours < 12 else "PM")
+
+
+# AC201..AC295: 6:00 AM on in quarter hours, past midnight to 5:30 AM;
+# AD201..AD224: 0:05 to 2:00 in five minutes.
+LIST_TEXTS = dict([("AC%d" % (201 + i), clock(360 + 15 * i, True)) for i in range(95)] +
+                  [("AD%d" % (201 + i), clock(5 + 5 * i, False)) for i in range(24)])
+
+
+def marked_cells(sheet):
+    """The cells LibreOffice circles as invalid."""
+    sheet.clearArrows()
+    sheet.showInvalid()
+    found = set()
+    page = sheet.DrawPage
+    for i in range(page.getCount()):
+        shape = page.getByIndex(i)
+        if shape.ShapeType == "com.sun.star.drawing.EllipseShape":
+            at = shape.Anchor.getCellAddress()
+            found.add("%s%d" % (column_letters(at.Column + 1), at.Row + 1))
+    return found
+
+
+def column_letters(n):
+    text = ""
+    while n:
+        n, r = divmod(n - 1, 26)
+        text = chr(65 + r) + text
+    return text
+
+
+def check_typing(office, path, failures):
+    doc, _ = office.load(path)
+    if not failures.check(doc is not None, "%s: LibreOffice did not open it" % path):
+        return
+    try:
+        sheet = doc.Sheets.getByIndex(0)
+        for cell, _, _ in TYPED:
+            failures.check(sheet.getCellRangeByName(cell).Validation.Type.value == "LIST",
+                           "%s: %s has no list" % (path, cell))
+        before = marked_cells(sheet)
+        failures.check(not before, "%s: marked before typing: %r" % (path, sorted(before)))
+        for cell, text, _ in TYPED:
+            sheet.getCellRangeByName(cell).setFormula(text)
+        marked = marked_cells(sheet)
+        for cell, text, accepted in TYPED:
+            failures.check((cell not in marked) == accepted, "%s: %r in %s %s" % (
+                path, text, cell, "refused" if accepted else "accepted"))
+        for cell, text in LIST_TEXTS.items():
+            shown = sheet.getCellRangeByName(cell).getString()
+            failures.check(shown == text, "%s: %s shows %r, expected %r" % (path, cell, shown, text))
+        if path.endswith((".xlsx", ".xlsm")):
+            check_row_heights(path, sheet, failures)
+    finally:
+        doc.close(True)
+
+
+def check_row_heights(path, sheet, failures):
+    """Rows 4 and 11 of the default sheet: 20 and 32 points, as LibreOffice
+    reads them from the .xls (1/100 mm, rounded)."""
+    rows = sheet.getRows()
+    for row, points in ((4, 20), (11, 32)):
+        got = rows.getByIndex(row - 1).Height
+        want = round(points * wc.HMM_PER_POINT)
+        failures.check(abs(got - want) <= 1, "%s: row %d is %d/100 mm, expected %d (%g pt)" % (
+            path, row, got, want, points))
+
+
+def main():
+    bin_dir = sys.argv[1]
+    program = wc.usable_program(bin_dir)
+    if program is None:
+        return 0
+    failures = wc.Failures()
+    with tempfile.TemporaryDirectory(prefix="tallyloom-keyboard-") as tmp:
+        env = wc.private_env(tmp)
+        base = os.path.join(tmp, "default")
+        for ending in ENDINGS:
+            wc.generate(program, base + ending, [], env)
+        with Office(time_limit=400) as office:
+            for ending in ENDINGS:
+                check_typing(office, base + ending, failures)
+    if failures.report("keyboard and screen"):
+        print("keyboard and screen: all checks passed")
+        return 0
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
