@@ -24,19 +24,6 @@ TYPED = [("E11", "8:00 AM", True), ("E12", "5:30 PM", True), ("E14", "00:30", Tr
          ("G11", "8:07 AM", False), ("G14", "00:07", False)]
 
 
-def clock(minutes, am_pm):
-    hours, minutes = divmod(minutes % 1440, 60)
-    if not am_pm:
-        return "%d:%02d" % (hours, minutes)
-    return "%d:%02d %s" % ((hours + 11) % 12 + 1, minutes, "AM" if hours < 12 else "PM")
-
-
-# AC201..AC295: 6:00 AM on in quarter hours, past midnight to 5:30 AM;
-# AD201..AD224: 0:05 to 2:00 in five minutes.
-LIST_TEXTS = dict([("AC%d" % (201 + i), clock(360 + 15 * i, True)) for i in range(95)] +
-                  [("AD%d" % (201 + i), clock(5 + 5 * i, False)) for i in range(24)])
-
-
 def marked_cells(sheet):
     """The cells LibreOffice circles as invalid."""
     sheet.clearArrows()
@@ -76,7 +63,7 @@ def check_typing(office, path, failures):
         for cell, text, accepted in TYPED:
             failures.check((cell not in marked) == accepted, "%s: %r in %s %s" % (
                 path, text, cell, "refused" if accepted else "accepted"))
-        for cell, text in LIST_TEXTS.items():
+        for cell, (_, text) in wc.LIST_MINUTES.items():
             shown = sheet.getCellRangeByName(cell).getString()
             failures.check(shown == text, "%s: %s shows %r, expected %r" % (path, cell, shown, text))
         if path.endswith((".xlsx", ".xlsm")):
@@ -96,12 +83,7 @@ def check_row_heights(path, sheet, failures):
             path, row, got, want, points))
 
 
-def main():
-    bin_dir = sys.argv[1]
-    program = wc.usable_program(bin_dir)
-    if program is None:
-        return 0
-    failures = wc.Failures()
+def checks(bin_dir, program, failures):
     with tempfile.TemporaryDirectory(prefix="tallyloom-keyboard-") as tmp:
         env = wc.private_env(tmp)
         base = os.path.join(tmp, "default")
@@ -110,11 +92,7 @@ def main():
         with Office(time_limit=400) as office:
             for ending in ENDINGS:
                 check_typing(office, base + ending, failures)
-    if failures.report("keyboard and screen"):
-        print("keyboard and screen: all checks passed")
-        return 0
-    return 1
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(wc.script_main("keyboard and screen", checks))

@@ -74,12 +74,7 @@ def gnumeric_pdf(path, tmp, failures):
         failures.check(foreign not in text, "%s: Gnumeric prints %r on the page" % (path, foreign))
 
 
-def main():
-    bin_dir = sys.argv[1]
-    program = wc.usable_program(bin_dir)
-    if program is None:
-        return 0
-    failures = wc.Failures()
+def checks(bin_dir, program, failures):
     with tempfile.TemporaryDirectory(prefix="tallyloom-paper-") as tmp:
         env = wc.private_env(tmp)
         made = []
@@ -101,11 +96,7 @@ def main():
                 for ending in ENDINGS:
                     check_page("%s%s in LibreOffice" % (label, ending),
                                lo_pdf(office, base + ending, failures), zeros, failures)
-    if failures.report("printed pages"):
-        print("printed pages: all checks passed")
-        return 0
-    return 1
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(wc.script_main("printed pages", checks))

@@ -38,48 +38,27 @@ DATES.update({"%s10" % c: (38502 + i, "%d/%d/2005" % ((5, 30 + i) if i < 2 else 
 TOTALS = {ref: (0, "0.00") for ref in ["E16", "G16", "I16", "K16", "M16", "O16"]}
 
 
-def clock(minutes, am_pm):
-    hours, minutes = divmod(minutes % 1440, 60)
-    if not am_pm:
-        return "%d:%02d" % (hours, minutes)
-    return "%d:%02d %s" % ((hours + 11) % 12 + 1, minutes, "AM" if hours < 12 else "PM")
+LISTS = {ref: (minutes / 1440, text) for ref, (minutes, text) in wc.LIST_MINUTES.items()}
 
 
-LISTS = dict([("AC%d" % (201 + i), ((360 + 15 * i) / 1440, clock(360 + 15 * i, True)))
-              for i in range(95)] +
-             [("AD%d" % (201 + i), ((5 + 5 * i) / 1440, clock(5 + 5 * i, False)))
-              for i in range(24)])
-
-
-def main():
-    bin_dir = sys.argv[1]
-    program = wc.usable_program(bin_dir)
-    if program is None:
-        return 0
-    failures = wc.Failures()
+def checks(bin_dir, program, failures):
     if not failures.check(os.path.isdir(SHEETJS), "SheetJS is not installed at %s: run scripts/setup"
                           % os.path.normpath(SHEETJS)):
-        failures.report("SheetJS")
-        return 1
+        return
     wanted = dict(DATES, **TOTALS, **LISTS)
     with tempfile.TemporaryDirectory(prefix="tallyloom-sheetjs-") as tmp:
         path = os.path.join(tmp, "default.ods")
         wc.generate(program, path, [], wc.private_env(tmp))
         r = wc.run(["node", "-e", READ, SHEETJS, path, json.dumps(sorted(wanted))])
         if not failures.check(r.returncode == 0, "SheetJS failed: %s" % r.stderr):
-            failures.report("SheetJS")
-            return 1
+            return
         cells = json.loads(r.stdout)
     for ref, (value, text) in sorted(wanted.items()):
         got = cells.get(ref)
         failures.check(got is not None and got["t"] == "n" and wc.close(got["v"], value) and
                        got["w"] == text, "%s reads as %r, expected %r shown as %r" % (
                            ref, got, value, text))
-    if failures.report("SheetJS"):
-        print("SheetJS: all checks passed")
-        return 0
-    return 1
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(wc.script_main("SheetJS", checks))
