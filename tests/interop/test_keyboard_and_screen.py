@@ -5,7 +5,8 @@ same test as typing does). Listed times ("8:00 AM", "5:30 PM", a "00:30"
 break) are accepted; "8:07 AM" and a "00:07" break are not. The lists show
 their quarter hours and five-minute steps as before, and LibreOffice shows
 the .xlsx and .xlsm rows at their exact heights (20 and 32 points), as the
-.xls.
+.xls. Beyond the sheet every format shows white cells in the sheet's font,
+and the .ods buttons neither keep the focus nor print.
 
 Skips (exit 0) when the program's `generate` command is not built."""
 
@@ -61,8 +62,32 @@ def check_typing(office, path, failures):
             failures.check(shown == text, "%s: %s shows %r, expected %r" % (path, cell, shown, text))
         if path.endswith((".xlsx", ".xlsm")):
             check_row_heights(path, sheet, failures)
+        if path.endswith(".ods"):
+            check_ods_buttons(path, sheet, failures)
+        check_beyond_the_sheet(path, sheet, failures)
     finally:
         doc.close(True)
+
+
+def check_ods_buttons(path, sheet, failures):
+    """A click leaves the keyboard with the cell cursor; the page has no button."""
+    page = sheet.DrawPage
+    shapes = [page.getByIndex(i) for i in range(page.getCount())]
+    models = [s.getControl() for s in shapes if hasattr(s, "getControl") and s.getControl()]
+    failures.check(models, "%s: no buttons" % path)
+    for model in models:
+        failures.check(not model.FocusOnClick and not model.Printable,
+                       "%s: a button takes the focus (%r) or prints (%r)" % (
+                           path, model.FocusOnClick, model.Printable))
+
+
+def check_beyond_the_sheet(path, sheet, failures):
+    """Far below and right of the sheet, cells are white (no grid) in Arial, as
+    the sheet's own cells."""
+    for ref in ("A30", "Z100", "A400", "IW5", "AZ2000"):
+        cell = sheet.getCellRangeByName(ref)
+        failures.check((cell.CellBackColor, cell.CharFontName) == (0xFFFFFF, "Arial"),
+                       "%s: %s is %r in %s" % (path, ref, cell.CellBackColor, cell.CharFontName))
 
 
 def check_row_heights(path, sheet, failures):
