@@ -34,7 +34,6 @@ void GridFormats(Excel& xl);
 void TimeLists(Excel& xl);
 void AttachTimeValidation(Excel& xl, const std::string& cell);
 void AttachBreakValidation(Excel& xl, const std::string& cell);
-std::string TimeListText(int entry);  // entry 1..95 of the start/end list, as typed
 
 // Days, weeks, shifts and the page.
 void RemoveSwitchedOffDays(Excel& xl, const DayChoiceTable& days, LayoutState& state);

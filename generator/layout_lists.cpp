@@ -1,5 +1,3 @@
-#include <charconv>
-
 #include "generator/layout_blocks.h"
 #include "spreadsheet/api/api.h"
 
@@ -10,9 +8,6 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kTimeEntries = 95;
-// The quarter-hour step as a decimal constant, a little above 1/96: later
-// entries lie slightly above whole quarter hours, and the list keeps them so.
-constexpr double kQuarterHourStep = 0.010416666666667;
 
 const char* const kDurations[] = {
     "12:05:00 AM", "12:10:00 AM", "12:15:00 AM", "12:20:00 AM", "12:25:00 AM", "12:30:00 AM",
@@ -39,20 +34,20 @@ void attachListValidation(Excel& app, const std::string& cell, const char* forma
   validation.setShowError(true);
 }
 
-}  // namespace
-
-std::string TimeListText(int entry) {
-  const double value = 0.25 + (entry - 1) * kQuarterHourStep;
-  char buffer[32];
-  // 15 significant digits with a point, whatever the process locale.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  return std::string(buffer, result.ptr);
+// Entry 1..95 of the start/end list, as a fraction of a day.
+double TimeListValue(int entry) {
+  // Whole minutes over the minutes of a day: the very number a typed time
+  // gives, so typing a listed time passes the list's validation. (A decimal
+  // step, or a typed number's 15 digits, lands beside the quarter hours.)
+  const int minutes = 6 * 60 + 15 * (entry - 1);
+  return minutes / 1440.0;
 }
+
+}  // namespace
 
 void TimeLists(Excel& app) {
   for (int i = 1; i <= kTimeEntries; ++i)
-    WriteCell(app, "AC" + std::to_string(200 + i), TimeListText(i), true);
+    app.Range("AC" + std::to_string(200 + i)).setValue(spreadsheet::CellValue(TimeListValue(i)));
   app.Range("AC201:AC295").Select();
   app.Selection().setNumberFormat("h:mm AM/PM");
   const std::string sheet = app.ActiveSheet().Name();

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "preview/printed_outputs.h"
 #include "preview/replace_file.h"
 #include "resources/basic/basic_modules.h"
 #include "spreadsheet/formats/save_workbook.h"
@@ -18,10 +19,11 @@ QString SaveDialogFilter() {
     filter += QString::fromUtf8(e.description.data(), static_cast<int>(e.description.size())) +
               " (" + pattern + ")|" + pattern + "|";
   }
-  return filter;
+  return filter + PrintedOutputFilter();
 }
 
 void SaveGeneratedWorkbook(const QString& generated, const QString& chosen) {
+  if (IsPrintedOutput(chosen)) return SavePrintedOutput(generated, chosen);
   using spreadsheet::formats::WorkbookFormat;
   const auto format = spreadsheet::formats::FormatForPath(chosen.toStdString());
   if (!format || *format == WorkbookFormat::Xls) return ReplaceWithCopy(generated, chosen);

@@ -4,10 +4,12 @@
 namespace preview {
 
 // The save dialog's filter in description|pattern pairs: the Excel 97-2003
-// workbook first (the default), then .xlsx, .xlsm and .ods.
+// workbook first (the default), then .xlsx, .xlsm and .ods, then the PDF
+// page and the PNG picture.
 QString SaveDialogFilter();
 
-// Saves the generated workbook at `chosen` in the format of its ending: a
+// Saves the generated workbook at `chosen` in the format of its ending: the
+// page or the picture for .pdf and .png (SavePrintedOutput), a
 // plain copy for .xls and for any other or no ending, the workbook read back
 // and written in the format for .xlsx, .xlsm and .ods. Whole or not at all;
 // throws as ReplaceWithCopy does, or spreadsheet::Error.

@@ -1,9 +1,9 @@
 #include "spreadsheet/ods/content_xml.h"
 
 #include <QXmlStreamWriter>
-#include <charconv>
 #include <vector>
 
+#include "spreadsheet/format/number_format.h"
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/ods/cell_styles.h"
@@ -11,6 +11,7 @@
 #include "spreadsheet/ods/lengths.h"
 #include "spreadsheet/ods/namespaces.h"
 #include "spreadsheet/ods/sheet_layout.h"
+#include "spreadsheet/ods/value_attributes.h"
 
 namespace spreadsheet::ods {
 
@@ -18,13 +19,6 @@ namespace {
 
 QString q(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-// Shortest text that reads back as the same double.
-QString numberText(double v) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-  return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
 }
 
 QString validationName(std::size_t sheet, int index) {
@@ -186,6 +180,7 @@ class ContentWriter {
       if (c.hidden) xml.writeAttribute(ns::table, "visibility", "collapse");
       xml.writeAttribute(ns::table, "default-cell-style-name", styles_.cellStyle(c.style));
     }
+    columnCount_ = layout.columnCount;
     for (const RowRun& r : layout.rows) writeRow(xml, index, r);
     writeNames(xml, static_cast<int>(index) + 1);
     xml.writeEndElement();
@@ -199,7 +194,11 @@ class ContentWriter {
     if (r.hidden) xml.writeAttribute(ns::table, "visibility", "collapse");
     if (r.style)
       xml.writeAttribute(ns::table, "default-cell-style-name", styles_.cellStyle(*r.style));
-    if (r.cells.empty()) xml.writeEmptyElement(ns::table, "table-cell");
+    if (r.cells.empty()) {
+      xml.writeEmptyElement(ns::table, "table-cell");
+      if (columnCount_ > 1)
+        xml.writeAttribute(ns::table, "number-columns-repeated", QString::number(columnCount_));
+    }
     for (const CellRun& c : r.cells) writeCell(xml, sheet, c);
     xml.writeEndElement();
   }
@@ -215,21 +214,23 @@ class ContentWriter {
     }
     if (c.validation >= 0)
       xml.writeAttribute(ns::table, "content-validation-name", validationName(sheet, c.validation));
-    if (c.cell) writeValue(xml, *c.cell);
+    const std::string& numberFormat = book_.styles().get(c.style).numberFormat;
+    if (c.cell) writeValue(xml, *c.cell, numberFormat);
     for (std::size_t b : c.buttons) writeControl(xml, sheet, b);
-    if (c.cell && c.cell->value.isText() && !c.cell->value.text().empty())
-      paragraph(xml, c.cell->value.text());
+    if (c.cell) writeShownText(xml, c.cell->value, numberFormat);
     xml.writeEndElement();
   }
 
   // Value type and value, with the formula when there is one; its cached
-  // result is the value.
-  void writeValue(QXmlStreamWriter& xml, const Cell& cell) {
+  // result is the value. Numbers under a date or time format are dates and
+  // times, as readers expect them.
+  void writeValue(QXmlStreamWriter& xml, const Cell& cell, const std::string& numberFormat) {
     if (cell.formula) xml.writeAttribute(ns::table, "formula", q(formulaText(*cell.formula)));
     const CellValue& v = cell.value;
     if (v.isNumber()) {
-      xml.writeAttribute(ns::office, "value-type", "float");
-      xml.writeAttribute(ns::office, "value", numberText(v.number()));
+      const StoredNumber stored = storedNumber(v.number(), numberFormat);
+      xml.writeAttribute(ns::office, "value-type", stored.type);
+      xml.writeAttribute(ns::office, stored.attribute, stored.value);
     } else if (v.isBoolean()) {
       xml.writeAttribute(ns::office, "value-type", "boolean");
       xml.writeAttribute(ns::office, "boolean-value", v.boolean() ? "true" : "false");
@@ -239,6 +240,16 @@ class ContentWriter {
     } else if (v.isError() && !cell.formula) {
       // A plain error value reads back from its literal.
       xml.writeAttribute(ns::table, "formula", "of:=" + q(std::string(errorText(v.error()))));
+    }
+  }
+
+  // The text the cell shows, as its paragraph: readers that take the text
+  // rather than the value (and every reader's search) find it there.
+  void writeShownText(QXmlStreamWriter& xml, const CellValue& v, const std::string& numberFormat) {
+    if (v.isText()) {
+      if (!v.text().empty()) paragraph(xml, v.text());
+    } else if (v.isNumber() || v.isBoolean()) {
+      paragraph(xml, format::displayText(v, numberFormat));
     }
   }
 
@@ -289,6 +300,10 @@ class ContentWriter {
       xml.writeAttribute(ns::form, "id", controlId(sheet, b));
       xml.writeAttribute(ns::form, "label", q(button.text));
       xml.writeAttribute(ns::form, "button-type", "push");
+      // A screen control: off the printed page, and a click leaves the
+      // keyboard with the cell cursor.
+      xml.writeAttribute(ns::form, "printable", "false");
+      xml.writeAttribute(ns::form, "focus-on-click", "false");
       if (auto it = scripts_.find({sheet, b}); it != scripts_.end()) {
         xml.writeStartElement(ns::office, "event-listeners");
         xml.writeEmptyElement(ns::script, "event-listener");
@@ -338,6 +353,7 @@ class ContentWriter {
   const ButtonScripts& scripts_;
   AutomaticStyles styles_;
   bool buttonTextStyles_ = false;
+  int columnCount_ = 1;  // of the table being written
 };
 
 }  // namespace

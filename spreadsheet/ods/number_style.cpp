@@ -1,6 +1,10 @@
 #include "spreadsheet/ods/number_style.h"
 
 #include <QString>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "spreadsheet/format/format_code.h"
@@ -178,18 +182,44 @@ bool hasDate(const Section& s) {
   return false;
 }
 
-void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
-                  const std::vector<std::pair<QString, QString>>& maps, bool zeroSection = false) {
-  const char* element = s.dateTime      ? (hasDate(s) ? "date-style" : "time-style")
-                        : hasPercent(s) ? "percentage-style"
-                                        : "number-style";
+// The language of a "[$-409]" locale prefix, as the document names languages.
+struct Language {
+  const char* language;
+  const char* country;
+};
+
+std::optional<Language> languageOf(std::string_view code) {
+  static const std::map<unsigned, Language> kLanguages = {
+      {0x0407, {"de", "DE"}}, {0x0409, {"en", "US"}}, {0x040A, {"es", "ES"}},
+      {0x040C, {"fr", "FR"}}, {0x0410, {"it", "IT"}}, {0x0413, {"nl", "NL"}},
+      {0x0415, {"pl", "PL"}}, {0x0416, {"pt", "BR"}}, {0x0419, {"ru", "RU"}},
+      {0x0809, {"en", "GB"}}, {0x0816, {"pt", "PT"}}, {0x0C0A, {"es", "ES"}}};
+  const std::size_t open = code.find("[$");
+  const std::size_t close = code.find(']', open);
+  if (open == std::string_view::npos || close == std::string_view::npos) return std::nullopt;
+  const std::size_t dash = code.find('-', open);
+  if (dash == std::string_view::npos || dash > close) return std::nullopt;
+  unsigned id = 0;
+  const auto [end, error] = std::from_chars(code.data() + dash + 1, code.data() + close, id, 16);
+  if (error != std::errc() || end != code.data() + close) return std::nullopt;
+  const auto it = kLanguages.find(id & 0xFFFF);  // higher bits pick calendars and digits
+  if (it == kLanguages.end()) return std::nullopt;
+  return it->second;
+}
+
+using Maps = std::vector<std::pair<QString, QString>>;
+
+void startStyle(QXmlStreamWriter& xml, const char* element, const QString& name,
+                const std::optional<Language>& language) {
   xml.writeStartElement(kNumber, element);
   xml.writeAttribute(kStyle, "name", name);
-  if (s.dateTime && hasElapsed(s)) xml.writeAttribute(kNumber, "truncate-on-overflow", "false");
-  if (s.dateTime)
-    dateTimeSectionBody(xml, s);
-  else
-    numericSectionBody(xml, s, zeroSection);
+  if (language) {
+    xml.writeAttribute(kNumber, "language", language->language);
+    xml.writeAttribute(kNumber, "country", language->country);
+  }
+}
+
+void endStyle(QXmlStreamWriter& xml, const Maps& maps) {
   for (const auto& [condition, target] : maps) {
     xml.writeStartElement(kStyle, "map");
     xml.writeAttribute(kStyle, "condition", condition);
@@ -199,28 +229,69 @@ void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
   xml.writeEndElement();
 }
 
+void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
+                  const std::optional<Language>& language, const Maps& maps,
+                  bool zeroSection = false) {
+  const char* element = s.dateTime      ? (hasDate(s) ? "date-style" : "time-style")
+                        : hasPercent(s) ? "percentage-style"
+                                        : "number-style";
+  startStyle(xml, element, name, language);
+  if (s.dateTime && hasElapsed(s)) xml.writeAttribute(kNumber, "truncate-on-overflow", "false");
+  if (s.dateTime)
+    dateTimeSectionBody(xml, s);
+  else
+    numericSectionBody(xml, s, zeroSection);
+  endStyle(xml, maps);
+}
+
+// The text section ('@') as the main style: text shows through it, and every
+// number goes to the numeric sections by the maps.
+void textStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
+               const std::optional<Language>& language, const Maps& maps) {
+  startStyle(xml, "text-style", name, language);
+  for (const Token& t : s.tokens) {
+    if (t.kind == TokenKind::Literal) literal(xml, t.text);
+    if (t.kind == TokenKind::Text) xml.writeEmptyElement(kNumber, "text-content");
+  }
+  endStyle(xml, maps);
+}
+
 }  // namespace
 
 bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std::string& code) {
   const format::FormatCode& parsed = format::cachedFormatCode(code);
   if (parsed.general) return false;
   std::vector<const Section*> numeric;
-  for (const Section& s : parsed.sections)
-    if (!s.text || s.digits || s.dateTime) numeric.push_back(&s);
-  if (numeric.empty()) return false;
-  const QString main = q(name);
-  // The application's section order: positive;negative;zero. The last one
-  // given is the main style, the others are picked by conditions.
-  static const char* const kTwo[] = {"value()>=0"};
-  static const char* const kThree[] = {"value()>0", "value()<0"};
-  std::vector<std::pair<QString, QString>> maps;
-  const std::size_t count = std::min<std::size_t>(numeric.size(), 3);
-  for (std::size_t i = 0; i + 1 < count; ++i) {
-    const QString part = main + "P" + QString::number(i);
-    sectionStyle(xml, part, *numeric[i], {});
-    maps.emplace_back(count == 2 ? kTwo[i] : kThree[i], part);
+  const Section* text = nullptr;
+  for (const Section& s : parsed.sections) {
+    if (!s.text || s.digits || s.dateTime)
+      numeric.push_back(&s);
+    else if (!text)
+      text = &s;
   }
-  sectionStyle(xml, main, *numeric[count - 1], maps, count == 3);
+  if (numeric.empty()) return false;
+  const std::optional<Language> language = languageOf(code);
+  const QString main = q(name);
+  // The application's section order: positive;negative;zero. Without a text
+  // section the last one given is the main style and the others are picked
+  // by conditions; with one, the text section is the main style and every
+  // numeric section is picked by a condition (the first catching all numbers).
+  static const char* const kOne[] = {"value()<=1.7976931348623157E+308"};
+  static const char* const kTwo[] = {"value()>=0", "value()<0"};
+  static const char* const kThree[] = {"value()>0", "value()<0", "value()=0"};
+  const std::size_t count = std::min<std::size_t>(numeric.size(), 3);
+  const std::size_t parts = text ? count : count - 1;
+  const char* const* conditions = count == 1 ? kOne : count == 2 ? kTwo : kThree;
+  Maps maps;
+  for (std::size_t i = 0; i < parts; ++i) {
+    const QString part = main + "P" + QString::number(i);
+    sectionStyle(xml, part, *numeric[i], language, {}, i == 2);
+    maps.emplace_back(conditions[i], part);
+  }
+  if (text)
+    textStyle(xml, main, *text, language, maps);
+  else
+    sectionStyle(xml, main, *numeric[count - 1], language, maps, count == 3);
   return true;
 }
 

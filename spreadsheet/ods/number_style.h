@@ -8,7 +8,9 @@ namespace spreadsheet::ods {
 // number:*-style elements: a date or time style, a percentage or number
 // style. Sections beyond the first become mapped styles "<name>P0".. chosen
 // by the value's sign, as the application picks sections; a text section
-// ('@') is left to the default text display. Literal text, grouping, decimal
+// ('@') becomes the main style, a text style, that maps every number to a
+// numeric section. A "[$-409]" locale gives every style its language and
+// country. Literal text, grouping, decimal
 // places and leading zeros are kept; fills ('*') are dropped. Returns false,
 // writing nothing, for "General", which needs no data style.
 bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std::string& code);

@@ -82,14 +82,29 @@ Extent extentOf(const Worksheet& sheet) {
   return e;
 }
 
-bool sameEmptyCell(const CellRun& a, const CellRun& b) {
-  return !a.cell && !b.cell && a.style == b.style && !a.areaStyle && !b.areaStyle &&
-         a.covered == b.covered && a.validation == b.validation && a.buttons.empty() &&
-         b.buttons.empty() && a.columnsSpanned == 1 && b.columnsSpanned == 1 &&
-         a.rowsSpanned == 1 && b.rowsSpanned == 1;
+// The format of the cells beyond the ones in use, when one reaches the
+// sheet's end: the sheet's own, or, for a sheet read from an .xls (which ends
+// at column IV), the one its columns carry to that file's last column.
+std::optional<StyleId> formatToTheEnd(const Worksheet& sheet) {
+  if (sheet.sheetStyle()) return sheet.sheetStyle();
+  const auto& columns = sheet.lines(Axis::Columns);
+  const auto last = columns.find(kXlsLimits.columns);
+  if (last == columns.end() || columns.rbegin()->first != last->first) return std::nullopt;
+  return last->second.style;
 }
 
-std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row, int columns) {
+// Covered cells stand one by one: some readers (SheetJS) skip a covered
+// cell's repeat count and would put every later cell of the row too far left.
+bool sameEmptyCell(const CellRun& a, const CellRun& b) {
+  return !a.cell && !b.cell && a.style == b.style && !a.areaStyle && !b.areaStyle && !a.covered &&
+         !b.covered && a.validation == b.validation && a.buttons.empty() && b.buttons.empty() &&
+         a.columnsSpanned == 1 && b.columnsSpanned == 1 && a.rowsSpanned == 1 && b.rowsSpanned == 1;
+}
+
+// The cells of one row: each used column in turn, then one run in `beyond`
+// (or the row's own format) to `lastColumn`.
+std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row, int columns,
+                             int lastColumn, StyleId beyond) {
   std::vector<CellRun> runs;
   for (int c = 1; c <= columns; ++c) {
     const CellAddress at{row, c};
@@ -117,6 +132,18 @@ std::vector<CellRun> cellsOf(const Worksheet& sheet, const Marks& marks, int row
     else
       runs.push_back(std::move(run));
   }
+  if (lastColumn > columns) {
+    CellRun tail;
+    tail.column = columns + 1;
+    tail.repeat = lastColumn - columns;
+    const auto line = sheet.lines(Axis::Rows).find(row);
+    tail.style =
+        line != sheet.lines(Axis::Rows).end() && line->second.style ? *line->second.style : beyond;
+    if (!runs.empty() && sameEmptyCell(runs.back(), tail))
+      runs.back().repeat += tail.repeat;
+    else
+      runs.push_back(std::move(tail));
+  }
   return runs;
 }
 
@@ -130,13 +157,15 @@ SheetLayout layOut(const Worksheet& sheet) {
   Extent extent = extentOf(sheet);
   const Marks marks = markCells(sheet, extent);
   SheetLayout layout;
-  for (int c = 1; c <= extent.columns; ++c) {
+  const std::optional<StyleId> beyond = formatToTheEnd(sheet);
+  layout.columnCount = beyond ? kMaxColumns : extent.columns;
+  for (int c = 1; c <= layout.columnCount; ++c) {
     const auto it = sheet.lines(Axis::Columns).find(c);
     ColumnRun run;
     run.column = c;
     run.pixels = ColumnWidthPixels(sheet.columnWidth(c));
     run.hidden = it != sheet.lines(Axis::Columns).end() && it->second.hidden;
-    run.style = sheet.styleAt({kMaxRows, c});
+    run.style = c <= extent.columns ? sheet.styleAt({kMaxRows, c}) : *beyond;
     ColumnRun& last = layout.columns.empty() ? run : layout.columns.back();
     if (!layout.columns.empty() && last.pixels == run.pixels && last.hidden == run.hidden &&
         last.style == run.style)
@@ -151,13 +180,21 @@ SheetLayout layOut(const Worksheet& sheet) {
     run.height = sheet.rowHeight(r);
     run.hidden = it != sheet.lines(Axis::Rows).end() && it->second.hidden;
     if (it != sheet.lines(Axis::Rows).end()) run.style = it->second.style;
-    if (marks.rows.count(r) || run.style) run.cells = cellsOf(sheet, marks, r, extent.columns);
+    if (marks.rows.count(r) || run.style)
+      run.cells = cellsOf(sheet, marks, r, extent.columns, layout.columnCount, beyond.value_or(0));
     RowRun* last = layout.rows.empty() ? nullptr : &layout.rows.back();
     if (last && last->cells.empty() && run.cells.empty() && last->height == run.height &&
         last->hidden == run.hidden && !last->style && !run.style)
       ++last->repeat;
     else
       layout.rows.push_back(std::move(run));
+  }
+  if (beyond && extent.rows < kMaxRows) {
+    RowRun rest;
+    rest.row = extent.rows + 1;
+    rest.repeat = kMaxRows - extent.rows;
+    rest.height = sheet.defaultRowHeight();
+    layout.rows.push_back(std::move(rest));
   }
   return layout;
 }

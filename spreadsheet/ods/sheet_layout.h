@@ -8,7 +8,8 @@
 namespace spreadsheet::ods {
 
 // One run of equal cells in a table row: a stored cell stands alone; empty
-// neighbours with the same style, validation and cover share a run.
+// neighbours with the same style and validation share a run; covered cells
+// stand alone too.
 struct CellRun {
   int column = 1;
   int repeat = 1;
@@ -42,11 +43,14 @@ struct ColumnRun {
   StyleId style = 0;
 };
 
-// The table as the document lays it out: columns up to the last one in use,
-// rows up to the last one in use.
+// The table as the document lays it out: columns and rows up to the last
+// ones in use; for a sheet with a format of its own, to the sheet's end, so
+// that every cell beyond the used ones shows that format as in the other
+// formats (a reader gives unwritten cells its own default style).
 struct SheetLayout {
   std::vector<ColumnRun> columns;
   std::vector<RowRun> rows;
+  int columnCount = 1;  // the columns every row spans
 };
 
 SheetLayout layOut(const Worksheet& sheet);

@@ -60,10 +60,11 @@ void writePageLayout(QXmlStreamWriter& xml, std::size_t index, const PageSetup& 
     xml.writeAttribute(ns::style, "scale-to-X", QString::number(page.fitToPagesWide));
     xml.writeAttribute(ns::style, "scale-to-Y", QString::number(page.fitToPagesTall));
   }
+  // Zero values print, as the sheet shows them ("0.00" hours, the pay dashes).
   xml.writeAttribute(ns::style, "print",
                      page.printComments == xl::PrintNoComments
-                         ? "objects charts drawings"
-                         : "annotations objects charts drawings");
+                         ? "objects charts drawings zero-values"
+                         : "annotations objects charts drawings zero-values");
   xml.writeEndElement();
 }
 

@@ -105,7 +105,7 @@ std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const P
   content += " re W n\n";
   QImage device = layoutDevice();
   PdfCanvas canvas(fonts, &device);
-  RangePainter(sheet, grid, canvas, /*gridLines=*/false).paint();
+  RangePainter(sheet, grid, canvas, /*printedPage=*/true).paint();
   content += canvas.content();
   return content + "Q\n";
 }

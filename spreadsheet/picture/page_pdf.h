@@ -29,7 +29,7 @@ PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints);
 
 // Writes the sheet's printed range on one page as a PDF with vector text,
 // drawn by the same range painter as the picture but, as a printed page,
-// without grid lines, onto our own PDF canvas (text in subsets of the
+// without grid lines and buttons, onto our own PDF canvas (text in subsets of the
 // TrueType fonts, embedded). Equal sheets give equal bytes. The file is
 // written whole or not at all (a temporary file beside `path` replaces it
 // when complete). Throws spreadsheet::Error on any failure; needs the

@@ -58,11 +58,12 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QIma
       cache_(sheet.workbook(), &image) {}
 
 RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas,
-                           bool gridLines)
+                           bool printedPage)
     : sheet_(sheet),
       grid_(grid),
       canvas_(canvas),
-      gridColor_(gridLines ? QColor::fromRgb(kGridColor) : QColor(Qt::white)),
+      gridColor_(printedPage ? QColor(Qt::white) : QColor::fromRgb(kGridColor)),
+      buttons_(!printedPage),
       cache_(sheet.workbook(), canvas.layoutDevice(), FontSizing::ExactPoints) {}
 
 void RangePainter::paint() {
@@ -76,7 +77,7 @@ void RangePainter::paint() {
   }
   paintTexts();
   paintBorders();
-  paintButtons();
+  if (buttons_) paintButtons();
   if (image_) ownPainter_.end();
 }
 

@@ -34,9 +34,9 @@ class RangePainter {
   RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
   // On any canvas (a PDF page, say), in the grid's pixel coordinates. Text is
   // measured on the canvas's layout device (96 dpi) in the cells' exact
-  // points, so a page's text has the sizes the cells name. A printed page has
-  // no grid lines (`gridLines` false).
-  RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas, bool gridLines);
+  // points, so a page's text has the sizes the cells name. A printed page
+  // (`printedPage`) has no grid lines and no buttons, which are screen controls.
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas, bool printedPage);
   void paint();
 
  private:
@@ -72,6 +72,7 @@ class RangePainter {
   std::unique_ptr<PainterCanvas> ownCanvas_;
   Canvas& canvas_;
   QColor gridColor_ = QColor::fromRgb(kGridColor);  // white when no grid lines are drawn
+  bool buttons_ = true;
   StyleCache cache_;
   WrapCache wrapped_;
   ButtonCaptions captions_;

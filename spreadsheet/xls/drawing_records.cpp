@@ -34,7 +34,9 @@ std::vector<std::pair<unsigned, std::uint32_t>> buttonProperties(const std::u16s
       {0x01FF, 0x00080000},  // no line dash
   };
   if (!name.empty()) p.push_back({0x8380, static_cast<std::uint32_t>((name.size() + 1) * 2)});
-  p.push_back({0x03BF, 0x00080000});  // printed
+  // Group shape flags: fPrint cleared and marked as set (fUsefPrint), so the
+  // button stays on the screen and off the page; fUsefIsButton as before.
+  p.push_back({0x03BF, 0x00090000});
   return p;
 }
 

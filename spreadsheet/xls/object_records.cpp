@@ -15,7 +15,7 @@ void writeObj(RecordWriter& out, const ButtonObj& obj) {
     b.u16(0x12);
     b.u16(obj.objectType);
     b.u16(obj.id);
-    b.u16(0x0011);  // locked, printed
+    b.u16(0x0001);  // locked; not printed: buttons are screen controls
     b.zeros(12);
     if (obj.macro) {
       b.u16(kFtMacro);

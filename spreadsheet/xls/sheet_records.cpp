@@ -51,6 +51,15 @@ bool readWsBool(ByteReader in) {
   return fit;
 }
 
+void writeEmptyHeaderFooter(RecordWriter& out, std::uint16_t id) {
+  // An empty string (no characters, 8-bit), not an empty record: a reader
+  // may take a record without bytes as "no header given" and use its own.
+  out.record(id, 3, [](ByteWriter& b) {
+    b.u16(0);
+    b.u8(0);
+  });
+}
+
 void writeCentering(RecordWriter& out, std::uint16_t id, bool centered) {
   writeU16Record(out, id, centered ? 1 : 0);
 }

@@ -15,6 +15,8 @@ inline constexpr std::uint16_t kGridSet = 0x0082;
 inline constexpr std::uint16_t kGuts = 0x0080;
 inline constexpr std::uint16_t kDefaultRowHeight = 0x0225;
 inline constexpr std::uint16_t kWsBool = 0x0081;
+inline constexpr std::uint16_t kHeader = 0x0014;
+inline constexpr std::uint16_t kFooter = 0x0015;
 inline constexpr std::uint16_t kHCenter = 0x0083;
 inline constexpr std::uint16_t kVCenter = 0x0084;
 inline constexpr std::uint16_t kLeftMargin = 0x0026;
@@ -38,6 +40,10 @@ double readDefaultRowHeight(ByteReader in);
 // fitToPage: scale by pages wide and tall instead of the zoom.
 void writeWsBool(RecordWriter& out, bool fitToPage);
 bool readWsBool(ByteReader in);
+
+// HEADER / FOOTER without text. Without them some readers print their own
+// (the sheet's name, the page number) on the page.
+void writeEmptyHeaderFooter(RecordWriter& out, std::uint16_t id);
 
 // HCENTER / VCENTER.
 void writeCentering(RecordWriter& out, std::uint16_t id, bool centered);

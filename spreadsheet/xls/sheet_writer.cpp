@@ -74,6 +74,8 @@ void SheetWriter::pageSetup() {
   writePrintOptions(out_);
   writeDefaultRowHeight(out_, sheet_.defaultRowHeight());
   writeWsBool(out_, !p.zoom);
+  writeEmptyHeaderFooter(out_, kHeader);
+  writeEmptyHeaderFooter(out_, kFooter);
   writeCentering(out_, kHCenter, false);
   writeCentering(out_, kVCenter, false);
   writeMargin(out_, kLeftMargin, p.leftMargin);

@@ -1,16 +1,12 @@
 #include "spreadsheet/xlsx/button_drawings.h"
 
-#include <zip.h>
-
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <sstream>
 #include <string>
 
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/xlsx/package_parts.h"
 
 namespace spreadsheet::xlsx {
 
@@ -68,78 +64,21 @@ std::string finishDrawing(std::string vml, const Worksheet& sheet) {
   return vml;
 }
 
-struct SourceFree {
-  void operator()(zip_source_t* s) const { zip_source_free(s); }
-};
-
-std::string readEntry(zip_t* archive, zip_uint64_t index, zip_uint64_t size) {
-  std::string text(size, '\0');
-  zip_file_t* file = zip_fopen_index(archive, index, 0);
-  const zip_int64_t read = file ? zip_fread(file, text.data(), size) : -1;
-  if (file) zip_fclose(file);
-  if (read < 0 || static_cast<zip_uint64_t>(read) != size) failed("cannot read the button drawing");
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> finishButtonDrawings(const std::vector<std::uint8_t>& package,
                                                const Workbook& book) {
-  zip_error_t error;
-  zip_error_init(&error);
-  // The rewrite frees the data it started from, so it gets a malloc'd copy of its own.
-  void* copy = std::malloc(package.size());
-  if (!copy) failed("out of memory");
-  std::memcpy(copy, package.data(), package.size());
-  std::unique_ptr<zip_source_t, SourceFree> buffer(
-      zip_source_buffer_create(copy, package.size(), 1, &error));
-  if (!buffer) std::free(copy);
-  zip_t* archive = buffer ? zip_open_from_source(buffer.get(), 0, &error) : nullptr;
-  if (!archive) failed("cannot reopen the package");
-  zip_source_keep(buffer.get());
-  std::vector<std::string> drawings;  // alive until the archive is closed
-  drawings.reserve(book.sheetCount());
+  std::vector<std::pair<std::string, PartRewrite>> drawings;
   int number = 0;
   for (std::size_t s = 0; s < book.sheetCount(); ++s) {
     const Worksheet& sheet = book.sheet(s);
     if (sheet.buttons().empty()) continue;
     // The library numbers the drawings of the sheets that have one, in order.
-    const std::string name = "xl/drawings/vmlDrawing" + std::to_string(++number) + ".vml";
-    zip_stat_t st;
-    const zip_int64_t index = zip_name_locate(archive, name.c_str(), 0);
-    if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0) {
-      zip_discard(archive);
-      failed("the package has no " + name);
-    }
-    try {
-      drawings.push_back(finishDrawing(readEntry(archive, st.index, st.size), sheet));
-    } catch (...) {
-      zip_discard(archive);
-      throw;
-    }
-    zip_source_t* data =
-        zip_source_buffer(archive, drawings.back().data(), drawings.back().size(), 0);
-    if (!data || zip_file_replace(archive, st.index, data, 0) != 0 ||
-        zip_file_set_mtime(archive, st.index, st.mtime, 0) != 0) {
-      if (data) zip_source_free(data);
-      zip_discard(archive);
-      failed("cannot replace " + name);
-    }
+    drawings.emplace_back(
+        "xl/drawings/vmlDrawing" + std::to_string(++number) + ".vml",
+        [&sheet](std::string vml) { return finishDrawing(std::move(vml), sheet); });
   }
-  if (zip_close(archive) != 0) {
-    zip_discard(archive);
-    failed("cannot finish the package");
-  }
-  zip_stat_t st;
-  zip_stat_init(&st);
-  if (zip_source_stat(buffer.get(), &st) != 0 || zip_source_open(buffer.get()) != 0)
-    failed("cannot read the finished package");
-  std::vector<std::uint8_t> out(static_cast<std::size_t>(st.size));
-  const zip_int64_t read = zip_source_read(buffer.get(), out.data(), st.size);
-  zip_source_close(buffer.get());
-  if (read < 0 || static_cast<zip_uint64_t>(read) != st.size)
-    failed("cannot read the finished package");
-  return out;
+  return rewriteParts(package, drawings);
 }
 
 }  // namespace spreadsheet::xlsx

@@ -6,6 +6,7 @@
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/io/private_folder.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/xlsx/app_properties.h"
 #include "spreadsheet/xlsx/button_drawings.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
@@ -87,8 +88,9 @@ std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   // workbook_close writes the file and frees the workbook either way.
   const lxw_error closed = workbook_close(target.release());
   check(closed, "the file");
-  if (macros == Macros::LeftOut) return io::readFileBytes(output);
-  return finishButtonDrawings(io::readFileBytes(output), book);
+  std::vector<std::uint8_t> package = nameOurApplication(io::readFileBytes(output));
+  if (macros == Macros::LeftOut) return package;
+  return finishButtonDrawings(package, book);
 }
 
 }  // namespace spreadsheet::xlsx

@@ -22,7 +22,7 @@ CONFIGURATIONS = [
 
 def list_time(i):
     """Entry i (1-based) of the quarter-hour list, as the sheet holds it."""
-    return 0.25 + (i - 1) * 0.010416666666667
+    return (360 + 15 * (i - 1)) / 1440
 
 
 def check_buttons_described(desc, failures):

@@ -8,6 +8,7 @@ import os
 import math
 import re
 import subprocess
+import sys
 
 import uno
 import xlrd
@@ -85,6 +86,39 @@ def generated_workbooks(bin_dir, program, tmp, env, configurations, failures, en
             failures.check(False, "%s: %s" % (label, e))
             continue
         yield label, base, desc
+
+
+def script_main(label, checks):
+    """The body of a test script: the program from argv's bin folder (or a
+    skip, exit 0), then checks(bin_dir, program, failures); exit 1 when any
+    check failed."""
+    bin_dir = sys.argv[1]
+    program = usable_program(bin_dir)
+    if program is None:
+        return 0
+    failures = Failures()
+    checks(bin_dir, program, failures)
+    if failures.report(label):
+        print("%s: all checks passed" % label)
+        return 0
+    return 1
+
+
+def clock(minutes, am_pm):
+    """A time of day as the time lists show it: "6:15 AM" or "0:05"."""
+    hours, minutes = divmod(minutes % 1440, 60)
+    if not am_pm:
+        return "%d:%02d" % (hours, minutes)
+    return "%d:%02d %s" % ((hours + 11) % 12 + 1, minutes, "AM" if hours < 12 else "PM")
+
+
+# The time lists of the default sheet, cell -> minutes and text: AC201..AC295
+# from 6:00 AM in quarter hours past midnight to 5:30 AM; AD201..AD224 0:05
+# to 2:00 in five minutes.
+LIST_MINUTES = dict([("AC%d" % (201 + i), (360 + 15 * i, clock(360 + 15 * i, True)))
+                     for i in range(95)] +
+                    [("AD%d" % (201 + i), (5 + 5 * i, clock(5 + 5 * i, False)))
+                     for i in range(24)])
 
 
 def close(a, b, tol=1e-9):

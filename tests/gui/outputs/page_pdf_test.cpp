@@ -119,15 +119,14 @@ QImage renderedPage(const QString& pdf, const QString& folder) {
   return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(SavePagePdf, NothingIsDrawnBeyondThePrintArea) {
-  // A text cut off at its neighbour, then a button that reaches past the
-  // print area's right edge: the part beyond the edge stays blank, however
-  // the text before it was clipped.
+TEST(SavePagePdf, NothingIsDrawnBeyondThePrintAreaNorAnyButton) {
+  // A text that overflows past the print area's right edge, and a button
+  // inside the area that reaches past it: the text stops at the edge, and the
+  // button, a screen control, is on no page.
   spreadsheet::Workbook book;
   spreadsheet::Worksheet& sheet = book.addSheet("Sheet1");
-  sheet.cell({1, 1}).value =
-      spreadsheet::CellValue(std::string("a text far too long for its cell"));
-  sheet.cell({1, 2}).value = spreadsheet::CellValue(std::string("x"));
+  sheet.cell({1, 1}).value = spreadsheet::CellValue(
+      std::string("a text far too long for its cell and its neighbour together"));
   spreadsheet::Button button;
   button.id = 1;
   button.left = 60;  // points: inside column B, which ends at 96
@@ -147,16 +146,17 @@ TEST(SavePagePdf, NothingIsDrawnBeyondThePrintArea) {
   spreadsheet::picture::savePagePdf(sheet, pdf.toStdString());
   const QImage page = renderedPage(pdf, dir.path());
   ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) is needed";
-  // The button's face inside the area, its clipped part outside: the area is
-  // 96 points wide from 36; the button spans 96..176 on the page.
-  EXPECT_LT(qGray(page.pixel(36 + 80, 36 + 30)), 250) << "the button inside the area";
-  const auto blankBeyond = [&] {
-    for (int y = 36 + 20; y < 36 + 40; ++y)
-      for (int x = 36 + 96 + 2; x < 36 + 140 + 2; ++x)
+  // The area is 96 points wide from 36; the text's first row runs 36..49, the
+  // button would span 96..176 across and 56..76 down.
+  const auto blank = [&](int x0, int x1, int y0, int y1) {
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x)
         if (qGray(page.pixel(x, y)) < 250) return false;
     return true;
   };
-  EXPECT_TRUE(blankBeyond()) << "the button drawn past the print area";
+  EXPECT_FALSE(blank(36 + 60, 36 + 94, 36, 36 + 12)) << "the text inside the area";
+  EXPECT_TRUE(blank(36 + 96 + 2, 36 + 200, 36, 36 + 12)) << "the text drawn past the print area";
+  EXPECT_TRUE(blank(36 + 60, 36 + 140, 36 + 20, 36 + 40)) << "the button printed";
 }
 
 TEST(SavePagePdf, FontsAreEmbeddedSubsetsThatReadersTurnBackIntoText) {

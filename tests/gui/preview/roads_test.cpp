@@ -55,7 +55,8 @@ TEST_F(RoadsTest, CancelledDialogCopiesNothingAndSaysDone) {
   EXPECT_EQ(request.title, "Save File");
   EXPECT_EQ(request.filter,
             "Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"
-            "Excel Macro-Enabled Workbook (*.xlsm)|*.xlsm|OpenDocument Spreadsheet (*.ods)|*.ods|");
+            "Excel Macro-Enabled Workbook (*.xlsm)|*.xlsm|OpenDocument Spreadsheet (*.ods)|*.ods|"
+            "PDF page (*.pdf)|*.pdf|PNG picture (*.png)|*.png|");
   EXPECT_EQ(shownTexts(), QStringList{"Done."});
   const auto& done = dialogs.messages()[0];
   EXPECT_EQ(done.caption, "Tallyloom Title");

@@ -1,7 +1,9 @@
-// Saving the generated workbook in the format of the chosen name's ending.
+// Saving the generated workbook in the format of the chosen name's ending,
+// or its printed page or picture.
 #include <QDir>
 #include <QFile>
 
+#include "app/command_line_outputs.h"
 #include "generator/generate_workbook.h"
 #include "platform/qt_dialogs.h"
 #include "preview_fixture.h"
@@ -58,24 +60,52 @@ TEST_F(SaveFormatsTest, EachEndingWritesItsFormatAndSaysDone) {
   EXPECT_EQ(done, 4);
 }
 
+// The page and the picture are the command line's --pdf and --picture, and
+// an existing one is replaced after the question.
+TEST_F(SaveFormatsTest, PageAndPictureEqualTheCommandLines) {
+  tallyloom::CommandLineRequest request;
+  request.kind = tallyloom::CommandLineRequest::Kind::Generate;
+  request.output = workbook.toStdString();
+  request.pdf = folder.filePath("line.pdf").toStdString();
+  request.picture = folder.filePath("line.png").toStdString();
+  ASSERT_EQ(tallyloom::writeOutputs(request, generator::DefaultLayoutChoices(), request.output), 0);
+
+  saveAs("week.pdf");
+  saveAs("week.PNG");
+  saveAs("week.pdf");
+  const QByteArray pdf = readAll(folder.filePath("week.pdf"));
+  const QByteArray png = readAll(folder.filePath("week.PNG"));
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_TRUE(png.startsWith("\x89PNG"));
+  EXPECT_EQ(pdf, readAll(folder.filePath("line.pdf")));
+  EXPECT_EQ(png, readAll(folder.filePath("line.png")));
+  EXPECT_TRUE(dialogs.errorReports().empty());
+  QStringList shown;
+  for (const auto& message : dialogs.messages()) shown << message.text.left(35);
+  EXPECT_EQ(shown, (QStringList{"Done.", "Done.", "Are you sure you wish to overwrite ", "Done."}));
+}
+
 TEST_F(SaveFormatsTest, AnUnreadableWorkbookIsReportedAndTheOldFileKept) {
-  const QString target = folder.filePath("week.ods");
-  {
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("the user's old sheet");
-  }
   {
     QFile broken(workbook);
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("not a workbook");
   }
-  saveAs("week.ods");
-  ASSERT_EQ(dialogs.errorReports().size(), 1U);
-  EXPECT_TRUE(dialogs.errorReports()[0].text.contains("PushButton6_Click at line 130"));
-  EXPECT_EQ(readAll(target), "the user's old sheet");
-  EXPECT_EQ(dialogs.messages().back().text, "Done.");
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+  for (const char* name : {"week.ods", "week.png", "week.pdf"}) {
+    const QString target = folder.filePath(name);
+    {
+      QFile old(target);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("the user's old file");
+    }
+    dialogs.clear();
+    saveAs(name);
+    ASSERT_EQ(dialogs.errorReports().size(), 1U) << name;
+    EXPECT_TRUE(dialogs.errorReports()[0].text.contains("PushButton6_Click at line 130")) << name;
+    EXPECT_EQ(readAll(target), "the user's old file") << name;
+    EXPECT_EQ(dialogs.messages().back().text, "Done.") << name;
+  }
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 4);
 }
 
 TEST(SaveDialogFilterTest, EachPatternIsShownOnce) {

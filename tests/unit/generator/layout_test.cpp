@@ -94,11 +94,15 @@ TEST(TimeLists, NamesTextsAndValidation) {
   LaidOutSheet s(choicesFor(kWeekdays));
   EXPECT_EQ(s.name("Time0"), "=TimeSheet!R201C29:R295C29");
   EXPECT_EQ(s.name("LunchTime"), "=TimeSheet!R200C30:R224C30");
-  EXPECT_EQ(layout::TimeListText(1), "0.25");
-  EXPECT_EQ(layout::TimeListText(2), "0.260416666666667");
-  EXPECT_EQ(layout::TimeListText(73), "1.00000000000002");
+  // Exact quarter hours, as minutes over 1440: 6:00 AM, 6:15 AM, next midnight.
   EXPECT_EQ(s.value("AC201"), spreadsheet::CellValue(0.25));
-  EXPECT_EQ(s.app->Range("AC273").Value().toText(), "1.00000000000002");
+  EXPECT_EQ(s.value("AC202"), spreadsheet::CellValue(375.0 / 1440));
+  EXPECT_EQ(s.value("AC273"), spreadsheet::CellValue(1.0));
+  // A typed time is the very number of its list entry (8:00 AM, 5:30 PM).
+  s.app->Range("E11").setValue("8:00 AM");
+  s.app->Range("E12").setValue("5:30 PM");
+  EXPECT_EQ(s.value("E11"), s.value("AC209"));
+  EXPECT_EQ(s.value("E12"), s.value("AC247"));
   EXPECT_EQ(s.format("AC201"), "h:mm AM/PM");
   EXPECT_EQ(s.app->Range("AC201").Text(), "6:00 AM");
   EXPECT_EQ(s.app->Range("AC295").Text(), "5:30 AM");

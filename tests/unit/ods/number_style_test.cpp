@@ -40,9 +40,15 @@ TEST(OdsNumberStyleTest, TheSheetsFormatsBecomeDataStyles) {
       {"h:mm AM/PM",
        R"(<number:time-style style:name="N1"><number:hours/><number:text>:</number:text><number:minutes )"
        R"(number:style="long"/><number:text> </number:text><number:am-pm/></number:time-style>)"},
+      // As LibreOffice writes it: the text section is the main style and maps
+      // every number to the time; both carry the language of [$-409].
       {"[$-409]h:mm AM/PM;@",
-       R"(<number:time-style style:name="N1"><number:hours/><number:text>:</number:text><number:minutes )"
-       R"(number:style="long"/><number:text> </number:text><number:am-pm/></number:time-style>)"},
+       R"(<number:time-style style:name="N1P0" number:language="en" number:country="US">)"
+       R"(<number:hours/><number:text>:</number:text><number:minutes number:style="long"/>)"
+       R"(<number:text> </number:text><number:am-pm/></number:time-style>)"
+       R"(<number:text-style style:name="N1" number:language="en" number:country="US">)"
+       R"(<number:text-content/><style:map style:condition="value()&lt;=1.7976931348623157E+308" )"
+       R"(style:apply-style-name="N1P0"/></number:text-style>)"},
       {"m/d/yyyy",
        R"(<number:date-style style:name="N1"><number:month/><number:text>/</number:text><number:day/>)"
        R"(<number:text>/</number:text><number:year number:style="long"/></number:date-style>)"},

@@ -133,7 +133,9 @@ TEST(OdsPackageTest, ContentHoldsTheSheetFacts) {
           R"x(<table:named-range table:name="Time0")x",
           R"x(table:cell-range-address="$TimeSheet.$AC$201:.$AC$295")x",
           R"x(office:value-type="float" office:value="0.3333333333333333")x",
+          R"x(office:value="0"><text:p>0</text:p>)x",  // a value cell shows its text
           R"x(form:label="Same as Previous")x",
+          R"x(form:printable="false" form:focus-on-click="false")x",
           R"x(xlink:href="vnd.sun.star.script:Standard.ButtonMacros.CopyTimes_2?language=Basic&amp;location=document")x",
           R"x(svg:width="81pt" svg:height="16.5pt")x",
       })
@@ -144,6 +146,8 @@ TEST(OdsPackageTest, ContentHoldsTheSheetFacts) {
             std::string::npos);
   EXPECT_NE(styles->text.find(R"x(style:print-orientation="landscape")x"), std::string::npos);
   EXPECT_NE(styles->text.find(R"x(style:scale-to-X="1" style:scale-to-Y="1")x"), std::string::npos);
+  EXPECT_NE(styles->text.find(R"x(style:print="objects charts drawings zero-values")x"),
+            std::string::npos);
 }
 
 TEST(OdsBasicLibraryTest, ButtonsCallTheirSubThroughAGeneratedSubWithoutArguments) {

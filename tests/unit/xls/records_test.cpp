@@ -39,17 +39,22 @@ TEST(FixedRecords, MatchTheirBytes) {
   EXPECT_EQ(written([](RecordWriter& o) { writeWindow2(o, true); }),
             (Bytes{0x3E, 0x02, 0x12, 0x00, 0xB6, 0x06, 0, 0, 0, 0, 0x40,
                    0,    0,    0,    0,    0,    0,    0, 0, 0, 0, 0}));
+  // An empty header and footer: a string of no characters, not an empty record.
+  EXPECT_EQ(written([](RecordWriter& o) { writeEmptyHeaderFooter(o, kHeader); }),
+            (Bytes{0x14, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(written([](RecordWriter& o) { writeEmptyHeaderFooter(o, kFooter); }),
+            (Bytes{0x15, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00}));
   ColumnSpan seven;
   seven.width = 1974;  // 7 characters: 54 px
   seven.customWidth = true;
   EXPECT_EQ(written([&](RecordWriter& o) { writeColInfo(o, seven); }),
             (Bytes{0x7D, 0x00, 0x0C, 0x00, 0, 0, 0, 0, 0xB6, 0x07, 0x0F, 0x00, 0x02, 0x00, 0, 0}));
-  ButtonObj obj;
+  ButtonObj obj;  // locked, not printed
   obj.id = 1;
   obj.macro = std::make_pair(std::uint16_t{2}, std::uint32_t{3});
   EXPECT_EQ(written([&](RecordWriter& o) { writeObj(o, obj); }),
             (Bytes{0x5D, 0x00, 0x2C, 0x00, 0x15, 0x00, 0x12, 0x00, 0x07, 0x00, 0x01, 0x00,
-                   0x11, 0x00, 0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+                   0x01, 0x00, 0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
                    0,    0,    0x04, 0x00, 0x0E, 0x00, 0x07, 0x00, 0,    0,    0,    0,
                    0x39, 0x02, 0x00, 0x03, 0,    0,    0,    0,    0,    0,    0,    0}));
   EXPECT_EQ(readObj(only(written([&](RecordWriter& o) { writeObj(o, obj); }))), obj);
