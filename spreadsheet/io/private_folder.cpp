@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
 
@@ -14,18 +15,24 @@ namespace spreadsheet::io {
 
 namespace fs = std::filesystem;
 
-PrivateFolder::PrivateFolder() {
+namespace {
+
+// mkdtemp creates the folder exclusively with mode 700.
+std::string makeFolder() {
   const std::string base = temporaryFolder();
-  // mkdtemp creates the folder exclusively with mode 700.
   std::string pattern = base + "/tallyloom-XXXXXX";
   if (!::mkdtemp(pattern.data()))
     throw Error("Cannot create a temporary folder in " + base + ": " + std::strerror(errno) + ".");
-  path_ = pattern;
+  return pattern;
 }
+
+}  // namespace
+
+PrivateFolder::PrivateFolder() : tracked_(makeFolder) {}
 
 PrivateFolder::~PrivateFolder() {
   std::error_code ec;
-  fs::remove_all(path_, ec);
+  fs::remove_all(path(), ec);
 }
 
 std::vector<std::uint8_t> readFileBytes(const std::string& path) {
