@@ -9,6 +9,7 @@
 #include "app/command_line_options.h"
 #include "app/command_line_outputs.h"
 #include "app/entry_points.h"
+#include "app/failure_exit.h"
 #include "generator/generate_workbook.h"
 #include "generator/options.h"
 #include "platform/settings_store.h"
@@ -120,6 +121,7 @@ int runRequest(int argc, char** argv) {
   std::unique_ptr<QCoreApplication> app;
   if (!QCoreApplication::instance())
     app = makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request));
+  applicationStarted();
   if (parsed.request->kind == CommandLineRequest::Kind::Help) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;

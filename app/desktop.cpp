@@ -17,6 +17,7 @@ int runDesktop(int argc, char** argv) {
         "cannot open a window: no display (DISPLAY is not set); start it as "
         "\"xvfb-run -a tallyloom\", or use \"tallyloom generate\" (see --help)");
   QApplication app(argc, argv);
+  applicationStarted();
   // Both windows take this icon; the desktop id ties them to the menu entry.
   QApplication::setWindowIcon(ApplicationIcon());
   QGuiApplication::setDesktopFileName(build::kDesktopId);

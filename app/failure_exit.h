@@ -10,6 +10,11 @@ namespace tallyloom {
 // engine's "load glyph failed" of a damaged font is printed once, not per glyph.
 void installFailureExits();
 
+// Qt's messages while its application object starts are held back: when the
+// start fails they only explain the one line printed. Once the object stands,
+// call this to print what was held and stop holding.
+void applicationStarted();
+
 // Prints "tallyloom: <message>", removes the run's temporary files and exits 1.
 [[noreturn]] void failRun(const std::string& message);
 

@@ -1,6 +1,8 @@
 #include "spreadsheet/picture/font_check.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QRawFont>
 
 #include "spreadsheet/model/style.h"
@@ -18,18 +20,22 @@ const char* const kInstallHint =
 
 std::optional<std::string> missingFont() {
   const std::string sheetFont = Font{}.name;
+  const std::string drawnAs = drawnFamily(sheetFont).toStdString();
   QFont font;
   font.setFamilies({drawnFamily(sheetFont)});
   font.setPixelSize(13);
-  const QRawFont raw = QRawFont::fromFont(font);
-  if (!raw.isValid())
-    return "no font can be loaded for the sheet's " + sheetFont + ": " + kInstallHint;
-  const std::string family = raw.familyName().toStdString();
-  // TrueType outlines or CFF ones; a bitmap font (.pcf) has neither table.
-  if (raw.fontTable("glyf").isEmpty() && raw.fontTable("CFF ").isEmpty())
+  // Without any font Qt stands in with one that draws boxes and has no family
+  // (asking its raw font for one crashes).
+  const QFontInfo found(font);
+  if (found.family().isEmpty())
+    return "no font is installed to draw the sheet's " + sheetFont + " (as " + drawnAs +
+           "): " + kInstallHint;
+  const std::string family = found.family().toStdString();
+  if (!QFontDatabase::isSmoothlyScalable(found.family(), found.styleName()))
     return "the font \"" + family + "\" that would draw the sheet's " + sheetFont +
            " is a bitmap font, which cannot be scaled or embedded: " + kInstallHint;
-  for (const quint32 glyph : raw.glyphIndexesForString(QStringLiteral("0123456789AaZz")))
+  for (const quint32 glyph :
+       QRawFont::fromFont(font).glyphIndexesForString(QStringLiteral("0123456789AaZz")))
     if (glyph == 0)
       return "the font \"" + family + "\" that would draw the sheet's " + sheetFont +
              " lacks digits or letters: " + kInstallHint;
