@@ -1,6 +1,8 @@
 #include "spreadsheet/io/private_folder.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -12,8 +14,6 @@
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::io {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,11 +28,19 @@ std::string makeFolder() {
 
 }  // namespace
 
-PrivateFolder::PrivateFolder() : tracked_(makeFolder) {}
+PrivateFolder::PrivateFolder() : tracked_(makeFolder) {
+  handle_ = ::open(path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (handle_ < 0) {
+    const int err = errno;
+    ::rmdir(path().c_str());
+    throw Error("Cannot create a temporary folder in " + temporaryFolder() + ": " +
+                std::strerror(err) + ".");
+  }
+  tracked_.useHandle(handle_);
+}
 
 PrivateFolder::~PrivateFolder() {
-  std::error_code ec;
-  fs::remove_all(path(), ec);
+  removeFolder(path(), handle_);
 }
 
 std::vector<std::uint8_t> readFileBytes(const std::string& path) {

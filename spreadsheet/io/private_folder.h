@@ -11,7 +11,9 @@ namespace spreadsheet::io {
 // A folder only this user can enter (mode 700), made new (never an existing
 // one) in temporaryFolder(), removed with everything in it when this object
 // ends. Throws spreadsheet::Error naming the temporary folder when it cannot
-// be made there. An interrupted run removes it too (see TrackedPath).
+// be made there. An interrupted run removes it too (see TrackedPath). It holds
+// a descriptor of itself, so that it can be removed when the run has used up
+// every other one.
 class PrivateFolder {
  public:
   PrivateFolder();
@@ -24,6 +26,7 @@ class PrivateFolder {
 
  private:
   TrackedPath tracked_;
+  int handle_ = -1;
 };
 
 // Whole files in and out of the folder; Error on any failure.

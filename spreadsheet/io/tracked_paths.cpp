@@ -22,6 +22,7 @@ enum SlotState : int { kFree, kTaken, kTracked };
 // taken a path simply goes untracked.
 struct Slot {
   std::atomic<int> state{kFree};
+  std::atomic<int> handle{-1};
   char path[PATH_MAX];
 };
 Slot gSlots[32];
@@ -59,6 +60,18 @@ void removeTree(int parent, const char* name, int depth) {
   ::close(dir);
   ::unlinkat(parent, name, AT_REMOVEDIR);
 }
+
+}  // namespace
+
+void removeFolder(const std::string& path, int handle) noexcept {
+  if (handle >= 0) {
+    emptyFolder(handle, 0);
+    ::close(handle);
+  }
+  if (::rmdir(path.c_str()) != 0 && errno != ENOENT) removeTree(AT_FDCWD, path.c_str(), 0);
+}
+
+namespace {
 
 void removePath(const char* path) {
   if (::unlink(path) == 0 || (errno != EISDIR && errno != EPERM)) return;
@@ -111,14 +124,24 @@ TrackedPath::TrackedPath(const std::function<std::string()>& make) {
 }
 
 TrackedPath::~TrackedPath() {
-  if (slot_ >= 0) gSlots[slot_].state.store(kFree, std::memory_order_release);
+  if (slot_ < 0) return;
+  gSlots[slot_].handle = -1;
+  gSlots[slot_].state.store(kFree, std::memory_order_release);
+}
+
+void TrackedPath::useHandle(int handle) {
+  if (slot_ >= 0) gSlots[slot_].handle = handle;
 }
 
 void removeTrackedPaths() noexcept {
   gClosed = true;
   for (Slot& slot : gSlots) {
     int expected = kTracked;
-    if (slot.state.compare_exchange_strong(expected, kTaken, std::memory_order_acquire))
+    if (!slot.state.compare_exchange_strong(expected, kTaken, std::memory_order_acquire)) continue;
+    const int handle = slot.handle.exchange(-1);
+    if (handle >= 0)
+      removeFolder(slot.path, handle);
+    else
       removePath(slot.path);
   }
 }

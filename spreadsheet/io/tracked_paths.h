@@ -19,11 +19,17 @@ class TrackedPath {
   TrackedPath& operator=(const TrackedPath&) = delete;
 
   const std::string& path() const { return path_; }
+  // A descriptor of the tracked folder, for removing it when none is left to open.
+  void useHandle(int handle);
 
  private:
   std::string path_;
   int slot_ = -1;
 };
+
+// Removes the folder `path`, open as `handle` (which this closes), with all it
+// holds; through the handle, so that it works when no descriptor is left.
+void removeFolder(const std::string& path, int handle) noexcept;
 
 // The signals that end a run early and whose handler calls removeTrackedPaths:
 // SIGINT, SIGTERM and SIGHUP.

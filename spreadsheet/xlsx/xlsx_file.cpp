@@ -29,11 +29,12 @@ struct WorkbookCloser {
 using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
 
 // The library builds the package from working files in the temporary folder,
-// so a failure there is most often that folder's: the message names it.
-[[noreturn]] void failedInWorkingFolder(const std::string& why) {
+// so a failure there is most often that folder's: the message names it, with
+// the system's reason when there is one.
+[[noreturn]] void failedInWorkingFolder(const std::string& why, bool systemReason) {
   throw Error("Cannot write the workbook: its working files in the temporary folder \"" +
-              io::temporaryFolder() + "\" could not be written whole (" + why +
-              "); the folder may be full or write-protected.");
+              io::temporaryFolder() + "\" could not be written whole (" + why + ")" +
+              (systemReason ? "." : "; the folder may be full or write-protected."));
 }
 
 // Closing writes the package; the library's own reason is the system's, when it gives one.
@@ -42,7 +43,8 @@ void closeWorkbook(WorkbookHandle target, LibraryMessages& messages) {
   if (closed == LXW_ERROR_MEMORY_MALLOC_FAILED) throw std::bad_alloc();
   if (closed == LXW_NO_ERROR) return;
   const std::string system = messages.systemError();
-  failedInWorkingFolder(system.empty() ? lxw_strerror(closed) : system);
+  if (!system.empty()) failedInWorkingFolder(system, true);
+  failedInWorkingFolder(lxw_strerror(closed), false);
 }
 
 // Column widths count digits of the Normal style's font, so it must be the
@@ -111,7 +113,7 @@ std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   // The library does not check its writes of the parts: the package is proved
   // whole before anything reads or rewrites it.
   std::vector<std::uint8_t> package = io::readFileBytes(output);
-  if (const auto fault = packageFault(package)) failedInWorkingFolder(*fault);
+  if (const auto fault = packageFault(package)) failedInWorkingFolder(*fault, false);
   if (macros == Macros::Kept) package = finishButtonDrawings(package, book);
   // Rewrites of parts of the finished package go here, on the proved bytes.
   return package;
