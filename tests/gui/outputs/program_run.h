@@ -72,6 +72,7 @@ inline ChildResult runProgram(const std::vector<std::string>& args, const ChildS
     if (setup.out == ChildSetup::Out::Full) ::dup2(::open("/dev/full", O_WRONLY), 1);
     if (setup.out == ChildSetup::Out::Captured) ::dup2(out[1], 1);
     ::dup2(err[1], 2);
+    ::close_range(3, ~0U, 0);  // descriptors the test run inherited count against the limits
     if (setup.fileSizeLimit) {
       const rlimit limit{*setup.fileSizeLimit, *setup.fileSizeLimit};
       ::setrlimit(RLIMIT_FSIZE, &limit);
