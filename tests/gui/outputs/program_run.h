@@ -3,17 +3,16 @@
 // restricted account or an impatient user would: limits, environment bytes,
 // a standard output that is closed or full, a signal part-way.
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -64,14 +63,18 @@ inline ChildResult runProgram(const std::vector<std::string>& args, const ChildS
   std::vector<char*> argv{const_cast<char*>(programPath())};
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  int out[2], err[2];
-  if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return {};
+  // Standard error into an unnamed file, standard output into a pipe (some cases need one).
+  char errName[] = "/tmp/tallyloom-test-XXXXXX";
+  const int err = ::mkstemp(errName);
+  ::unlink(errName);
+  int out[2];
+  if (err < 0 || ::pipe2(out, O_CLOEXEC) != 0) return {};
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (setup.out == ChildSetup::Out::Closed) ::close(1);
     if (setup.out == ChildSetup::Out::Full) ::dup2(::open("/dev/full", O_WRONLY), 1);
     if (setup.out == ChildSetup::Out::Captured) ::dup2(out[1], 1);
-    ::dup2(err[1], 2);
+    ::dup2(err, 2);
     ::close_range(3, ~0U, 0);  // descriptors the test run inherited count against the limits
     if (setup.fileSizeLimit) {
       const rlimit limit{*setup.fileSizeLimit, *setup.fileSizeLimit};
@@ -87,43 +90,22 @@ inline ChildResult runProgram(const std::vector<std::string>& args, const ChildS
     ::_exit(127);
   }
   ::close(out[1]);
-  ::close(err[1]);
-  ChildResult r;
-  const auto start = std::chrono::steady_clock::now();
-  bool signalled = !setup.terminateAfterMs;
-  pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-  std::string* sinks[2] = {&r.out, &r.err};
-  for (int open = 2; open > 0;) {
-    int wait = -1;
-    if (!signalled) {
-      const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::steady_clock::now() - start)
-                               .count();
-      wait = static_cast<int>(std::max<long>(0, *setup.terminateAfterMs - elapsed));
-      if (wait == 0) {
-        ::kill(pid, SIGTERM);
-        signalled = true;
-        wait = -1;
-      }
-    }
-    if (::poll(fds, 2, wait) < 0) break;
-    for (int i = 0; i < 2; ++i) {
-      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
-      char chunk[65536];
-      const ssize_t n = ::read(fds[i].fd, chunk, sizeof chunk);
-      if (n > 0) {
-        sinks[i]->append(chunk, static_cast<std::size_t>(n));
-      } else {
-        ::close(fds[i].fd);
-        fds[i].fd = -1;
-        --open;
-      }
-    }
+  if (setup.terminateAfterMs) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(*setup.terminateAfterMs));
+    ::kill(pid, SIGTERM);
   }
+  ChildResult r;
+  char chunk[65536];
+  for (ssize_t n; (n = ::read(out[0], chunk, sizeof chunk)) > 0;)
+    r.out.append(chunk, static_cast<std::size_t>(n));
+  ::close(out[0]);
   int status = 0;
   ::waitpid(pid, &status, 0);
   if (WIFEXITED(status)) r.code = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) r.signal = WTERMSIG(status);
+  for (ssize_t n, at = 0; (n = ::pread(err, chunk, sizeof chunk, at)) > 0; at += n)
+    r.err.append(chunk, static_cast<std::size_t>(n));
+  ::close(err);
   return r;
 }
 
