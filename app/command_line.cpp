@@ -9,14 +9,17 @@
 #include "app/command_line_options.h"
 #include "app/command_line_outputs.h"
 #include "app/entry_points.h"
+#include "app/failure_exit.h"
 #include "generator/generate_workbook.h"
 #include "generator/options.h"
 #include "platform/settings_store.h"
+#include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
 #include "resources/basic/basic_modules.h"
 #include "spreadsheet/formats/save_workbook.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/font_check.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -71,6 +74,13 @@ int generate(const CommandLineRequest& request) {
     printError("no day is chosen: --days needs at least one of sun,mon,tue,wed,thu,fri,sat");
     return 2;
   }
+  // Without a font that draws text, the picture and the page would come out
+  // without it: refused before any file is written or replaced.
+  if (needsGraphics(request))
+    if (const auto missing = spreadsheet::picture::missingFont()) {
+      printError("cannot draw the picture or the PDF: " + *missing);
+      return 1;
+    }
   // The .xls is generated in a folder of this run's own and the output made
   // from it (copied whole, or converted as the preview window saves other
   // formats); the picture, the PDF and the summary read this run's .xls, never
@@ -80,7 +90,7 @@ int generate(const CommandLineRequest& request) {
   std::optional<platform::OwnTemporaryFolder> folder;
   try {
     folder.emplace();
-    workbook = folder->filePath("generated.xls").toStdString();
+    workbook = folder->pathOf("generated.xls");
     generator::GenerateWorkbook(choices, workbook);
     if (format == spreadsheet::formats::WorkbookFormat::Xls)
       spreadsheet::io::copyWholeFile(workbook, request.output);
@@ -94,9 +104,7 @@ int generate(const CommandLineRequest& request) {
   return writeOutputs(request, choices, workbook);
 }
 
-}  // namespace
-
-int runCommandLine(int argc, char** argv) {
+int runRequest(int argc, char** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const ParsedCommandLine parsed = parseCommandLine(args);
@@ -113,11 +121,24 @@ int runCommandLine(int argc, char** argv) {
   std::unique_ptr<QCoreApplication> app;
   if (!QCoreApplication::instance())
     app = makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request));
+  applicationStarted();
   if (parsed.request->kind == CommandLineRequest::Kind::Help) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;
   }
   return generate(*parsed.request);
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+  const int code = runRequest(argc, argv);
+  // A summary or help text that did not arrive is a failure like any other.
+  if (const std::string failure = platform::standardOutputFailure(); !failure.empty()) {
+    printError("cannot write to standard output: " + failure);
+    return 1;
+  }
+  return code;
 }
 
 }  // namespace tallyloom

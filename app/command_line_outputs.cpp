@@ -169,7 +169,6 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
   if (!written) return 1;
   if (request.json) {
     std::fputs(summaryJson(summarize(request, choices, sheet)).c_str(), stdout);
-    std::fflush(stdout);
   }
   return 0;
 }

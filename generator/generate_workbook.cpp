@@ -93,7 +93,7 @@ void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
   app->setCursor(xl::CursorWait);
 
   const platform::OwnTemporaryFolder folder;
-  const auto book = OpenTemplate(*app, folder.filePath("template.xls").toStdString());
+  const auto book = OpenTemplate(*app, folder.pathOf("template.xls"));
   KeepOneTimeSheet(*app);
   BuildSheetLayout(*app, 1, choices);
   AddAllSameAsPreviousButtons(*app);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 
 #include "spreadsheet/io/private_folder.h"
 
@@ -14,6 +15,8 @@ class OwnTemporaryFolder {
   QString filePath(const QString& name) const {
     return QString::fromStdString(folder_.path()) + QLatin1Char('/') + name;
   }
+  // The path as the system takes it: bytes from TEMP kept as they are, UTF-8 or not.
+  std::string pathOf(const std::string& name) const { return folder_.pathOf(name); }
 
  private:
   spreadsheet::io::PrivateFolder folder_;

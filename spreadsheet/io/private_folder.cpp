@@ -1,9 +1,12 @@
 #include "spreadsheet/io/private_folder.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
 
@@ -12,20 +15,32 @@
 
 namespace spreadsheet::io {
 
-namespace fs = std::filesystem;
+namespace {
 
-PrivateFolder::PrivateFolder() {
+// mkdtemp creates the folder exclusively with mode 700.
+std::string makeFolder() {
   const std::string base = temporaryFolder();
-  // mkdtemp creates the folder exclusively with mode 700.
   std::string pattern = base + "/tallyloom-XXXXXX";
   if (!::mkdtemp(pattern.data()))
     throw Error("Cannot create a temporary folder in " + base + ": " + std::strerror(errno) + ".");
-  path_ = pattern;
+  return pattern;
+}
+
+}  // namespace
+
+PrivateFolder::PrivateFolder() : tracked_(makeFolder) {
+  handle_ = ::open(path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (handle_ < 0) {
+    const int err = errno;
+    ::rmdir(path().c_str());
+    throw Error("Cannot create a temporary folder in " + temporaryFolder() + ": " +
+                std::strerror(err) + ".");
+  }
+  tracked_.useHandle(handle_);
 }
 
 PrivateFolder::~PrivateFolder() {
-  std::error_code ec;
-  fs::remove_all(path_, ec);
+  removeFolder(path(), handle_);
 }
 
 std::vector<std::uint8_t> readFileBytes(const std::string& path) {

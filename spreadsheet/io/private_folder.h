@@ -1,16 +1,19 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "spreadsheet/io/tracked_paths.h"
 
 namespace spreadsheet::io {
 
 // A folder only this user can enter (mode 700), made new (never an existing
 // one) in temporaryFolder(), removed with everything in it when this object
 // ends. Throws spreadsheet::Error naming the temporary folder when it cannot
-// be made there.
+// be made there. An interrupted run removes it too (see TrackedPath). It holds
+// a descriptor of itself, so that it can be removed when the run has used up
+// every other one.
 class PrivateFolder {
  public:
   PrivateFolder();
@@ -18,11 +21,12 @@ class PrivateFolder {
   PrivateFolder(const PrivateFolder&) = delete;
   PrivateFolder& operator=(const PrivateFolder&) = delete;
 
-  std::string pathOf(const std::string& name) const { return (path_ / name).string(); }
-  std::string path() const { return path_.string(); }
+  std::string pathOf(const std::string& name) const { return path() + "/" + name; }
+  const std::string& path() const { return tracked_.path(); }
 
  private:
-  std::filesystem::path path_;
+  TrackedPath tracked_;
+  int handle_ = -1;
 };
 
 // Whole files in and out of the folder; Error on any failure.

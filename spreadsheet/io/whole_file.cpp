@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -16,13 +17,15 @@
 #include <utility>
 #include <vector>
 
+#include "spreadsheet/io/tracked_paths.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::io {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;  // as the kernel's own limit for a path
+constexpr int kMaxLinkHops = 40;            // as the kernel's own limit for a path
+constexpr std::size_t kMaxNameBytes = 255;  // one name in a path, on every common file system
 
 std::mutex gFullDiskMutex;
 std::optional<std::size_t> gRoom;
@@ -57,7 +60,17 @@ std::string followLinks(const std::string& path) {
     const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
     if (n < 0) failErrno(path, errno);
     target.resize(static_cast<std::size_t>(n));
-    current = target.starts_with('/') ? target : folderOf(current) + "/" + target;
+    if (target.starts_with('/')) {
+      current = target;
+      continue;
+    }
+    // The kernel's links of open descriptors (/proc/self/fd/1, so /dev/stdout)
+    // name a pipe or socket as "pipe:[N]", which is no path: the link itself
+    // reaches the object.
+    struct stat reached {};
+    const std::string next = folderOf(current) + "/" + target;
+    if (::lstat(next.c_str(), &st) != 0 && ::stat(current.c_str(), &reached) == 0) return current;
+    current = next;
   }
   failErrno(path, ELOOP);
 }
@@ -105,12 +118,20 @@ void writeIntoSpecial(const std::string& path, const std::string& target, mode_t
   if (err != 0) failErrno(path, err);
 }
 
+// The hidden name of a new file beside `target`, no longer than a name may be:
+// a long target name is cut, the process and counter kept whole.
+std::string temporaryName(const std::string& target, unsigned number) {
+  const std::string tail = "." + std::to_string(::getpid()) + "." + std::to_string(number) + ".tmp";
+  std::string leaf = "." + leafOf(target);
+  leaf.resize(std::min(leaf.size(), kMaxNameBytes - tail.size()));
+  return folderOf(target) + "/" + leaf + tail;
+}
+
 // A new file beside the target that no one else could have placed there.
 int createTemporary(const std::string& target, mode_t mode, std::string& tempPath) {
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = folderOf(target) + "/." + leafOf(target) + "." + std::to_string(::getpid()) + "." +
-               std::to_string(counter++) + ".tmp";
+    tempPath = temporaryName(target, counter++);
     const int fd =
         ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
@@ -153,11 +174,19 @@ void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
   if (!exists && errno != ENOENT) failErrno(path, errno);
   if (exists && S_ISDIR(st.st_mode)) failErrno(path, EISDIR);
   if (exists && !S_ISREG(st.st_mode)) return writeIntoSpecial(path, target, st.st_mode, bytes);
+  // The rename would replace a file that its mode or owner keeps from us, as
+  // `cp` and `>` would not.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    failErrno(path, errno);
 
   // A replaced file keeps its permission bits (and owner where we may); until
   // then only we can read the copy.
   std::string temp;
-  const int fd = createTemporary(target, exists ? 0600 : 0666, temp);
+  int fd = -1;
+  const TrackedPath tracked([&] {
+    fd = createTemporary(target, exists ? 0600 : 0666, temp);
+    return fd >= 0 ? temp : std::string();
+  });
   if (fd < 0) failErrno(path, errno);
   int err = writeAll(fd, bytes);
   if (err == 0 && exists) {

@@ -144,6 +144,8 @@ int PdfFonts::indexOf(const QRawFont& raw) {
 }
 
 int PdfFonts::faceIndex(const QRawFont& raw) {
+  // Qt's stand-in when no font loads has neither tables nor names to ask for.
+  if (!raw.isValid() || raw.fontTable("head").isEmpty()) return -1;
   const auto key = std::make_tuple(raw.familyName(), raw.styleName(), raw.weight(),
                                    static_cast<int>(raw.style()));
   const auto found = byFace_.find(key);

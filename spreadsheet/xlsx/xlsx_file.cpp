@@ -1,13 +1,17 @@
 #include "spreadsheet/xlsx/xlsx_file.h"
 
 #include <memory>
+#include <new>
 #include <string>
 
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/io/private_folder.h"
+#include "spreadsheet/io/temporary_folder.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xlsx/app_properties.h"
 #include "spreadsheet/xlsx/button_drawings.h"
+#include "spreadsheet/xlsx/library_messages.h"
+#include "spreadsheet/xlsx/package_proof.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
 namespace spreadsheet::xlsx {
@@ -24,6 +28,25 @@ struct WorkbookCloser {
   }
 };
 using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
+
+// The library builds the package from working files in the temporary folder,
+// so a failure there is most often that folder's: the message names it, with
+// the system's reason when there is one.
+[[noreturn]] void failedInWorkingFolder(const std::string& why, bool systemReason) {
+  throw Error("Cannot write the workbook: its working files in the temporary folder \"" +
+              io::temporaryFolder() + "\" could not be written whole (" + why + ")" +
+              (systemReason ? "." : "; the folder may be full or write-protected."));
+}
+
+// Closing writes the package; the library's own reason is the system's, when it gives one.
+void closeWorkbook(WorkbookHandle target, LibraryMessages& messages) {
+  const lxw_error closed = workbook_close(target.release());
+  if (closed == LXW_ERROR_MEMORY_MALLOC_FAILED) throw std::bad_alloc();
+  if (closed == LXW_NO_ERROR) return;
+  const std::string system = messages.systemError();
+  if (!system.empty()) failedInWorkingFolder(system, true);
+  failedInWorkingFolder(lxw_strerror(closed), false);
+}
 
 // Column widths count digits of the Normal style's font, so it must be the
 // workbook's default font (Arial 10) rather than the library's Calibri 11. The
@@ -63,6 +86,7 @@ void addMacroProject(lxw_workbook* target, const Workbook& book, const io::Priva
 
 std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   io::PrivateFolder folder;
+  LibraryMessages messages;
   const std::string output = folder.pathOf("workbook.xlsx");
   std::string tmpdir = folder.path();
   lxw_workbook_options options{};
@@ -86,11 +110,15 @@ std::vector<std::uint8_t> writeXlsx(const Workbook& book, Macros macros) {
   writeNames(target.get(), book);
   if (macros == Macros::Kept) addMacroProject(target.get(), book, folder);
   // workbook_close writes the file and frees the workbook either way.
-  const lxw_error closed = workbook_close(target.release());
-  check(closed, "the file");
-  std::vector<std::uint8_t> package = nameOurApplication(io::readFileBytes(output));
-  if (macros == Macros::LeftOut) return package;
-  return finishButtonDrawings(package, book);
+  closeWorkbook(std::move(target), messages);
+  // The library does not check its writes of the parts: the package is proved
+  // whole before anything reads or rewrites it.
+  std::vector<std::uint8_t> package = io::readFileBytes(output);
+  if (const auto fault = packageFault(package)) failedInWorkingFolder(*fault, false);
+  // Rewrites of parts of the finished package, on the proved bytes.
+  package = nameOurApplication(package);
+  if (macros == Macros::Kept) package = finishButtonDrawings(package, book);
+  return package;
 }
 
 }  // namespace spreadsheet::xlsx

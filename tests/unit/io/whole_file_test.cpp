@@ -203,5 +203,36 @@ TEST_F(WholeFileTest, OutputsAreComparedByTheFileTheyEndAt) {
   EXPECT_FALSE(sameFile(at("a.pdf"), at("b.pdf")));
 }
 
+TEST_F(WholeFileTest, NamesUpToTheLongestAllowedAreWrittenAndReplaced) {
+  for (const std::size_t length :
+       {std::size_t{200}, std::size_t{241}, std::size_t{250}, std::size_t{255}}) {
+    const std::string name = std::string(length - 4, 'n') + ".xls";
+    writeWholeFile(at(name), kOld);
+    writeWholeFile(at(name), kNew);
+    EXPECT_EQ(read(at(name)), kNew) << length;
+    fs::remove(at(name));
+    EXPECT_EQ(entries(), 0u) << length;
+  }
+}
+
+TEST_F(WholeFileTest, ThePipeBehindADescriptorLinkIsWrittenInto) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  auto reader = std::async(std::launch::async, [&] {
+    Bytes got;
+    std::uint8_t chunk[256];
+    for (ssize_t n; (n = ::read(ends[0], chunk, sizeof chunk)) > 0;)
+      got.insert(got.end(), chunk, chunk + n);
+    return got;
+  });
+  writeWholeFile("/proc/self/fd/" + std::to_string(ends[1]), kNew);
+  writeWholeFile("/dev/fd/" + std::to_string(ends[1]), kOld);
+  ::close(ends[1]);
+  Bytes both = kNew;
+  both.insert(both.end(), kOld.begin(), kOld.end());
+  EXPECT_EQ(reader.get(), both);
+  ::close(ends[0]);
+}
+
 }  // namespace
 }  // namespace spreadsheet::io

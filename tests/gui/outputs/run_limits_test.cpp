@@ -1,0 +1,206 @@
+// The program as its own process under what an administrator's probes give
+// it: full or odd working folders, limits, missing fonts, a closed or full
+// standard output, signals. Each run either does its work or fails with one
+// line and exit 1, leaves every old output as it was and nothing behind.
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "outputs_fixture.h"
+#include "program_run.h"
+
+// Each case names only the part of ChildSetup it changes; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace outputs_test {
+namespace {
+
+const std::string kOld = "old contents";
+const std::vector<std::string> kLargest = {"--days", "all", "--weeks", "4", "--shifts", "20"};
+
+class RunLimits : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (::access(programPath(), X_OK) != 0) GTEST_SKIP() << "the program is not built";
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("tmp"));
+    // Open to the unprivileged account of the write-protection case.
+    ::chmod(dir.path().toLocal8Bit().constData(), 0777);
+    ::chmod(temp().c_str(), 0777);
+  }
+  std::string at(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+  std::string temp() const { return at("tmp"); }
+  static std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  static void put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  // The run's working files are gone, and no hidden temporary file sits beside the outputs.
+  void expectNothingLeft(const std::string& what) const {
+    EXPECT_EQ(folderEntries(QString::fromStdString(temp())).join(' ').toStdString(), "") << what;
+    for (const QString& name : folderEntries(dir.path()))
+      EXPECT_FALSE(name.startsWith('.')) << what << ": " << name.toStdString();
+  }
+  // A fontconfig file that finds only the fonts in `folder` ("" for none).
+  std::string fontConfig(const std::string& name, const std::string& folder) const {
+    const std::string path = at(name);
+    put(path, "<?xml version=\"1.0\"?><fontconfig>" +
+                  (folder.empty() ? "" : "<dir>" + folder + "</dir>") + "<cachedir>" + temp() +
+                  "/../fc</cachedir></fontconfig>");
+    return path;
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) {
+  const std::string noFonts = fontConfig("none.conf", "");
+  using Out = ChildSetup::Out;
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;  // outputs are names in the test's folder
+    ChildSetup setup;
+    std::vector<std::string> untouched;  // old outputs that must stay as they were
+    std::string said;                    // in the one line on standard error
+  };
+  const std::vector<Case> cases = {
+      // The library's working copy of the sheet (about 490 KB) is cut at the limit.
+      {"full working folder, .xlsx",
+       {"--output", "t.xlsx"},
+       {.fileSizeLimit = 200000},
+       {"t.xlsx"},
+       "is cut short"},
+      {"full working folder, .xlsm",
+       {"--output", "t.xlsm"},
+       {.fileSizeLimit = 200000},
+       {"t.xlsm"},
+       "is cut short"},
+      {"file-size limit",
+       {"--output", "t.xls", "--picture", "t.png"},
+       {.fileSizeLimit = 300000},
+       {"t.png"},
+       "t.png\": File too large"},
+      {"no fonts, PDF",
+       {"--output", "t.xls", "--pdf", "t.pdf"},
+       {.env = {{"FONTCONFIG_FILE", noFonts}}},
+       {"t.xls", "t.pdf"},
+       "fonts-liberation2"},
+      {"no fonts, picture",
+       {"--output", "t.xls", "--picture", "t.png"},
+       {.env = {{"FONTCONFIG_FILE", noFonts}}},
+       {"t.xls", "t.png"},
+       "fonts-liberation2"},
+      {"summary to a full disk",
+       {"--output", "t.xls", "--json"},
+       {.out = Out::Full},
+       {},
+       "standard output: No space left on device"},
+      {"summary to a closed output",
+       {"--output", "t.xls", "--json"},
+       {.out = Out::Closed},
+       {},
+       "standard output"},
+      {"write-protected target",
+       {"--output", "ro.xls"},
+       {.asNobody = true},
+       {"ro.xls"},
+       "ro.xls\": Permission denied"},
+      {"no descriptors left",
+       {"--output", "t.xls", "--picture", "t.png"},
+       {.openFilesLimit = 4},
+       {"t.png"},
+       "Too many open files"},
+  };
+  for (const Case& c : cases) {
+    for (const char* name : {"t.xlsx", "t.xlsm", "t.xls", "t.png", "t.pdf", "ro.xls"})
+      put(at(name), kOld);
+    ::chmod(at("ro.xls").c_str(), 0444);
+    std::vector<std::string> args = {"generate"};
+    for (const std::string& a : c.args) args.push_back(a.starts_with("--") ? a : at(a));
+    args.insert(args.end(), kLargest.begin(), kLargest.end());
+    ChildSetup setup = c.setup;
+    setup.env.emplace_back("TEMP", temp());
+    const ChildResult r = runProgram(args, setup);
+    EXPECT_EQ(r.code, 1) << c.what << "\n" << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.said), std::string::npos) << c.what << "\n" << r.err;
+    EXPECT_EQ(r.out, "") << c.what;
+    for (const std::string& name : c.untouched)
+      EXPECT_TRUE(contents(at(name)) == kOld) << c.what << ": " << name << " was replaced";
+    expectNothingLeft(c.what);
+  }
+}
+
+TEST_F(RunLimits, AWorkingFolderWhoseNameIsNotUtf8Works) {
+  const std::string odd = temp() + "/x\xFF";
+  ASSERT_EQ(::mkdir(odd.c_str(), 0700), 0);
+  for (const char* output : {"t.xls", "t.xlsx", "t.xlsm", "t.ods"}) {
+    const ChildResult r = runProgram(
+        {"generate", "--output", at(output), "--picture", at("t.png"), "--pdf", at("t.pdf")},
+        {.env = {{"TEMP", odd}}});
+    EXPECT_EQ(r.code, 0) << output << "\n" << r.err;
+    EXPECT_EQ(r.err, "") << output;
+    EXPECT_EQ(::rmdir(odd.c_str()), 0) << output << ": the working folder is not empty";
+    ASSERT_EQ(::mkdir(odd.c_str(), 0700), 0);
+  }
+  ::rmdir(odd.c_str());  // a name QDir cannot spell
+}
+
+TEST_F(RunLimits, StandardOutputIntoAPipeGetsTheWorkbook) {
+  ASSERT_EQ(runProgram({"generate", "--output", at("t.xls")}).code, 0);
+  const std::string workbook = contents(at("t.xls"));
+  for (const char* name : {"/dev/stdout", "/proc/self/fd/1", "/dev/fd/1"}) {
+    const ChildResult r = runProgram({"generate", "--output", name});
+    EXPECT_EQ(r.code, 0) << name << "\n" << r.err;
+    EXPECT_TRUE(r.out == workbook) << name << ": " << r.out.size() << " bytes";
+  }
+}
+
+TEST_F(RunLimits, TheDesktopWithoutADisplayIsOneLine) {
+  const ChildResult r = runProgram({}, {.env = {{"DISPLAY", std::nullopt},
+                                                {"WAYLAND_DISPLAY", std::nullopt},
+                                                {"QT_QPA_PLATFORM", std::nullopt}}});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  EXPECT_NE(r.err.find("no display"), std::string::npos) << r.err;
+}
+
+TEST_F(RunLimits, ADamagedFontIsReportedOnce) {
+  const std::string font = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
+  std::string bytes = contents(font);
+  if (bytes.size() < 100000) GTEST_SKIP() << "no Liberation Sans to damage";
+  // Every outline past the first few overwritten; the tables' directory intact.
+  std::fill(bytes.begin() + 40000, bytes.end() - 20000, '\xFF');
+  ASSERT_TRUE(QDir(dir.path()).mkdir("fonts"));
+  put(at("fonts/LiberationSans-Regular.ttf"), bytes);
+  const ChildResult r =
+      runProgram({"generate", "--output", at("t.xls"), "--picture", at("t.png")},
+                 {.env = {{"FONTCONFIG_FILE", fontConfig("bad.conf", at("fonts"))}}});
+  EXPECT_LE(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+}
+
+// Interrupted at many points, a run leaves neither its working folder nor a
+// hidden part of an output, and ends as the signal ends a program.
+TEST_F(RunLimits, SigtermAnywhereLeavesNothingBehind) {
+  std::vector<std::string> args = {"generate",  "--output", at("t.xlsm"), "--picture",
+                                   at("t.png"), "--pdf",    at("t.pdf")};
+  args.insert(args.end(), kLargest.begin(), kLargest.end());
+  int interrupted = 0;
+  for (int delay = 50; delay <= 1250; delay += 300) {
+    const ChildResult r = runProgram(args, {.env = {{"TEMP", temp()}}, .terminateAfterMs = delay});
+    if (r.code == 0) continue;  // finished first
+    EXPECT_EQ(r.signal, SIGTERM) << "after " << delay << " ms: " << r.err;
+    ++interrupted;
+    expectNothingLeft("after " + std::to_string(delay) + " ms");
+  }
+  EXPECT_GT(interrupted, 0);
+}
+
+}  // namespace
+}  // namespace outputs_test
