@@ -77,7 +77,9 @@ TEST(OdsSheetLayoutTest, AFormatOfTheWholeSheetReachesItsEnd) {
     const std::vector<CellRun>& cells = used->cells;
     ASSERT_FALSE(cells.empty()) << c.sheet->name();
     EXPECT_EQ(cells.back().column + cells.back().repeat - 1, c.columns) << c.sheet->name();
-    if (c.columns == 16384) EXPECT_EQ(cells.back().style, style) << c.sheet->name();
+    if (c.columns == 16384) {
+      EXPECT_EQ(cells.back().style, style) << c.sheet->name();
+    }
   }
 }
 
