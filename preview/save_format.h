@@ -7,10 +7,8 @@ namespace preview {
 // workbook first (the default), then .xlsx, .xlsm and .ods.
 QString SaveDialogFilter();
 
-// Saves the generated workbook at `chosen` in the format of its ending: a
-// plain copy for .xls and for any other or no ending, the workbook read back
-// and written in the format for .xlsx, .xlsm and .ods. Whole or not at all;
-// throws as ReplaceWithCopy does, or spreadsheet::Error.
+// Saves the generated workbook at `chosen` in the format of its ending, as
+// automation::SaveGeneratedWorkbook does (the command line's rule too).
 void SaveGeneratedWorkbook(const QString& generated, const QString& chosen);
 
 }  // namespace preview
