@@ -1,6 +1,6 @@
 // The command line's outputs compared by the files they end at.
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
