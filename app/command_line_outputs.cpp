@@ -84,6 +84,7 @@ std::string quotedOrNull(const std::string& text) {
 
 std::string jsonValue(const generator::SummaryValue& value) {
   if (const int* number = std::get_if<int>(&value)) return std::to_string(*number);
+  if (const std::string* word = std::get_if<std::string>(&value)) return quoted(*word);
   std::string out = "[";
   for (const std::string& item : std::get<std::vector<std::string>>(value)) {
     if (out.size() > 1) out += ',';

@@ -82,13 +82,29 @@ std::optional<std::vector<bool>> parseSet(const OptionEntry& option, std::string
   return chosen;
 }
 
+// The list index of a whole number low..high.
 std::optional<int> parseCount(std::string_view text, CountRange range) {
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size() || value < range.low ||
       value > range.high)
     return std::nullopt;
-  return value;
+  return value - range.low;
+}
+
+std::optional<int> wordIndex(const OptionEntry& option, std::string_view word) {
+  for (std::size_t i = 0; i < option.items.size(); ++i)
+    if (option.items[i].word == word) return int(i);
+  return std::nullopt;
+}
+
+std::string joinedWords(const OptionEntry& option, std::string_view separator) {
+  std::string words;
+  for (const SetItem& item : option.items) {
+    if (!words.empty()) words += separator;
+    words += item.word;
+  }
+  return words;
 }
 
 }  // namespace
@@ -114,11 +130,16 @@ const OptionEntry* OptionOfKey(std::string_view key) {
   return nullptr;
 }
 
-std::vector<std::pair<std::string_view, std::string_view>> KeysWithDefaults(
-    const OptionEntry& option) {
-  std::vector<std::pair<std::string_view, std::string_view>> keys;
-  if (option.kind == OptionKind::Count) {
-    keys.emplace_back(option.key, "0");
+const OptionEntry* OptionOfCombo(int combo) {
+  for (const OptionEntry& option : kOptions)
+    if (isList(option.kind) && option.combo == combo) return &option;
+  return nullptr;
+}
+
+std::vector<std::pair<std::string_view, std::string>> KeysWithDefaults(const OptionEntry& option) {
+  std::vector<std::pair<std::string_view, std::string>> keys;
+  if (isList(option.kind)) {
+    keys.emplace_back(option.key, std::to_string(option.byDefault));
     return keys;
   }
   for (const SetItem& item : option.items)
@@ -126,12 +147,17 @@ std::vector<std::pair<std::string_view, std::string_view>> KeysWithDefaults(
   return keys;
 }
 
+int ListSize(const OptionEntry& option) {
+  return option.kind == OptionKind::Count ? option.range.size() : int(option.items.size());
+}
+
 std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::string_view value) {
   StoredTexts texts;
-  if (option.kind == OptionKind::Count) {
-    const auto count = parseCount(value, option.range);
-    if (!count) return std::nullopt;
-    texts.emplace_back(option.key, std::to_string(*count - option.range.low));
+  if (isList(option.kind)) {
+    const auto index = option.kind == OptionKind::Count ? parseCount(value, option.range)
+                                                        : wordIndex(option, value);
+    if (!index) return std::nullopt;
+    texts.emplace_back(option.key, std::to_string(*index));
     return texts;
   }
   const auto chosen = parseSet(option, value);
@@ -142,18 +168,19 @@ std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::stri
 }
 
 std::string ItemWords(const OptionEntry& option) {
-  std::string words;
-  for (const SetItem& item : option.items) {
-    if (!words.empty()) words += ',';
-    words += item.word;
-  }
-  return words;
+  return joinedWords(option, ",");
 }
 
 std::string AcceptedText(const OptionEntry& option) {
-  if (option.kind == OptionKind::Count)
-    return "a whole number from " + std::to_string(option.range.low) + " to " +
-           std::to_string(option.range.high);
+  switch (option.kind) {
+    case OptionKind::Count:
+      return "a whole number from " + std::to_string(option.range.low) + " to " +
+             std::to_string(option.range.high);
+    case OptionKind::Choice:
+      return "one of " + joinedWords(option, ", ");
+    case OptionKind::Set:
+      break;
+  }
   return "a comma-separated list of " + ItemWords(option) + ", or all" +
          (option.acceptsNone ? ", or none" : "");
 }
@@ -170,12 +197,17 @@ std::string OptionHelp(const OptionEntry& option) {
   return text + '\n';
 }
 
-std::string ListItemText(const OptionEntry& option, int value) {
+std::string ListItemText(const OptionEntry& option, int index) {
+  if (option.kind == OptionKind::Choice)
+    return std::string(option.items[static_cast<std::size_t>(index)].caption);
+  const int value = option.range.low + index;
   return std::to_string(value) + std::string(value == 1 ? option.unit : option.units);
 }
 
 SummaryValue OptionSummaryValue(const OptionEntry& option, const LayoutChoices& choices) {
   if (option.kind == OptionKind::Count) return option.index(choices) + option.range.low;
+  if (option.kind == OptionKind::Choice)
+    return std::string(option.items[static_cast<std::size_t>(option.index(choices))].word);
   std::vector<std::string> keys;
   const std::span<const bool> flags = option.flags(choices);
   for (std::size_t i = 0; i < option.items.size(); ++i)

@@ -19,7 +19,7 @@ struct LayoutChoices;
 
 // One check box of a set: its settings key, its word in the command-line
 // list, its caption and width (twips) in the main window, and its state on a
-// first start.
+// first start. A choice's values use the word and the caption only.
 struct SetItem {
   std::string_view key;
   std::string_view word;
@@ -77,9 +77,15 @@ inline constexpr std::array<std::string_view, kDayCount> kDayNames = [] {
 }();
 
 enum class OptionKind {
-  Set,    // named items, each its own check box and settings key (stored "0"/"1")
-  Count,  // a whole number, kept as a list's selected index under one key
+  Set,     // named items, each its own check box and settings key (stored "0"/"1")
+  Count,   // a whole number, kept as a list's selected index under one key
+  Choice,  // one of named values, kept as a list's selected index under one key
 };
+
+// Count and Choice: a drop-down list whose selected index is stored.
+constexpr bool isList(OptionKind kind) {
+  return kind != OptionKind::Set;
+}
 
 struct OptionEntry {
   OptionKind kind;
@@ -87,18 +93,19 @@ struct OptionEntry {
   std::string_view valueName;  // "LIST" in the help
   std::string_view help;       // beside the flag in --help; '\n' between its lines
   std::string_view jsonName;   // empty when the summary leaves the choice out
-  // Set
+  // Set: the check boxes; Choice: the values
   std::span<const SetItem> items{};
   int firstBox = 0;          // CheckN of the first item
   int frame = 0;             // FrameN that holds the boxes
   bool downFirst = false;    // boxes fill the left column first, else row by row
   bool acceptsNone = false;  // "none" on the command line
   int atLeast = 0;           // items that must be chosen for a sheet
-  // Count
+  // Count and Choice
   std::string_view key{};
-  CountRange range{};
+  CountRange range{};                // Count: the numbers; index = value - low
+  int byDefault = 0;                 // the list's index when the key is absent
   int combo = 0;                     // ComboN
-  std::string_view unit{}, units{};  // list texts: "1 Week", "2 Weeks"
+  std::string_view unit{}, units{};  // Count's list texts: "1 Week", "2 Weeks"
   // Where the value lives: the module table a Set fills, and the layout's choices.
   std::span<bool> (*table)() = nullptr;
   std::span<const bool> (*flags)(const LayoutChoices&) = nullptr;
@@ -110,26 +117,28 @@ std::span<const OptionEntry> OptionTable();
 const OptionEntry& DaysOption();
 const OptionEntry* OptionOfFlag(std::string_view flag);
 const OptionEntry* OptionOfKey(std::string_view key);
+const OptionEntry* OptionOfCombo(int combo);  // the list option of ComboN
 
 // The settings keys of an option, each with the text read when it is absent.
-std::vector<std::pair<std::string_view, std::string_view>> KeysWithDefaults(
-    const OptionEntry& option);
+std::vector<std::pair<std::string_view, std::string>> KeysWithDefaults(const OptionEntry& option);
+// How many entries a list option's drop-down list has.
+int ListSize(const OptionEntry& option);
 
 // What a command-line value gives, as stored texts of the option's keys;
 // nullopt when the value is not accepted.
 using StoredTexts = std::vector<std::pair<std::string, std::string>>;
 std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::string_view value);
-// "a whole number from 1 to 4", for usage errors.
+// "a whole number from 1 to 4", "one of 12, 24", for usage errors.
 std::string AcceptedText(const OptionEntry& option);
 // The words of a set's items, "sun,mon,...".
 std::string ItemWords(const OptionEntry& option);
 // The option's lines of --help.
 std::string OptionHelp(const OptionEntry& option);
-// Text of a list entry: "1 Week", "3 Weeks", "20".
-std::string ListItemText(const OptionEntry& option, int value);
+// Text of a list's entry at `index`: "1 Week", "3 Weeks", "20", a value's caption.
+std::string ListItemText(const OptionEntry& option, int index);
 
-// The value the JSON summary shows: a number, or the keys of the chosen items.
-using SummaryValue = std::variant<int, std::vector<std::string>>;
+// The value the JSON summary shows: a number, a set's chosen keys, a choice's word.
+using SummaryValue = std::variant<int, std::vector<std::string>, std::string>;
 SummaryValue OptionSummaryValue(const OptionEntry& option, const LayoutChoices& choices);
 
 // Whether a set has fewer chosen items than the sheet needs.

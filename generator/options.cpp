@@ -73,10 +73,8 @@ int ChoiceState::comboIndex(int combo) const {
 }
 
 void ChoiceState::setComboIndex(int combo, int index) {
-  int size = 0;
-  for (const OptionEntry& option : OptionTable())
-    if (option.kind == OptionKind::Count && option.combo == combo) size = option.range.size();
-  if (index < -1 || index >= size) throw ChoiceError("Invalid property value");
+  const OptionEntry* list = OptionOfCombo(combo);
+  if (!list || index < -1 || index >= ListSize(*list)) throw ChoiceError("Invalid property value");
   combos_.at(static_cast<std::size_t>(combo - 1)) = index;
 }
 
@@ -182,7 +180,7 @@ void restoreListIndex(ChoiceControls& controls, platform::SettingsStore& store,
         return 0;
       },
       bad);
-  if (bad.size() != before) controls.setComboIndex(option.combo, 0);
+  if (bad.size() != before) controls.setComboIndex(option.combo, option.byDefault);
 }
 
 }  // namespace
@@ -194,7 +192,7 @@ std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
   if (!problem.isEmpty()) bad.push_back({"", "", problem.toStdString()});
   writeLabels();
   for (const OptionEntry& option : OptionTable()) {
-    if (option.kind == OptionKind::Count) {
+    if (isList(option.kind)) {
       restoreListIndex(controls, store, option, bad);
       continue;
     }
@@ -268,7 +266,7 @@ std::vector<std::pair<std::string, std::string>> ChoiceStoreEntries(
     const ChoiceControls& controls) {
   std::vector<std::pair<std::string, std::string>> entries;
   for (const OptionEntry& option : OptionTable()) {
-    if (option.kind == OptionKind::Count) {
+    if (isList(option.kind)) {
       entries.emplace_back(option.key, std::to_string(controls.comboIndex(option.combo)));
       continue;
     }

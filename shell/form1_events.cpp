@@ -23,11 +23,8 @@ namespace shell {
 
 namespace {
 
-QString listText(int combo, int value) {
-  for (const generator::OptionEntry& option : generator::OptionTable())
-    if (option.kind == generator::OptionKind::Count && option.combo == combo)
-      return QString::fromStdString(generator::ListItemText(option, value));
-  return {};
+QString listText(int combo, int index) {
+  return QString::fromStdString(generator::ListItemText(*generator::OptionOfCombo(combo), index));
 }
 
 }  // namespace
@@ -49,10 +46,10 @@ void Form1::Form_Load() {
   }
   run.step(110, [&] { platform::OpenMakerSiteAtRandom(siteDraw_); });
   for (int i = 0; i < generator::kWeekListSize; ++i)
-    run.step(128 + 2 * i, [&] { combo1_->addItem(listText(1, generator::kWeekRange.low + i)); });
+    run.step(128 + 2 * i, [&] { combo1_->addItem(listText(1, i)); });
   run.step(136, [&] { setComboIndex(1, 0); });
-  for (int n = generator::kShiftRange.low; n <= generator::kShiftRange.high; ++n)
-    run.step(140, [&] { combo2_->addItem(listText(2, n)); });
+  for (int i = 0; i < generator::kShiftListSize; ++i)
+    run.step(140, [&] { combo2_->addItem(listText(2, i)); });
   run.step(142, [&] { setComboIndex(2, 0); });
   run.step(144, [&] { generator::LoadChoices(*this); });
   run.step(146, [&] { generator::ApplyChoices(*this); });

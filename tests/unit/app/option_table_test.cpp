@@ -39,6 +39,7 @@ const RoundTrip kRoundTrips[] = {
 
 std::string joined(const SummaryValue& value) {
   if (const int* n = std::get_if<int>(&value)) return std::to_string(*n);
+  if (const std::string* word = std::get_if<std::string>(&value)) return *word;
   std::string text;
   for (const std::string& item : std::get<std::vector<std::string>>(value))
     text += (text.empty() ? "" : ",") + item;
@@ -136,6 +137,25 @@ TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
   }
   for (const OptionEntry& option : OptionTable())
     EXPECT_TRUE(covered.count(std::string(option.flag))) << option.flag << " has no bad value";
+}
+
+// A choice among named values, as the sheet options will declare them.
+TEST(OptionTable, AChoiceIsOneOfItsWordsKeptAsAListIndex) {
+  constexpr std::array<SetItem, 2> kClocks{
+      {{"", "12", "12-hour", 0, false}, {"", "24", "24-hour", 0, false}}};
+  const OptionEntry clock{.kind = OptionKind::Choice,
+                          .flag = "--clock",
+                          .items = kClocks,
+                          .key = "Clock",
+                          .byDefault = 1,
+                          .combo = 3};
+  EXPECT_EQ(ParseOptionValue(clock, "24"), (StoredTexts{{"Clock", "1"}}));
+  EXPECT_EQ(ParseOptionValue(clock, "12"), (StoredTexts{{"Clock", "0"}}));
+  for (const char* bad : {"", "13", "24h", "1"}) EXPECT_FALSE(ParseOptionValue(clock, bad)) << bad;
+  EXPECT_EQ(AcceptedText(clock), "one of 12, 24");
+  EXPECT_EQ(ListItemText(clock, 1), "24-hour");
+  EXPECT_EQ(ListSize(clock), 2);
+  EXPECT_EQ(KeysWithDefaults(clock).front().second, "1");
 }
 
 }  // namespace
