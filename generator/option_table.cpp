@@ -167,10 +167,6 @@ std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::stri
   return texts;
 }
 
-std::string ItemWords(const OptionEntry& option) {
-  return joinedWords(option, ",");
-}
-
 std::string AcceptedText(const OptionEntry& option) {
   switch (option.kind) {
     case OptionKind::Count:
@@ -181,7 +177,7 @@ std::string AcceptedText(const OptionEntry& option) {
     case OptionKind::Set:
       break;
   }
-  return "a comma-separated list of " + ItemWords(option) + ", or all" +
+  return "a comma-separated list of " + joinedWords(option, ",") + ", or all" +
          (option.acceptsNone ? ", or none" : "");
 }
 

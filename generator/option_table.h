@@ -12,7 +12,7 @@
 // command-line flag and help, its control in the main window, its default,
 // what it accepts and its name in the JSON summary. The settings store, the
 // command line, the summary and the main window all read this table; a new
-// choice is one entry here plus its use in the layout.
+// choice is one entry here, its field in LayoutChoices and its use in the layout.
 namespace generator {
 
 struct LayoutChoices;
@@ -130,8 +130,6 @@ using StoredTexts = std::vector<std::pair<std::string, std::string>>;
 std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::string_view value);
 // "a whole number from 1 to 4", "one of 12, 24", for usage errors.
 std::string AcceptedText(const OptionEntry& option);
-// The words of a set's items, "sun,mon,...".
-std::string ItemWords(const OptionEntry& option);
 // The option's lines of --help.
 std::string OptionHelp(const OptionEntry& option);
 // Text of a list's entry at `index`: "1 Week", "3 Weeks", "20", a value's caption.
