@@ -88,11 +88,11 @@ constexpr bool isList(OptionKind kind) {
 }
 
 struct OptionEntry {
-  OptionKind kind;
-  std::string_view flag;       // "--days"
-  std::string_view valueName;  // "LIST" in the help
-  std::string_view help;       // beside the flag in --help; '\n' between its lines
-  std::string_view jsonName;   // empty when the summary leaves the choice out
+  OptionKind kind = OptionKind::Set;
+  std::string_view flag{};       // "--days"
+  std::string_view valueName{};  // "LIST" in the help
+  std::string_view help{};       // beside the flag in --help; '\n' between its lines
+  std::string_view jsonName{};   // empty when the summary leaves the choice out
   // Set: the check boxes; Choice: the values
   std::span<const SetItem> items{};
   int firstBox = 0;          // CheckN of the first item
