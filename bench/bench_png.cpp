@@ -22,7 +22,7 @@
 #include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
-#include "spreadsheet/picture/png_encoder.h"
+#include "spreadsheet/codec/png_encoder.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
 

@@ -10,7 +10,7 @@
 
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
 
 namespace {

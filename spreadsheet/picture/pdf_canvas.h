@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "spreadsheet/pdf/pdf_fonts.h"
 #include "spreadsheet/picture/canvas.h"
-#include "spreadsheet/picture/pdf_fonts.h"
 
 namespace spreadsheet::picture {
 

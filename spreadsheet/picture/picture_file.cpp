@@ -5,10 +5,10 @@
 #include <QString>
 #include <span>
 
+#include "spreadsheet/codec/bmp_encoder.h"
+#include "spreadsheet/codec/png_encoder.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/picture/bmp_encoder.h"
-#include "spreadsheet/picture/png_encoder.h"
 
 namespace spreadsheet::picture {
 

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/writer_context.h"
 
 namespace spreadsheet::xls {

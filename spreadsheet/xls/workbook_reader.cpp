@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/reader_context.h"
 #include "spreadsheet/xls/sst_records.h"
 #include "spreadsheet/xls/style_records.h"

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 
 namespace spreadsheet::xlsx {
 

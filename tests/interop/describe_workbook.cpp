@@ -4,7 +4,7 @@
 
 #include "sample_workbook.h"
 #include "spreadsheet/formula/formula.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 namespace interop {
 namespace {

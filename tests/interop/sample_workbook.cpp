@@ -5,7 +5,7 @@
 
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 namespace interop {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/workbook_file.h"
 #include "test_workbooks.h"
 

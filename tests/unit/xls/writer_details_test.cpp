@@ -3,10 +3,10 @@
 
 #include <limits>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/button_layout.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/record_io.h"
 #include "spreadsheet/xls/style_records.h"
 #include "spreadsheet/xls/workbook_file.h"

@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
 namespace spreadsheet::xlsx {

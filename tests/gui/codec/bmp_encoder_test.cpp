@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "spreadsheet/picture/bmp_encoder.h"
+#include "spreadsheet/codec/bmp_encoder.h"
 
 namespace {
 

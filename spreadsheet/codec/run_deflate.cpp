@@ -1,4 +1,4 @@
-#include "spreadsheet/picture/run_deflate.h"
+#include "spreadsheet/codec/run_deflate.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/vba_obfuscation.h"
+#include "spreadsheet/vba/vba_obfuscation.h"
 
 #include <gtest/gtest.h>
 

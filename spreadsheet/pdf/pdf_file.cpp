@@ -1,4 +1,4 @@
-#include "spreadsheet/picture/pdf_file.h"
+#include "spreadsheet/pdf/pdf_file.h"
 
 #include <algorithm>
 #include <charconv>

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/workbook_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

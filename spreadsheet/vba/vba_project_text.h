@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 namespace spreadsheet::xls {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "spreadsheet/picture/pdf_file.h"
-#include "spreadsheet/picture/truetype_font.h"
+#include "spreadsheet/pdf/pdf_file.h"
+#include "spreadsheet/pdf/truetype_font.h"
 
 namespace spreadsheet::picture {
 

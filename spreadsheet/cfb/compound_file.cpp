@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/compound_file.h"
+#include "spreadsheet/cfb/compound_file.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/vba_dir.h"
+#include "spreadsheet/vba/vba_dir.h"
 
 #include <string_view>
 

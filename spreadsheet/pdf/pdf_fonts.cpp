@@ -1,4 +1,4 @@
-#include "spreadsheet/picture/pdf_fonts.h"
+#include "spreadsheet/pdf/pdf_fonts.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,12 +1,12 @@
-#include "spreadsheet/picture/png_encoder.h"
+#include "spreadsheet/codec/png_encoder.h"
 
 #include <zlib.h>
 
 #include <cstring>
 #include <string_view>
 
+#include "spreadsheet/codec/run_deflate.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/picture/run_deflate.h"
 
 namespace spreadsheet::picture {
 

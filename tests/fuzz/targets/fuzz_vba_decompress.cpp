@@ -7,7 +7,7 @@
 #include <span>
 
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/vba_compression.h"
+#include "spreadsheet/vba/vba_compression.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace spreadsheet;

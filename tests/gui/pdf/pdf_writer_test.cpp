@@ -15,9 +15,9 @@
 #include <set>
 
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/pdf/pdf_file.h"
+#include "spreadsheet/pdf/truetype_font.h"
 #include "spreadsheet/picture/pdf_canvas.h"
-#include "spreadsheet/picture/pdf_file.h"
-#include "spreadsheet/picture/truetype_font.h"
 
 namespace picture_test {
 namespace {

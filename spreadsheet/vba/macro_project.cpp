@@ -1,10 +1,10 @@
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 #include <cctype>
 
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/vba_dir.h"
-#include "spreadsheet/xls/vba_project_text.h"
+#include "spreadsheet/vba/vba_dir.h"
+#include "spreadsheet/vba/vba_project_text.h"
 
 namespace spreadsheet::xls {
 namespace {

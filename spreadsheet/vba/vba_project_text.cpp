@@ -1,9 +1,9 @@
-#include "spreadsheet/xls/vba_project_text.h"
+#include "spreadsheet/vba/vba_project_text.h"
 
 #include <cstdint>
 #include <string>
 
-#include "spreadsheet/xls/vba_obfuscation.h"
+#include "spreadsheet/vba/vba_obfuscation.h"
 
 namespace spreadsheet::xls {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/xls/vba_compression.h"
+#include "spreadsheet/vba/vba_compression.h"
 
 namespace spreadsheet::xls {
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/vba_compression.h"
+#include "spreadsheet/vba/vba_compression.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/picture/bmp_encoder.h"
+#include "spreadsheet/codec/bmp_encoder.h"
 
 #include <bit>
 #include <cstring>

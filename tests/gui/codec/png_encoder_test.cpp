@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "spreadsheet/codec/png_encoder.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/picture/png_encoder.h"
 
 namespace {
 

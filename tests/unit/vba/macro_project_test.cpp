@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/vba_dir.h"
-#include "spreadsheet/xls/vba_obfuscation.h"
+#include "spreadsheet/vba/vba_dir.h"
+#include "spreadsheet/vba/vba_obfuscation.h"
 
 namespace spreadsheet::xls {
 namespace {

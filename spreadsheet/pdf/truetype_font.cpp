@@ -1,4 +1,4 @@
-#include "spreadsheet/picture/truetype_font.h"
+#include "spreadsheet/pdf/truetype_font.h"
 
 #include <algorithm>
 #include <array>
