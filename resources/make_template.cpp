@@ -15,6 +15,7 @@
 
 namespace {
 
+namespace vba = spreadsheet::vba;
 namespace xls = spreadsheet::xls;
 
 std::string readFile(const std::filesystem::path& path) {
@@ -35,13 +36,13 @@ void buildTemplate(spreadsheet::Workbook& book, const std::vector<std::string>& 
   book.setCodeName("ThisWorkbook");
   book.addSheet("Sheet1").setCodeName("Sheet1");
 
-  std::vector<xls::MacroModule> modules{
-      {"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
-      {"Sheet1", true, "", std::string(xls::kWorksheetClassId)}};
+  std::vector<vba::MacroModule> modules{
+      {"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+      {"Sheet1", true, "", std::string(vba::kWorksheetClassId)}};
   for (const std::string& file : basFiles)
     modules.push_back(
         {std::filesystem::path(file).stem().string(), false, readFile(file), std::string()});
-  book.macroProject() = xls::buildMacroProject(modules);
+  book.macroProject() = vba::buildMacroProject(modules);
 }
 
 }  // namespace

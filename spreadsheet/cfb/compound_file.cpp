@@ -14,7 +14,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::cfb {
 
 namespace {
 
@@ -162,4 +162,4 @@ StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   return streams;
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::cfb

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace spreadsheet::xls {
+namespace spreadsheet::cfb {
 
 // Streams of a compound file by path: "Workbook", "_VBA_PROJECT_CUR/VBA/dir".
 using StreamMap = std::map<std::string, std::vector<std::uint8_t>>;
@@ -18,4 +18,4 @@ std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams);
 // compound file or a stream cannot be read.
 StreamMap readCompoundFile(std::span<const std::uint8_t> bytes);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::cfb

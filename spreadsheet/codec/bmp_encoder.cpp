@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::codec {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::vector<std::uint8_t> encodeBmp(const QImage& image) {
   return bytes;
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::codec

@@ -8,7 +8,7 @@
 #include "spreadsheet/codec/run_deflate.h"
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::picture {
+namespace spreadsheet::codec {
 
 namespace {
 
@@ -157,4 +157,4 @@ std::vector<std::uint8_t> encodePng(const QImage& image) {
   return out;
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::codec

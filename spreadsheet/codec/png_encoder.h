@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::codec {
 
 // The image as a standard PNG file (8 bits per channel: RGB, or RGBA when the
 // image has an alpha channel), made for pictures that are mostly one flat
@@ -13,4 +13,4 @@ namespace spreadsheet::picture {
 // for a PNG file.
 std::vector<std::uint8_t> encodePng(const QImage& image);
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::codec

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::codec {
 
 namespace {
 
@@ -157,4 +157,4 @@ void RunDeflater::finish() {
     out_.push_back(static_cast<std::uint8_t>(sum >> shift));
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::codec

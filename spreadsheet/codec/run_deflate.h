@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::codec {
 
 // Writes a zlib stream (RFC 1950/1951) whose only matches are runs of one
 // byte, coded with the fixed Huffman codes, into `out`. Made for filtered
@@ -40,4 +40,4 @@ class RunDeflater {
   std::size_t stagedSize_ = 0;
 };
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::codec

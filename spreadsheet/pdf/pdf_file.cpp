@@ -7,7 +7,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 namespace {
 // Flate level of the streams: the fastest; a page's rules and glyph numbers
@@ -135,4 +135,4 @@ QByteArray PdfFile::finish(int catalog, int info) {
   return std::move(out_);
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

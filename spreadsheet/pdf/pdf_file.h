@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 void appendInteger(std::string& out, long long value);
 
@@ -42,4 +42,4 @@ class PdfFile {
   std::vector<qsizetype> offsets_;  // by number - 1; -1 until written
 };
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

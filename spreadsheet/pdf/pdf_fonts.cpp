@@ -5,7 +5,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 namespace {
 
@@ -193,4 +193,4 @@ std::string PdfFonts::write(PdfFile& file) const {
   return entries;
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

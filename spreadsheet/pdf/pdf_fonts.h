@@ -11,7 +11,7 @@
 #include "spreadsheet/pdf/pdf_file.h"
 #include "spreadsheet/pdf/truetype_font.h"
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 // One font of a page: its TrueType tables, the glyphs shown and the
 // characters they stand for (so a reader can copy and search the text).
@@ -47,4 +47,4 @@ class PdfFonts {
 // The name a font has in a page's resources: /F1, /F2, ...
 std::string fontResource(int index);
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

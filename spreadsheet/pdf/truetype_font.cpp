@@ -6,7 +6,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 namespace {
 
@@ -224,4 +224,4 @@ QByteArray TrueTypeFont::subset(const std::set<std::uint32_t>& wanted) const {
   return sfntFile(tables);
 }
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

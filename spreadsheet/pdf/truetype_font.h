@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-namespace spreadsheet::picture {
+namespace spreadsheet::pdf {
 
 // The tables of a TrueType font that a PDF needs: metrics for the font's
 // description and widths, and a copy of the font cut down to the glyphs a
@@ -43,4 +43,4 @@ class TrueTypeFont {
   int horizontalMetrics_ = 0;
 };
 
-}  // namespace spreadsheet::picture
+}  // namespace spreadsheet::pdf

@@ -19,6 +19,10 @@
 
 namespace spreadsheet::picture {
 
+using pdf::appendNumber;
+using pdf::PdfFile;
+using pdf::pdfTextString;
+
 namespace {
 
 const double kPointsPerPixel = PixelsToPoints(1);  // the picture's pixels are 96 dpi

@@ -9,6 +9,10 @@
 
 namespace spreadsheet::picture {
 
+using pdf::appendInteger;
+using pdf::appendNumber;
+using pdf::fontResource;
+
 namespace {
 
 const double kPoints = PixelsToPoints(1);  // points of the sheet per pixel

@@ -11,6 +11,9 @@
 
 namespace spreadsheet::picture {
 
+using pdf::PdfFont;
+using pdf::PdfFonts;
+
 // Appends `path`, scaled by `scale`, as PDF path operators (m, l, c) and
 // fills it by the non-zero rule: glyphs of a font that cannot be embedded
 // are drawn as their outlines.

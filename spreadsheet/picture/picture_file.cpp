@@ -18,14 +18,14 @@ void writePictureFile(const QImage& image, const std::string& path) {
   if (name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
     std::vector<std::uint8_t> png;
     try {
-      png = encodePng(image);
+      png = codec::encodePng(image);
     } catch (const Error& e) {
       throw Error("Cannot write \"" + path + "\": " + e.what());
     }
     io::writeWholeFile(path, png);
     return;
   }
-  if (const std::vector<std::uint8_t> bmp = encodeBmp(image); !bmp.empty()) {
+  if (const std::vector<std::uint8_t> bmp = codec::encodeBmp(image); !bmp.empty()) {
     io::writeWholeFile(path, bmp);
     return;
   }

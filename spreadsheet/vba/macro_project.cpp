@@ -6,7 +6,7 @@
 #include "spreadsheet/vba/vba_dir.h"
 #include "spreadsheet/vba/vba_project_text.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -144,4 +144,4 @@ std::vector<MacroModule> readMacroModules(const MacroProject& project) {
   return modules;
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

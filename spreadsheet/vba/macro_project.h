@@ -6,7 +6,7 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/vba/vba_compression.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 
 // Host classes a document module stands for.
 inline constexpr std::string_view kWorkbookClassId = "{00020819-0000-0000-C000-000000000046}";
@@ -41,4 +41,4 @@ MacroProject buildMacroProject(const std::vector<MacroModule>& modules);
 // stream is missing or malformed.
 std::vector<MacroModule> readMacroModules(const MacroProject& project);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

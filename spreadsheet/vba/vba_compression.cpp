@@ -6,7 +6,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 constexpr std::uint8_t kSignature = 0x01;
@@ -193,4 +193,4 @@ std::vector<std::uint8_t> decompressContainer(std::span<const std::uint8_t> in) 
   return out;
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

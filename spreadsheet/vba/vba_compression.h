@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 
 // The run-length container that macro projects use for the dir stream and
 // for module source: a signature byte, then chunks of at most 4096 bytes of
@@ -14,4 +14,4 @@ std::vector<std::uint8_t> compressContainer(std::span<const std::uint8_t> data);
 // spreadsheet::Error naming the offset of the first malformed byte.
 std::vector<std::uint8_t> decompressContainer(std::span<const std::uint8_t> container);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

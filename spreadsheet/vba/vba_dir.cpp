@@ -4,7 +4,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 // Record ids of the dir stream.
@@ -242,4 +242,4 @@ DirInfo decodeDirRecords(std::span<const std::uint8_t> records) {
               std::to_string(reader.offset()));
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

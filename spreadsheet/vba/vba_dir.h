@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 
 // What the dir stream of a macro project says, as far as this program needs
 // it: the project, its type-library references and its modules.
@@ -39,4 +39,4 @@ std::vector<std::uint8_t> encodeDirRecords(const DirInfo& info);
 // terminator is missing.
 DirInfo decodeDirRecords(std::span<const std::uint8_t> records);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

@@ -4,7 +4,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 constexpr std::uint8_t kVersion = 2;
@@ -82,4 +82,4 @@ std::string hexText(std::span<const std::uint8_t> bytes) {
   return text;
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

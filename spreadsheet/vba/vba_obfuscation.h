@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 
 // The byte scrambling that hides the protection, password and visibility
 // values (CMG, DPB, GC) of the PROJECT stream. The key is the byte sum of the
@@ -21,4 +21,4 @@ std::vector<std::uint8_t> deobfuscate(std::span<const std::uint8_t> bytes);
 // Upper-case hexadecimal text of bytes, as the PROJECT stream quotes them.
 std::string hexText(std::span<const std::uint8_t> bytes);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

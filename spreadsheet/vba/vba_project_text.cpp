@@ -5,7 +5,7 @@
 
 #include "spreadsheet/vba/vba_obfuscation.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 // Fixed seeds keep the output deterministic; any seed is valid.
@@ -54,4 +54,4 @@ std::vector<unsigned char> projectNameMap(const std::vector<MacroModule>& module
   return out;
 }
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

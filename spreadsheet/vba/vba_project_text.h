@@ -3,7 +3,7 @@
 
 #include "spreadsheet/vba/macro_project.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 
 // The class id the PROJECT stream gives the project; fixed so that equal
 // projects give equal bytes.
@@ -16,4 +16,4 @@ std::vector<unsigned char> projectStreamText(const std::vector<MacroModule>& mod
 // The PROJECTwm stream: each module name in the code page and in UTF-16.
 std::vector<unsigned char> projectNameMap(const std::vector<MacroModule>& modules);
 
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

@@ -114,7 +114,7 @@ QJsonObject sheetJson(const Worksheet& ws) {
 QJsonArray modulesJson(const Workbook& book) {
   QJsonArray out;
   if (!book.macroProject()) return out;
-  for (const xls::MacroModule& m : xls::readMacroModules(*book.macroProject()))
+  for (const vba::MacroModule& m : vba::readMacroModules(*book.macroProject()))
     out.append(QJsonObject{{"name", q(m.name)}, {"document", m.document}, {"source", q(m.source)}});
   return out;
 }

@@ -13,12 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace spreadsheet;
   std::vector<std::uint8_t> plain;
   try {
-    plain = xls::decompressContainer(std::span<const std::uint8_t>(data, size));
+    plain = vba::decompressContainer(std::span<const std::uint8_t>(data, size));
   } catch (const Error&) {
     return 0;
   }
   try {
-    if (xls::decompressContainer(xls::compressContainer(plain)) != plain) std::abort();
+    if (vba::decompressContainer(vba::compressContainer(plain)) != plain) std::abort();
   } catch (const Error&) {
     std::abort();  // our own container must always read back
   }

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::span<const std::uint8_t> input(data, size);
     if (size > 0 && data[0] == 0) {
       auto stream = input.subspan(1);
-      xls::StreamMap streams{{"Workbook", {stream.begin(), stream.end()}}};
-      auto book = xls::readWorkbook(xls::writeCompoundFile(streams));
+      cfb::StreamMap streams{{"Workbook", {stream.begin(), stream.end()}}};
+      auto book = xls::readWorkbook(cfb::writeCompoundFile(streams));
       xls::writeWorkbook(*book);  // whatever was read must also write
     } else {
       xls::readWorkbook(input);

@@ -28,15 +28,15 @@ TEST(BmpEncoder, WritesTheBytesQtWrites) {
       image.setDotsPerMeterX(3780);
       image.setDotsPerMeterY(3779);
     }
-    EXPECT_EQ(spreadsheet::picture::encodeBmp(image), qtBmp(image));
+    EXPECT_EQ(spreadsheet::codec::encodeBmp(image), qtBmp(image));
   }
 }
 
 TEST(BmpEncoder, LeavesOtherFormatsToQt) {
-  EXPECT_TRUE(spreadsheet::picture::encodeBmp(QImage()).empty());
+  EXPECT_TRUE(spreadsheet::codec::encodeBmp(QImage()).empty());
   QImage alpha(4, 4, QImage::Format_ARGB32);
   alpha.fill(Qt::transparent);
-  EXPECT_TRUE(spreadsheet::picture::encodeBmp(alpha).empty());
+  EXPECT_TRUE(spreadsheet::codec::encodeBmp(alpha).empty());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-using spreadsheet::picture::encodePng;
+using spreadsheet::codec::encodePng;
 
 QImage decoded(const std::vector<std::uint8_t>& png) {
   return QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG");

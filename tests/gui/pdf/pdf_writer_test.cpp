@@ -19,7 +19,7 @@
 #include "spreadsheet/pdf/truetype_font.h"
 #include "spreadsheet/picture/pdf_canvas.h"
 
-namespace picture_test {
+namespace pdf_test {
 namespace {
 
 using namespace spreadsheet;
@@ -40,21 +40,21 @@ TEST(PdfNumbers, AreShortAndRoundedAsAReaderExpects) {
   };
   for (const auto& c : cases) {
     std::string out = "x ";
-    picture::appendNumber(out, c.value, c.decimals);
+    pdf::appendNumber(out, c.value, c.decimals);
     EXPECT_EQ(out, std::string("x ") + c.text) << c.value << " to " << c.decimals;
   }
   std::string integers;
   for (long long v : {0LL, -7LL, 3404LL, -2147483648LL}) {
-    picture::appendInteger(integers, v);
+    pdf::appendInteger(integers, v);
     integers += ' ';
   }
   EXPECT_EQ(integers, "0 -7 3404 -2147483648 ");
 }
 
 TEST(PdfTextStrings, AsciiIsLiteralWithEscapesOtherTextIsUtf16) {
-  EXPECT_EQ(picture::pdfTextString("TimeSheet"), "(TimeSheet)");
-  EXPECT_EQ(picture::pdfTextString("a(b)\\c"), "(a\\(b\\)\\\\c)");
-  EXPECT_EQ(picture::pdfTextString(QString::fromUtf8("Zeit \xE2\x82\xAC")),
+  EXPECT_EQ(pdf::pdfTextString("TimeSheet"), "(TimeSheet)");
+  EXPECT_EQ(pdf::pdfTextString("a(b)\\c"), "(a\\(b\\)\\\\c)");
+  EXPECT_EQ(pdf::pdfTextString(QString::fromUtf8("Zeit \xE2\x82\xAC")),
             "<FEFF"
             "005A"
             "0065"
@@ -63,7 +63,7 @@ TEST(PdfTextStrings, AsciiIsLiteralWithEscapesOtherTextIsUtf16) {
             "0020"
             "20AC"
             ">");
-  EXPECT_EQ(picture::pdfTextString("tab\there"),
+  EXPECT_EQ(pdf::pdfTextString("tab\there"),
             "<FEFF"
             "0074"
             "0061"
@@ -74,7 +74,7 @@ TEST(PdfTextStrings, AsciiIsLiteralWithEscapesOtherTextIsUtf16) {
             "0072"
             "0065"
             ">");
-  EXPECT_EQ(picture::pdfTextString(""), "()");
+  EXPECT_EQ(pdf::pdfTextString(""), "()");
 }
 
 // Offsets of the cross-reference table, read from the file's end.
@@ -94,7 +94,7 @@ std::map<int, qsizetype> crossReferences(const QByteArray& pdf) {
 }
 
 TEST(PdfFileTable, PointsAtEachObjectWhateverTheOrderOfWriting) {
-  picture::PdfFile file;
+  pdf::PdfFile file;
   const int catalog = file.reserve(), pages = file.reserve(), info = file.reserve(),
             data = file.reserve();
   // Written in another order than reserved, as a page writes its fonts last.
@@ -127,12 +127,12 @@ TEST(PdfFileTable, PointsAtEachObjectWhateverTheOrderOfWriting) {
 }
 
 TEST(PdfFileTable, RefusesAFileWithAPartMissingOrWrittenTwice) {
-  picture::PdfFile missing;
+  pdf::PdfFile missing;
   const int a = missing.reserve(), b = missing.reserve();
   missing.put(a, "<< >>");
   EXPECT_THROW(missing.finish(a, b), Error);
 
-  picture::PdfFile twice;
+  pdf::PdfFile twice;
   const int c = twice.reserve();
   twice.put(c, "<< >>");
   EXPECT_THROW(twice.put(c, "<< >>"), Error);
@@ -200,7 +200,7 @@ class TrueTypeSubset : public ::testing::Test {
 };
 
 TEST_F(TrueTypeSubset, KeepsTheShownOutlinesByTheirNumbersAndEmptiesTheRest) {
-  const picture::TrueTypeFont font(raw);
+  const pdf::TrueTypeFont font(raw);
   EXPECT_EQ(font.unitsPerEm(), 2048);
   EXPECT_EQ(font.postScriptName, "LiberationSans");
   EXPECT_EQ(font.advance(raw.glyphIndexesForString("0").front()), 1139);  // digits: 556/1000 em
@@ -228,7 +228,7 @@ TEST_F(TrueTypeSubset, KeepsTheShownOutlinesByTheirNumbersAndEmptiesTheRest) {
 }
 
 TEST_F(TrueTypeSubset, ChecksumsAreThoseTheFormatAsksFor) {
-  const SfntReader subset(picture::TrueTypeFont(raw).subset(glyphsOf("Monday")));
+  const SfntReader subset(pdf::TrueTypeFont(raw).subset(glyphsOf("Monday")));
   const QByteArray& bytes = subset.data();
   // Every table's checksum in the directory; the whole file sums to the magic number.
   for (std::uint32_t i = 0; i < subset.u16(4); ++i) {
@@ -253,7 +253,7 @@ TEST_F(TrueTypeSubset, BringsThePartsOfCompositeGlyphs) {
   const SfntReader composite(original->glyph(accented));
   ASSERT_LT(static_cast<std::int16_t>(composite.u16(0)), 0)
       << "é is expected to be a composite glyph in Liberation Sans";
-  const SfntReader subset(picture::TrueTypeFont(raw).subset(shown));
+  const SfntReader subset(pdf::TrueTypeFont(raw).subset(shown));
   // The first part's glyph number follows the composite's header and flags.
   const int firstPart = static_cast<int>(composite.u16(12));
   EXPECT_FALSE(subset.glyph(firstPart).isEmpty()) << "part " << firstPart;
@@ -279,8 +279,8 @@ TEST(PdfOutlines, AreMovesLinesAndCurvesFilledByTheNonZeroRule) {
 
 TEST(TrueTypeFontTables, AFontWithoutOutlinesOfItsKindIsRefused) {
   // An empty raw font has no tables at all.
-  EXPECT_THROW(picture::TrueTypeFont{QRawFont()}, Error);
+  EXPECT_THROW(pdf::TrueTypeFont{QRawFont()}, Error);
 }
 
 }  // namespace
-}  // namespace picture_test
+}  // namespace pdf_test

@@ -11,7 +11,7 @@
 #include "spreadsheet/vba/vba_dir.h"
 #include "spreadsheet/vba/vba_obfuscation.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -162,4 +162,4 @@ TEST(CopyTimesMacro, DayColumnTableMatchesTheSheetColumns) {
 }
 
 }  // namespace
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

@@ -7,7 +7,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -129,4 +129,4 @@ TEST(VbaCompression, RefusesMalformedContainers) {
 }
 
 }  // namespace
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

@@ -6,7 +6,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::xls {
+namespace spreadsheet::vba {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -58,4 +58,4 @@ TEST(VbaObfuscation, RefusesDamagedValues) {
 }
 
 }  // namespace
-}  // namespace spreadsheet::xls
+}  // namespace spreadsheet::vba

@@ -16,9 +16,9 @@ namespace spreadsheet::xlsx {
 namespace {
 
 MacroProject project() {
-  return xls::buildMacroProject(
-      {{"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
-       {"Sheet1", true, "", std::string(xls::kWorksheetClassId)},
+  return vba::buildMacroProject(
+      {{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+       {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
        {"Module1", false, "Sub CopyTimes(lngCol As Long)\r\nEnd Sub\r\n", ""}});
 }
 
@@ -44,7 +44,7 @@ void fill(Workbook& book) {
 // The project storage's streams move to the root of their own compound file.
 TEST(VbaProjectBinTest, HoldsTheProjectStreamsAtItsRoot) {
   const MacroProject p = project();
-  const xls::StreamMap streams = xls::readCompoundFile(vbaProjectBin(p));
+  const cfb::StreamMap streams = cfb::readCompoundFile(vbaProjectBin(p));
   ASSERT_EQ(streams.size(), p.streams.size());
   for (const char* path : {"PROJECT", "PROJECTwm", "VBA/_VBA_PROJECT", "VBA/dir", "VBA/Module1",
                            "VBA/Sheet1", "VBA/ThisWorkbook"}) {
