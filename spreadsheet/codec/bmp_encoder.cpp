@@ -22,10 +22,10 @@ void put32(std::uint8_t*& out, std::uint32_t v) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeBmp(const QImage& image) {
-  if (image.isNull() || image.format() != QImage::Format_RGB32) return {};
-  const auto width = static_cast<std::uint32_t>(image.width());
-  const auto height = static_cast<std::uint32_t>(image.height());
+std::vector<std::uint8_t> encodeBmp(const PixelRows& image) {
+  if (image.width <= 0 || image.height <= 0 || image.alpha) return {};
+  const auto width = static_cast<std::uint32_t>(image.width);
+  const auto height = static_cast<std::uint32_t>(image.height);
   const std::uint32_t rowBytes = (width * 3 + 3) & ~3u;  // rows end on 4 bytes
   const std::uint64_t pixelBytes = static_cast<std::uint64_t>(rowBytes) * height;
   if (pixelBytes > 0xffffffffu - kFileHeaderBytes - kInfoHeaderBytes) return {};
@@ -44,27 +44,27 @@ std::vector<std::uint8_t> encodeBmp(const QImage& image) {
   put16(out, 24);      // bits per pixel
   put32(out, 0);       // no compression
   put32(out, static_cast<std::uint32_t>(pixelBytes));
-  put32(out, static_cast<std::uint32_t>(image.dotsPerMeterX()));
-  put32(out, static_cast<std::uint32_t>(image.dotsPerMeterY()));
+  put32(out, static_cast<std::uint32_t>(image.dotsPerMeterX));
+  put32(out, static_cast<std::uint32_t>(image.dotsPerMeterY));
   put32(out, 0);  // colours used
   put32(out, 0);  // important colours
   for (std::uint32_t y = height; y-- > 0;) {
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(y)));
+    const std::uint32_t* pixels = image.row(static_cast<int>(y));
     std::uint8_t* row = out;
     std::uint32_t x = 0;
     if constexpr (std::endian::native == std::endian::little) {
       // Four pixels (B G R A in memory) make three words of B G R bytes.
       for (; x + 4 <= width; x += 4, row += 12) {
-        const QRgb a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
+        const std::uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
         const std::uint32_t words[3] = {(a & 0xffffff) | (b << 24), ((b >> 8) & 0xffff) | (c << 16),
                                         ((c >> 16) & 0xff) | (d << 8)};
         std::memcpy(row, words, 12);
       }
     }
     for (; x < width; ++x) {
-      *row++ = static_cast<std::uint8_t>(qBlue(pixels[x]));
-      *row++ = static_cast<std::uint8_t>(qGreen(pixels[x]));
-      *row++ = static_cast<std::uint8_t>(qRed(pixels[x]));
+      *row++ = blueOf(pixels[x]);
+      *row++ = greenOf(pixels[x]);
+      *row++ = redOf(pixels[x]);
     }
     out += rowBytes;  // the padding stays zero
   }

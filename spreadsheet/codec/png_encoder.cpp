@@ -39,10 +39,10 @@ void closeChunk(std::vector<std::uint8_t>& out, std::size_t at) {
   put32(out, static_cast<std::uint32_t>(crc));
 }
 
-void writeHeader(std::vector<std::uint8_t>& out, const QImage& image, bool alpha) {
+void writeHeader(std::vector<std::uint8_t>& out, const PixelRows& image, bool alpha) {
   const std::size_t at = openChunk(out, "IHDR");
-  put32(out, static_cast<std::uint32_t>(image.width()));
-  put32(out, static_cast<std::uint32_t>(image.height()));
+  put32(out, static_cast<std::uint32_t>(image.width));
+  put32(out, static_cast<std::uint32_t>(image.height));
   out.push_back(8);  // bits per channel
   out.push_back(alpha ? kColourRgba : kColourRgb);
   out.push_back(0);  // deflate
@@ -53,29 +53,29 @@ void writeHeader(std::vector<std::uint8_t>& out, const QImage& image, bool alpha
 
 // One row of 32-bit pixels (0xAARRGGBB) as PNG bytes after the Sub filter:
 // each byte minus the same channel of the pixel to its left.
-void subFilteredRow(const QRgb* pixels, int width, bool alpha, std::uint8_t* out) {
-  QRgb left = 0;
+void subFilteredRow(const std::uint32_t* pixels, int width, bool alpha, std::uint8_t* out) {
+  std::uint32_t left = 0;
   for (int x = 0; x < width; ++x) {
-    const QRgb p = pixels[x];
-    *out++ = static_cast<std::uint8_t>(qRed(p) - qRed(left));
-    *out++ = static_cast<std::uint8_t>(qGreen(p) - qGreen(left));
-    *out++ = static_cast<std::uint8_t>(qBlue(p) - qBlue(left));
-    if (alpha) *out++ = static_cast<std::uint8_t>(qAlpha(p) - qAlpha(left));
+    const std::uint32_t p = pixels[x];
+    *out++ = static_cast<std::uint8_t>(redOf(p) - redOf(left));
+    *out++ = static_cast<std::uint8_t>(greenOf(p) - greenOf(left));
+    *out++ = static_cast<std::uint8_t>(blueOf(p) - blueOf(left));
+    if (alpha) *out++ = static_cast<std::uint8_t>(alphaOf(p) - alphaOf(left));
     left = p;
   }
 }
 
 // The bytes of pixels [from, to) of a row minus the same channels of the row
 // above (the Up filter).
-void addUpFiltered(RunDeflater& deflater, const QRgb* row, const QRgb* above, int from, int to,
-                   bool alpha, std::vector<std::uint8_t>& buffer) {
+void addUpFiltered(RunDeflater& deflater, const std::uint32_t* row, const std::uint32_t* above,
+                   int from, int to, bool alpha, std::vector<std::uint8_t>& buffer) {
   std::uint8_t* out = buffer.data();
   for (int x = from; x < to; ++x) {
-    const QRgb p = row[x], q = above[x];
-    *out++ = static_cast<std::uint8_t>(qRed(p) - qRed(q));
-    *out++ = static_cast<std::uint8_t>(qGreen(p) - qGreen(q));
-    *out++ = static_cast<std::uint8_t>(qBlue(p) - qBlue(q));
-    if (alpha) *out++ = static_cast<std::uint8_t>(qAlpha(p) - qAlpha(q));
+    const std::uint32_t p = row[x], q = above[x];
+    *out++ = static_cast<std::uint8_t>(redOf(p) - redOf(q));
+    *out++ = static_cast<std::uint8_t>(greenOf(p) - greenOf(q));
+    *out++ = static_cast<std::uint8_t>(blueOf(p) - blueOf(q));
+    if (alpha) *out++ = static_cast<std::uint8_t>(alphaOf(p) - alphaOf(q));
   }
   deflater.add(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
 }
@@ -83,7 +83,7 @@ void addUpFiltered(RunDeflater& deflater, const QRgb* row, const QRgb* above, in
 // The first pixel from `x` on that differs from the one above, or `width`:
 // eight pixels are compared at a time while they all match, as most of a row
 // with a little text in it does.
-int firstDifference(const QRgb* row, const QRgb* above, int x, int width) {
+int firstDifference(const std::uint32_t* row, const std::uint32_t* above, int x, int width) {
   for (; x + 8 <= width; x += 8) {
     std::uint64_t a[4], b[4];
     std::memcpy(a, row + x, sizeof a);
@@ -96,8 +96,8 @@ int firstDifference(const QRgb* row, const QRgb* above, int x, int width) {
 
 // A row filtered with Up: pixels equal to the ones above are zeros, which the
 // deflater adds without looking at them; only the pixels that differ are read.
-void addUpRow(RunDeflater& deflater, const QRgb* row, const QRgb* above, int width, bool alpha,
-              std::vector<std::uint8_t>& buffer) {
+void addUpRow(RunDeflater& deflater, const std::uint32_t* row, const std::uint32_t* above,
+              int width, bool alpha, std::vector<std::uint8_t>& buffer) {
   const std::size_t channels = alpha ? 4 : 3;
   deflater.add(&kFilterUp, 1);
   for (int x = 0; x < width;) {
@@ -109,7 +109,7 @@ void addUpRow(RunDeflater& deflater, const QRgb* row, const QRgb* above, int wid
   }
 }
 
-int pixelsDiffering(const QRgb* row, const QRgb* above, int width) {
+int pixelsDiffering(const std::uint32_t* row, const std::uint32_t* above, int width) {
   int n = 0;
   for (int x = 0; x < width; ++x) n += row[x] != above[x];
   return n;
@@ -118,16 +118,16 @@ int pixelsDiffering(const QRgb* row, const QRgb* above, int width) {
 // Rows mostly like the one above are filtered with Up (a row equal to it is
 // all zeros); any other row with Sub, which turns runs of one colour into
 // zeros whatever the colour, as at the top edge of a filled block.
-void writeData(std::vector<std::uint8_t>& out, const QImage& image, bool alpha) {
-  const int width = image.width();
+void writeData(std::vector<std::uint8_t>& out, const PixelRows& image, bool alpha) {
+  const int width = image.width;
   const std::size_t pixelBytes = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
   std::vector<std::uint8_t> buffer(pixelBytes + 1);
 
   const std::size_t at = openChunk(out, "IDAT");
   RunDeflater deflater(out);
-  const QRgb* above = nullptr;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+  const std::uint32_t* above = nullptr;
+  for (int y = 0; y < image.height; ++y) {
+    const std::uint32_t* row = image.row(y);
     if (above && std::memcmp(row, above, static_cast<std::size_t>(width) * 4) == 0) {
       deflater.add(&kFilterUp, 1);
       deflater.addZeros(pixelBytes);
@@ -146,13 +146,11 @@ void writeData(std::vector<std::uint8_t>& out, const QImage& image, bool alpha) 
 
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const QImage& image) {
-  if (image.isNull()) throw Error("The picture is empty.");
-  const bool alpha = image.hasAlphaChannel();
-  const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+std::vector<std::uint8_t> encodePng(const PixelRows& image) {
+  if (image.width <= 0 || image.height <= 0) throw Error("The picture is empty.");
   std::vector<std::uint8_t> out(std::begin(kSignature), std::end(kSignature));
-  writeHeader(out, pixels, alpha);
-  writeData(out, pixels, alpha);
+  writeHeader(out, image, image.alpha);
+  writeData(out, image, image.alpha);
   closeChunk(out, openChunk(out, "IEND"));
   return out;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "spreadsheet/codec/zlib_stream.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::pdf {
@@ -88,11 +89,11 @@ void PdfFile::put(int id, std::string_view object) {
 }
 
 std::string flate(std::string_view data) {
-  // qCompress puts the length in four bytes before the zlib stream.
-  const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(data.data()),
-                                      static_cast<qsizetype>(data.size()), kFlateLevel);
-  if (packed.size() < 4) throw Error("The PDF stream cannot be compressed.");
-  return std::string(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+  try {
+    return codec::zlibStream(data, kFlateLevel);
+  } catch (const Error&) {
+    throw Error("The PDF stream cannot be compressed.");
+  }
 }
 
 void PdfFile::putStream(int id, std::string_view entries, std::string_view data, bool compress) {

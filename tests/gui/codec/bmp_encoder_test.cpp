@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "spreadsheet/codec/bmp_encoder.h"
+#include "spreadsheet/picture/image_bytes.h"
 
 namespace {
 
@@ -28,15 +28,15 @@ TEST(BmpEncoder, WritesTheBytesQtWrites) {
       image.setDotsPerMeterX(3780);
       image.setDotsPerMeterY(3779);
     }
-    EXPECT_EQ(spreadsheet::codec::encodeBmp(image), qtBmp(image));
+    EXPECT_EQ(spreadsheet::picture::bmpBytes(image), qtBmp(image));
   }
 }
 
 TEST(BmpEncoder, LeavesOtherFormatsToQt) {
-  EXPECT_TRUE(spreadsheet::codec::encodeBmp(QImage()).empty());
+  EXPECT_TRUE(spreadsheet::picture::bmpBytes(QImage()).empty());
   QImage alpha(4, 4, QImage::Format_ARGB32);
   alpha.fill(Qt::transparent);
-  EXPECT_TRUE(spreadsheet::codec::encodeBmp(alpha).empty());
+  EXPECT_TRUE(spreadsheet::picture::bmpBytes(alpha).empty());
 }
 
 }  // namespace

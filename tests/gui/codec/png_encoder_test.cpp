@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "spreadsheet/codec/png_encoder.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/image_bytes.h"
 
 namespace {
 
-using spreadsheet::codec::encodePng;
+using spreadsheet::picture::pngBytes;
 
 QImage decoded(const std::vector<std::uint8_t>& png) {
   return QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG");
@@ -54,7 +54,7 @@ TEST(PngEncoder, OpaquePicturesReadBackPixelForPixel) {
   tiny.setPixel(2, 1, qRgb(0xfe, 0x01, 0x80));
   for (const QImage& picture : {tiny, sheetLike(161, 83), sheetLike(700, 40)}) {
     SCOPED_TRACE(picture.width());
-    const QImage read = decoded(encodePng(picture));
+    const QImage read = decoded(pngBytes(picture));
     expectSamePixels(picture, read);
     EXPECT_FALSE(read.hasAlphaChannel());
   }
@@ -64,27 +64,27 @@ TEST(PngEncoder, OpaquePicturesReadBackPixelForPixel) {
 // runs of equal rows: exercises every filter and the streaming path.
 TEST(PngEncoder, TallPicturesWithRepeatedRowsReadBack) {
   QImage image = sheetLike(1200, 900);
-  expectSamePixels(image, decoded(encodePng(image)));
+  expectSamePixels(image, decoded(pngBytes(image)));
 }
 
 TEST(PngEncoder, TransparencyAndOtherFormatsAreKept) {
   QImage clear(40, 30, QImage::Format_ARGB32);
   clear.fill(Qt::transparent);
   for (int x = 0; x < 40; ++x) clear.setPixel(x, 10, qRgba(200, x * 6, 10, x * 6));
-  const QImage read = decoded(encodePng(clear));
+  const QImage read = decoded(pngBytes(clear));
   EXPECT_TRUE(read.hasAlphaChannel());
   expectSamePixels(clear, read);
 
   const QImage premultiplied = clear.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  expectSamePixels(premultiplied, decoded(encodePng(premultiplied)));
+  expectSamePixels(premultiplied, decoded(pngBytes(premultiplied)));
   const QImage grey = sheetLike(90, 50).convertToFormat(QImage::Format_Grayscale8);
-  expectSamePixels(grey, decoded(encodePng(grey)));
+  expectSamePixels(grey, decoded(pngBytes(grey)));
   const QImage rgb888 = sheetLike(91, 50).convertToFormat(QImage::Format_RGB888);
-  expectSamePixels(rgb888, decoded(encodePng(rgb888)));
+  expectSamePixels(rgb888, decoded(pngBytes(rgb888)));
 }
 
 TEST(PngEncoder, FileStartsWithTheSignatureAndHeader) {
-  const std::vector<std::uint8_t> png = encodePng(sheetLike(300, 20));
+  const std::vector<std::uint8_t> png = pngBytes(sheetLike(300, 20));
   const std::vector<std::uint8_t> start(png.begin(), png.begin() + 16);
   const std::vector<std::uint8_t> expected = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n',
                                               0,    0,   0,   13,  'I',  'H',  'D',  'R'};
@@ -95,7 +95,7 @@ TEST(PngEncoder, FileStartsWithTheSignatureAndHeader) {
 }
 
 TEST(PngEncoder, NullImageIsRefused) {
-  EXPECT_THROW(encodePng(QImage()), spreadsheet::Error);
+  EXPECT_THROW(pngBytes(QImage()), spreadsheet::Error);
 }
 
 }  // namespace
