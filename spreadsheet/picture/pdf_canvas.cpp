@@ -98,7 +98,11 @@ void PdfCanvas::inPixels() {
   if (pixels_) return;
   closeText();
   save();
-  out_ += "0.75 0 0 0.75 0 0 cm\n";
+  for (double v : {kPoints, 0.0, 0.0, kPoints, 0.0, 0.0}) {
+    appendNumber(out_, v);
+    out_ += ' ';
+  }
+  out_ += "cm\n";
   pixels_ = true;
 }
 
