@@ -25,8 +25,7 @@ void ReleaseExcel() {
 }
 
 api::Application& RequireExcelApp() {
-  if (!ExcelApp()) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *ExcelApp();
+  return spreadsheet::require(ExcelApp());
 }
 
 std::vector<unsigned char> TemplateBytes() {
