@@ -133,29 +133,16 @@ int PdfFont::width(std::uint32_t glyph) const {
   return static_cast<int>(std::lround(perMille(font, font.advance(glyph))));
 }
 
-int PdfFonts::indexOf(const QRawFont& raw) {
-  // Runs of one face share its font engine: comparing raw fonts is cheap,
-  // building the face's names is not.
-  for (const auto& [known, index] : recent_)
-    if (known == raw) return index;
-  const int index = faceIndex(raw);
-  recent_.emplace_back(raw, index);
-  return index;
-}
-
-int PdfFonts::faceIndex(const QRawFont& raw) {
-  const auto key = std::make_tuple(raw.familyName(), raw.styleName(), raw.weight(),
-                                   static_cast<int>(raw.style()));
+int PdfFonts::indexOf(const FontFace& key, const FontTables& tables) {
   const auto found = byFace_.find(key);
   if (found != byFace_.end()) return found->second;
   // A face's tables do not change while the program runs, and reading them
   // copies the whole outline table: each face is read once.
-  static std::map<std::tuple<QString, QString, int, int>, std::shared_ptr<const TrueTypeFont>>
-      tables;
-  auto& shared = tables[key];
+  static std::map<FontFace, std::shared_ptr<const TrueTypeFont>> read;
+  auto& shared = read[key];
   if (!shared) {
     try {
-      shared = std::make_shared<const TrueTypeFont>(raw);
+      shared = std::make_shared<const TrueTypeFont>(tables);
     } catch (const Error&) {
       // Not a TrueType font (outlines of another kind, or none): its glyphs
       // are drawn as shapes instead.

@@ -1,11 +1,11 @@
 #pragma once
-#include <QRawFont>
 #include <QString>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "spreadsheet/pdf/pdf_file.h"
@@ -26,21 +26,22 @@ struct PdfFont {
   std::shared_ptr<const TrueTypeFont> tables_;
 };
 
+// A face as the text names it: family, style name, weight and slant.
+using FontFace = std::tuple<QString, QString, int, int>;
+
 // The fonts of a page by face, numbered in the order of their first use,
 // written as Type 0 fonts with Identity-H encoding over a TrueType subset.
 class PdfFonts {
  public:
-  // The index of the raw font's face, or -1 when it cannot be embedded.
-  int indexOf(const QRawFont& raw);
+  // The index of `face`, whose tables `tables` gives, or -1 when it cannot
+  // be embedded. The tables are read once for each face the program meets.
+  int indexOf(const FontFace& face, const FontTables& tables);
   PdfFont& at(int index) { return *fonts_[static_cast<std::size_t>(index)]; }
   // Writes every font into `file`; returns the entries of the page's /Font dictionary.
   std::string write(PdfFile& file) const;
 
  private:
-  int faceIndex(const QRawFont& raw);
-
-  std::vector<std::pair<QRawFont, int>> recent_;  // raw fonts seen, by their face's index
-  std::map<std::tuple<QString, QString, int, int>, int> byFace_;
+  std::map<FontFace, int> byFace_;
   std::vector<std::unique_ptr<PdfFont>> fonts_;
 };
 

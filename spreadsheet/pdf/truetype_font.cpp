@@ -114,15 +114,15 @@ QByteArray sfntFile(const std::map<std::string, const QByteArray*>& tables) {
 
 }  // namespace
 
-TrueTypeFont::TrueTypeFont(const QRawFont& font) {
-  head_ = font.fontTable("head");
-  hhea_ = font.fontTable("hhea");
-  maxp_ = font.fontTable("maxp");
-  hmtx_ = font.fontTable("hmtx");
-  glyf_ = font.fontTable("glyf");
-  cvt_ = font.fontTable("cvt ");
-  fpgm_ = font.fontTable("fpgm");
-  prep_ = font.fontTable("prep");
+TrueTypeFont::TrueTypeFont(const FontTables& font) {
+  head_ = font("head");
+  hhea_ = font("hhea");
+  maxp_ = font("maxp");
+  hmtx_ = font("hmtx");
+  glyf_ = font("glyf");
+  cvt_ = font("cvt ");
+  fpgm_ = font("fpgm");
+  prep_ = font("prep");
   if (head_.size() < 54) damaged("head");
   if (glyf_.isEmpty()) damaged("glyf");
   unitsPerEm_ = static_cast<int>(readU16(head_, 18, "head"));
@@ -131,7 +131,7 @@ TrueTypeFont::TrueTypeFont(const QRawFont& font) {
   horizontalMetrics_ = static_cast<int>(readU16(hhea_, 34, "hhea"));
   if (horizontalMetrics_ == 0 || hmtx_.size() < horizontalMetrics_ * 4) damaged("hmtx");
 
-  const QByteArray loca = font.fontTable("loca");
+  const QByteArray loca = font("loca");
   const bool longOffsets = readS16(head_, 50, "head") != 0;
   loca_.resize(static_cast<std::size_t>(glyphCount_) + 1);
   for (int g = 0; g <= glyphCount_; ++g)
@@ -144,18 +144,18 @@ TrueTypeFont::TrueTypeFont(const QRawFont& font) {
   readMetrics(font);
 }
 
-void TrueTypeFont::readMetrics(const QRawFont& font) {
+void TrueTypeFont::readMetrics(const FontTables& font) {
   xMin = readS16(head_, 36, "head");
   yMin = readS16(head_, 38, "head");
   xMax = readS16(head_, 40, "head");
   yMax = readS16(head_, 42, "head");
   ascent = readS16(hhea_, 4, "hhea");
   descent = readS16(hhea_, 6, "hhea");
-  const QByteArray os2 = font.fontTable("OS/2");
+  const QByteArray os2 = font("OS/2");
   capHeight = os2.size() >= 90 && readU16(os2, 0, "OS/2") >= 2 ? readS16(os2, 88, "OS/2") : ascent;
-  const QByteArray post = font.fontTable("post");
+  const QByteArray post = font("post");
   if (post.size() >= 8) italicAngle = static_cast<std::int32_t>(readU32(post, 4, "post")) / 65536.0;
-  postScriptName = postScriptNameOf(font.fontTable("name"));
+  postScriptName = postScriptNameOf(font("name"));
 }
 
 int TrueTypeFont::advance(std::uint32_t glyph) const {

@@ -1,12 +1,15 @@
 #pragma once
 #include <QByteArray>
-#include <QRawFont>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <vector>
 
 namespace spreadsheet::pdf {
+
+// A font's table by its four-letter tag ("head", "cvt "); empty when the font has none.
+using FontTables = std::function<QByteArray(const char* tag)>;
 
 // The tables of a TrueType font that a PDF needs: metrics for the font's
 // description and widths, and a copy of the font cut down to the glyphs a
@@ -14,9 +17,9 @@ namespace spreadsheet::pdf {
 // their numbers in the font (CIDToGIDMap /Identity).
 class TrueTypeFont {
  public:
-  // Reads the tables of `font`; throws spreadsheet::Error when they are
+  // Reads the tables of a font; throws spreadsheet::Error when they are
   // missing or damaged (an outline font of another kind, say).
-  explicit TrueTypeFont(const QRawFont& font);
+  explicit TrueTypeFont(const FontTables& font);
 
   int unitsPerEm() const { return unitsPerEm_; }
   int glyphCount() const { return glyphCount_; }
@@ -32,7 +35,7 @@ class TrueTypeFont {
   QByteArray subset(const std::set<std::uint32_t>& glyphs) const;
 
  private:
-  void readMetrics(const QRawFont& font);
+  void readMetrics(const FontTables& font);
   QByteArray glyphData(std::uint32_t glyph) const;
   void addComponents(std::uint32_t glyph, std::set<std::uint32_t>& glyphs) const;
 

@@ -200,7 +200,7 @@ class TrueTypeSubset : public ::testing::Test {
 };
 
 TEST_F(TrueTypeSubset, KeepsTheShownOutlinesByTheirNumbersAndEmptiesTheRest) {
-  const pdf::TrueTypeFont font(raw);
+  const pdf::TrueTypeFont font(picture::fontTablesOf(raw));
   EXPECT_EQ(font.unitsPerEm(), 2048);
   EXPECT_EQ(font.postScriptName, "LiberationSans");
   EXPECT_EQ(font.advance(raw.glyphIndexesForString("0").front()), 1139);  // digits: 556/1000 em
@@ -228,7 +228,7 @@ TEST_F(TrueTypeSubset, KeepsTheShownOutlinesByTheirNumbersAndEmptiesTheRest) {
 }
 
 TEST_F(TrueTypeSubset, ChecksumsAreThoseTheFormatAsksFor) {
-  const SfntReader subset(pdf::TrueTypeFont(raw).subset(glyphsOf("Monday")));
+  const SfntReader subset(pdf::TrueTypeFont(picture::fontTablesOf(raw)).subset(glyphsOf("Monday")));
   const QByteArray& bytes = subset.data();
   // Every table's checksum in the directory; the whole file sums to the magic number.
   for (std::uint32_t i = 0; i < subset.u16(4); ++i) {
@@ -253,7 +253,7 @@ TEST_F(TrueTypeSubset, BringsThePartsOfCompositeGlyphs) {
   const SfntReader composite(original->glyph(accented));
   ASSERT_LT(static_cast<std::int16_t>(composite.u16(0)), 0)
       << "é is expected to be a composite glyph in Liberation Sans";
-  const SfntReader subset(pdf::TrueTypeFont(raw).subset(shown));
+  const SfntReader subset(pdf::TrueTypeFont(picture::fontTablesOf(raw)).subset(shown));
   // The first part's glyph number follows the composite's header and flags.
   const int firstPart = static_cast<int>(composite.u16(12));
   EXPECT_FALSE(subset.glyph(firstPart).isEmpty()) << "part " << firstPart;
@@ -279,7 +279,7 @@ TEST(PdfOutlines, AreMovesLinesAndCurvesFilledByTheNonZeroRule) {
 
 TEST(TrueTypeFontTables, AFontWithoutOutlinesOfItsKindIsRefused) {
   // An empty raw font has no tables at all.
-  EXPECT_THROW(pdf::TrueTypeFont{QRawFont()}, Error);
+  EXPECT_THROW(pdf::TrueTypeFont{picture::fontTablesOf(QRawFont())}, Error);
 }
 
 }  // namespace
