@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
-#include <QPainterPath>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QtEndian>
@@ -260,21 +259,6 @@ TEST_F(TrueTypeSubset, BringsThePartsOfCompositeGlyphs) {
   EXPECT_EQ(subset.glyph(firstPart).left(original->glyph(firstPart).size()),
             original->glyph(firstPart));
   EXPECT_EQ(subset.glyph(accented).left(composite.data().size()), composite.data());
-}
-
-TEST(PdfOutlines, AreMovesLinesAndCurvesFilledByTheNonZeroRule) {
-  // A glyph of a font that cannot be embedded is drawn as its outline.
-  QPainterPath path;
-  path.moveTo(0, 0);
-  path.lineTo(10, 0);
-  path.cubicTo(12, 2, 12, 8, 10, 10);
-  path.closeSubpath();
-  std::string ops;
-  picture::appendFilledPath(ops, path, 0.5);
-  EXPECT_EQ(ops, "0 0 m\n5 0 l\n6 1 6 4 5 5 c\n0 0 l\nf\n");
-  std::string none;
-  picture::appendFilledPath(none, QPainterPath(), 1);
-  EXPECT_EQ(none, "") << "an empty outline (a space) fills nothing";
 }
 
 TEST(TrueTypeFontTables, AFontWithoutOutlinesOfItsKindIsRefused) {
