@@ -237,6 +237,8 @@ int PdfCanvas::fontIndex(const QRawFont& raw) {
   // building the face's names is not.
   for (const auto& [known, index] : recentFonts_)
     if (known == raw) return index;
+  // A raw font that loaded nothing has neither tables nor names: its glyphs go as shapes.
+  if (!raw.isValid() || raw.fontTable("head").isEmpty()) return -1;
   const pdf::FontFace face(raw.familyName(), raw.styleName(), raw.weight(),
                            static_cast<int>(raw.style()));
   const int index = fonts_.indexOf(face, fontTablesOf(raw));
