@@ -29,11 +29,7 @@ namespace {
 
 constexpr int kLastOldVersion = 11;
 
-template <typename T>
-T& require(std::optional<T>& object) {
-  if (!object) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *object;
-}
+using spreadsheet::require;
 
 }  // namespace
 

@@ -40,11 +40,7 @@ int nextNameDigit() {
   return std::uniform_int_distribution<int>(1, 9)(generator);
 }
 
-template <typename T>
-T& require(std::optional<T>& object) {
-  if (!object) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *object;
-}
+using spreadsheet::require;
 
 // The run's state between its steps.
 struct Run {
@@ -100,22 +96,15 @@ void takePicture(Run& run) {
   s.step(190, [&] { run.pictureApp = automation::OpenInNewExcel(run.workbookPath.toStdString()); });
   s.step(192, [&] { run.windows.setMainWindowBusy(true); });
   s.step(194, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    api::Workbooks books = run.pictureApp->Workbooks();
+    api::Workbooks books = require(run.pictureApp).Workbooks();
     run.pictureBook = books.Item(books.Count());
   });
   // The picture goes to the preview in memory: written out it was a 75 MB file
   // that only the preview read back, and it took half the time of the click.
   s.step(196, [&] { run.picture = automation::takeCellsActivesheet(require(run.pictureBook)); });
-  s.step(198, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    run.pictureApp->setDisplayAlerts(false);
-  });
+  s.step(198, [&] { require(run.pictureApp).setDisplayAlerts(false); });
   s.step(200, [&] { require(run.pictureBook).Close(); });
-  s.step(202, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    run.pictureApp->Quit();
-  });
+  s.step(202, [&] { require(run.pictureApp).Quit(); });
   s.step(204, [&] { run.windows.setMainWindowBusy(false); });
 }
 

@@ -22,11 +22,6 @@ namespace {
 constexpr int kDisableCancelKey = 0;
 constexpr int kInterruptCancelKey = 1;
 
-api::Application& required(const std::shared_ptr<api::Application>& app) {
-  if (!app) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *app;
-}
-
 QString qPath(const std::string& path) {
   return QString::fromStdString(path);
 }
@@ -117,7 +112,7 @@ void ReleaseExcel() {
 }
 
 api::Application& RequireExcelApp() {
-  return required(ExcelApp());
+  return spreadsheet::require(ExcelApp());
 }
 
 std::vector<unsigned char> TemplateBytes() {
@@ -126,12 +121,11 @@ std::vector<unsigned char> TemplateBytes() {
 }
 
 api::Application& Generation::instance() const {
-  return required(app);
+  return spreadsheet::require(app);
 }
 
 api::Workbook& Generation::workbook() {
-  if (!book) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *book;
+  return spreadsheet::require(book);
 }
 
 std::span<const GenerationStep> BuildSteps() {

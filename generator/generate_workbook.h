@@ -26,7 +26,7 @@ namespace generator {
 std::shared_ptr<spreadsheet::api::Application>& ExcelApp();
 void StartExcel();    // a new engine Application; throws spreadsheet::Error when it cannot start
 void ReleaseExcel();  // drops the reference (no Quit)
-// The instance, or spreadsheet::Error "Object variable or With block variable not set".
+// The instance, or spreadsheet::Error(spreadsheet::kObjectNotSet).
 spreadsheet::api::Application& RequireExcelApp();
 
 // The template workbook the program carries.
