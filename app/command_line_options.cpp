@@ -1,7 +1,6 @@
 #include "app/command_line_options.h"
 
 #include <cctype>
-#include <charconv>
 #include <filesystem>
 
 #include <QString>
@@ -12,46 +11,6 @@
 namespace tallyloom {
 
 namespace {
-
-constexpr const char* kDayWords[generator::kDayCount] = {"sun", "mon", "tue", "wed",
-                                                         "thu", "fri", "sat"};
-constexpr const char* kFieldWords[generator::kFieldCount] = {
-    "company",    "address1", "address2",           "city",
-    "state",      "zip",      "employee",           "manager",
-    "week-start", "week-end", "employee-signature", "manager-signature"};
-
-std::vector<std::string> splitCommas(const std::string& list) {
-  std::vector<std::string> items;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t comma = list.find(',', start);
-    items.push_back(list.substr(start, comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
-  return items;
-}
-
-// Marks the named items of `words` in `flags`; false for an unknown or empty item.
-template <std::size_t N>
-bool markItems(const std::string& list, const char* const (&words)[N], std::array<bool, N>& flags) {
-  for (const std::string& item : splitCommas(list)) {
-    bool known = false;
-    for (std::size_t i = 0; i < N; ++i) {
-      if (item == words[i]) flags[i] = known = true;
-    }
-    if (!known) return false;
-  }
-  return true;
-}
-
-std::optional<int> parseCount(const std::string& text, int low, int high) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
-    return std::nullopt;
-  return value;
-}
 
 bool hasPictureExtension(const std::string& name) {
   std::string ext = std::filesystem::path(name).extension().string();
@@ -101,39 +60,27 @@ struct Parser {
       request.kind = CommandLineRequest::Kind::Help;
       return true;
     }
-    const bool takesValue = name == "--output" || name == "--days" || name == "--fields" ||
-                            name == "--weeks" || name == "--shifts" || name == "--picture" ||
-                            name == "--pdf";
+    const generator::OptionEntry* choice = generator::OptionOfFlag(name);
+    const bool takesValue = choice || name == "--output" || name == "--picture" || name == "--pdf";
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);
     if (!text) return fail(name + " needs a value");
-    if (name == "--output") {
+    if (choice) {
+      const auto texts = generator::ParseOptionValue(*choice, *text);
+      if (!texts)
+        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" + *text +
+                    "'");
+      request.choices.insert(request.choices.end(), texts->begin(), texts->end());
+    } else if (name == "--output") {
       if (text->empty()) return fail("--output needs a file name");
       request.output = *text;
     } else if (name == "--picture") {
       if (!hasPictureExtension(*text))
         return fail("--picture accepts a file name ending in .png or .bmp; got '" + *text + "'");
       request.picture = *text;
-    } else if (name == "--pdf") {
+    } else {
       if (text->empty()) return fail("--pdf needs a file name");
       request.pdf = *text;
-    } else if (name == "--days") {
-      if (!(request.days = parseDayList(*text)))
-        return fail(
-            "--days accepts a comma-separated list of sun,mon,tue,wed,thu,fri,sat, or all; got '" +
-            *text + "'");
-    } else if (name == "--fields") {
-      if (!(request.fields = parseFieldList(*text)))
-        return fail(
-            "--fields accepts a comma-separated list of company,address1,address2,city,state,zip,"
-            "employee,manager,week-start,week-end,employee-signature,manager-signature, or all, "
-            "or none; got '" +
-            *text + "'");
-    } else if (name == "--weeks") {
-      if (!(request.weeks = parseCount(*text, 1, 4)))
-        return fail("--weeks accepts a whole number from 1 to 4; got '" + *text + "'");
-    } else if (!(request.shifts = parseCount(*text, 1, 20))) {
-      return fail("--shifts accepts a whole number from 1 to 20; got '" + *text + "'");
     }
     return true;
   }
@@ -180,24 +127,6 @@ struct Parser {
 
 }  // namespace
 
-std::optional<generator::DayChoiceTable> parseDayList(const std::string& list) {
-  generator::DayChoiceTable days{};
-  if (list == "all") {
-    days.fill(true);
-    return days;
-  }
-  if (!markItems(list, kDayWords, days)) return std::nullopt;
-  return days;
-}
-
-std::optional<std::array<bool, generator::kFieldCount>> parseFieldList(const std::string& list) {
-  std::array<bool, generator::kFieldCount> fields{};
-  if (list == "all") fields.fill(true);
-  if (list == "all" || list == "none") return fields;
-  if (!markItems(list, kFieldWords, fields)) return std::nullopt;
-  return fields;
-}
-
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine result;
   if (args.empty()) return {std::nullopt, UsageError{"a command is needed (see tallyloom --help)"}};
@@ -216,7 +145,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string commandLineHelp() {
-  return R"(Usage:
+  std::string help = R"(Usage:
   tallyloom                      start the desktop program
   tallyloom generate --output FILE [options]
                                  write a time-sheet workbook to FILE
@@ -229,14 +158,10 @@ Options of generate:
                       when FILE has no ending; buttons and macro), .xlsx (no
                       buttons: it cannot hold macros), .xlsm (buttons and macro),
                       .ods (LibreOffice: buttons bound to a Basic macro)
-  --days LIST         comma-separated days: sun,mon,tue,wed,thu,fri,sat, or all
-                      (default mon,tue,wed,thu,fri); at least one day is needed
-  --fields LIST       comma-separated header fields: company,address1,address2,city,
-                      state,zip,employee,manager,week-start,week-end,
-                      employee-signature,manager-signature, or all, or none (default all)
-  --weeks N           weeks side by side, 1 to 4 (default 1)
-  --shifts N          shifts per day, 1 to 20 (default 1)
-  --from-settings     start from the choices the desktop program stored;
+)";
+  for (const generator::OptionEntry& option : generator::OptionTable())
+    help += generator::OptionHelp(option);
+  return help + R"(  --from-settings     start from the choices the desktop program stored;
                       the options above then override them
   --picture FILE      also write the picture of the sheet's used range, as the
                       preview shows it: PNG or BMP by the name's ending

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,10 +12,9 @@ struct CommandLineRequest {
   enum class Kind { Help, Version, Generate };
   Kind kind = Kind::Help;
   std::string output;
-  std::optional<generator::DayChoiceTable> days;
-  std::optional<std::array<bool, generator::kFieldCount>> fields;
-  std::optional<int> weeks;   // 1..4
-  std::optional<int> shifts;  // 1..20
+  // The choices the options give, as the stored texts of their settings keys
+  // (--weeks 3: NumberOfWeeks = "2"), in the order given: a later one wins.
+  generator::StoredTexts choices;
   bool fromSettings = false;
   std::string picture;  // the used range's picture (.png or .bmp); empty: none
   std::string pdf;      // the print area on one page; empty: none
@@ -37,9 +35,5 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The text of `tallyloom --help`.
 std::string commandLineHelp();
-
-// "--days" and "--fields" lists; nullopt when an item is not accepted.
-std::optional<generator::DayChoiceTable> parseDayList(const std::string& list);
-std::optional<std::array<bool, generator::kFieldCount>> parseFieldList(const std::string& list);
 
 }  // namespace tallyloom

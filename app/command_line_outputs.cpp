@@ -7,13 +7,12 @@
 #include <exception>
 #include <filesystem>
 
-#include "generator/options.h"
+#include <variant>
+
+#include "automation/excel1.h"
+#include "generator/option_table.h"
+#include "spreadsheet/api/api.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/model/workbook.h"
-#include "spreadsheet/picture/page_pdf.h"
-#include "spreadsheet/picture/picture_file.h"
-#include "spreadsheet/picture/sheet_picture.h"
-#include "spreadsheet/xls/workbook_file.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -30,13 +29,9 @@ std::string absolutePath(const std::string& path) {
   return std::filesystem::absolute(path, ec).lexically_normal().string();
 }
 
-bool writePicture(const spreadsheet::Worksheet& sheet, const std::string& path) {
+bool writePicture(const spreadsheet::api::Workbook& book, const std::string& path) {
   try {
-    const auto used = sheet.usedRange();
-    if (!used) throw spreadsheet::Error("the sheet is empty");
-    const QImage image = spreadsheet::picture::renderRange(sheet, *used);
-    if (image.isNull()) throw spreadsheet::Error("the used range has no visible cells");
-    spreadsheet::picture::writePictureFile(image, path);
+    automation::SaveUsedRangePicture(book, path);
     return true;
   } catch (const std::exception& e) {
     printError("cannot write the picture " + path + ": " + e.what());
@@ -44,9 +39,9 @@ bool writePicture(const spreadsheet::Worksheet& sheet, const std::string& path) 
   }
 }
 
-bool writePdf(const spreadsheet::Worksheet& sheet, const std::string& path) {
+bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path) {
   try {
-    spreadsheet::picture::savePagePdf(sheet, path);
+    automation::SavePagePdf(sheet, path);
     return true;
   } catch (const std::exception& e) {
     printError("cannot write the PDF " + path + ": " + e.what());
@@ -54,20 +49,9 @@ bool writePdf(const spreadsheet::Worksheet& sheet, const std::string& path) {
   }
 }
 
-OutputSummary summarize(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                        const spreadsheet::Worksheet& sheet) {
-  OutputSummary s;
-  s.workbook = absolutePath(request.output);
-  if (!request.picture.empty()) s.picture = absolutePath(request.picture);
-  if (!request.pdf.empty()) s.pdf = absolutePath(request.pdf);
-  for (int day = 0; day < generator::kDayCount; ++day)
-    if (choices.days[static_cast<std::size_t>(day)])
-      s.days.emplace_back(generator::kDayNames[static_cast<std::size_t>(day)]);
-  s.weeks = choices.weekIndex + 1;
-  s.shifts = choices.shiftIndex + 1;
-  if (const auto used = sheet.usedRange()) s.usedRange = spreadsheet::toA1(*used);
-  if (const auto& area = sheet.pageSetup().printArea) s.printArea = spreadsheet::toA1(*area);
-  return s;
+std::string withoutDollars(std::string address) {
+  std::erase(address, '$');
+  return address;
 }
 
 // A JSON string: quotes, backslashes and control characters escaped; other
@@ -96,6 +80,32 @@ std::string quotedOrNull(const std::optional<std::string>& text) {
 
 std::string quotedOrNull(const std::string& text) {
   return text.empty() ? "null" : quoted(text);
+}
+
+std::string jsonValue(const generator::SummaryValue& value) {
+  if (const int* number = std::get_if<int>(&value)) return std::to_string(*number);
+  if (const std::string* word = std::get_if<std::string>(&value)) return quoted(*word);
+  std::string out = "[";
+  for (const std::string& item : std::get<std::vector<std::string>>(value)) {
+    if (out.size() > 1) out += ',';
+    out += quoted(item);
+  }
+  return out + "]";
+}
+
+OutputSummary summarize(const CommandLineRequest& request, const generator::LayoutChoices& choices,
+                        const spreadsheet::api::Worksheet& sheet) {
+  OutputSummary s;
+  s.workbook = absolutePath(request.output);
+  if (!request.picture.empty()) s.picture = absolutePath(request.picture);
+  if (!request.pdf.empty()) s.pdf = absolutePath(request.pdf);
+  for (const generator::OptionEntry& option : generator::OptionTable())
+    if (!option.jsonName.empty())
+      s.choices.emplace_back(option.jsonName,
+                             jsonValue(generator::OptionSummaryValue(option, choices)));
+  s.usedRange = withoutDollars(sheet.UsedRange().Address());
+  s.printArea = withoutDollars(sheet.PageSetup().PrintArea());
+  return s;
 }
 
 }  // namespace
@@ -130,15 +140,12 @@ std::string summaryJson(const OutputSummary& s) {
   out += quotedOrNull(s.picture);
   out += ",\"pdf\":";
   out += quotedOrNull(s.pdf);
-  out += ",\"days\":[";
-  for (std::size_t i = 0; i < s.days.size(); ++i) {
-    if (i > 0) out += ',';
-    out += quoted(s.days[i]);
+  for (const auto& [name, value] : s.choices) {
+    out += ',';
+    out += quoted(name);
+    out += ':';
+    out += value;
   }
-  out += "],\"weeks\":";
-  out += std::to_string(s.weeks);
-  out += ",\"shifts\":";
-  out += std::to_string(s.shifts);
   out += ",\"usedRange\":";
   out += quotedOrNull(s.usedRange);
   out += ",\"printArea\":";
@@ -152,19 +159,22 @@ std::string summaryJson(const OutputSummary& s) {
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
                  const std::string& generated) {
   if (request.picture.empty() && request.pdf.empty() && !request.json) return 0;
-  // The written file, read back as the preview reads it: the picture and the
-  // page show what the workbook holds.
-  std::unique_ptr<spreadsheet::Workbook> book;
+  // The written file, opened in an instance of its own as the preview opens
+  // it: the picture and the page show what the workbook holds.
+  std::shared_ptr<spreadsheet::api::Application> app;
+  const automation::QuitOnExit quit(app);
+  std::optional<spreadsheet::api::Workbook> book;
   try {
-    book = spreadsheet::xls::openWorkbook(generated);
-    if (book->sheetCount() == 0) throw spreadsheet::Error("the workbook has no sheet");
+    app = automation::OpenInNewExcel(generated);
+    book = app->ActiveWorkbook();
+    if (book->Sheets().Count() == 0) throw spreadsheet::Error("the workbook has no sheet");
   } catch (const std::exception& e) {
     printError("cannot read back " + generated + ": " + e.what());
     return 1;
   }
-  const spreadsheet::Worksheet& sheet = book->sheet(0);
+  const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);
   bool written = true;
-  if (!request.picture.empty()) written = writePicture(sheet, request.picture) && written;
+  if (!request.picture.empty()) written = writePicture(*book, request.picture) && written;
   if (!request.pdf.empty()) written = writePdf(sheet, request.pdf) && written;
   if (!written) return 1;
   if (request.json) {

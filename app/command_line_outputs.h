@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/command_line_options.h"
@@ -25,9 +26,9 @@ struct OutputSummary {
   std::string workbook;                // absolute paths
   std::optional<std::string> picture;  // nullopt when not asked for
   std::optional<std::string> pdf;
-  std::vector<std::string> days;  // day names in sheet order
-  int weeks = 0;
-  int shifts = 0;
+  // The choices with a JSON name, in the option table's order, each as its
+  // JSON value ("days": ["Monday", ...], "weeks": 1).
+  std::vector<std::pair<std::string, std::string>> choices;
   std::string usedRange;  // A1 text, "A1:BD295"
   std::string printArea;
 };

@@ -13,6 +13,7 @@
 #include "spreadsheet/api/application.h"
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/picture/page_pdf.h"
 #include "spreadsheet/picture/picture_file.h"
 
 namespace automation {
@@ -28,11 +29,7 @@ namespace {
 
 constexpr int kLastOldVersion = 11;
 
-template <typename T>
-T& require(std::optional<T>& object) {
-  if (!object) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *object;
-}
+using spreadsheet::require;
 
 }  // namespace
 
@@ -57,6 +54,13 @@ std::shared_ptr<api::Application> OpenInNewExcel(const std::string& path) {
   std::shared_ptr<api::Application> app = api::Application::create();
   app->Workbooks().Open(path);
   return app;
+}
+
+QuitOnExit::~QuitOnExit() {
+  try {
+    if (app_ && !app_->hasQuit()) app_->Quit();
+  } catch (...) {
+  }
 }
 
 int SaveFormatForVersion(const std::string& version) {
@@ -105,6 +109,13 @@ QImage clipboardPicture() {
   return *picture;
 }
 
+// The clipboard's picture taken over: the caller keeps the only copy.
+QImage takeClipboardPicture() {
+  QImage picture = clipboardPicture();
+  platform::ClearClipboardPicture();
+  return picture;
+}
+
 }  // namespace
 
 void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
@@ -119,12 +130,18 @@ void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
 QImage takeCellsActivesheet(const api::Workbook& book) {
   platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
   QImage picture;
-  if (copyUsedRangePicture(run, book))
-    run.step(112, [&] {
-      picture = clipboardPicture();
-      platform::ClearClipboardPicture();  // the preview keeps the only copy
-    });
+  if (copyUsedRangePicture(run, book)) run.step(112, [&] { picture = takeClipboardPicture(); });
   return picture;
+}
+
+void SaveUsedRangePicture(const api::Workbook& book, const std::string& path) {
+  if (!book.ActiveSheet().model().usedRange()) throw spreadsheet::Error("the sheet is empty");
+  book.ActiveSheet().UsedRange().CopyPicture();
+  spreadsheet::picture::writePictureFile(takeClipboardPicture(), path);
+}
+
+void SavePagePdf(const api::Worksheet& sheet, const std::string& path) {
+  spreadsheet::picture::savePagePdf(sheet.model(), path);
 }
 
 }  // namespace automation

@@ -8,6 +8,7 @@
 namespace spreadsheet::api {
 class Application;
 class Workbook;
+class Worksheet;
 }  // namespace spreadsheet::api
 
 // Spreadsheet instances around a generation and the picture of the sheet.
@@ -27,6 +28,19 @@ bool ExcelOpenWarning();
 // A new hidden instance with the workbook at `path` open in it.
 std::shared_ptr<spreadsheet::api::Application> OpenInNewExcel(const std::string& path);
 
+// Ends the instance held in `app` (when there is one by then) on every way
+// out of a scope, so a failure leaves no instance running.
+class QuitOnExit {
+ public:
+  explicit QuitOnExit(const std::shared_ptr<spreadsheet::api::Application>& app) : app_(app) {}
+  QuitOnExit(const QuitOnExit&) = delete;
+  QuitOnExit& operator=(const QuitOnExit&) = delete;
+  ~QuitOnExit();
+
+ private:
+  const std::shared_ptr<spreadsheet::api::Application>& app_;
+};
+
 // The SaveAs format code for an application version text: 56 when the version
 // is above 11, else -4143. The text's "." and "," become the user's decimal
 // separator before it is read as a number, rounded to the nearest whole one.
@@ -43,5 +57,14 @@ void saveCellsActivesheet(const spreadsheet::api::Workbook& book, const QString&
 // preview takes it over, with the same steps reported under the same name.
 // A null image when there is no picture.
 QImage takeCellsActivesheet(const spreadsheet::api::Workbook& book);
+
+// The same picture written to `path` (PNG for ".png", else BMP) for callers
+// without a window, whole or not at all: the first failure is thrown
+// (spreadsheet::Error), and a sheet with nothing to show is one.
+void SaveUsedRangePicture(const spreadsheet::api::Workbook& book, const std::string& path);
+
+// Writes the print area of `sheet` as a one-page PDF at `path`, whole or not
+// at all. Throws spreadsheet::Error.
+void SavePagePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path);
 
 }  // namespace automation

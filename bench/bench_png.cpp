@@ -5,7 +5,7 @@
 //   BM_PngSpng        libspng at zlib level 1, Sub and Up filters
 //   BM_PngZlibRle     our filter choice, compressed whole by zlib (runs only)
 //   BM_PngLibdeflate  our filter choice, compressed whole by libdeflate level 1
-//   BM_PngOurs        picture::encodePng: our filter choice, our run-only
+//   BM_PngOurs        picture::pngBytes: our filter choice, our run-only
 //                     deflate that never scans the rows it knows are zeros
 #include <benchmark/benchmark.h>
 #include <libdeflate.h>
@@ -22,7 +22,7 @@
 #include "bench/largest_choices.h"
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
-#include "spreadsheet/picture/png_encoder.h"
+#include "spreadsheet/picture/image_bytes.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
 
@@ -163,7 +163,7 @@ BENCHMARK(BM_PngLibdeflate)->Unit(benchmark::kMillisecond);
 void BM_PngOurs(benchmark::State& state) {
   const QImage& image = largestPicture();
   std::size_t size = 0;
-  for (auto _ : state) size = spreadsheet::picture::encodePng(image).size();
+  for (auto _ : state) size = spreadsheet::picture::pngBytes(image).size();
   report(state, size);
 }
 BENCHMARK(BM_PngOurs)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,6 @@
 #include "generator/generate_report.h"
 
 #include <QDateTime>
-#include <QFile>
 
 #include <optional>
 #include <random>
@@ -14,13 +13,11 @@
 #include "platform/error_report.h"
 #include "platform/folders.h"
 #include "spreadsheet/api/api.h"
-#include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
 
 namespace generator {
 
 namespace api = spreadsheet::api;
-namespace xl = spreadsheet::xl;
 
 const char* const kNoColumnsMessage =
     "There are no columns in Time Sheet Templet.\r\n"
@@ -29,8 +26,6 @@ const char* const kNoColumnsMessage =
 namespace {
 
 constexpr int kNameDigits = 8;
-constexpr int kDisableCancelKey = 0;
-constexpr int kInterruptCancelKey = 1;
 
 std::function<int()>& digitSource() {
   static std::function<int()> source;
@@ -45,11 +40,7 @@ int nextNameDigit() {
   return std::uniform_int_distribution<int>(1, 9)(generator);
 }
 
-template <typename T>
-T& require(std::optional<T>& object) {
-  if (!object) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *object;
-}
+using spreadsheet::require;
 
 // The run's state between its steps.
 struct Run {
@@ -61,8 +52,7 @@ struct Run {
   QString templatePath = temporaryFolder + "/template.xls";
   QString picturePath = temporaryFolder + "/temp.bmp";
   QString workbookPath;
-  std::vector<unsigned char> templateBytes;
-  std::optional<api::Workbook> templateBook;
+  Generation generation{ExcelApp()};
   std::shared_ptr<api::Application> pictureApp;
   std::optional<api::Workbook> pictureBook;
   QImage picture;
@@ -76,7 +66,7 @@ bool someDayChosen(Run& run) {
   for (int j = 1; j <= kDayCount; ++j)
     run.steps.step(106,
                    [&] { daysOff += DayChoices().at(static_cast<std::size_t>(j - 1)) ? 0 : 1; });
-  if (run.steps.test(110, [&] { return daysOff == kDayCount; })) {
+  if (run.steps.test(110, [&] { return kDayCount - daysOff < DaysOption().atLeast; })) {
     run.steps.step(112, [] {
       platform::dialogs().message(kNoColumnsMessage, platform::applicationTitle(),
                                   platform::MessageButtons::Ok, platform::MessageIcon::None);
@@ -86,62 +76,8 @@ bool someDayChosen(Run& run) {
   return true;
 }
 
-// 114 to 140: a hidden instance with the template open, reduced to one sheet.
-void openTemplate(Run& run) {
-  auto& s = run.steps;
-  s.step(114, [] { StartExcel(); });
-  s.step(116, [] { RequireExcelApp().setVisible(false); });
-  s.step(118, [] { RequireExcelApp().setScreenUpdating(false); });
-  s.step(120, [] { RequireExcelApp().setDisplayAlerts(false); });
-  s.step(122, [] { RequireExcelApp().setEnableEvents(false); });
-  s.step(124, [] { RequireExcelApp().setEnableCancelKey(kDisableCancelKey); });
-  s.step(126, [] { RequireExcelApp().setCursor(xl::CursorWait); });
-  s.step(128, [&] { run.templateBytes = TemplateBytes(); });
-  s.step(130, [&] {
-    // A stale template.xls (or a link someone placed under its name in the
-    // shared folder) is removed and the name taken as a new file of our own:
-    // the write below never shortens a file and must not follow a link.
-    platform::ClaimTemporaryFile(run.templatePath);
-    const auto* data = reinterpret_cast<const char*>(run.templateBytes.data());
-    platform::WriteBytesToFile(QByteArray(data, qsizetype(run.templateBytes.size())),
-                               run.templatePath);
-  });
-  s.step(132, [&] { RequireExcelApp().Workbooks().Open(run.templatePath.toStdString()); });
-  s.step(134, [&] { run.templateBook = RequireExcelApp().ActiveWorkbook(); });
-  int sheetCount = 0;
-  s.step(136, [&] { sheetCount = RequireExcelApp().Sheets().Count(); });
-  for (int k = 1; k < sheetCount; ++k)
-    s.step(138, [] { RequireExcelApp().Sheets().Item(2).Delete(); });
-  s.step(140, [] {
-    api::Sheets sheets = RequireExcelApp().Sheets();
-    sheets.Item(sheets.Count()).setName("TimeSheet");
-  });
-}
-
-// 142 to 162: the layout, the buttons, the start cells, the settings restored.
-void layOut(Run& run, int startDay) {
-  auto& s = run.steps;
-  s.step(142, [&] {
-    BuildSheetLayout(RequireExcelApp(), startDay,
-                     CurrentLayoutChoices(run.windows.choiceControls()));
-  });
-  int lastColumn = 1;
-  s.step(144, [&] { lastColumn = SheetLayout().EnabledDayCount * SheetLayout().WeekCount; });
-  for (int i = 2; i <= lastColumn; ++i)
-    s.step(146, [&] { AddSameAsPreviousButton(RequireExcelApp(), i); });
-  s.step(148, [] { RequireExcelApp().Range("E11").Select(); });
-  s.step(150, [] { RequireExcelApp().Sheets().Item(1).Select(); });
-  s.step(152, [] { RequireExcelApp().Range("C1").Select(); });
-  s.step(154, [] { RequireExcelApp().setCursor(xl::CursorDefault); });
-  s.step(156, [] { RequireExcelApp().setScreenUpdating(true); });
-  s.step(158, [] { RequireExcelApp().setDisplayAlerts(true); });
-  s.step(160, [] { RequireExcelApp().setEnableEvents(true); });
-  s.step(162, [] { RequireExcelApp().setEnableCancelKey(kInterruptCancelKey); });
-}
-
-// 164 to 188: a fresh random name in the temporary folder, the save, the end
-// of the building instance.
-void saveWorkbook(Run& run) {
+// 164 to 178: a fresh random name in the temporary folder.
+void nameWorkbook(Run& run) {
   auto& s = run.steps;
   for (;;) {
     QString name;
@@ -151,20 +87,7 @@ void saveWorkbook(Run& run) {
     s.step(176, [&] { run.workbookPath = run.temporaryFolder + "/" + name + ".xls"; });
     if (!s.test(178, [&] { return platform::FileOrFolderExists(run.workbookPath); })) break;
   }
-  s.step(180, [&] {
-    api::Workbook& book = require(run.templateBook);
-    platform::ClaimTemporaryFile(run.workbookPath);  // a link under the name is not followed
-    try {
-      book.SaveAs(run.workbookPath.toStdString(), automation::SaveFormatFor(ExcelApp()));
-    } catch (...) {
-      QFile::remove(run.workbookPath);  // no empty workbook left for the preview
-      throw;
-    }
-  });
-  s.step(182, [] { RequireExcelApp().setDisplayAlerts(false); });
-  s.step(184, [&] { require(run.templateBook).Close(); });
-  s.step(186, [] { RequireExcelApp().Quit(); });
-  s.step(188, [] { ReleaseExcel(); });
+  run.generation.workbookPath = run.workbookPath.toStdString();
 }
 
 // 190 to 204: a second instance takes the picture of the saved sheet.
@@ -173,22 +96,15 @@ void takePicture(Run& run) {
   s.step(190, [&] { run.pictureApp = automation::OpenInNewExcel(run.workbookPath.toStdString()); });
   s.step(192, [&] { run.windows.setMainWindowBusy(true); });
   s.step(194, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    api::Workbooks books = run.pictureApp->Workbooks();
+    api::Workbooks books = require(run.pictureApp).Workbooks();
     run.pictureBook = books.Item(books.Count());
   });
   // The picture goes to the preview in memory: written out it was a 75 MB file
   // that only the preview read back, and it took half the time of the click.
   s.step(196, [&] { run.picture = automation::takeCellsActivesheet(require(run.pictureBook)); });
-  s.step(198, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    run.pictureApp->setDisplayAlerts(false);
-  });
+  s.step(198, [&] { require(run.pictureApp).setDisplayAlerts(false); });
   s.step(200, [&] { require(run.pictureBook).Close(); });
-  s.step(202, [&] {
-    if (!run.pictureApp) throw spreadsheet::Error("Object variable or With block variable not set");
-    run.pictureApp->Quit();
-  });
+  s.step(202, [&] { require(run.pictureApp).Quit(); });
   s.step(204, [&] { run.windows.setMainWindowBusy(false); });
 }
 
@@ -210,9 +126,14 @@ void handOver(Run& run) {
 void GenerateReport0(int startDay, ReportWindows& windows) {
   Run run(windows);
   if (!someDayChosen(run)) return;
-  openTemplate(run);
-  layOut(run, startDay);
-  saveWorkbook(run);
+  Generation& g = run.generation;
+  g.templatePath = run.templatePath.toStdString();
+  g.claimWorkbookName = true;  // the temporary folder is shared
+  g.startDay = startDay;
+  g.choices = [&] { return CurrentLayoutChoices(windows.choiceControls()); };
+  RunSteps(BuildSteps(), g, &run.steps);
+  nameWorkbook(run);
+  RunSteps(SaveSteps(), g, &run.steps);
   takePicture(run);
   handOver(run);
 }

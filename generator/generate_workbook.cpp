@@ -1,5 +1,11 @@
 #include "generator/generate_workbook.h"
 
+#include <QByteArray>
+#include <QFile>
+
+#include "automation/excel1.h"
+#include "platform/add_folder.h"
+#include "platform/error_report.h"
 #include "platform/temporary_folder.h"
 #include "resources/template_resource.h"
 #include "spreadsheet/api/api.h"
@@ -10,6 +16,87 @@ namespace generator {
 
 namespace api = spreadsheet::api;
 namespace xl = spreadsheet::xl;
+
+namespace {
+
+constexpr int kDisableCancelKey = 0;
+constexpr int kInterruptCancelKey = 1;
+
+QString qPath(const std::string& path) {
+  return QString::fromStdString(path);
+}
+
+// Each step's body; `g.instance()` fails as the unset module reference would.
+const GenerationStep kBuild[] = {
+    {114, [](Generation& g, int) { g.app = api::Application::create(); }},
+    {116, [](Generation& g, int) { g.instance().setVisible(false); }},
+    {118, [](Generation& g, int) { g.instance().setScreenUpdating(false); }},
+    {120, [](Generation& g, int) { g.instance().setDisplayAlerts(false); }},
+    {122, [](Generation& g, int) { g.instance().setEnableEvents(false); }},
+    {124, [](Generation& g, int) { g.instance().setEnableCancelKey(kDisableCancelKey); }},
+    {126, [](Generation& g, int) { g.instance().setCursor(xl::CursorWait); }},
+    {128,
+     [](Generation& g, int) {
+       g.templateBytes = TemplateBytes();
+       if (g.templateBytes.empty())
+         throw spreadsheet::Error("The template workbook is missing from the program.");
+     }},
+    {130,
+     [](Generation& g, int) {
+       // A stale template (or a link someone placed under its name) is removed
+       // and the name taken as a new file of our own: the write below never
+       // shortens a file and must not follow a link.
+       platform::ClaimTemporaryFile(qPath(g.templatePath));
+       const auto* data = reinterpret_cast<const char*>(g.templateBytes.data());
+       platform::WriteBytesToFile(QByteArray(data, qsizetype(g.templateBytes.size())),
+                                  qPath(g.templatePath));
+     }},
+    {132, [](Generation& g, int) { g.instance().Workbooks().Open(g.templatePath); }},
+    {134, [](Generation& g, int) { g.book = g.instance().ActiveWorkbook(); }},
+    {136, [](Generation& g, int) { g.sheetCount = g.instance().Sheets().Count(); }},
+    {138, [](Generation& g, int) { g.instance().Sheets().Item(2).Delete(); },
+     [](const Generation& g) { return g.sheetCount - 1; }},
+    {140,
+     [](Generation& g, int) {
+       api::Sheets sheets = g.instance().Sheets();
+       sheets.Item(sheets.Count()).setName("TimeSheet");
+     }},
+    {142, [](Generation& g, int) { BuildSheetLayout(g.instance(), g.startDay, g.choices()); }},
+    {144, [](Generation& g,
+             int) { g.dayColumns = SheetLayout().EnabledDayCount * SheetLayout().WeekCount; }},
+    // Buttons over day columns 2 and on.
+    {146, [](Generation& g, int pass) { AddSameAsPreviousButton(g.instance(), pass + 2); },
+     [](const Generation& g) { return g.dayColumns - 1; }},
+    {148, [](Generation& g, int) { g.instance().Range("E11").Select(); }},
+    {150, [](Generation& g, int) { g.instance().Sheets().Item(1).Select(); }},
+    {152, [](Generation& g, int) { g.instance().Range("C1").Select(); }},
+    {154, [](Generation& g, int) { g.instance().setCursor(xl::CursorDefault); }},
+    {156, [](Generation& g, int) { g.instance().setScreenUpdating(true); }},
+    {158, [](Generation& g, int) { g.instance().setDisplayAlerts(true); }},
+    {160, [](Generation& g, int) { g.instance().setEnableEvents(true); }},
+    {162, [](Generation& g, int) { g.instance().setEnableCancelKey(kInterruptCancelKey); }},
+};
+
+const GenerationStep kSave[] = {
+    {180,
+     [](Generation& g, int) {
+       api::Workbook& book = g.workbook();
+       if (g.claimWorkbookName) platform::ClaimTemporaryFile(qPath(g.workbookPath));
+       try {
+         book.SaveAs(g.workbookPath, automation::SaveFormatFor(g.app));
+       } catch (...) {
+         // No empty workbook of ours is left under the claimed name.
+         if (g.claimWorkbookName) QFile::remove(qPath(g.workbookPath));
+         throw;
+       }
+     }},
+    {182, [](Generation& g, int) { g.instance().setDisplayAlerts(false); }},
+    {184, [](Generation& g, int) { g.workbook().Close(); }},
+    {186, [](Generation& g, int) { g.instance().Quit(); }},
+    {188, [](Generation& g, int) { g.app.reset(); }},
+};
+
+}  // namespace
 
 std::shared_ptr<api::Application>& ExcelApp() {
   static std::shared_ptr<api::Application> app;
@@ -25,13 +112,41 @@ void ReleaseExcel() {
 }
 
 api::Application& RequireExcelApp() {
-  if (!ExcelApp()) throw spreadsheet::Error("Object variable or With block variable not set");
-  return *ExcelApp();
+  return spreadsheet::require(ExcelApp());
 }
 
 std::vector<unsigned char> TemplateBytes() {
   const QByteArray bytes = TemplateResourceBytes();
   return std::vector<unsigned char>(bytes.begin(), bytes.end());
+}
+
+api::Application& Generation::instance() const {
+  return spreadsheet::require(app);
+}
+
+api::Workbook& Generation::workbook() {
+  return spreadsheet::require(book);
+}
+
+std::span<const GenerationStep> BuildSteps() {
+  return kBuild;
+}
+
+std::span<const GenerationStep> SaveSteps() {
+  return kSave;
+}
+
+void RunSteps(std::span<const GenerationStep> steps, Generation& generation,
+              platform::StepRunner* report) {
+  for (const GenerationStep& s : steps) {
+    const int passes = s.passes ? s.passes(generation) : 1;
+    for (int pass = 0; pass < passes; ++pass) {
+      if (report)
+        report->step(s.line, [&] { s.run(generation, pass); });
+      else
+        s.run(generation, pass);
+    }
+  }
 }
 
 std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app,
@@ -60,46 +175,17 @@ void SelectStartCells(api::Application& app) {
   app.Range("C1").Select();
 }
 
-namespace {
-
-// Ends the instance on every way out, so a failed run leaves no instance behind.
-class QuitOnExit {
- public:
-  explicit QuitOnExit(std::shared_ptr<api::Application> app) : app_(std::move(app)) {}
-  QuitOnExit(const QuitOnExit&) = delete;
-  QuitOnExit& operator=(const QuitOnExit&) = delete;
-  ~QuitOnExit() {
-    try {
-      if (!app_->hasQuit()) app_->Quit();
-    } catch (...) {
-    }
-  }
-
- private:
-  std::shared_ptr<api::Application> app_;
-};
-
-}  // namespace
-
 void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
   if (path.empty()) throw spreadsheet::Error("The file name is empty.");
-  const auto app = api::Application::create();
-  QuitOnExit quit(app);
-  app->setVisible(false);
-  app->setScreenUpdating(false);
-  app->setDisplayAlerts(false);
-  app->setEnableEvents(false);
-  app->setEnableCancelKey(0);
-  app->setCursor(xl::CursorWait);
-
+  std::shared_ptr<api::Application> app;
+  const automation::QuitOnExit quit(app);
   const platform::OwnTemporaryFolder folder;
-  const auto book = OpenTemplate(*app, folder.pathOf("template.xls"));
-  KeepOneTimeSheet(*app);
-  BuildSheetLayout(*app, 1, choices);
-  AddAllSameAsPreviousButtons(*app);
-  SelectStartCells(*app);
-  book->SaveAs(path, xl::Excel8);
-  book->Close();
+  Generation g(app);
+  g.templatePath = folder.pathOf("template.xls");
+  g.workbookPath = path;
+  g.choices = [&] { return choices; };
+  RunSteps(BuildSteps(), g, nullptr);
+  RunSteps(SaveSteps(), g, nullptr);
 }
 
 }  // namespace generator

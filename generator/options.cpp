@@ -1,5 +1,6 @@
 #include "generator/options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -14,14 +15,6 @@ const std::array<std::string_view, kFieldCount> kFieldLabels = {
     "Company Name",  "Adress 1",    "Adress 2",           "City",
     "State",         "Zip",         "Employee Name",      "Manager Name",
     "Week Starting", "Week Ending", "Employee Signature", "Manager Signature"};
-
-const std::array<std::string_view, kFieldCount> kFieldKeys = {
-    "Company Name",  "Address 1",   "Address 2",          "City",
-    "State",         "Zip",         "Employee Name",      "Manager Name",
-    "Week Starting", "Week Ending", "Employee Signature", "Manager Signature"};
-
-const std::array<std::string_view, kDayCount> kDayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 namespace {
 
@@ -80,8 +73,8 @@ int ChoiceState::comboIndex(int combo) const {
 }
 
 void ChoiceState::setComboIndex(int combo, int index) {
-  const int size = combo == 1 ? kWeekListSize : kShiftListSize;
-  if (index < -1 || index >= size) throw ChoiceError("Invalid property value");
+  const OptionEntry* list = OptionOfCombo(combo);
+  if (!list || index < -1 || index >= ListSize(*list)) throw ChoiceError("Invalid property value");
   combos_.at(static_cast<std::size_t>(combo - 1)) = index;
 }
 
@@ -176,6 +169,20 @@ void writeLabels() {
         std::string(kFieldLabels[static_cast<std::size_t>(i)]);
 }
 
+// A list's stored index; one outside the list leaves its first entry selected.
+void restoreListIndex(ChoiceControls& controls, platform::SettingsStore& store,
+                      const OptionEntry& option, std::vector<BadStoredValue>& bad) {
+  const std::size_t before = bad.size();
+  readChoice(
+      store, option.key, KeysWithDefaults(option).front().second, 0,
+      [&](const std::string& text) {
+        controls.setComboIndex(option.combo, numberFromText(text));
+        return 0;
+      },
+      bad);
+  if (bad.size() != before) controls.setComboIndex(option.combo, option.byDefault);
+}
+
 }  // namespace
 
 std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
@@ -184,31 +191,24 @@ std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
   const QString problem = store.readProblem(q(kSettingsApp));
   if (!problem.isEmpty()) bad.push_back({"", "", problem.toStdString()});
   writeLabels();
-  for (int i = 0; i < kFieldCount; ++i)
-    FieldChoices().flag(i) = readChoice(store, kFieldKeys[static_cast<std::size_t>(i)], "True",
-                                        true, truthFromText, bad);
-  for (int d = 0; d < kDayCount; ++d) {
-    const bool weekday = d >= 1 && d <= 5;
-    DayChoices()[static_cast<std::size_t>(d)] =
-        readChoice(store, kDayNames[static_cast<std::size_t>(d)], weekday ? "True" : "False",
-                   weekday, truthFromText, bad);
-  }
-  int combo = 1;
-  for (const std::string_view key : {kWeeksKey, kShiftsKey}) {
-    // The index must also fit its list; a bad one leaves the list's first entry.
-    readChoice(
-        store, key, "0", 0,
-        [&](const std::string& text) {
-          controls.setComboIndex(combo, numberFromText(text));
-          return 0;
-        },
-        bad);
-    if (!bad.empty() && bad.back().key == key) controls.setComboIndex(combo, 0);
-    ++combo;
+  for (const OptionEntry& option : OptionTable()) {
+    if (isList(option.kind)) {
+      restoreListIndex(controls, store, option, bad);
+      continue;
+    }
+    const std::span<bool> table = option.table();
+    const auto keys = KeysWithDefaults(option);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+      table[i] = readChoice(store, keys[i].first, keys[i].second, option.items[i].ticked,
+                            truthFromText, bad);
   }
   Palette() = kPaletteColours;
   ApplyChoices(controls);
   return bad;
+}
+
+bool WholeFileRefused(const std::vector<BadStoredValue>& bad) {
+  return std::any_of(bad.begin(), bad.end(), [](const BadStoredValue& b) { return b.key.empty(); });
 }
 
 std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
@@ -220,45 +220,60 @@ std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
     text += b.reason + ": " + b.key + "=" + b.text;
   }
   const std::string file = store.location(q(kSettingsApp)).toStdString();
-  return text + " in " + (file.empty() ? std::string("the settings store") : file) +
-         " (the default is used instead)";
+  return text + " in " + (file.empty() ? std::string("the settings store") : file);
 }
 
 void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store) {
   const std::vector<BadStoredValue> bad = RestoreChoices(controls, store);
-  if (!bad.empty()) throw ChoiceError(BadStoredValuesText(bad, store));
+  if (bad.empty()) return;
+  // The window shows the defaults in place of what could not be read.
+  std::string text = BadStoredValuesText(bad, store);
+  if (!WholeFileRefused(bad)) text += " (the default is used instead)";
+  throw ChoiceError(text);
 }
 
 void LoadChoices(ChoiceControls& controls) {
   LoadChoices(controls, platform::settingsStore());
 }
 
+namespace {
+
+// Each check box of a set with its place in the set's table.
+template <typename Visit>
+void forEachBox(Visit visit) {
+  for (const OptionEntry& option : OptionTable())
+    if (option.kind == OptionKind::Set)
+      for (std::size_t i = 0; i < option.items.size(); ++i)
+        visit(option, i, option.firstBox + static_cast<int>(i));
+}
+
+}  // namespace
+
 void ApplyChoices(ChoiceControls& controls) {
-  for (int i = 0; i < kFieldCount; ++i)
-    controls.setCheckValue(fieldCheckBox(i), FieldChoices().flag(i) ? 1 : 0);
-  for (int d = 0; d < kDayCount; ++d)
-    controls.setCheckValue(dayCheckBox(d), DayChoices()[static_cast<std::size_t>(d)] ? 1 : 0);
+  forEachBox([&](const OptionEntry& option, std::size_t i, int box) {
+    controls.setCheckValue(box, option.table()[i] ? 1 : 0);
+  });
 }
 
 void CollectChoices(const ChoiceControls& controls) {
   writeLabels();
-  for (int i = 0; i < kFieldCount; ++i)
-    FieldChoices().flag(i) = controls.checkValue(fieldCheckBox(i)) == 1;
-  for (int d = 0; d < kDayCount; ++d)
-    DayChoices()[static_cast<std::size_t>(d)] = controls.checkValue(dayCheckBox(d)) == 1;
+  forEachBox([&](const OptionEntry& option, std::size_t i, int box) {
+    option.table()[i] = controls.checkValue(box) == 1;
+  });
 }
 
 std::vector<std::pair<std::string, std::string>> ChoiceStoreEntries(
     const ChoiceControls& controls) {
   std::vector<std::pair<std::string, std::string>> entries;
-  for (int d = 0; d < kDayCount; ++d)
-    entries.emplace_back(kDayNames[static_cast<std::size_t>(d)],
-                         std::to_string(controls.checkValue(dayCheckBox(d))));
-  for (int i = 0; i < kFieldCount; ++i)
-    entries.emplace_back(kFieldKeys[static_cast<std::size_t>(i)],
-                         std::to_string(controls.checkValue(fieldCheckBox(i))));
-  entries.emplace_back(kWeeksKey, std::to_string(controls.comboIndex(1)));
-  entries.emplace_back(kShiftsKey, std::to_string(controls.comboIndex(2)));
+  for (const OptionEntry& option : OptionTable()) {
+    if (isList(option.kind)) {
+      entries.emplace_back(option.key, std::to_string(controls.comboIndex(option.combo)));
+      continue;
+    }
+    for (std::size_t i = 0; i < option.items.size(); ++i)
+      entries.emplace_back(option.items[i].key,
+                           std::to_string(controls.checkValue(option.firstBox + int(i))));
+  }
   return entries;
 }
 

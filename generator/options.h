@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "generator/option_table.h"
+
 namespace platform {
 class SettingsStore;
 }
@@ -16,11 +18,7 @@ class SettingsStore;
 // move them between the store, the tables and the main window's controls.
 namespace generator {
 
-inline constexpr int kFieldCount = 12;
-inline constexpr int kDayCount = 7;
 inline constexpr int kPaletteSize = 56;
-inline constexpr int kWeekListSize = 4;    // Combo1: "1 Week" .. "4 Weeks"
-inline constexpr int kShiftListSize = 20;  // Combo2: "1" .. "20"
 
 // Field order: company name, address 1, address 2, city, state, zip, employee
 // name, manager name, week starting, week ending, employee and manager signature.
@@ -41,17 +39,11 @@ enum Field {
 
 // Labels as the tables hold them ("Adress 1": the table's own spelling).
 extern const std::array<std::string_view, kFieldCount> kFieldLabels;
-// Settings keys of the fields ("Address 1": the store's spelling).
-extern const std::array<std::string_view, kFieldCount> kFieldKeys;
-// "Sunday" .. "Saturday": the day keys and the day names of the sheet.
-extern const std::array<std::string_view, kDayCount> kDayNames;
 // The 56 palette colours as R + 256 G + 65536 B.
 extern const std::array<std::uint32_t, kPaletteSize> kPaletteColours;
 
 inline constexpr std::string_view kSettingsApp = "Quillmark";
 inline constexpr std::string_view kSettingsSection = "Tallyloom";
-inline constexpr std::string_view kWeeksKey = "NumberOfWeeks";
-inline constexpr std::string_view kShiftsKey = "NumberOfShifts";
 
 // 24 entries: 0..11 the labels, 12..23 the include flags (flag of field i at 12 + i).
 struct FieldChoiceTable {
@@ -78,12 +70,13 @@ class ChoiceError : public std::runtime_error {
   explicit ChoiceError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The controls of the main window that hold the choices: check boxes Check1..Check19
-// (values 0 clear, 1 ticked, 2 greyed) and the lists Combo1 (weeks) and Combo2 (shifts).
+// The controls of the main window that hold the choices (the option table says
+// which): check boxes Check1..Check19 (values 0 clear, 1 ticked, 2 greyed) and
+// the lists Combo1 (weeks) and Combo2 (shifts).
 class ChoiceControls {
  public:
   virtual ~ChoiceControls() = default;
-  virtual int checkValue(int box) const = 0;  // box 1..19
+  virtual int checkValue(int box) const = 0;  // box 1..kCheckBoxCount
   virtual void setCheckValue(int box, int value) = 0;
   virtual int comboIndex(int combo) const = 0;  // combo 1 or 2; -1 when none
   // Throws ChoiceError("Invalid property value") when index is outside the list.
@@ -92,7 +85,7 @@ class ChoiceControls {
 
 // Check box of a field (Check8..Check19) and of a day (Check1..Check7).
 constexpr int fieldCheckBox(int field) {
-  return 8 + field;
+  return 1 + kDayCount + field;
 }
 constexpr int dayCheckBox(int day) {
   return 1 + day;
@@ -108,7 +101,7 @@ class ChoiceState : public ChoiceControls {
   void setComboIndex(int combo, int index) override;
 
  private:
-  std::array<int, 19> checks_{};
+  std::array<int, kCheckBoxCount> checks_{};
   std::array<int, 2> combos_{};
 };
 
@@ -131,10 +124,16 @@ struct BadStoredValue {
 // other key still loads. Returns the values that could not be used, in order.
 std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
                                            platform::SettingsStore& store);
-// The text that reports bad stored values: each key with its text, and the settings file.
+// What was wrong with the stored values: each key with its text and the
+// settings file ("Type mismatch: Monday=maybe in /home/u/.config/Quillmark.ini"),
+// or why the whole file could not be read. Says nothing of what happens next:
+// the caller does.
 std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
                                 platform::SettingsStore& store);
-// RestoreChoices, then one ChoiceError with BadStoredValuesText when a value was bad.
+// Whether the whole settings file was refused rather than some of its values.
+bool WholeFileRefused(const std::vector<BadStoredValue>& bad);
+// RestoreChoices, then one ChoiceError with BadStoredValuesText when a value
+// was bad, saying that the defaults are shown instead.
 void LoadChoices(ChoiceControls& controls, platform::SettingsStore& store);
 void LoadChoices(ChoiceControls& controls);  // the program's settings store
 // Shows the tables in the check boxes.

@@ -52,7 +52,9 @@ QString IniSettingsStore::readProblem(const QString& app) {
   // Qt takes any bytes as a file without keys; a settings file is text.
   QFile file(path);
   if (file.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = file.read(kMostSettingsBytes + 1);
+    QByteArray bytes = file.read(kMostSettingsBytes + 1);
+    // Some editors begin a UTF-8 file with a byte-order mark; QSettings skips it.
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     if (bytes.size() > kMostSettingsBytes || bytes.contains('\0') ||
         QString::fromUtf8(bytes).toUtf8() != bytes)
       return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
@@ -99,6 +101,26 @@ void IniSettingsStore::write(const QString& app, const QString& section, const Q
   if (std::exchange(failingWrites_, true)) return;  // already reported
   throw std::runtime_error("Cannot write the setting " + key.toStdString() + ": " +
                            problem.toStdString() + "; the choices are not stored.");
+}
+
+QString LayeredSettingsStore::read(const QString& app, const QString& section, const QString& key,
+                                   const QString& def) {
+  const auto it = values_.find({app, section, key});
+  if (it != values_.end()) return it->second;
+  return below_ ? below_->read(app, section, key, def) : def;
+}
+
+void LayeredSettingsStore::write(const QString& app, const QString& section, const QString& key,
+                                 const QString& value) {
+  values_[{app, section, key}] = value;
+}
+
+QString LayeredSettingsStore::location(const QString& app) const {
+  return below_ ? below_->location(app) : QString();
+}
+
+QString LayeredSettingsStore::readProblem(const QString& app) {
+  return below_ ? below_->readProblem(app) : QString();
 }
 
 SettingsStore& settingsStore() {

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <map>
+#include <tuple>
 
 namespace platform {
 
@@ -46,6 +48,24 @@ class IniSettingsStore : public SettingsStore {
  private:
   QString folder_;
   bool failingWrites_ = false;
+};
+
+// Values set here first, then those of another store (or the defaults when
+// there is none): the command line's options over the stored choices. Writes
+// stay here; the other store is never written.
+class LayeredSettingsStore : public SettingsStore {
+ public:
+  explicit LayeredSettingsStore(SettingsStore* below) : below_(below) {}
+  QString read(const QString& app, const QString& section, const QString& key,
+               const QString& def) override;
+  void write(const QString& app, const QString& section, const QString& key,
+             const QString& value) override;
+  QString location(const QString& app) const override;
+  QString readProblem(const QString& app) override;
+
+ private:
+  SettingsStore* below_;
+  std::map<std::tuple<QString, QString, QString>, QString> values_;
 };
 
 // The program's store: an IniSettingsStore in the user's config folder unless

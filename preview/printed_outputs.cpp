@@ -1,14 +1,12 @@
 #include "preview/printed_outputs.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "automation/excel1.h"
+#include "spreadsheet/api/api.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/model/workbook.h"
-#include "spreadsheet/picture/page_pdf.h"
-#include "spreadsheet/picture/picture_file.h"
-#include "spreadsheet/picture/sheet_picture.h"
-#include "spreadsheet/xls/workbook_file.h"
 
 namespace preview {
 
@@ -31,17 +29,16 @@ bool IsPrintedOutput(const QString& chosen) {
 
 void SavePrintedOutput(const QString& generated, const QString& chosen) {
   if (!QFileInfo::exists(generated)) throw std::runtime_error("File not found");
-  // The saved workbook read back, as the command line reads it: the page and
-  // the picture show what the workbook holds.
-  const auto book = spreadsheet::xls::openWorkbook(generated.toStdString());
-  if (book->sheetCount() == 0) throw spreadsheet::Error("The workbook has no sheet.");
-  const spreadsheet::Worksheet& sheet = book->sheet(0);
-  if (endsWith(chosen, ".pdf"))
-    return spreadsheet::picture::savePagePdf(sheet, chosen.toStdString());
-  const auto used = sheet.usedRange();
-  if (!used) throw spreadsheet::Error("The sheet is empty.");
-  spreadsheet::picture::writePictureFile(spreadsheet::picture::renderRange(sheet, *used),
-                                         chosen.toStdString());
+  // The saved workbook opened in an instance of its own, as the command line
+  // reads it: the page and the picture show what the workbook holds.
+  std::shared_ptr<spreadsheet::api::Application> app;
+  const automation::QuitOnExit quit(app);
+  app = automation::OpenInNewExcel(QFile::encodeName(generated).toStdString());
+  const spreadsheet::api::Workbook book = app->ActiveWorkbook();
+  if (book.Sheets().Count() == 0) throw spreadsheet::Error("The workbook has no sheet.");
+  const std::string path = QFile::encodeName(chosen).toStdString();
+  if (endsWith(chosen, ".pdf")) return automation::SavePagePdf(book.Sheets().Item(1), path);
+  automation::SaveUsedRangePicture(book, path);
 }
 
 }  // namespace preview

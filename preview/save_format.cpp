@@ -1,12 +1,9 @@
 #include "preview/save_format.h"
 
-#include <QFileInfo>
-#include <stdexcept>
+#include <QFile>
 
+#include "automation/save_result.h"
 #include "preview/printed_outputs.h"
-#include "preview/replace_file.h"
-#include "resources/basic/basic_modules.h"
-#include "spreadsheet/formats/save_workbook.h"
 #include "spreadsheet/formats/workbook_format.h"
 
 namespace preview {
@@ -24,12 +21,8 @@ QString SaveDialogFilter() {
 
 void SaveGeneratedWorkbook(const QString& generated, const QString& chosen) {
   if (IsPrintedOutput(chosen)) return SavePrintedOutput(generated, chosen);
-  using spreadsheet::formats::WorkbookFormat;
-  const auto format = spreadsheet::formats::FormatForPath(chosen.toStdString());
-  if (!format || *format == WorkbookFormat::Xls) return ReplaceWithCopy(generated, chosen);
-  if (!QFileInfo::exists(generated)) throw std::runtime_error("File not found");
-  spreadsheet::formats::ConvertWorkbookFile(generated.toStdString(), chosen.toStdString(), *format,
-                                            TemplateBasicModules());
+  automation::SaveGeneratedWorkbook(QFile::encodeName(generated).toStdString(),
+                                    QFile::encodeName(chosen).toStdString());
 }
 
 }  // namespace preview

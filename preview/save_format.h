@@ -9,10 +9,8 @@ namespace preview {
 QString SaveDialogFilter();
 
 // Saves the generated workbook at `chosen` in the format of its ending: the
-// page or the picture for .pdf and .png (SavePrintedOutput), a
-// plain copy for .xls and for any other or no ending, the workbook read back
-// and written in the format for .xlsx, .xlsm and .ods. Whole or not at all;
-// throws as ReplaceWithCopy does, or spreadsheet::Error.
+// page or the picture for .pdf and .png (SavePrintedOutput), else as
+// automation::SaveGeneratedWorkbook does (the command line's rule too).
 void SaveGeneratedWorkbook(const QString& generated, const QString& chosen);
 
 }  // namespace preview

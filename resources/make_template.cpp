@@ -10,11 +10,12 @@
 
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
 
 namespace {
 
+namespace vba = spreadsheet::vba;
 namespace xls = spreadsheet::xls;
 
 std::string readFile(const std::filesystem::path& path) {
@@ -35,13 +36,13 @@ void buildTemplate(spreadsheet::Workbook& book, const std::vector<std::string>& 
   book.setCodeName("ThisWorkbook");
   book.addSheet("Sheet1").setCodeName("Sheet1");
 
-  std::vector<xls::MacroModule> modules{
-      {"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
-      {"Sheet1", true, "", std::string(xls::kWorksheetClassId)}};
+  std::vector<vba::MacroModule> modules{
+      {"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+      {"Sheet1", true, "", std::string(vba::kWorksheetClassId)}};
   for (const std::string& file : basFiles)
     modules.push_back(
         {std::filesystem::path(file).stem().string(), false, readFile(file), std::string()});
-  book.macroProject() = xls::buildMacroProject(modules);
+  book.macroProject() = vba::buildMacroProject(modules);
 }
 
 }  // namespace

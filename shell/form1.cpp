@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "generator/option_table.h"
 #include "preview/form2.h"
 #include "spreadsheet/model/units.h"
 
@@ -58,39 +59,15 @@ class FrameBox : public QGroupBox {
   }
 };
 
-struct BoxSpec {
-  const char* caption;
-  int frame;  // 0 = Frame1 (days), 1 = Frame2 (fields)
-  int left, top, width;
-};
-
-// Check1..Check19 in order; positions in twips inside their frame.
-constexpr std::array<BoxSpec, 19> kBoxes{{
-    {"Sunday", 0, 240, 300, 975},
-    {"Monday", 0, 240, 650, 975},
-    {"Tuesday", 0, 240, 1000, 1020},
-    {" Wednesday", 0, 240, 1350, 1350},
-    {"Thursday", 0, 4155, 300, 1095},
-    {"Friday", 0, 4155, 650, 855},
-    {"Saturday", 0, 4155, 1000, 1095},
-    {"Company Name", 1, 240, 300, 1815},
-    {"Address 1", 1, 4155, 300, 1935},
-    {"Address 2", 1, 240, 650, 1815},
-    {"City", 1, 4155, 650, 1935},
-    {"State", 1, 240, 1000, 1815},
-    {"Zip", 1, 4155, 1000, 1935},
-    {"Employee Name", 1, 240, 1350, 1815},
-    {"Manager Name", 1, 4155, 1350, 1935},
-    {" Week Starting", 1, 240, 1700, 1815},
-    {" Week Ending", 1, 4155, 1700, 1935},
-    {"Employee Signature", 1, 240, 2050, 2055},
-    {"Manager Signature", 1, 4155, 2050, 1935},
-}};
-constexpr int kBoxHeight = 255;
-
-// Ticked before the saved choices are restored: Monday to Friday and every field.
-constexpr bool tickedAtStart(int box) {
-  return box != 1 && box != 7;
+// The boxes of a set stand in two columns, 350 twips apart: a days-like set
+// fills the left column first, the others fill row by row.
+QRect boxPlace(const generator::OptionEntry& set, std::size_t i) {
+  constexpr int kLefts[] = {240, 4155};
+  constexpr int kFirstTop = 300, kRowStep = 350, kBoxHeight = 255;
+  const std::size_t rows = (set.items.size() + 1) / 2;
+  const std::size_t column = set.downFirst ? i / rows : i % 2;
+  const std::size_t row = set.downFirst ? i % rows : i / 2;
+  return twips(kLefts[column], kFirstTop + kRowStep * int(row), set.items[i].width, kBoxHeight);
 }
 
 void whiteBackground(QWidget& widget, QPalette::ColorRole role) {
@@ -185,15 +162,21 @@ void Form1::buildControls() {
     frames_[i] = frame;
   }
 
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    const BoxSpec& entry = kBoxes[i];
-    auto* box = new ChoiceBox(entry.caption, frames_[static_cast<std::size_t>(entry.frame)]);
-    box->setObjectName(QString("Check%1").arg(i + 1));
-    box->setGeometry(twips(entry.left, entry.top, entry.width, kBoxHeight));
-    fitCaption(*box, box->text(), captionRoom(*box));
-    box->setChecked(tickedAtStart(int(i) + 1));
-    whiteBackground(*box);
-    checks_[i] = box;
+  for (const generator::OptionEntry& set : generator::OptionTable()) {
+    if (set.kind != generator::OptionKind::Set) continue;
+    for (std::size_t i = 0; i < set.items.size(); ++i) {
+      const generator::SetItem& item = set.items[i];
+      const int number = set.firstBox + int(i);
+      auto* box =
+          new ChoiceBox(QString::fromUtf8(item.caption.data(), qsizetype(item.caption.size())),
+                        frames_[static_cast<std::size_t>(set.frame - 1)]);
+      box->setObjectName(QString("Check%1").arg(number));
+      box->setGeometry(boxPlace(set, i));
+      fitCaption(*box, box->text(), captionRoom(*box));
+      box->setChecked(item.ticked);
+      whiteBackground(*box);
+      checks_[static_cast<std::size_t>(number - 1)] = box;
+    }
   }
 
   // The shifts row stands above the period row.

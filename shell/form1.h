@@ -49,7 +49,7 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   void setSiteDrawForTesting(platform::DrawOneToHundred draw) { siteDraw_ = std::move(draw); }
 
   QPushButton* PushButton22() const { return pushButton22_; }
-  QCheckBox* Check(int box) const;  // 1..19
+  QCheckBox* Check(int box) const;  // 1..kCheckBoxCount
   QComboBox* Combo1() const { return combo1_; }
   QComboBox* Combo2() const { return combo2_; }
   // The preview window, once generation has created it.
@@ -81,7 +81,7 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
 
   QPushButton* pushButton22_ = nullptr;
   std::array<QGroupBox*, 3> frames_{};
-  std::array<QCheckBox*, 19> checks_{};
+  std::array<QCheckBox*, generator::kCheckBoxCount> checks_{};
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;
   std::unique_ptr<preview::Form2> form2_;

@@ -23,8 +23,9 @@ namespace shell {
 
 namespace {
 
-constexpr int kWeekChoices = 4;
-constexpr int kShiftChoices = 20;
+QString listText(int combo, int index) {
+  return QString::fromStdString(generator::ListItemText(*generator::OptionOfCombo(combo), index));
+}
 
 }  // namespace
 
@@ -44,12 +45,11 @@ void Form1::Form_Load() {
     });
   }
   run.step(110, [&] { platform::OpenMakerSiteAtRandom(siteDraw_); });
-  const std::array<const char*, kWeekChoices> weeks{"1 Week", "2 Weeks", "3 Weeks", "4 Weeks"};
-  for (int i = 0; i < kWeekChoices; ++i)
-    run.step(128 + 2 * i, [&] { combo1_->addItem(weeks[static_cast<std::size_t>(i)]); });
+  for (int i = 0; i < generator::kWeekListSize; ++i)
+    run.step(128 + 2 * i, [&] { combo1_->addItem(listText(1, i)); });
   run.step(136, [&] { setComboIndex(1, 0); });
-  for (int n = 1; n <= kShiftChoices; ++n)
-    run.step(140, [&] { combo2_->addItem(QString::number(n)); });
+  for (int i = 0; i < generator::kShiftListSize; ++i)
+    run.step(140, [&] { combo2_->addItem(listText(2, i)); });
   run.step(142, [&] { setComboIndex(2, 0); });
   run.step(144, [&] { generator::LoadChoices(*this); });
   run.step(146, [&] { generator::ApplyChoices(*this); });

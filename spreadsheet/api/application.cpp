@@ -48,8 +48,7 @@ OpenBook& ApplicationState::bookOf(const spreadsheet::Worksheet* sheet) {
 
 OpenBook& ApplicationState::active() {
   if (quit) throw Error("The object invoked has disconnected from its clients.");
-  if (!activeBook) throw Error("Object variable or With block variable not set");
-  return *activeBook;
+  return require(activeBook);
 }
 
 spreadsheet::Worksheet& ApplicationState::activeSheet() {

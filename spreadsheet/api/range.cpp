@@ -1,7 +1,5 @@
 #include "spreadsheet/api/range.h"
 
-#include <QImage>
-
 #include "spreadsheet/api/application.h"
 #include "spreadsheet/api/application_state.h"
 #include "spreadsheet/api/worksheet.h"
@@ -18,8 +16,7 @@
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/picture/clipboard.h"
-#include "spreadsheet/picture/sheet_picture.h"
+#include "spreadsheet/picture/copy_picture.h"
 
 namespace spreadsheet::api {
 
@@ -411,9 +408,8 @@ void Range::CopyPicture() {
   spreadsheet::Worksheet& s = sheet();
   requireOneArea(areas_);
   ensureCalculated(*app_, s.workbook());
-  QImage image = picture::renderRange(s, areas_.front());
-  if (image.isNull()) throw Error("CopyPicture method of Range class failed");
-  picture::putPicture(std::move(image));
+  if (!picture::copyRangePicture(s, areas_.front()))
+    throw Error("CopyPicture method of Range class failed");
 }
 
 // ---- shape ---------------------------------------------------------------------

@@ -115,7 +115,8 @@ std::string Workbook::FullName() const {
   return app_->state().bookOf(book_).fullName;
 }
 
-void Workbook::SaveAs(const std::string& path, int fileFormat) {
+void Workbook::SaveAs(const std::string& path, int fileFormat,
+                      const std::vector<ods::BasicModule>& basic) {
   OpenBook& open = app_->state().bookOf(book_);
   const auto format = formats::FormatForCode(fileFormat);
   if (!format)
@@ -123,7 +124,7 @@ void Workbook::SaveAs(const std::string& path, int fileFormat) {
                 std::to_string(fileFormat) + " is not supported.");
   if (path.empty()) throw Error("SaveAs method of Workbook class failed: no file name.");
   ensureCalculated(*app_, *open.book);
-  formats::SaveWorkbook(*open.book, path, *format);
+  formats::SaveWorkbook(*open.book, path, *format, basic);
   open.fullName = path;
   open.name = fileNameOf(path);
 }

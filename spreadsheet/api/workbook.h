@@ -1,9 +1,11 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "spreadsheet/api/worksheet.h"
 #include "spreadsheet/model/palette.h"
+#include "spreadsheet/ods/basic_library.h"
 
 namespace spreadsheet {
 class Workbook;
@@ -52,8 +54,10 @@ class Workbook {
   std::string Name() const;      // file name, "Book1" until saved
   std::string FullName() const;  // path it was opened from or saved to
   // fileFormat xl::Excel8 or xl::WorkbookNormal writes the Excel 97-2003
-  // format; any other code is refused.
-  void SaveAs(const std::string& path, int fileFormat);
+  // format, 51, 52 and 60 the others of the writer registry; any other code is
+  // refused. `basic` is the Basic library an .ods carries for its buttons.
+  void SaveAs(const std::string& path, int fileFormat,
+              const std::vector<ods::BasicModule>& basic = {});
   void Save();
   // Closes without saving (the application asks nothing with DisplayAlerts off).
   void Close();

@@ -56,6 +56,20 @@ std::optional<WorkbookFormat> FormatForOutput(std::string_view path) {
   return FormatForPath(path);
 }
 
+int SaveAsCode(WorkbookFormat format) {
+  switch (format) {
+    case WorkbookFormat::Xls:
+      break;
+    case WorkbookFormat::Xlsx:
+      return kOpenXmlWorkbook;
+    case WorkbookFormat::Xlsm:
+      return kOpenXmlWorkbookMacroEnabled;
+    case WorkbookFormat::Ods:
+      return kOpenDocumentSpreadsheet;
+  }
+  return xl::Excel8;
+}
+
 std::optional<WorkbookFormat> FormatForCode(int fileFormat) {
   switch (fileFormat) {
     case xl::Excel8:

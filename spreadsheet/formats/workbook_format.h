@@ -32,6 +32,9 @@ std::optional<WorkbookFormat> FormatForOutput(std::string_view path);
 // 60 -> .ods; nullopt for any other code.
 std::optional<WorkbookFormat> FormatForCode(int fileFormat);
 
+// The SaveAs code that writes `format` (56 for the .xls).
+int SaveAsCode(WorkbookFormat format);
+
 // ".xls, .xlsx, .xlsm and .ods", for messages that name the choices.
 std::string EndingsText();
 

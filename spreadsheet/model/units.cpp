@@ -31,12 +31,26 @@ double ColumnWidthFromStored(int stored) {
   return std::ceil(w * 100 - 1e-9) / 100;
 }
 
+double DefaultColumnWidthFromDigits(int digits) {
+  int px = std::max(0, digits) * kMaxDigitWidthPixels + kColumnPaddingPixels;
+  px = (px + 7) / 8 * 8;
+  return std::round(double(px - kColumnPaddingPixels) / kMaxDigitWidthPixels * 100) / 100;
+}
+
 int PointsToPixels(double points) {
   return roundHalfUp(points * 4 / 3);
 }
 
 double PixelsToPoints(double pixels) {
   return pixels * 3 / 4;
+}
+
+int PointsToTwips(double points) {
+  return static_cast<int>(std::lround(points * kTwipsPerPoint));
+}
+
+double TwipsToPoints(double twips) {
+  return twips / kTwipsPerPoint;
 }
 
 int TwipsToPixels(double twips) {

@@ -25,9 +25,20 @@ int ColumnWidthStored(double characters);
 // ColumnWidthPixels gives the same pixels again.
 double ColumnWidthFromStored(int stored);
 
+// The default column of a file that gives it as a whole number of digits (the
+// .xls default width): the digits and padding, rounded up to 8 pixels, in
+// characters to hundredths. 8 digits -> 61 px -> 64 px -> 8.43 characters.
+double DefaultColumnWidthFromDigits(int digits);
+
 // Points (row heights, font sizes, button positions) to whole pixels, half up.
 int PointsToPixels(double points);
 double PixelsToPoints(double pixels);
+
+// Points to twips (20 a point, rounded half away from zero) and back, as the
+// files store row heights and font sizes: 12.75 pt is 255 twips.
+inline constexpr int kTwipsPerPoint = 20;
+int PointsToTwips(double points);
+double TwipsToPoints(double twips);
 
 // Window geometry in twips (15 a pixel) to pixels, half up: a window's frame of
 // 2470 twips is 165 px.

@@ -11,13 +11,17 @@
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/pdf/pdf_file.h"
+#include "spreadsheet/pdf/pdf_fonts.h"
 #include "spreadsheet/picture/pdf_canvas.h"
-#include "spreadsheet/picture/pdf_file.h"
-#include "spreadsheet/picture/pdf_fonts.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
 
 namespace spreadsheet::picture {
+
+using pdf::appendNumber;
+using pdf::PdfFile;
+using pdf::pdfTextString;
 
 namespace {
 

@@ -9,6 +9,10 @@
 
 namespace spreadsheet::picture {
 
+using pdf::appendInteger;
+using pdf::appendNumber;
+using pdf::fontResource;
+
 namespace {
 
 const double kPoints = PixelsToPoints(1);  // points of the sheet per pixel
@@ -94,7 +98,11 @@ void PdfCanvas::inPixels() {
   if (pixels_) return;
   closeText();
   save();
-  out_ += "0.75 0 0 0.75 0 0 cm\n";
+  for (double v : {kPoints, 0.0, 0.0, kPoints, 0.0, 0.0}) {
+    appendNumber(out_, v);
+    out_ += ' ';
+  }
+  out_ += "cm\n";
   pixels_ = true;
 }
 
@@ -220,13 +228,31 @@ void PdfCanvas::show(const ShownRun& run, QPointF origin) {
                              run.underlineThickness);
 }
 
+pdf::FontTables fontTablesOf(const QRawFont& font) {
+  return [font](const char* tag) { return font.fontTable(tag); };
+}
+
+int PdfCanvas::fontIndex(const QRawFont& raw) {
+  // Runs of one face share its font engine: comparing raw fonts is cheap,
+  // building the face's names is not.
+  for (const auto& [known, index] : recentFonts_)
+    if (known == raw) return index;
+  // A raw font that loaded nothing has neither tables nor names: its glyphs go as shapes.
+  if (!raw.isValid() || raw.fontTable("head").isEmpty()) return -1;
+  const pdf::FontFace face(raw.familyName(), raw.styleName(), raw.weight(),
+                           static_cast<int>(raw.style()));
+  const int index = fonts_.indexOf(face, fontTablesOf(raw));
+  recentFonts_.emplace_back(raw, index);
+  return index;
+}
+
 PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
                                        const QString& text) {
   const QRawFont raw = glyphRun.rawFont();
   const QList<quint32> glyphs = glyphRun.glyphIndexes();
   const QList<QPointF> positions = glyphRun.positions();
   ShownRun run;
-  run.font = fonts_.indexOf(raw);
+  run.font = fontIndex(raw);
   if (glyphs.isEmpty()) return run;
   run.origin = positions.front() * scale;
   if (run.font < 0) {

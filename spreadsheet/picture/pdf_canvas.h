@@ -2,19 +2,26 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainterPath>
+#include <QRawFont>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "spreadsheet/pdf/pdf_fonts.h"
 #include "spreadsheet/picture/canvas.h"
-#include "spreadsheet/picture/pdf_fonts.h"
 
 namespace spreadsheet::picture {
+
+using pdf::PdfFont;
+using pdf::PdfFonts;
 
 // Appends `path`, scaled by `scale`, as PDF path operators (m, l, c) and
 // fills it by the non-zero rule: glyphs of a font that cannot be embedded
 // are drawn as their outlines.
 void appendFilledPath(std::string& out, const QPainterPath& path, double scale);
+
+// The tables of a font Qt has loaded, for the PDF's fonts.
+pdf::FontTables fontTablesOf(const QRawFont& font);
 
 // A canvas that writes a PDF page's content stream in the sheet's points (a
 // pixel is three quarters of a point), y downward, so that a font's size is
@@ -56,6 +63,7 @@ class PdfCanvas final : public Canvas {
     double size = 0;
   };
 
+  int fontIndex(const QRawFont& raw);
   ShownRun prepare(const QGlyphRun& run, double scale, const QString& text);
   const std::vector<ShownRun>& shaped(const FontEntry& font, const QString& line);
   void show(const ShownRun& run, QPointF origin);
@@ -69,6 +77,7 @@ class PdfCanvas final : public Canvas {
   void clipTo(const QRect& clip);
 
   PdfFonts& fonts_;
+  std::vector<std::pair<QRawFont, int>> recentFonts_;  // raw fonts seen, by their face's index
   QPaintDevice* device_;
   std::string out_;
   State state_;

@@ -7,8 +7,7 @@
 
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/picture/bmp_encoder.h"
-#include "spreadsheet/picture/png_encoder.h"
+#include "spreadsheet/picture/image_bytes.h"
 
 namespace spreadsheet::picture {
 
@@ -18,14 +17,14 @@ void writePictureFile(const QImage& image, const std::string& path) {
   if (name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
     std::vector<std::uint8_t> png;
     try {
-      png = encodePng(image);
+      png = pngBytes(image);
     } catch (const Error& e) {
       throw Error("Cannot write \"" + path + "\": " + e.what());
     }
     io::writeWholeFile(path, png);
     return;
   }
-  if (const std::vector<std::uint8_t> bmp = encodeBmp(image); !bmp.empty()) {
+  if (const std::vector<std::uint8_t> bmp = bmpBytes(image); !bmp.empty()) {
     io::writeWholeFile(path, bmp);
     return;
   }

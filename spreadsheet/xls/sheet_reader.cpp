@@ -201,7 +201,7 @@ void SheetReader::row(const RawRecord& r) {
   ByteReader in = r.reader();
   RowRecord rec = readRow(r.reader());
   LineInfo info;
-  if (rec.customHeight) info.size = rec.height / 20.0;
+  if (rec.customHeight) info.size = TwipsToPoints(rec.height);
   info.hidden = rec.hidden;
   if (rec.xf) info.style = ctx_.styleOf(*rec.xf, in);
   if (!info.isDefault()) sheet_.line(Axis::Rows, rec.row) = info;

@@ -30,13 +30,13 @@ void writePrintOptions(RecordWriter& out) {
 void writeDefaultRowHeight(RecordWriter& out, double points) {
   out.record(kDefaultRowHeight, 4, [&](ByteWriter& b) {
     b.u16(0);
-    b.u16(static_cast<unsigned>(std::lround(points * 20)));
+    b.u16(static_cast<unsigned>(PointsToTwips(points)));
   });
 }
 
 double readDefaultRowHeight(ByteReader in) {
   in.u16();
-  double h = in.u16() / 20.0;
+  double h = TwipsToPoints(in.u16());
   in.expectEnd();
   return h;
 }
@@ -123,12 +123,9 @@ void writeDefColWidth(RecordWriter& out, double characters) {
 }
 
 double readDefColWidth(ByteReader in) {
-  unsigned n = in.u16();
+  const unsigned n = in.u16();
   in.expectEnd();
-  // The default column is as wide as n digits plus padding, rounded up to 8 pixels.
-  int px = static_cast<int>(n) * kMaxDigitWidthPixels + kColumnPaddingPixels;
-  px = (px + 7) / 8 * 8;
-  return std::round(double(px - kColumnPaddingPixels) / kMaxDigitWidthPixels * 100) / 100;
+  return DefaultColumnWidthFromDigits(static_cast<int>(n));
 }
 
 void writeColInfo(RecordWriter& out, const ColumnSpan& c) {

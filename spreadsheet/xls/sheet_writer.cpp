@@ -170,7 +170,7 @@ void SheetWriter::row(int r) {
   rec.customHeight = line && line->size;
   double points = rec.customHeight ? std::clamp(*line->size, 0.0, kXlsLimits.maxRowHeightPoints)
                                    : sheet_.defaultRowHeight();
-  rec.height = static_cast<std::uint16_t>(std::lround(points * 20));
+  rec.height = static_cast<std::uint16_t>(PointsToTwips(points));
   rec.hidden = line && line->hidden;
   if (line && line->style) rec.xf = ctx_.styles.xf(*line->style);
   writeRow(out_, rec);

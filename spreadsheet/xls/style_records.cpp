@@ -1,7 +1,8 @@
 #include "spreadsheet/xls/style_records.h"
 
 #include <array>
-#include <cmath>
+
+#include "spreadsheet/model/units.h"
 
 namespace spreadsheet::xls {
 
@@ -130,7 +131,7 @@ int modelColor(unsigned fileIndex) {
 
 void writeFont(RecordWriter& out, const Font& font) {
   out.record(kFont, kVariableSize, [&](ByteWriter& b) {
-    b.u16(static_cast<unsigned>(std::lround(font.size * 20)));
+    b.u16(static_cast<unsigned>(PointsToTwips(font.size)));
     b.u16((font.bold ? 0x0001 : 0) |
           (font.italic ? 0x0002 : 0));  // the bold bit repeats the weight for old readers
     b.u16(fileColor(font.colorIndex, kFontColorAutomatic));
@@ -144,7 +145,7 @@ void writeFont(RecordWriter& out, const Font& font) {
 
 Font readFont(ByteReader in) {
   Font f;
-  f.size = in.u16() / 20.0;
+  f.size = TwipsToPoints(in.u16());
   f.italic = in.u16() & 0x0002;
   f.colorIndex = modelColor(in.u16());
   f.bold = in.u16() >= kBold;

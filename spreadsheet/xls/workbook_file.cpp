@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/writer_context.h"
 
 namespace spreadsheet::xls {
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
     out.patchU32(offsetFields[i], static_cast<std::uint32_t>(out.position()));
     writeSheet(out, ctx, i);
   }
-  StreamMap streams;
+  cfb::StreamMap streams;
   std::vector<std::uint8_t>& stream = streams[kWorkbookStream] = out.takeBytes();
   // A short Workbook stream would go to the compound file's mini stream, which
   // some readers handle badly; zeros after the last EOF are never read.
@@ -44,7 +44,7 @@ std::vector<std::uint8_t> writeWorkbook(const Workbook& book) {
       streams[path] = data;
     }
   }
-  return writeCompoundFile(streams);
+  return cfb::writeCompoundFile(streams);
 }
 
 void saveWorkbook(const Workbook& book, const std::string& path) {

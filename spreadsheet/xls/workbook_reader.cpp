@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/reader_context.h"
 #include "spreadsheet/xls/sst_records.h"
 #include "spreadsheet/xls/style_records.h"
@@ -189,7 +189,7 @@ std::optional<std::string> ReaderContext::macroName(std::uint16_t xti,
 }
 
 std::unique_ptr<Workbook> readWorkbook(std::span<const std::uint8_t> bytes) {
-  StreamMap streams = readCompoundFile(bytes);
+  cfb::StreamMap streams = cfb::readCompoundFile(bytes);
   const std::vector<std::uint8_t>* stream = nullptr;
   for (const auto& [path, data] : streams) {
     if (lowered(path) == "workbook") stream = &data;

@@ -57,7 +57,7 @@ std::string finishDrawing(std::string vml, const Worksheet& sheet) {
         FontRun font;
         if (!buttons[i].runs.empty()) font = buttons[i].runs.front();
         return "<font face=\"" + font.fontName + "\" size=\"" +
-               std::to_string(std::lround(font.size * 20)) + "\"";
+               std::to_string(PointsToTwips(font.size)) + "\"";
       });
   if (!placed || !fonts)
     failed("the button drawing of sheet \"" + sheet.name() + "\" is not as expected");

@@ -2,14 +2,14 @@
 
 #include <string_view>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 
 namespace spreadsheet::xlsx {
 
 std::vector<std::uint8_t> vbaProjectBin(const MacroProject& project) {
   constexpr std::string_view kStorage = "_VBA_PROJECT_CUR/";
-  xls::StreamMap streams;
+  cfb::StreamMap streams;
   for (const auto& [path, bytes] : project.streams) {
     if (path.rfind(kStorage, 0) != 0)
       throw Error(
@@ -17,7 +17,7 @@ std::vector<std::uint8_t> vbaProjectBin(const MacroProject& project) {
     streams.emplace(path.substr(kStorage.size()),
                     std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   }
-  return xls::writeCompoundFile(streams);
+  return cfb::writeCompoundFile(streams);
 }
 
 }  // namespace spreadsheet::xlsx

@@ -2,11 +2,10 @@
 # (clang) each is a libFuzzer program; otherwise each becomes a replay program
 # that the test run feeds the committed corpus and regression inputs.
 # Included from spreadsheet/CMakeLists.txt once every library exists.
-set(_xls ${CMAKE_SOURCE_DIR}/spreadsheet/xls)
 set(_targets ${CMAKE_CURRENT_LIST_DIR}/targets)
 set(TALLYLOOM_FUZZ_TARGETS
-    "xls_reader|${_xls}/fuzz_reader.cpp|spreadsheet_xls"
-    "vba_decompress|${_xls}/fuzz_vba_decompress.cpp|spreadsheet_xls"
+    "xls_reader|${_targets}/fuzz_xls_reader.cpp|spreadsheet_xls"
+    "vba_decompress|${_targets}/fuzz_vba_decompress.cpp|spreadsheet_vba"
     "formula|${_targets}/fuzz_formula.cpp|spreadsheet_formula"
     "number_format|${_targets}/fuzz_number_format.cpp|spreadsheet_format"
     "typed_input|${_targets}/fuzz_typed_input.cpp|spreadsheet_format"
@@ -15,8 +14,8 @@ set(TALLYLOOM_FUZZ_TARGETS
 
 if(TALLYLOOM_FUZZ)
   # Coverage feedback from the code under test, not only from the entry files.
-  foreach(_lib spreadsheet_model spreadsheet_format spreadsheet_formula spreadsheet_xls platform
-               generator)
+  foreach(_lib spreadsheet_model spreadsheet_format spreadsheet_formula spreadsheet_cfb
+               spreadsheet_vba spreadsheet_xls platform generator)
     target_compile_options(${_lib} PRIVATE -fsanitize=fuzzer-no-link)
   endforeach()
 endif()

@@ -4,7 +4,7 @@
 
 #include "sample_workbook.h"
 #include "spreadsheet/formula/formula.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 namespace interop {
 namespace {
@@ -114,7 +114,7 @@ QJsonObject sheetJson(const Worksheet& ws) {
 QJsonArray modulesJson(const Workbook& book) {
   QJsonArray out;
   if (!book.macroProject()) return out;
-  for (const xls::MacroModule& m : xls::readMacroModules(*book.macroProject()))
+  for (const vba::MacroModule& m : vba::readMacroModules(*book.macroProject()))
     out.append(QJsonObject{{"name", q(m.name)}, {"document", m.document}, {"source", q(m.source)}});
   return out;
 }

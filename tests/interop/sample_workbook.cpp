@@ -5,7 +5,7 @@
 
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 
 namespace interop {
 namespace {
@@ -201,8 +201,8 @@ void buildSampleWorkbook(Workbook& book, const std::string& moduleFile) {
   sheetContent(book, ws);
   pageAndButton(ws);
   book.macroProject() =
-      xls::buildMacroProject({{"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
-                              {"Sheet1", true, "", std::string(xls::kWorksheetClassId)},
+      vba::buildMacroProject({{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+                              {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
                               {"Module1", false, readFile(moduleFile), ""}});
   fx::recalculate(book);
 }

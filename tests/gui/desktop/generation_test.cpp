@@ -5,6 +5,7 @@
 #include "automation/excel1.h"
 #include "desktop_fixture.h"
 #include "generator/generate_report.h"
+#include "generator/generate_workbook.h"
 #include "platform/clipboard_picture.h"
 #include "preview/form2.h"
 #include "spreadsheet/model/error.h"
@@ -61,6 +62,13 @@ TEST_F(GenerationTest, FullGenerationHandsTheWorkbookToThePreview) {
   EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
   // Both instances of the run have ended.
   EXPECT_FALSE(automation::IsExcelRunning());
+
+  // The command line's road gives the same file for the same choices.
+  const QString alone = temp.path() + "/alone.xls";
+  generator::GenerateWorkbook(generator::CurrentLayoutChoices(*form), alone.toStdString());
+  QFile a(path), b(alone);
+  ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(a.readAll() == b.readAll()) << "the desktop and the command line differ";
 }
 
 TEST_F(GenerationTest, NoDayChosenShowsOnlyTheTwoLineMessage) {

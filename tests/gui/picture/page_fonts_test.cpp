@@ -1,6 +1,7 @@
 // A printed page's text in the sizes the cells name, read back from the PDF.
 #include <QByteArray>
 #include <QFile>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -10,6 +11,7 @@
 
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/picture/page_pdf.h"
+#include "spreadsheet/picture/pdf_canvas.h"
 #include "tests/gui/picture/picture_fixture.h"
 
 namespace picture_test {
@@ -104,6 +106,21 @@ TEST_F(PageFonts, EqualSheetsGiveEqualFilesWithNoTimeOfWriting) {
   EXPECT_FALSE(bytes.contains("/CreationDate")) << "a time stamp makes equal sheets differ";
   EXPECT_TRUE(bytes.contains("/Creator"));  // the rest of the information stays
   EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+}
+
+TEST(PdfOutlines, AreMovesLinesAndCurvesFilledByTheNonZeroRule) {
+  // A glyph of a font that cannot be embedded is drawn as its outline.
+  QPainterPath path;
+  path.moveTo(0, 0);
+  path.lineTo(10, 0);
+  path.cubicTo(12, 2, 12, 8, 10, 10);
+  path.closeSubpath();
+  std::string ops;
+  spreadsheet::picture::appendFilledPath(ops, path, 0.5);
+  EXPECT_EQ(ops, "0 0 m\n5 0 l\n6 1 6 4 5 5 c\n0 0 l\nf\n");
+  std::string none;
+  spreadsheet::picture::appendFilledPath(none, QPainterPath(), 1);
+  EXPECT_EQ(none, "") << "an empty outline (a space) fills nothing";
 }
 
 }  // namespace

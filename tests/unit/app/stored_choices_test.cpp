@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "app/entry_points.h"
+#include "generator/options.h"
 #include "platform/settings_store.h"
+#include "spreadsheet/api/api.h"
 
 namespace tallyloom {
 namespace {
@@ -45,6 +48,11 @@ TEST_F(StoredChoicesRun, ABadKeyIsNamedWithTheFileUnlessAnOptionReplacesIt) {
   EXPECT_NE(r.err.find("Monday=maybe"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("NumberOfShifts=99"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find(file()), std::string::npos) << r.err;
+  // Says what happens: nothing is written, and which options would replace the values.
+  EXPECT_EQ(r.err.find("the default is used"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("nothing is written (correct the file, or give --days, --shifts)"),
+            std::string::npos)
+      << r.err;
   EXPECT_FALSE(QFile::exists(dir.filePath("a.xls")));
 
   r = run({"generate", "--from-settings", "--days", "mon,tue", "--output", out("a.xls")});
@@ -56,6 +64,37 @@ TEST_F(StoredChoicesRun, ABadKeyIsNamedWithTheFileUnlessAnOptionReplacesIt) {
       {"generate", "--from-settings", "--days", "mon", "--shifts", "2", "--output", out("a.xls")});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
+}
+
+TEST_F(StoredChoicesRun, EveryStoredDayOffNamesTheKeysAndTheFileNotTheOption) {
+  for (const char* day : {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday"})
+    store.write("Quillmark", "Tallyloom", day, "0");
+  Result r = run({"generate", "--from-settings", "--output", out("a.xls")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, "tallyloom: no day is chosen: every stored day (Sunday to Saturday) is off in " +
+                       file() + "; give --days or tick a day in the desktop program\n");
+  EXPECT_FALSE(QFile::exists(dir.filePath("a.xls")));
+}
+
+TEST_F(StoredChoicesRun, ASettingsFileBeginningWithAByteOrderMarkLoads) {
+  QDir().mkpath(settings.path());
+  QFile bom(QString::fromStdString(file()));
+  ASSERT_TRUE(bom.open(QIODevice::WriteOnly));
+  bom.write("\xEF\xBB\xBF[Tallyloom]\r\nSunday=1\r\nMonday=0\r\nNumberOfWeeks=1\r\n");
+  bom.close();
+  const Result r = run({"generate", "--from-settings", "--output", out("a.xls")});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, "");
+  auto app = spreadsheet::api::Application::create();
+  app->Workbooks().Open(out("a.xls"));
+  EXPECT_EQ(app->Range("E9").Value().toText(), "Sunday");
+  EXPECT_EQ(app->Range("G9").Value().toText(), "Tuesday");
+  EXPECT_EQ(app->Range("O9").Value().toText(), "Sunday");  // two weeks
+  app->Quit();
+  // The desktop restores through the same door: no report either.
+  generator::ChoiceState controls;
+  EXPECT_TRUE(generator::RestoreChoices(controls, store).empty());
+  EXPECT_EQ(controls.checkValue(1), 1);
 }
 
 TEST_F(StoredChoicesRun, ASettingsFileThatCannotBeReadIsSaidOnce) {

@@ -56,8 +56,8 @@ TEST(Tables, PaletteLabelsAndKeys) {
   EXPECT_EQ(kPaletteColours[4], 104u + 256u * 150u + 65536u * 206u);
   EXPECT_EQ(kPaletteColours[55], 51u + 256u * 51u + 65536u * 51u);
   EXPECT_EQ(kFieldLabels[1], "Adress 1");
-  EXPECT_EQ(kFieldKeys[1], "Address 1");
-  EXPECT_EQ(kFieldKeys[2], "Address 2");
+  EXPECT_EQ(kFieldItems[1].key, "Address 1");
+  EXPECT_EQ(kFieldItems[2].key, "Address 2");
 }
 
 class LoadChoicesTest : public ::testing::Test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
 
 namespace {
@@ -28,12 +28,12 @@ TEST(TemplateResource, IsAWorkbookWithOneEmptySheetAndTheMacro) {
   EXPECT_EQ(book->codeName(), "ThisWorkbook");
 
   ASSERT_TRUE(book->macroProject().has_value());
-  const std::vector<xls::MacroModule> modules = xls::readMacroModules(*book->macroProject());
+  const std::vector<vba::MacroModule> modules = vba::readMacroModules(*book->macroProject());
   ASSERT_EQ(modules.size(), 3u);
   EXPECT_EQ(modules[0].name, "ThisWorkbook");
-  EXPECT_EQ(modules[0].baseClassId, xls::kWorkbookClassId);
+  EXPECT_EQ(modules[0].baseClassId, vba::kWorkbookClassId);
   EXPECT_EQ(modules[1].name, "Sheet1");
-  EXPECT_EQ(modules[1].baseClassId, xls::kWorksheetClassId);
+  EXPECT_EQ(modules[1].baseClassId, vba::kWorksheetClassId);
   EXPECT_EQ(modules[2].name, "Module1");
   EXPECT_NE(modules[2].source.find("Sub CopyTimes(lngCol As Long)"), std::string::npos);
 }

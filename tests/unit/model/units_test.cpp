@@ -33,6 +33,9 @@ TEST(Units, ColumnWidthsAsShownAndStored) {
     const int stored = px * 256 / 7;
     EXPECT_EQ(ColumnWidthPixels(ColumnWidthFromStored(stored)), px) << px;
   }
+  // A default width given in whole digits: 8 is the application's 8.43.
+  const std::pair<int, double> digits[] = {{8, 8.43}, {0, 0.43}, {10, 10.71}, {-1, 0.43}};
+  for (auto [n, characters] : digits) EXPECT_DOUBLE_EQ(DefaultColumnWidthFromDigits(n), characters);
 }
 
 TEST(Units, PointsTwipsAndPixels) {
@@ -44,6 +47,14 @@ TEST(Units, PointsTwipsAndPixels) {
   // 15 twips a pixel, half up: the preview's frame of 2470 twips is 165 px.
   const std::pair<int, int> twips[] = {{2470, 165}, {8040, 536}, {255, 17}, {7, 0}, {8, 1}};
   for (auto [tw, px] : twips) EXPECT_EQ(TwipsToPixels(tw), px) << tw;
+  // Files store heights and font sizes in twentieths of a point: the default
+  // row 255, Arial 10 200, the tallest row 8180.
+  const std::pair<double, int> stored[] = {
+      {12.75, 255}, {10, 200}, {409, 8180}, {8.25, 165}, {0, 0}};
+  for (auto [pt, tw] : stored) {
+    EXPECT_EQ(PointsToTwips(pt), tw) << pt;
+    EXPECT_DOUBLE_EQ(TwipsToPoints(tw), pt) << tw;
+  }
 }
 
 TEST(Units, LimitsOfTheExcel97File) {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/workbook_file.h"
 #include "test_workbooks.h"
 
@@ -42,7 +42,7 @@ std::string messageOf(const std::function<void()>& f) {
 
 // A compound file whose Workbook stream is `stream`.
 Bytes withStream(const Bytes& stream) {
-  return writeCompoundFile({{"Workbook", stream}});
+  return cfb::writeCompoundFile({{"Workbook", stream}});
 }
 
 TEST(OpenWorkbook, RefusesWhatIsNotAWorkbookWithAClearError) {
@@ -70,11 +70,11 @@ TEST(OpenWorkbook, RefusesDamagedFiles) {
     EXPECT_THROW(readWorkbook(truncated), Error) << cut;
   }
   EXPECT_NE(messageOf([&] {
-              readWorkbook(writeCompoundFile({{"Other", {1, 2, 3}}}));
+              readWorkbook(cfb::writeCompoundFile({{"Other", {1, 2, 3}}}));
             }).find("no workbook"),
             std::string::npos);
   EXPECT_NE(messageOf([&] {
-              readWorkbook(writeCompoundFile({{"Book", {1, 2, 3}}}));
+              readWorkbook(cfb::writeCompoundFile({{"Book", {1, 2, 3}}}));
             }).find("older"),
             std::string::npos);
 }
@@ -97,7 +97,7 @@ TEST(OpenWorkbook, ErrorsNameTheRecordAndOffset) {
 
 TEST(OpenWorkbook, RefusesRecordsThatPointNowhere) {
   // Take the real Workbook stream and corrupt single fields.
-  StreamMap streams = readCompoundFile(writeWorkbook(*smallBook()));
+  cfb::StreamMap streams = cfb::readCompoundFile(writeWorkbook(*smallBook()));
   Bytes stream = streams.at("Workbook");
   auto find = [&](std::uint16_t id) {
     for (std::size_t at = 0; at + 4 <= stream.size();) {
@@ -116,7 +116,7 @@ TEST(OpenWorkbook, RefusesRecordsThatPointNowhere) {
   Workbook two;
   two.addSheet("Same");
   two.addSheet("Samf");
-  Bytes twoStream = readCompoundFile(writeWorkbook(two)).at("Workbook");
+  Bytes twoStream = cfb::readCompoundFile(writeWorkbook(two)).at("Workbook");
   for (std::size_t at = 0, seen = 0; at + 4 <= twoStream.size();
        at += 4 + (twoStream[at + 2] | (twoStream[at + 3] << 8)))
     if ((twoStream[at] | (twoStream[at + 1] << 8)) == 0x0085 && ++seen == 2)

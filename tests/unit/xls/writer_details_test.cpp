@@ -3,10 +3,10 @@
 
 #include <limits>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/xls/button_layout.h"
-#include "spreadsheet/xls/compound_file.h"
 #include "spreadsheet/xls/record_io.h"
 #include "spreadsheet/xls/style_records.h"
 #include "spreadsheet/xls/workbook_file.h"
@@ -20,7 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 // The records of a workbook's Workbook stream, with the stream kept alive.
 struct Records {
   explicit Records(const Workbook& book)
-      : stream(readCompoundFile(writeWorkbook(book)).at("Workbook")) {
+      : stream(cfb::readCompoundFile(writeWorkbook(book)).at("Workbook")) {
     list = splitRecords(stream);
   }
   std::vector<const RawRecord*> all(std::uint16_t id) const {
@@ -34,17 +34,17 @@ struct Records {
 };
 
 TEST(CompoundFile, StoresNestedStreamsAndRefusesBadPaths) {
-  StreamMap streams = {{"Workbook", Bytes(5000, 1)},
-                       {"_VBA_PROJECT_CUR/PROJECT", Bytes{1, 2}},
-                       {"_VBA_PROJECT_CUR/VBA/dir", Bytes(70000, 3)},
-                       {"_VBA_PROJECT_CUR/VBA/empty", Bytes{}}};
-  Bytes file = writeCompoundFile(streams);
-  EXPECT_EQ(writeCompoundFile(streams), file);
-  EXPECT_EQ(readCompoundFile(file), streams);
-  EXPECT_THROW(writeCompoundFile({{"a//b", Bytes{1}}}), Error);
-  EXPECT_THROW(writeCompoundFile({{"folder/", Bytes{1}}}), Error);
-  EXPECT_THROW(writeCompoundFile({{std::string(32, 'n'), Bytes{1}}}), Error);
-  EXPECT_THROW(writeCompoundFile({{"x", Bytes{1}}, {"x/y", Bytes{2}}}),
+  cfb::StreamMap streams = {{"Workbook", Bytes(5000, 1)},
+                            {"_VBA_PROJECT_CUR/PROJECT", Bytes{1, 2}},
+                            {"_VBA_PROJECT_CUR/VBA/dir", Bytes(70000, 3)},
+                            {"_VBA_PROJECT_CUR/VBA/empty", Bytes{}}};
+  Bytes file = cfb::writeCompoundFile(streams);
+  EXPECT_EQ(cfb::writeCompoundFile(streams), file);
+  EXPECT_EQ(cfb::readCompoundFile(file), streams);
+  EXPECT_THROW(cfb::writeCompoundFile({{"a//b", Bytes{1}}}), Error);
+  EXPECT_THROW(cfb::writeCompoundFile({{"folder/", Bytes{1}}}), Error);
+  EXPECT_THROW(cfb::writeCompoundFile({{std::string(32, 'n'), Bytes{1}}}), Error);
+  EXPECT_THROW(cfb::writeCompoundFile({{"x", Bytes{1}}, {"x/y", Bytes{2}}}),
                Error);  // a stream and a storage share a name
 }
 
@@ -149,7 +149,7 @@ TEST(SheetFormats, EmptySheetsAndEmptyWorkbooks) {
   Workbook empty;
   empty.addSheet("Empty");
   Bytes file = writeWorkbook(empty);
-  EXPECT_EQ(readCompoundFile(file).at("Workbook").size(), 4096u)
+  EXPECT_EQ(cfb::readCompoundFile(file).at("Workbook").size(), 4096u)
       << "short streams are padded out of the mini stream";
   auto back = readWorkbook(file);
   EXPECT_TRUE(back->sheet(0).cells().empty());
@@ -219,7 +219,7 @@ TEST(Buttons, ButtonsWithoutTextOrMacroAndSharedMacros) {
 TEST(ForeignRecords, NumbersStoredAsRkAndOldLabelsAreRead) {
   Workbook book;
   book.addSheet("Sheet1").cell({1, 1}).value = 1.0;
-  Bytes stream = readCompoundFile(writeWorkbook(book)).at("Workbook");
+  Bytes stream = cfb::readCompoundFile(writeWorkbook(book)).at("Workbook");
   std::size_t at = 0;
   for (const RawRecord& r : splitRecords(stream))
     if (r.id == 0x0203) at = r.offset;
@@ -235,7 +235,7 @@ TEST(ForeignRecords, NumbersStoredAsRkAndOldLabelsAreRead) {
   patched.insert(patched.end(), foreign.begin(), foreign.end());
   patched.insert(patched.end(), stream.begin() + static_cast<std::ptrdiff_t>(at + 18),
                  stream.end());
-  auto back = readWorkbook(writeCompoundFile({{"Workbook", patched}}));
+  auto back = readWorkbook(cfb::writeCompoundFile({{"Workbook", patched}}));
   const Worksheet& s = back->sheet(0);
   EXPECT_DOUBLE_EQ(s.find({1, 1})->value.number(), 1.23);
   EXPECT_EQ(s.find({1, 2})->value, CellValue("hi"));

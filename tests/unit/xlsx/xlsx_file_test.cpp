@@ -5,20 +5,20 @@
 
 #include <string>
 
+#include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/xls/compound_file.h"
-#include "spreadsheet/xls/macro_project.h"
+#include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xlsx/vba_project_bin.h"
 
 namespace spreadsheet::xlsx {
 namespace {
 
 MacroProject project() {
-  return xls::buildMacroProject(
-      {{"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
-       {"Sheet1", true, "", std::string(xls::kWorksheetClassId)},
+  return vba::buildMacroProject(
+      {{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+       {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
        {"Module1", false, "Sub CopyTimes(lngCol As Long)\r\nEnd Sub\r\n", ""}});
 }
 
@@ -44,7 +44,7 @@ void fill(Workbook& book) {
 // The project storage's streams move to the root of their own compound file.
 TEST(VbaProjectBinTest, HoldsTheProjectStreamsAtItsRoot) {
   const MacroProject p = project();
-  const xls::StreamMap streams = xls::readCompoundFile(vbaProjectBin(p));
+  const cfb::StreamMap streams = cfb::readCompoundFile(vbaProjectBin(p));
   ASSERT_EQ(streams.size(), p.streams.size());
   for (const char* path : {"PROJECT", "PROJECTwm", "VBA/_VBA_PROJECT", "VBA/dir", "VBA/Module1",
                            "VBA/Sheet1", "VBA/ThisWorkbook"}) {

@@ -1,0 +1,162 @@
+// Every option of the table, from the command line through the settings file
+// and back into the layout's choices and the summary.
+#include "generator/option_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <set>
+
+#include "app/command_line_options.h"
+#include "generator/options.h"
+#include "generator/time_sheet.h"
+#include "platform/settings_store.h"
+
+namespace generator {
+namespace {
+
+// What a value gives, written out by hand: the check boxes of a set ("1" ticked,
+// "0" clear, in item order) or a list's index, and what the summary shows.
+struct RoundTrip {
+  const char* flag;
+  const char* value;
+  const char* restored;  // boxes "0100000", or the list index "2"
+  const char* summary;   // "Sunday,Wednesday", "3"; "" when the summary leaves it out
+};
+
+const RoundTrip kRoundTrips[] = {
+    {"--days", "sun,wed", "1001000", "Sunday,Wednesday"},
+    {"--days", "sat,mon,sat", "0100001", "Monday,Saturday"},
+    {"--days", "all", "1111111", "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday"},
+    {"--fields", "city,zip,manager-signature", "000101000001", ""},
+    {"--fields", "none", "000000000000", ""},
+    {"--fields", "all", "111111111111", ""},
+    {"--weeks", "1", "0", "1"},
+    {"--weeks", "4", "3", "4"},
+    {"--shifts", "20", "19", "20"},
+    {"--shifts", "7", "6", "7"},
+};
+
+std::string joined(const SummaryValue& value) {
+  if (const int* n = std::get_if<int>(&value)) return std::to_string(*n);
+  if (const std::string* word = std::get_if<std::string>(&value)) return *word;
+  std::string text;
+  for (const std::string& item : std::get<std::vector<std::string>>(value))
+    text += (text.empty() ? "" : ",") + item;
+  return text;
+}
+
+// The controls' state of one option as the hand table writes it.
+std::string controlsOf(const OptionEntry& option, const ChoiceState& controls) {
+  if (option.kind == OptionKind::Count) return std::to_string(controls.comboIndex(option.combo));
+  std::string boxes;
+  for (std::size_t i = 0; i < option.items.size(); ++i)
+    boxes += std::to_string(controls.checkValue(option.firstBox + int(i)));
+  return boxes;
+}
+
+TEST(OptionTable, EveryOptionGoesFromFlagToFileToChoicesToSummaryAndBack) {
+  std::set<std::string> covered;
+  for (const RoundTrip& t : kRoundTrips) {
+    SCOPED_TRACE(std::string(t.flag) + " " + t.value);
+    const OptionEntry* option = OptionOfFlag(t.flag);
+    ASSERT_NE(option, nullptr);
+    covered.insert(t.flag);
+
+    // Parse, and write what it gives into a settings file of its own.
+    const auto request = tallyloom::parseCommandLine(
+        {"generate", "--output", "a.xls", std::string(t.flag) + "=" + t.value});
+    ASSERT_TRUE(request.request);
+    QTemporaryDir dir;
+    platform::IniSettingsStore file(dir.path());
+    for (const auto& [key, text] : request.request->choices)
+      file.write("Quillmark", "Tallyloom", QString::fromStdString(key),
+                 QString::fromStdString(text));
+
+    // Restore as the main window does: the controls show the value.
+    ChoiceState controls;
+    EXPECT_TRUE(RestoreChoices(controls, file).empty());
+    EXPECT_EQ(controlsOf(*option, controls), t.restored);
+
+    // The choices the layout gets, as the summary reports them.
+    CollectChoices(controls);
+    const LayoutChoices choices = CurrentLayoutChoices(controls);
+    if (option->jsonName.empty())
+      EXPECT_STREQ(t.summary, "");
+    else
+      EXPECT_EQ(joined(OptionSummaryValue(*option, choices)), t.summary);
+
+    // Stored again at the window's close: the same texts, as the file holds them.
+    platform::IniSettingsStore again(dir.path() + "/again");
+    StoreChoices(controls, again);
+    for (const auto& [key, text] : request.request->choices)
+      EXPECT_EQ(
+          again.read("Quillmark", "Tallyloom", QString::fromStdString(key), "?").toStdString(),
+          text)
+          << key;
+  }
+  for (const OptionEntry& option : OptionTable())
+    EXPECT_TRUE(covered.count(std::string(option.flag))) << option.flag << " has no round trip";
+}
+
+// A bad value of each option, on the command line and in the settings file.
+struct BadValue {
+  const char* flag;
+  const char* commandLine;  // refused with the flag and what it accepts
+  const char* key;          // a stored value refused with its key named
+  const char* stored;
+};
+
+const BadValue kBadValues[] = {
+    {"--days", "mon,funday", "Tuesday", "sometimes"}, {"--days", "none", "Saturday", ""},
+    {"--fields", "city;zip", "Zip", "yes"},           {"--weeks", "5", "NumberOfWeeks", "4"},
+    {"--weeks", "two", "NumberOfWeeks", "-2"},        {"--shifts", "0", "NumberOfShifts", "20"},
+    {"--shifts", "1.5", "NumberOfShifts", "1e99"},
+};
+
+TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
+  std::set<std::string> covered;
+  for (const BadValue& t : kBadValues) {
+    SCOPED_TRACE(std::string(t.flag) + " " + t.commandLine + " / " + t.key + "=" + t.stored);
+    covered.insert(t.flag);
+    const auto parsed =
+        tallyloom::parseCommandLine({"generate", "--output", "a.xls", t.flag, t.commandLine});
+    ASSERT_TRUE(parsed.error);
+    EXPECT_EQ(parsed.error->message.rfind(std::string(t.flag) + " accepts ", 0), 0u)
+        << parsed.error->message;
+
+    QTemporaryDir dir;
+    platform::IniSettingsStore file(dir.path());
+    file.write("Quillmark", "Tallyloom", t.key, t.stored);
+    ChoiceState controls;
+    const std::vector<BadStoredValue> bad = RestoreChoices(controls, file);
+    ASSERT_EQ(bad.size(), 1u);
+    EXPECT_EQ(bad[0].key, t.key);
+    EXPECT_EQ(bad[0].text, t.stored);
+    EXPECT_EQ(OptionOfKey(t.key), OptionOfFlag(t.flag));
+  }
+  for (const OptionEntry& option : OptionTable())
+    EXPECT_TRUE(covered.count(std::string(option.flag))) << option.flag << " has no bad value";
+}
+
+// A choice among named values, as the sheet options will declare them.
+TEST(OptionTable, AChoiceIsOneOfItsWordsKeptAsAListIndex) {
+  constexpr std::array<SetItem, 2> kClocks{
+      {{"", "12", "12-hour", 0, false}, {"", "24", "24-hour", 0, false}}};
+  const OptionEntry clock{.kind = OptionKind::Choice,
+                          .flag = "--clock",
+                          .items = kClocks,
+                          .key = "Clock",
+                          .byDefault = 1,
+                          .combo = 3};
+  EXPECT_EQ(ParseOptionValue(clock, "24"), (StoredTexts{{"Clock", "1"}}));
+  EXPECT_EQ(ParseOptionValue(clock, "12"), (StoredTexts{{"Clock", "0"}}));
+  for (const char* bad : {"", "13", "24h", "1"}) EXPECT_FALSE(ParseOptionValue(clock, bad)) << bad;
+  EXPECT_EQ(AcceptedText(clock), "one of 12, 24");
+  EXPECT_EQ(ListItemText(clock, 1), "24-hour");
+  EXPECT_EQ(ListSize(clock), 2);
+  EXPECT_EQ(KeysWithDefaults(clock).front().second, "1");
+}
+
+}  // namespace
+}  // namespace generator
