@@ -76,6 +76,22 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/tallyloom/changelog.
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
   fail "the changelog's newest entry is not $version"
 
+# The copyright file parses in Debian's machine-readable format; the program's
+# licence there is LICENSE's text, and the embedded font's licence is given.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/tallyloom/copyright >"$work/copyright"
+/usr/bin/python3 - "$work/copyright" "$source/LICENSE" <<'EOF' || fail "the copyright file"
+import sys
+from debian import copyright
+words = lambda text: " ".join(text.replace("\n.\n", "\n").split())
+parsed = copyright.Copyright(open(sys.argv[1]), strict=True)
+program = parsed.find_files_paragraph("usr/bin/tallyloom").license
+licence = open(sys.argv[2]).read().split("\n\n", 2)[2]
+assert program.synopsis == "Expat", program.synopsis
+assert words(program.text) == words(licence), "Expat text differs from LICENSE"
+fonts = {p.license.synopsis: p.license.text for p in parsed.all_license_paragraphs()}
+assert "SIL OPEN FONT LICENSE" in fonts.get("OFL-1.1", ""), sorted(fonts)
+EOF
+
 # Debian's own checker: no error, no warning (overrides only for tags it gets wrong here).
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log" >&2; fail "lintian"; }
