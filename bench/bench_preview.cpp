@@ -41,10 +41,14 @@ void ensureApplication() {
 }
 
 // Folders, settings and dialogs of the program's own, as the desktop tests set them.
+// TEMP is given back at the end: the benchmarks after this one write working files
+// there, and the folder set here is gone by then.
 struct Desktop {
   QTemporaryDir temp, settings, program;
   platform::FakeDialogs dialogs;
   std::unique_ptr<platform::IniSettingsStore> store;
+  const bool hadTemp = qEnvironmentVariableIsSet("TEMP");
+  const QByteArray oldTemp = qgetenv("TEMP");
   Desktop() {
     qputenv("TEMP", temp.path().toUtf8());
     platform::setProgramFolderForTesting(program.path());
@@ -56,6 +60,10 @@ struct Desktop {
     platform::setProgramEndHandlerForTesting(nullptr);
     platform::setSettingsStore(nullptr);
     platform::setProgramFolderForTesting({});
+    if (hadTemp)
+      qputenv("TEMP", oldTemp);
+    else
+      qunsetenv("TEMP");
   }
 };
 

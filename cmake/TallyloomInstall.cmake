@@ -8,8 +8,22 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/beside/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyloom
         PATTERN ".*" EXCLUDE)
 
+# Debian's place for the licence and the history. gzip -n leaves name and time out of
+# the header, so equal sources give equal bytes.
+set(_doc ${CMAKE_INSTALL_DATADIR}/doc/tallyloom)
+set(_changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${_changelog}
+  COMMAND sh -c "gzip -9 -n -c \"$1\" >\"$2\"" sh ${CMAKE_SOURCE_DIR}/resources/doc/changelog
+          ${_changelog}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/doc/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(tallyloom_changelog ALL DEPENDS ${_changelog})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/doc/copyright ${_changelog} DESTINATION ${_doc})
+
 # Everything the install needs, without the tests and benchmarks.
-add_custom_target(installable DEPENDS tallyloom tallyloom_manual)
+add_custom_target(installable DEPENDS tallyloom tallyloom_manual tallyloom_changelog)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyloom)

@@ -20,16 +20,14 @@ struct Mapping {
 }  // namespace
 
 void* allocateLargeBlock(std::size_t bytes) {
-  // One extra huge page: room for the header and for aligning the start, which lets the
-  // kernel back the block with huge pages from its first byte.
+  // One extra huge page: room for the header and for aligning the start, so that a system
+  // that uses huge pages unasked can back the block with them from its first byte.
   if (bytes > SIZE_MAX - 2 * kHugePage) return nullptr;
   const std::size_t length = (bytes + 2 * kHugePage - 1) / kHugePage * kHugePage;
   void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (base == MAP_FAILED) return nullptr;
   const auto address = reinterpret_cast<std::uintptr_t>(base);
   const std::uintptr_t start = (address + sizeof(Mapping) + kHugePage - 1) / kHugePage * kHugePage;
-  // Only advice: without huge pages the block works the same, in small pages.
-  madvise(reinterpret_cast<void*>(start), length - (start - address), MADV_HUGEPAGE);
   auto* block = reinterpret_cast<unsigned char*>(start);
   new (block - sizeof(Mapping)) Mapping{base, length};
   return block;

@@ -25,6 +25,8 @@ sizes=(16 32 48 64 128 256)
   echo "usr/share/applications/$id.desktop"
   echo "usr/share/metainfo/$id.metainfo.xml"
   echo usr/share/man/man1/tallyloom.1.gz
+  echo usr/share/doc/tallyloom/copyright
+  echo usr/share/doc/tallyloom/changelog.gz
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
   for s in "${sizes[@]}"; do echo "usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
   (cd "$source/resources/beside" && find . -type f ! -name '.*' -printf 'usr/share/tallyloom/%P\n')

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and inspects it with dpkg-deb: its
-# control fields, computed dependencies and contents. Skipped (77) without
-# the Debian tools.
-# Usage: package_test.sh BUILD_DIR DESKTOP_ID VERSION
+# control fields, computed dependencies and contents; lintian must find no
+# error and no warning; a second build gives the same bytes. Skipped (77)
+# without the Debian tools.
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR DESKTOP_ID VERSION
 set -euo pipefail
-build=$1 id=$2 version=$3
+build=$1 source=$2 id=$3 version=$4
 
 for tool in dpkg-deb dpkg-shlibdeps cpack; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
+command -v lintian >/dev/null || { echo "FAIL: no lintian: run scripts/setup" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,11 +20,21 @@ fail() {
   failed=1
 }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; exit 1; }
+# As scripts/package does: every time in the package is the last commit's.
+SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct 2>/dev/null || echo 1796688000)
+export SOURCE_DATE_EPOCH
 arch=$(dpkg --print-architecture)
-deb=$work/tallyloom_${version}_$arch.deb
-[ -f "$deb" ] || { ls "$work"; echo "FAIL: no $deb"; exit 1; }
+package() {  # OUT_DIR: builds the package there and prints its path
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$1" >"$1.log" 2>&1 ||
+    { cat "$1.log" >&2; return 1; }
+  local deb=$1/tallyloom_${version}_$arch.deb
+  [ -f "$deb" ] || { ls "$1" >&2; echo "FAIL: no $deb" >&2; return 1; }
+  echo "$deb"
+}
+deb=$(package "$work/first")
+# The second build, for the comparison below, runs while the first is inspected.
+package "$work/second" >"$work/second.path" &
+second=$!
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = tallyloom ] || fail "Package: $(field Package)"
@@ -40,7 +52,8 @@ dpkg-deb --contents "$deb" >"$work/contents"
 for path in ./usr/bin/tallyloom "./usr/share/applications/$id.desktop" \
   "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/tallyloom.1.gz \
   "./usr/share/icons/hicolor/48x48/apps/$id.png" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-  ./usr/share/tallyloom/HAND-M.CUR; do
+  ./usr/share/tallyloom/HAND-M.CUR ./usr/share/doc/tallyloom/copyright \
+  ./usr/share/doc/tallyloom/changelog.gz; do
   grep -qE " $path$" "$work/contents" || fail "the package lacks $path"
 done
 awk '$6 !~ /^\.\/(usr\/)?$/ && $6 !~ /^\.\/usr\// { print "outside /usr: " $6 }' "$work/contents" |
@@ -50,5 +63,45 @@ awk '$1 ~ /^.....w|^........w/ { print "writable " $1 ": " $6 }' "$work/contents
   fail "writable by group or others"
 grep -E ' \./usr/bin/tallyloom$' "$work/contents" | grep -q '^-rwxr-xr-x' ||
   fail "the program is not rwxr-xr-x"
+
+# Reproducible: every entry carries the commit's time, and the second build
+# (the same install, CPack alone again) is the same file.
+stamp=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M')
+TZ=UTC dpkg-deb --contents "$deb" | awk -v stamp="$stamp" '$4 " " $5 != stamp { print "time " $4 " " $5 ": " $6 }' |
+  grep . && fail "entries not dated $stamp"
+TZ=UTC ar tv "$deb" | grep -v "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%b %e %H:%M %Y')" &&
+  fail "archive members not dated by SOURCE_DATE_EPOCH"
+
+# The changelog's newest entry is this version.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/tallyloom/changelog.gz | gzip -dc >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
+  fail "the changelog's newest entry is not $version"
+
+# The copyright file parses in Debian's machine-readable format; the program's
+# licence there is LICENSE's text, and the embedded font's licence is given.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/tallyloom/copyright >"$work/copyright"
+/usr/bin/python3 - "$work/copyright" "$source/LICENSE" <<'EOF' || fail "the copyright file"
+import sys
+from debian import copyright
+words = lambda text: " ".join(text.replace("\n.\n", "\n").split())
+parsed = copyright.Copyright(open(sys.argv[1]), strict=True)
+program = parsed.find_files_paragraph("usr/bin/tallyloom").license
+licence = open(sys.argv[2]).read().split("\n\n", 2)[2]
+assert program.synopsis == "Expat", program.synopsis
+assert words(program.text) == words(licence), "Expat text differs from LICENSE"
+fonts = {p.license.synopsis: p.license.text for p in parsed.all_license_paragraphs()}
+assert "SIL OPEN FONT LICENSE" in fonts.get("OFL-1.1", ""), sorted(fonts)
+EOF
+
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+  { cat "$work/lintian.log" >&2; fail "lintian"; }
+grep -E '^[EW]: ' "$work/lintian.log" >&2 && fail "lintian reports errors or warnings"
+
+if wait "$second"; then
+  cmp "$deb" "$(cat "$work/second.path")" || fail "two package builds differ"
+else
+  fail "the second package build failed"
+fi
 
 exit $failed
