@@ -1,7 +1,8 @@
 #include "generator/generate_workbook.h"
 
+#include <unistd.h>
+
 #include <QByteArray>
-#include <QFile>
 
 #include "automation/excel1.h"
 #include "platform/add_folder.h"
@@ -21,10 +22,6 @@ namespace {
 
 constexpr int kDisableCancelKey = 0;
 constexpr int kInterruptCancelKey = 1;
-
-QString qPath(const std::string& path) {
-  return QString::fromStdString(path);
-}
 
 // Each step's body; `g.instance()` fails as the unset module reference would.
 const GenerationStep kBuild[] = {
@@ -46,10 +43,10 @@ const GenerationStep kBuild[] = {
        // A stale template (or a link someone placed under its name) is removed
        // and the name taken as a new file of our own: the write below never
        // shortens a file and must not follow a link.
-       platform::ClaimTemporaryFile(qPath(g.templatePath));
+       platform::ClaimTemporaryFile(g.templatePath);
        const auto* data = reinterpret_cast<const char*>(g.templateBytes.data());
        platform::WriteBytesToFile(QByteArray(data, qsizetype(g.templateBytes.size())),
-                                  qPath(g.templatePath));
+                                  g.templatePath);
      }},
     {132, [](Generation& g, int) { g.instance().Workbooks().Open(g.templatePath); }},
     {134, [](Generation& g, int) { g.book = g.instance().ActiveWorkbook(); }},
@@ -81,12 +78,12 @@ const GenerationStep kSave[] = {
     {180,
      [](Generation& g, int) {
        api::Workbook& book = g.workbook();
-       if (g.claimWorkbookName) platform::ClaimTemporaryFile(qPath(g.workbookPath));
+       if (g.claimWorkbookName) platform::ClaimTemporaryFile(g.workbookPath);
        try {
          book.SaveAs(g.workbookPath, automation::SaveFormatFor(g.app));
        } catch (...) {
          // No empty workbook of ours is left under the claimed name.
-         if (g.claimWorkbookName) QFile::remove(qPath(g.workbookPath));
+         if (g.claimWorkbookName) ::unlink(g.workbookPath.c_str());
          throw;
        }
      }},

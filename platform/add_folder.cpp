@@ -41,8 +41,16 @@ void ForceDeleteFile(const QString& path) {
 
 namespace {
 
-[[noreturn]] void failOn(const QString& path, const std::string& why) {
-  throw std::runtime_error(why + ": " + QFile::encodeName(path).toStdString());
+[[noreturn]] void failOn(const std::string& path, const std::string& why) {
+  throw std::runtime_error(why + ": " + path);
+}
+
+// Why a file could not be opened or created: its folder missing, or refused.
+[[noreturn]] void failToOpen(const std::string& path) {
+  std::error_code error;
+  const auto folder = std::filesystem::absolute(path, error).parent_path();
+  failOn(path,
+         std::filesystem::is_directory(folder, error) ? "Permission denied" : "Path not found");
 }
 
 std::string writeFailure(int err) {
@@ -52,12 +60,14 @@ std::string writeFailure(int err) {
 }  // namespace
 
 void WriteBytesToFile(const QByteArray& bytes, const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
-  const int fd =
-      ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+  WriteBytesToFile(bytes, QFile::encodeName(path).toStdString());
+}
+
+void WriteBytesToFile(const QByteArray& bytes, const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
   if (fd < 0) {
     if (errno == ELOOP) failOn(path, "Permission denied (a symbolic link)");
-    failOn(path, QFileInfo(path).absoluteDir().exists() ? "Permission denied" : "Path not found");
+    failToOpen(path);
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -85,14 +95,16 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path) {
 }
 
 void ClaimTemporaryFile(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
-  if (::unlink(name.constData()) != 0 && errno != ENOENT)
+  ClaimTemporaryFile(QFile::encodeName(path).toStdString());
+}
+
+void ClaimTemporaryFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT)
     failOn(path, "Permission denied (the name is taken by a file we cannot remove)");
-  const int fd =
-      ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) {
     if (errno == EEXIST) failOn(path, "File already exists (placed while we took the name)");
-    failOn(path, QFileInfo(path).absoluteDir().exists() ? "Permission denied" : "Path not found");
+    failToOpen(path);
   }
   ::close(fd);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <string>
 
 // File helpers shared by the windows and the generator.
 namespace platform {
@@ -23,6 +24,8 @@ void ForceDeleteFile(const QString& path);
 // std::runtime_error naming the file when it cannot be opened, or when any
 // write, the flush or the close fails or falls short ("Disk full" when the disk is).
 void WriteBytesToFile(const QByteArray& bytes, const QString& path);
+// The same for a path given as the system's bytes (not necessarily UTF-8).
+void WriteBytesToFile(const QByteArray& bytes, const std::string& path);
 
 // Makes `path` a new empty file of our own, readable by us only, before a
 // temporary file is written there: whatever had the name (a stale file, a
@@ -30,5 +33,6 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path);
 // created exclusively. Throws std::runtime_error naming the file when the
 // name cannot be taken.
 void ClaimTemporaryFile(const QString& path);
+void ClaimTemporaryFile(const std::string& path);  // the path as the system's bytes
 
 }  // namespace platform
