@@ -121,12 +121,16 @@ void openTemplate(Run& run) {
 // 142 to 162: the layout, the buttons, the start cells, the settings restored.
 void layOut(Run& run, int startDay) {
   auto& s = run.steps;
+  std::optional<SheetGeometry> sheet;
   s.step(142, [&] {
-    BuildSheetLayout(RequireExcelApp(), startDay,
-                     CurrentLayoutChoices(run.windows.choiceControls()));
+    const LayoutChoices choices = CurrentLayoutChoices(run.windows.choiceControls());
+    // Known before the layout runs, so that a layout failing half-way still
+    // leaves the count of day columns for the buttons.
+    sheet = SheetGeometry::of(choices, startDay);
+    BuildSheetLayout(RequireExcelApp(), startDay, choices);
   });
   int lastColumn = 1;
-  s.step(144, [&] { lastColumn = SheetLayout().EnabledDayCount * SheetLayout().WeekCount; });
+  s.step(144, [&] { lastColumn = require(sheet).dayColumnCount(); });
   for (int i = 2; i <= lastColumn; ++i)
     s.step(146, [&] { AddSameAsPreviousButton(RequireExcelApp(), i); });
   s.step(148, [] { RequireExcelApp().Range("E11").Select(); });

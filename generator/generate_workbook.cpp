@@ -48,12 +48,6 @@ void KeepOneTimeSheet(api::Application& app) {
   app.Sheets().Item(app.Sheets().Count()).setName("TimeSheet");
 }
 
-void AddAllSameAsPreviousButtons(api::Application& app) {
-  const LayoutState& state = SheetLayout();
-  for (int i = 2; i <= state.EnabledDayCount * state.WeekCount; ++i)
-    AddSameAsPreviousButton(app, i);
-}
-
 void SelectStartCells(api::Application& app) {
   app.Range("E11").Select();
   app.Sheets().Item(1).Select();
@@ -95,8 +89,7 @@ void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
   const platform::OwnTemporaryFolder folder;
   const auto book = OpenTemplate(*app, folder.filePath("template.xls").toStdString());
   KeepOneTimeSheet(*app);
-  BuildSheetLayout(*app, 1, choices);
-  AddAllSameAsPreviousButtons(*app);
+  AddAllSameAsPreviousButtons(*app, BuildSheetLayout(*app, 1, choices));
   SelectStartCells(*app);
   book->SaveAs(path, xl::Excel8);
   book->Close();

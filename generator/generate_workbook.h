@@ -30,8 +30,6 @@ std::shared_ptr<spreadsheet::api::Workbook> OpenTemplate(spreadsheet::api::Appli
                                                          const std::string& templatePath);
 // Deletes every sheet but the first and names the last remaining one "TimeSheet".
 void KeepOneTimeSheet(spreadsheet::api::Application& app);
-// Buttons over day columns 2 .. EnabledDayCount x WeekCount of the last layout.
-void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app);
 // E11, sheet 1, C1 selected, as the finished workbook opens.
 void SelectStartCells(spreadsheet::api::Application& app);
 

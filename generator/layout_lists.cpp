@@ -9,7 +9,6 @@ namespace xl = spreadsheet::xl;
 
 namespace {
 
-constexpr int kTimeEntries = 95;
 // The quarter-hour step as a decimal constant, a little above 1/96: later
 // entries lie slightly above whole quarter hours, and the list keeps them so.
 constexpr double kQuarterHourStep = 0.010416666666667;
@@ -39,6 +38,13 @@ void attachListValidation(Excel& app, const std::string& cell, const char* forma
   validation.setShowError(true);
 }
 
+// "=TimeSheet!R201C29:R295C29"
+std::string refersTo(const std::string& sheet, const ListCells& list) {
+  const std::string column = "C" + std::to_string(list.column);
+  return "=" + sheet + "!R" + std::to_string(list.firstRow) + column + ":R" +
+         std::to_string(list.lastRow) + column;
+}
+
 }  // namespace
 
 std::string TimeListText(int entry) {
@@ -50,20 +56,22 @@ std::string TimeListText(int entry) {
   return std::string(buffer, result.ptr);
 }
 
-void TimeLists(Excel& app) {
-  for (int i = 1; i <= kTimeEntries; ++i)
-    WriteCell(app, "AC" + std::to_string(200 + i), TimeListText(i), true);
-  app.Range("AC201:AC295").Select();
+void TimeLists(Excel& app, const SheetGeometry& base) {
+  const ListCells times = base.timeList();
+  for (int i = 1; i <= times.lastRow - times.firstRow + 1; ++i)
+    WriteCell(app, A1(times.column, times.firstRow + i - 1), TimeListText(i), true);
+  app.Range(spreadsheet::toA1(times.range())).Select();
   app.Selection().setNumberFormat("h:mm AM/PM");
   const std::string sheet = app.ActiveSheet().Name();
-  app.ActiveWorkbook().Names().Add("Time0", "=" + sheet + "!R201C29:R295C29");
+  app.ActiveWorkbook().Names().Add(times.name, refersTo(sheet, times));
 
-  int row = 200;
-  for (const char* text : kDurations) WriteCell(app, "AD" + std::to_string(++row), text, true);
-  const std::string endRow = std::to_string(row);
-  app.Range("AD201:AD" + endRow).Select();
+  // The break list's name starts one row above its first duration.
+  const ListCells breaks = base.breakList();
+  int row = breaks.firstRow;
+  for (const char* text : kDurations) WriteCell(app, A1(breaks.column, ++row), text, true);
+  app.Range(A1(breaks.column, breaks.firstRow + 1, breaks.column, breaks.lastRow)).Select();
   app.Selection().setNumberFormat("h:mm");
-  app.ActiveWorkbook().Names().Add("LunchTime", "=" + sheet + "!R200C30:R" + endRow + "C30");
+  app.ActiveWorkbook().Names().Add(breaks.name, refersTo(sheet, breaks));
   app.Range("U6").Select();
 }
 
