@@ -10,6 +10,18 @@ namespace {
 
 constexpr const char* kButtonText = "Same as Previous";
 
+void placeButton(spreadsheet::api::Application& app, const ButtonBox& box) {
+  auto button = app.ActiveSheet().Buttons().Add(box.left, box.top, box.width, box.height);
+  button.Select();
+  button.setOnAction("'CopyTimes " + std::to_string(box.dayColumn) + "'");
+  button.setText(kButtonText);
+  auto font = button.Characters(1, 16).Font();
+  font.setName("Arial");
+  font.setFontStyle("General");
+  font.setSize(8);
+  app.Range("E9").Select();
+}
+
 }  // namespace
 
 void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column) {
@@ -19,20 +31,12 @@ void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column) {
   app.Range(A1(DayColumnSheetColumn(column), SheetGeometry::kDayNameRow)).Select();
   // No button where row 9 holds no day name.
   if (app.ActiveCell().Value().toText().size() <= 2) return;
-  const ButtonBox box = SameAsPreviousBox(column);
-  auto button = app.ActiveSheet().Buttons().Add(box.left, box.top, box.width, box.height);
-  button.Select();
-  button.setOnAction("'CopyTimes " + std::to_string(column) + "'");
-  button.setText(kButtonText);
-  auto font = button.Characters(1, 16).Font();
-  font.setName("Arial");
-  font.setFontStyle("General");
-  font.setSize(8);
-  app.Range("E9").Select();
+  placeButton(app, SameAsPreviousBox(column));
 }
 
 void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet) {
-  for (const ButtonBox& box : sheet.buttons()) AddSameAsPreviousButton(app, box.dayColumn);
+  // The geometry knows which columns hold a day name: nothing is read back.
+  for (const ButtonBox& box : sheet.buttons()) placeButton(app, box);
 }
 
 }  // namespace generator
