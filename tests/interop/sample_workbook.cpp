@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/macro_tables.h"
+#include "resources/macro_tables.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xls/macro_project.h"
@@ -203,7 +205,7 @@ void buildSampleWorkbook(Workbook& book, const std::string& moduleFile) {
   book.macroProject() =
       xls::buildMacroProject({{"ThisWorkbook", true, "", std::string(xls::kWorkbookClassId)},
                               {"Sheet1", true, "", std::string(xls::kWorksheetClassId)},
-                              {"Module1", false, readFile(moduleFile), ""}});
+                              {"Module1", false, macro_tables::Fill(readFile(moduleFile)), ""}});
   fx::recalculate(book);
 }
 
