@@ -80,14 +80,19 @@ def main():
     p.add_argument("--baseline")
     p.add_argument("--record")
     p.add_argument("--full", action="store_true")
-    p.add_argument("--share", type=int, default=1, help="with --record: every n-th case only")
+    p.add_argument("--share", type=int, default=0,
+                   help="with --record: only this many cases of each ending, spread out")
     p.add_argument("--jobs", type=int, default=2)
     a = p.parse_args()
     full = a.full or os.environ.get("TALLYLOOM_FULL_SWEEP") == "1"
     baseline = a.baseline or os.environ.get("TALLYLOOM_BASELINE")
     todo = cases(full)
-    if a.record:
-        todo = todo[::a.share]
+    if a.record and a.share:
+        picked = []
+        for ending in sorted({c[1] for c in todo}):
+            group = [c for c in todo if c[1] == ending]
+            picked += group[::max(1, len(group) // a.share)][:a.share]
+        todo = picked
     recorded = {}
     if a.digests and not baseline:
         with open(a.digests) as f:
