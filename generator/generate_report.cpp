@@ -123,14 +123,12 @@ void layOut(Run& run, int startDay) {
   auto& s = run.steps;
   std::optional<SheetGeometry> sheet;
   s.step(142, [&] {
-    const LayoutChoices choices = CurrentLayoutChoices(run.windows.choiceControls());
-    // Known before the layout runs, so that a layout failing half-way still
-    // leaves the count of day columns for the buttons.
-    sheet = SheetGeometry::of(choices, startDay);
-    BuildSheetLayout(RequireExcelApp(), startDay, choices);
+    sheet = BuildSheetLayout(RequireExcelApp(), startDay,
+                             CurrentLayoutChoices(run.windows.choiceControls()));
   });
   int lastColumn = 1;
-  s.step(144, [&] { lastColumn = require(sheet).dayColumnCount(); });
+  // No layout, no day columns to put buttons over.
+  s.step(144, [&] { lastColumn = sheet ? sheet->dayColumnCount() : 0; });
   for (int i = 2; i <= lastColumn; ++i)
     s.step(146, [&] { AddSameAsPreviousButton(RequireExcelApp(), i); });
   s.step(148, [] { RequireExcelApp().Range("E11").Select(); });

@@ -1,8 +1,8 @@
 #include <algorithm>
+#include <vector>
 
 #include "generator/layout_blocks.h"
 #include "spreadsheet/api/api.h"
-#include "spreadsheet/model/error.h"
 
 namespace generator::layout {
 
@@ -11,6 +11,7 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kGrey = 16;
+constexpr int kManagerSignatureColumn = 11;  // K: the signature block moves right from here
 
 // The merged week date of row `row` ("R4:S4" before the header widens).
 std::string weekDate(const SheetGeometry& g, int row) {
@@ -25,7 +26,9 @@ void widenHeader(Excel& app, const SheetGeometry& base, int w) {
   app.Range("N5:" + ColumnLetters(13 + w) + "5").Select();
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
   SetEdgeBorder(app, xl::EdgeTop, kGrey);
-  app.Range(A1(11, base.signatureLineRow(), 11, base.signatureCaptionRow() + 1)).Select();
+  app.Range(A1(kManagerSignatureColumn, base.signatureLineRow(), kManagerSignatureColumn,
+               base.signatureCaptionRow() + 1))
+      .Select();
   for (int i = 0; i < w; ++i) app.Selection().Insert(xl::ShiftToRight);
 }
 
@@ -41,7 +44,7 @@ void extendFrame(Excel& app, const SheetGeometry& firstWeek) {
   ClearEdgeBorder(app, xl::InsideVertical);
 }
 
-// The week's block of the first week: rows 7 to 23 of its day columns.
+// Rows 7 to 23 of the columns first..last: days in a week's block.
 std::string weekBlock(const SheetGeometry& g, int first, int last) {
   return A1(first, SheetGeometry::kWeekTopRow, last, g.weekBottomRow());
 }

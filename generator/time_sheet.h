@@ -1,8 +1,6 @@
 #pragma once
 #include <array>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "generator/options.h"
 #include "generator/sheet_geometry.h"
