@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "resources/macro_tables.h"
-#include "resources/macro_tables.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xls/macro_project.h"
