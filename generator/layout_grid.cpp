@@ -9,9 +9,9 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kAuto = xl::ColorAutomatic;
+constexpr int kLabelColumn = SheetGeometry::kLabelColumn;  // C:D
 constexpr int kGreen = 52;
 constexpr int kBlue = 55;
-constexpr int kLabelColumn = 3;  // C:D hold the row labels
 
 const char* const kWorkedHours =
     "=IF((OR(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]<R[-1]C[-1]),((RC[-1]-R[-1]C[-1])*24)+24,"
@@ -31,7 +31,8 @@ std::string label(int row) {
 }
 
 std::string dateFormula(const SheetGeometry& g, int offset) {
-  const std::string start = "R4C" + std::to_string(g.weekStartCell().column);
+  const spreadsheet::CellAddress cell = g.weekStartCell();
+  const std::string start = "R" + std::to_string(cell.row) + "C" + std::to_string(cell.column);
   return "=IF(" + start + "=0,\"\"," + start + "+" + std::to_string(offset) + ")";
 }
 

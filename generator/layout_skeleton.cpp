@@ -11,7 +11,7 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kAuto = xl::ColorAutomatic;
-constexpr int kLabelColumn = 3;       // C:D hold the row labels
+constexpr int kLabelColumn = SheetGeometry::kLabelColumn;  // C:D
 constexpr int kLastSizedColumn = 50;  // AX: the day columns get their width up to here
 
 // B8:V22 in the base drawing.

@@ -84,7 +84,8 @@ class SheetGeometry {
   int signatureLineRow() const { return lunchRow() + 10; }
   int signatureCaptionRow() const { return lunchRow() + 11; }
 
-  // Columns right of the days.
+  // Columns: the row labels (C:D), and those right of the days.
+  static constexpr int kLabelColumn = 3;
   int totalHoursColumn() const { return lastDayColumn() + 1; }
   int rateColumn() const { return totalHoursColumn() + 1; }
   int payColumn() const { return totalHoursColumn() + 2; }
