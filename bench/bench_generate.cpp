@@ -16,8 +16,7 @@ void layoutOnly(benchmark::State& state, const generator::LayoutChoices& choices
     auto app = spreadsheet::api::Application::create();
     app->Workbooks().Add();
     app->Sheets().Item(1).setName("TimeSheet");
-    generator::BuildSheetLayout(*app, 1, choices);
-    generator::AddAllSameAsPreviousButtons(*app);
+    generator::AddAllSameAsPreviousButtons(*app, generator::BuildSheetLayout(*app, 1, choices));
     app->Quit();
   }
 }

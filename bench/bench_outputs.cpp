@@ -63,8 +63,8 @@ void BM_Layout(benchmark::State& state) {
     auto app = api::Application::create();
     generator::OpenTemplate(*app, templatePath);
     generator::KeepOneTimeSheet(*app);
-    generator::BuildSheetLayout(*app, 1, choicesOf(state));
-    generator::AddAllSameAsPreviousButtons(*app);
+    generator::AddAllSameAsPreviousButtons(*app,
+                                           generator::BuildSheetLayout(*app, 1, choicesOf(state)));
     app->Quit();
   }
 }

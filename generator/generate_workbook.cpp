@@ -58,9 +58,12 @@ const GenerationStep kBuild[] = {
        api::Sheets sheets = g.instance().Sheets();
        sheets.Item(sheets.Count()).setName("TimeSheet");
      }},
-    {142, [](Generation& g, int) { BuildSheetLayout(g.instance(), g.startDay, g.choices()); }},
-    {144, [](Generation& g,
-             int) { g.dayColumns = SheetLayout().EnabledDayCount * SheetLayout().WeekCount; }},
+    {142,
+     [](Generation& g, int) {
+       g.sheet = BuildSheetLayout(g.instance(), g.startDay, g.choices());
+     }},
+    // No layout, no day columns to put buttons over.
+    {144, [](Generation& g, int) { g.dayColumns = g.sheet ? g.sheet->dayColumnCount() : 0; }},
     // Buttons over day columns 2 and on.
     {146, [](Generation& g, int pass) { AddSameAsPreviousButton(g.instance(), pass + 2); },
      [](const Generation& g) { return g.dayColumns - 1; }},
@@ -158,12 +161,6 @@ void KeepOneTimeSheet(api::Application& app) {
   const int count = app.Sheets().Count();
   for (int i = 1; i < count; ++i) app.Sheets().Item(2).Delete();
   app.Sheets().Item(app.Sheets().Count()).setName("TimeSheet");
-}
-
-void AddAllSameAsPreviousButtons(api::Application& app) {
-  const LayoutState& state = SheetLayout();
-  for (int i = 2; i <= state.EnabledDayCount * state.WeekCount; ++i)
-    AddSameAsPreviousButton(app, i);
 }
 
 void SelectStartCells(api::Application& app) {

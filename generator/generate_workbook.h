@@ -47,6 +47,7 @@ struct Generation {
   std::vector<unsigned char> templateBytes;
   std::optional<spreadsheet::api::Workbook> book;
   int sheetCount = 0;
+  std::optional<SheetGeometry> sheet;  // the layout made, none when it failed
   int dayColumns = 0;
 
   spreadsheet::api::Application& instance() const;  // RequireExcelApp for this run
@@ -79,8 +80,6 @@ std::shared_ptr<spreadsheet::api::Workbook> OpenTemplate(spreadsheet::api::Appli
                                                          const std::string& templatePath);
 // Deletes every sheet but the first and names the last remaining one "TimeSheet".
 void KeepOneTimeSheet(spreadsheet::api::Application& app);
-// Buttons over day columns 2 .. EnabledDayCount x WeekCount of the last layout.
-void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app);
 // E11, sheet 1, C1 selected, as the finished workbook opens.
 void SelectStartCells(spreadsheet::api::Application& app);
 

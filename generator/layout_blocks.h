@@ -4,6 +4,7 @@
 
 #include "generator/layout_primitives.h"
 #include "generator/options.h"
+#include "generator/sheet_geometry.h"
 #include "generator/time_sheet.h"
 
 // The blocks BuildSheetLayout lays down, in its order. Internal to the layout.
@@ -11,12 +12,37 @@ namespace generator::layout {
 
 using FieldFlags = std::array<bool, kFieldCount>;
 
+// The grid's edges, as the drawing steps name them.
+struct GridSpan {
+  explicit GridSpan(const SheetGeometry& g)
+      : firstDay(g.dayColumn(1)),
+        lastDay(g.lastDayColumn()),
+        totals(g.totalHoursColumn()),
+        pay(g.payColumn()),
+        firstShift(g.shiftStartRow(1)),
+        shiftSpacer(g.shiftEndRow(g.shifts()) + 1),
+        lunch(g.lunchRow()),
+        dailyTotal(g.dailyTotalRow()),
+        totalSpacer(g.dailyTotalRow() + 1),
+        firstHours(g.hoursRow(HoursKind::Regular)),
+        lastHours(g.hoursRow(HoursKind::Vacation)) {}
+  // The day columns of row r: E9:R9 in the base drawing.
+  std::string row(int r) const { return A1(firstDay, r, lastDay, r); }
+
+  int firstDay, lastDay;  // left column of the first day, right column of the last
+  int totals, pay;
+  int firstShift, shiftSpacer, lunch, dailyTotal, totalSpacer, firstHours, lastHours;
+};
+
+// The blocks drawn before the days that are off go are given the base
+// geometry (seven days, one week, one shift); the later steps the sheet's own.
+
 // Skeleton: palette, white Arial sheet, frame and grid borders, widths, heights.
 void InstallPalette(Excel& xl, const PaletteTable& palette);
-void ClearToWhiteArial(Excel& xl);
-void FrameAndGridBorders(Excel& xl);
-void ColumnWidths(Excel& xl);
-void WidenTotalColumnForOneWeek(Excel& xl, int enabledDays);
+void ClearToWhiteArial(Excel& xl, const SheetGeometry& base);
+void FrameAndGridBorders(Excel& xl, const SheetGeometry& base);
+void ColumnWidths(Excel& xl, const SheetGeometry& base);
+void WidenTotalColumn(Excel& xl, const SheetGeometry& sheet);  // 700/75 characters
 void RowHeights(Excel& xl);
 
 // Header fields, signature lines and the title.
@@ -26,23 +52,24 @@ void Title(Excel& xl);
 
 // Grid: row labels, totals and pay; the seven day blocks; fonts, alignments and fills.
 std::string DayName(int dayNumber);  // 1 = "Sunday"
-void GridLabelsAndTotals(Excel& xl, int startDay);
-void DayBlocks(Excel& xl, int startDay);
-void GridFormats(Excel& xl);
+void GridLabelsAndTotals(Excel& xl, const SheetGeometry& base);
+void DayBlocks(Excel& xl, const SheetGeometry& base);
+void GridFormats(Excel& xl, const SheetGeometry& base);
+// "=IF(R4C18=0,"",R4C18+k)": the date of a day, from the week-start cell.
+std::string DateFormula(const SheetGeometry& sheet, int week, int position);
+// The positive hours of every shift less the break hours.
+std::string DailyTotalFormula(const SheetGeometry& sheet);
 
 // The time lists with their names, and the validations that use them.
-void TimeLists(Excel& xl);
+void TimeLists(Excel& xl, const SheetGeometry& base);
 void AttachTimeValidation(Excel& xl, const std::string& cell);
 void AttachBreakValidation(Excel& xl, const std::string& cell);
 
 // Days, weeks, shifts and the page.
-void RemoveSwitchedOffDays(Excel& xl, const DayChoiceTable& days, LayoutState& state);
-void FirstDayEdge(Excel& xl);
-void ReplicateWeeks(Excel& xl, const LayoutState& state);
-void ReplicateShifts(Excel& xl, const LayoutState& state);
-void MarkerAndPageSetup(Excel& xl, const LayoutState& state);
-
-// Column number of the week-start date cell in row 4 for n enabled days.
-int WeekStartColumn(int enabledDays);
+void RemoveSwitchedOffDays(Excel& xl, const SheetGeometry& base, const SheetGeometry& sheet);
+void FirstDayEdge(Excel& xl, const SheetGeometry& sheet);
+void ReplicateWeeks(Excel& xl, const SheetGeometry& sheet);
+void ReplicateShifts(Excel& xl, const SheetGeometry& sheet);
+void MarkerAndPageSetup(Excel& xl, const SheetGeometry& sheet);
 
 }  // namespace generator::layout

@@ -9,6 +9,7 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kAuto = xl::ColorAutomatic;
+constexpr int kLabelColumn = SheetGeometry::kLabelColumn;  // C:D
 constexpr int kGreen = 52;
 constexpr int kBlue = 55;
 
@@ -18,69 +19,78 @@ const char* const kWorkedHours =
 const char* const kBreakHours =
     "=IF((AND(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]=\"\"),(((R[-1]C[-1]))*24),"
     "(RC[-1]+R[-1]C[-1])*24))";
-const char* const kDailyTotal = "=SUMIF(R[-4]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
 const char* const kAccounting = "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)";
 
-std::string cell(int column, int row) {
-  return ColumnLetters(column) + std::to_string(row);
-}
-
 std::string pair(int column, int row) {
-  return cell(column, row) + ":" + cell(column + 1, row);
+  return A1(column, row, column + 1, row);
 }
 
-// Day number start + k, wrapped into 1..7.
-int dayAfter(int startDay, int k) {
-  const int v = startDay + k;
-  return v > 7 ? v - 7 : v;
+// "C11:D11": the label cells of row r.
+std::string label(int row) {
+  return pair(kLabelColumn, row);
 }
 
-void totalsAndPay(Excel& app) {
-  for (const auto& [range, text] :
-       {std::pair{"S14:S15", "Total Hours Scheduled"}, std::pair{"T14:T15", "Rate($)"},
-        std::pair{"U14:U15", "Total($)"}}) {
-    WriteCell(app, range, text, true);
+std::string dateFormula(const SheetGeometry& g, int offset) {
+  const spreadsheet::CellAddress cell = g.weekStartCell();
+  const std::string start = "R" + std::to_string(cell.row) + "C" + std::to_string(cell.column);
+  return "=IF(" + start + "=0,\"\"," + start + "+" + std::to_string(offset) + ")";
+}
+
+void totalsAndPay(Excel& app, const SheetGeometry& base) {
+  const GridSpan g(base);
+  for (const auto& [column, text] :
+       {std::pair{g.totals, "Total Hours Scheduled"}, std::pair{base.rateColumn(), "Rate($)"},
+        std::pair{g.pay, "Total($)"}}) {
+    WriteCell(app, A1(column, g.lunch, column, base.otherBreaksRow()), text, true);
     SetFont(app, "General", 9, kAuto);
   }
-  for (int r = 16; r <= 21; ++r) {
-    const std::string row = std::to_string(r);
-    if (r != 17) {
-      WriteCell(app, "S" + row, "=SUM(RC[-15]:RC[-2])", false);
+  // The row sums run from the label column D to the last day's value column.
+  const std::string rowSum = "=SUM(RC[-" + std::to_string(g.totals - kLabelColumn - 1) + "]:RC[-" +
+                             std::to_string(g.totals - g.lastDay + 1) + "])";
+  for (int r = g.dailyTotal; r <= g.lastHours; ++r) {
+    if (r != g.totalSpacer) {
+      WriteCell(app, A1(g.totals, r), rowSum, false);
       SetNumberFormat(app, "", "0.00");
       SetFont(app, "Bold", 9, kAuto);
     }
-    if (r >= 18) {
-      WriteCell(app, "U" + row, "=RC[-2]*RC[-1]", false);
+    if (r >= g.firstHours) {
+      WriteCell(app, A1(g.pay, r), "=RC[-2]*RC[-1]", false);
       SetFont(app, "Bold", 8, kAuto);
       SetNumberFormat(app, "", kAccounting);
-      SetNumberFormat(app, "T" + row, "$#,##0");
+      SetNumberFormat(app, A1(base.rateColumn(), r), "$#,##0");
       SetFont(app, "Bold", 9, kAuto);
     }
   }
 }
 
-void dayBlock(Excel& app, int startDay, int k) {
-  const int left = 5 + 2 * k;
+void dayBlock(Excel& app, const SheetGeometry& base, int position) {
+  const int left = base.dayColumn(1, position);
   const int right = left + 1;
-  if (k > 0) WriteCell(app, pair(left, 9), DayName(dayAfter(startDay, k)), true);
-  WriteCell(app, pair(left, 10), "=IF(R4C18=0,\"\",R4C18+" + std::to_string(k) + ")", true);
+  const int start = base.shiftStartRow(1);
+  const int end = base.shiftEndRow(1);
+  const int lunch = base.lunchRow();
+  const int breaks = base.otherBreaksRow();
+  if (position > 1)
+    WriteCell(app, pair(left, SheetGeometry::kDayNameRow), DayName(base.dayAt(position)), true);
+  WriteCell(app, pair(left, SheetGeometry::kDateRow),
+            dateFormula(base, base.dateOffset(1, position)), true);
   SetNumberFormat(app, "", "m/d/yyyy");
-  AttachTimeValidation(app, cell(left, 11));
-  AttachTimeValidation(app, cell(left, 12));
-  WriteCell(app, cell(right, 11), "Total", false);
+  AttachTimeValidation(app, A1(left, start));
+  AttachTimeValidation(app, A1(left, end));
+  WriteCell(app, A1(right, start), "Total", false);
   FillInterior(app, "", kGreen);
-  WriteCell(app, cell(right, 12), kWorkedHours, false);
+  WriteCell(app, A1(right, end), kWorkedHours, false);
   SetNumberFormat(app, "", "0.00");
-  AttachBreakValidation(app, cell(left, 14));
-  AttachBreakValidation(app, cell(left, 15));
-  WriteCell(app, cell(right, 14), "Total", false);
+  AttachBreakValidation(app, A1(left, lunch));
+  AttachBreakValidation(app, A1(left, breaks));
+  WriteCell(app, A1(right, lunch), "Total", false);
   FillInterior(app, "", kGreen);
-  WriteCell(app, cell(right, 15), kBreakHours, false);
+  WriteCell(app, A1(right, breaks), kBreakHours, false);
   SetNumberFormat(app, "", "0.00");
-  WriteCell(app, pair(left, 16), kDailyTotal, true);
+  WriteCell(app, pair(left, base.dailyTotalRow()), DailyTotalFormula(base), true);
   SetNumberFormat(app, "", "0.00");
   SetFont(app, "Bold", 9, kAuto);
-  for (int r = 18; r <= 21; ++r) {
+  for (int r = base.hoursRow(HoursKind::Regular); r <= base.hoursRow(HoursKind::Vacation); ++r) {
     app.Range(pair(left, r)).Select();
     app.Selection().Merge();
   }
@@ -93,33 +103,48 @@ std::string DayName(int dayNumber) {
   return std::string(kDayNames[static_cast<std::size_t>(dayNumber - 1)]);
 }
 
-void GridLabelsAndTotals(Excel& app, int startDay) {
-  WriteCell(app, "E9:F9", DayName(startDay), true);
-  WriteCell(app, "C11:D11", "Start", true);
-  WriteCell(app, "C12:D12", "End", true);
-  WriteCell(app, "C13:D13", "", true);
-  SetFont(app, "General", 10, kAuto);
-  WriteCell(app, "C14:D14", "Lunch", true);
-  WriteCell(app, "C15:D15", "Other\nBreaks", true);
-  WriteCell(app, "C16:D16", "Total", true);
-  WriteCell(app, "D17", " ", false);
-  SetFont(app, "General", 10, kAuto);
-  WriteCell(app, "C18:D18", "Regular", true);
-  WriteCell(app, "C19:D19", "Overtime", true);
-  WriteCell(app, "C20:D20", "Sick", true);
-  WriteCell(app, "C21:D21", "Vacation", true);
-  totalsAndPay(app);
+std::string DateFormula(const SheetGeometry& sheet, int week, int position) {
+  return dateFormula(sheet, sheet.dateOffset(week, position));
 }
 
-void DayBlocks(Excel& app, int startDay) {
-  for (int k = 0; k < kDayCount; ++k) dayBlock(app, startDay, k);
+std::string DailyTotalFormula(const SheetGeometry& sheet) {
+  // The hours of every shift's end row, less the break hours just above.
+  const int row = sheet.dailyTotalRow();
+  return "=SUMIF(R[-" + std::to_string(row - sheet.shiftEndRow(1)) + "]C[1]:R[-" +
+         std::to_string(row - sheet.shiftEndRow(sheet.shifts())) +
+         "]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
 }
 
-void GridFormats(Excel& app) {
-  app.Range("E11:U21").Select();
+void GridLabelsAndTotals(Excel& app, const SheetGeometry& base) {
+  const GridSpan g(base);
+  WriteCell(app, pair(g.firstDay, SheetGeometry::kDayNameRow), DayName(base.dayAt(1)), true);
+  WriteCell(app, label(g.firstShift), "Start", true);
+  WriteCell(app, label(base.shiftEndRow(1)), "End", true);
+  WriteCell(app, label(g.shiftSpacer), "", true);
+  SetFont(app, "General", 10, kAuto);
+  WriteCell(app, label(g.lunch), "Lunch", true);
+  WriteCell(app, label(base.otherBreaksRow()), "Other\nBreaks", true);
+  WriteCell(app, label(g.dailyTotal), "Total", true);
+  WriteCell(app, A1(kLabelColumn + 1, g.totalSpacer), " ", false);
+  SetFont(app, "General", 10, kAuto);
+  const char* const kinds[] = {"Regular", "Overtime", "Sick", "Vacation"};
+  for (int i = 0; i < 4; ++i) WriteCell(app, label(g.firstHours + i), kinds[i], true);
+  totalsAndPay(app, base);
+}
+
+void DayBlocks(Excel& app, const SheetGeometry& base) {
+  for (int position = 1; position <= base.dayCount(); ++position) dayBlock(app, base, position);
+}
+
+void GridFormats(Excel& app, const SheetGeometry& base) {
+  const GridSpan g(base);
+  const int nameRow = SheetGeometry::kDayNameRow;
+  const int dateRow = SheetGeometry::kDateRow;
+  app.Range(A1(g.firstDay, g.firstShift, g.pay, g.lastHours)).Select();
   SetFont(app, "General", 8, kAuto);
   app.Selection().Font().setSize(8);
-  for (const char* range : {"E10:R10", "S14:U21", "E16:R21"}) {
+  for (const std::string& range : {g.row(dateRow), A1(g.totals, g.lunch, g.pay, g.lastHours),
+                                   A1(g.firstDay, g.dailyTotal, g.lastDay, g.lastHours)}) {
     app.Range(range).Select();
     SetFont(app, "General", 9, kAuto);
   }
@@ -129,14 +154,18 @@ void GridFormats(Excel& app) {
   AlignRange(app, "K4:L5", xl::Left, xl::Center);
   AlignRange(app, "Q4:R5", xl::Right, xl::Center);
   AlignRange(app, "U4:V5", xl::Left, xl::Center);
-  AlignRange(app, "E9:U21", xl::Center, xl::Center);
+  AlignRange(app, A1(g.firstDay, nameRow, g.pay, g.lastHours), xl::Center, xl::Center);
   app.Selection().setWrapText(true);
-  for (const char* range : {"E9:R9", "C11:D12", "C14:D16", "C18:D21"})
+  const int labelEnd = kLabelColumn + 1;
+  for (const std::string& range :
+       {g.row(nameRow), A1(kLabelColumn, g.firstShift, labelEnd, base.shiftEndRow(1)),
+        A1(kLabelColumn, g.lunch, labelEnd, g.dailyTotal),
+        A1(kLabelColumn, g.firstHours, labelEnd, g.lastHours)})
     FillInterior(app, range, kBlue);
-  FillInterior(app, "E10:R10", kGreen);
-  SetNumberFormat(app, "E18:R21", "0.00");
+  FillInterior(app, g.row(dateRow), kGreen);
+  SetNumberFormat(app, A1(g.firstDay, g.firstHours, g.lastDay, g.lastHours), "0.00");
   SetFont(app, "Bold", 9, kAuto);
-  FillInterior(app, "S14:U15", kGreen);
+  FillInterior(app, A1(g.totals, g.lunch, g.pay, base.otherBreaksRow()), kGreen);
 }
 
 }  // namespace generator::layout

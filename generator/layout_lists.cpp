@@ -7,7 +7,6 @@ namespace xl = spreadsheet::xl;
 
 namespace {
 
-constexpr int kTimeEntries = 95;
 
 const char* const kDurations[] = {
     "12:05:00 AM", "12:10:00 AM", "12:15:00 AM", "12:20:00 AM", "12:25:00 AM", "12:30:00 AM",
@@ -34,7 +33,16 @@ void attachListValidation(Excel& app, const std::string& cell, const char* forma
   validation.setShowError(true);
 }
 
-// Entry 1..95 of the start/end list, as a fraction of a day.
+// "=TimeSheet!R201C29:R295C29"
+std::string refersTo(const std::string& sheet, const ListCells& list) {
+  const std::string column = "C" + std::to_string(list.column);
+  return "=" + sheet + "!R" + std::to_string(list.firstRow) + column + ":R" +
+         std::to_string(list.lastRow) + column;
+}
+
+}  // namespace
+
+// Entry 1.. of the start/end list, as a fraction of a day.
 double TimeListValue(int entry) {
   // Whole minutes over the minutes of a day: the very number a typed time
   // gives, so typing a listed time passes the list's validation. (A decimal
@@ -43,22 +51,23 @@ double TimeListValue(int entry) {
   return minutes / 1440.0;
 }
 
-}  // namespace
-
-void TimeLists(Excel& app) {
-  for (int i = 1; i <= kTimeEntries; ++i)
-    app.Range("AC" + std::to_string(200 + i)).setValue(spreadsheet::CellValue(TimeListValue(i)));
-  app.Range("AC201:AC295").Select();
+void TimeLists(Excel& app, const SheetGeometry& base) {
+  const ListCells times = base.timeList();
+  for (int i = 1; i <= times.lastRow - times.firstRow + 1; ++i)
+    app.Range(A1(times.column, times.firstRow + i - 1))
+        .setValue(spreadsheet::CellValue(TimeListValue(i)));
+  app.Range(spreadsheet::toA1(times.range())).Select();
   app.Selection().setNumberFormat("h:mm AM/PM");
   const std::string sheet = app.ActiveSheet().Name();
-  app.ActiveWorkbook().Names().Add("Time0", "=" + sheet + "!R201C29:R295C29");
+  app.ActiveWorkbook().Names().Add(times.name, refersTo(sheet, times));
 
-  int row = 200;
-  for (const char* text : kDurations) WriteCell(app, "AD" + std::to_string(++row), text, true);
-  const std::string endRow = std::to_string(row);
-  app.Range("AD201:AD" + endRow).Select();
+  // The break list's name starts one row above its first duration.
+  const ListCells breaks = base.breakList();
+  int row = breaks.firstRow;
+  for (const char* text : kDurations) WriteCell(app, A1(breaks.column, ++row), text, true);
+  app.Range(A1(breaks.column, breaks.firstRow + 1, breaks.column, breaks.lastRow)).Select();
   app.Selection().setNumberFormat("h:mm");
-  app.ActiveWorkbook().Names().Add("LunchTime", "=" + sheet + "!R200C30:R" + endRow + "C30");
+  app.ActiveWorkbook().Names().Add(breaks.name, refersTo(sheet, breaks));
   app.Range("U6").Select();
 }
 

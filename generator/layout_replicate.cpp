@@ -1,9 +1,8 @@
 #include <algorithm>
-#include <cctype>
+#include <vector>
 
 #include "generator/layout_blocks.h"
 #include "spreadsheet/api/api.h"
-#include "spreadsheet/model/error.h"
 
 namespace generator::layout {
 
@@ -12,145 +11,121 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kGrey = 16;
-// Characters before the day offset in "=IF(R4C18=0,"",R4C18+k)".
-constexpr std::size_t kOffsetPosition = 21;
-constexpr int kMaxTotalPairs = 996;
+constexpr int kManagerSignatureColumn = 11;  // K: the signature block moves right from here
 
-std::string cell(int column, int row) {
-  return ColumnLetters(column) + std::to_string(row);
-}
-
-std::string pair(int column, int row) {
-  return cell(column, row) + ":" + cell(column + 1, row);
-}
-
-std::string dateFormula(int startColumn, int offset) {
-  const std::string start = "R4C" + std::to_string(startColumn);
-  return "=IF(" + start + "=0,\"\"," + start + "+" + std::to_string(offset) + ")";
+// The merged week date of row `row` ("R4:S4" before the header widens).
+std::string weekDate(const SheetGeometry& g, int row) {
+  const int column = g.weekStartCell().column;
+  return A1(column, row, column + 1, row);
 }
 
 // The header from column N and the manager's signature block move right by w columns.
-void widenHeader(Excel& app, int w) {
+void widenHeader(Excel& app, const SheetGeometry& base, int w) {
   app.Range("N4:N5").Select();
   for (int i = 0; i < w; ++i) app.Selection().Insert(xl::ShiftToRight);
   app.Range("N5:" + ColumnLetters(13 + w) + "5").Select();
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
   SetEdgeBorder(app, xl::EdgeTop, kGrey);
-  app.Range("K24:K26").Select();
+  app.Range(A1(kManagerSignatureColumn, base.signatureLineRow(), kManagerSignatureColumn,
+               base.signatureCaptionRow() + 1))
+      .Select();
   for (int i = 0; i < w; ++i) app.Selection().Insert(xl::ShiftToRight);
 }
 
-// With five days or fewer the frame is drawn out to column S again.
-void extendFrame(Excel& app, int n) {
-  app.Range(ColumnLetters(2 * n + 8) + "8:S22").Select();
+// With five days or fewer the frame is drawn out to its right column again:
+// from the margin column after the days to column S.
+void extendFrame(Excel& app, const SheetGeometry& firstWeek) {
+  app.Range(A1(firstWeek.payColumn() + 1, SheetGeometry::kFrameTopRow, firstWeek.frameRightColumn(),
+               firstWeek.frameBottomRow()))
+      .Select();
   SetEdgeBorder(app, xl::EdgeRight, kGrey);
   SetEdgeBorder(app, xl::EdgeTop, kGrey);
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
   ClearEdgeBorder(app, xl::InsideVertical);
 }
 
-// The day offset the date formula of the active cell carries (its digit after "...+").
-int currentOffset(Excel& app) {
-  const std::string formula = app.ActiveCell().FormulaR1C1();
-  if (formula.size() <= kOffsetPosition) return 0;
-  const char c = formula[kOffsetPosition];
-  return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : 0;
+// Rows 7 to 23 of the columns first..last: days in a week's block.
+std::string weekBlock(const SheetGeometry& g, int first, int last) {
+  return A1(first, SheetGeometry::kWeekTopRow, last, g.weekBottomRow());
 }
 
 }  // namespace
 
-int WeekStartColumn(int enabledDays) {
-  if (enabledDays == 7) return 21;
-  if (enabledDays == 6) return 19;
-  return 18;
-}
-
-void RemoveSwitchedOffDays(Excel& app, const DayChoiceTable& days, LayoutState& state) {
-  state.EnabledDayCount = kDayCount;
-  std::array<int, kDayCount> working{1, 2, 3, 4, 5, 6, 7};
+void RemoveSwitchedOffDays(Excel& app, const SheetGeometry& base, const SheetGeometry& sheet) {
+  // Days go Sunday first; each block is found where the earlier deletions left it.
+  std::vector<int> standing = base.days();
   for (int d = 1; d <= kDayCount; ++d) {
-    if (days[static_cast<std::size_t>(d - 1)]) continue;
-    const auto found = std::find(state.EnabledDays.begin(), state.EnabledDays.end(), d);
-    const int p = static_cast<int>(found - state.EnabledDays.begin()) + 1;
-    app.Range(ColumnLetters(5 + 2 * (p - 1)) + "7:" + ColumnLetters(6 + 2 * (p - 1)) + "23")
-        .Select();
+    if (std::find(sheet.days().begin(), sheet.days().end(), d) != sheet.days().end()) continue;
+    const auto found = std::find(standing.begin(), standing.end(), d);
+    const int p = static_cast<int>(found - standing.begin()) + 1;
+    const int left = base.dayColumn(p);
+    app.Range(weekBlock(base, left, left + 1)).Select();
     app.Selection().Delete(xl::ShiftToLeft);
-    --state.EnabledDayCount;
-    working[static_cast<std::size_t>(d - 1)] = 0;
-    state.EnabledDays.clear();
-    for (int day : working)
-      if (day != 0) state.EnabledDays.push_back(day);
+    standing.erase(found);
   }
-  AlignRange(app, "R4:S4", xl::Center);
-  AlignRange(app, "R5:S5", xl::Center);
-  const int n = state.EnabledDayCount;
-  if (n >= 6)
-    widenHeader(app, n == 6 ? 1 : 3);
+  AlignRange(app, weekDate(base, 4), xl::Center);
+  AlignRange(app, weekDate(base, 5), xl::Center);
+  if (sheet.headerWidening() > 0)
+    widenHeader(app, base, sheet.headerWidening());
   else
-    extendFrame(app, n);
+    extendFrame(app, sheet.firstWeek());
 }
 
-void FirstDayEdge(Excel& app) {
-  app.Range("E9:F9").Select();
+void FirstDayEdge(Excel& app, const SheetGeometry& sheet) {
+  const int first = sheet.dayColumn(1);
+  app.Range(A1(first, SheetGeometry::kDayNameRow, first + 1, SheetGeometry::kDayNameRow)).Select();
   SetEdgeBorder(app, xl::EdgeLeft, xl::ColorAutomatic);
 }
 
-void ReplicateWeeks(Excel& app, const LayoutState& state) {
-  const int n = state.EnabledDayCount;
-  const int weeks = state.WeekCount;
-  for (int i = 1; i < weeks; ++i) {
-    app.Range("E7:" + ColumnLetters(2 * n + 4) + "23").Select();
+void ReplicateWeeks(Excel& app, const SheetGeometry& sheet) {
+  const SheetGeometry firstWeek = sheet.firstWeek();
+  for (int i = 1; i < sheet.weeks(); ++i) {
+    app.Range(weekBlock(firstWeek, firstWeek.dayColumn(1), firstWeek.lastDayColumn())).Select();
     app.Selection().Copy();
     app.Selection().Insert(xl::ShiftToRight);
   }
-  const int startColumn = WeekStartColumn(n);
-  for (int k = 1; k <= weeks; ++k) {
-    const int first = 5 + 2 * n * (k - 1);
-    for (int i = 1; i <= n; ++i) {
-      const std::string date = cell(first + 2 * (i - 1), 10);
+  // Every copy carries the first week's offsets: each week's dates are written anew.
+  for (int week = 1; week <= sheet.weeks(); ++week) {
+    for (int position = 1; position <= sheet.dayCount(); ++position) {
+      const std::string date = A1(sheet.dayColumn(week, position), SheetGeometry::kDateRow);
       app.Range(date).Select();
-      const int offset = currentOffset(app) + 7 * (k - 1);
-      WriteCell(app, date, dateFormula(startColumn, offset), true);
+      WriteCell(app, date, DateFormula(sheet, week, position), true);
       SetNumberFormat(app, "", "m/d/yyyy");
     }
   }
-  if (weeks > 1) {
-    const std::string total = ColumnLetters(2 * n * weeks + 5);
-    SetColumnWidth(app, total + ":" + total, 700.0 / 75.0);
-  }
+  if (sheet.weeks() > 1) WidenTotalColumn(app, sheet);
 }
 
-void ReplicateShifts(Excel& app, const LayoutState& state) {
-  const int s = state.ShiftCount;
+void ReplicateShifts(Excel& app, const SheetGeometry& sheet) {
+  const int s = sheet.shifts();
+  const std::string label = A1(4, sheet.shiftStartRow(1));
+  const std::string rows =
+      std::to_string(sheet.shiftStartRow(1)) + ":" + std::to_string(sheet.shiftEndRow(1));
   for (int j = 1; j < s; ++j) {
-    WriteCell(app, "D11", std::to_string(s - j + 1) + " Start", false);
-    app.Rows("11:12").Select();
+    WriteCell(app, label, std::to_string(s - j + 1) + " Start", false);
+    app.Rows(rows).Select();
     app.Selection().Copy();
     app.Selection().Insert(xl::ShiftDown);
   }
   if (s <= 1) return;
-  WriteCell(app, "D11", "1 Start", false);
-  const int row = 2 * s + 14;
-  const std::string total = "=SUMIF(R[-" + std::to_string(2 * s + 2) +
-                            "]C[1]:R[-4]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
-  for (int i = 0, column = 5; i < kMaxTotalPairs; ++i, column += 2) {
-    const std::string range = pair(column, row);
+  WriteCell(app, label, "1 Start", false);
+  // Each daily total copied with its day still counts the first shift only.
+  const std::string total = DailyTotalFormula(sheet);
+  for (int k = 1; k <= sheet.dayColumnCount(); ++k) {
+    const int left = sheet.dayColumn(k);
+    const std::string range = A1(left, sheet.dailyTotalRow(), left + 1, sheet.dailyTotalRow());
     app.Range(range).Select();
-    std::string head = app.ActiveCell().FormulaR1C1().substr(0, 6);
-    std::transform(head.begin(), head.end(), head.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (head != "=SUMIF") break;
     WriteCell(app, range, total, true);
   }
 }
 
-void MarkerAndPageSetup(Excel& app, const LayoutState& state) {
-  const int n = state.EnabledDayCount;
-  const int s = state.ShiftCount;
-  WriteCell(app, "BC200", std::to_string(2 * s + 19), true);
+void MarkerAndPageSetup(Excel& app, const SheetGeometry& sheet) {
+  const spreadsheet::CellAddress marker = SheetGeometry::kMarkerCell;
+  WriteCell(app, A1(marker.column, marker.row), std::to_string(sheet.markerValue()), true);
   auto page = app.ActiveSheet().PageSetup();
-  page.setPrintArea("$A$1:$" + ColumnLetters(21 + 2 * n * (state.WeekCount - 1)) + "$" +
-                    std::to_string(26 + 2 * (s - 1)));
+  const spreadsheet::CellRange area = sheet.printArea();
+  page.setPrintArea(spreadsheet::toA1(area.first, true, true) + ":" +
+                    spreadsheet::toA1(area.last, true, true));
   page.setLeftMargin(app.InchesToPoints(0.787401575));
   page.setRightMargin(app.InchesToPoints(0.787401575));
   page.setTopMargin(app.InchesToPoints(0.984251969));

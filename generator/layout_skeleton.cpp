@@ -11,6 +11,13 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kAuto = xl::ColorAutomatic;
+constexpr int kLabelColumn = SheetGeometry::kLabelColumn;  // C:D
+constexpr int kLastSizedColumn = 50;  // AX: the day columns get their width up to here
+
+// B8:V22 in the base drawing.
+std::string frame(const SheetGeometry& base) {
+  return A1(2, SheetGeometry::kFrameTopRow, base.frameRightColumn(), base.frameBottomRow());
+}
 
 void edges(Excel& app, std::initializer_list<int> indexes, int colour) {
   for (int index : indexes) SetEdgeBorder(app, index, colour);
@@ -32,55 +39,61 @@ void InstallPalette(Excel& app, const PaletteTable& palette) {
     book.setColors(i, palette[static_cast<std::size_t>(i - 1)]);
 }
 
-void ClearToWhiteArial(Excel& app) {
+void ClearToWhiteArial(Excel& app, const SheetGeometry& base) {
   app.Cells().Select();
   app.Cells().Clear();
   app.Selection().Font().setName("Arial");
   FillInterior(app, "", 2);
-  FillInterior(app, "B8:V22", 2);
+  FillInterior(app, frame(base), 2);
 }
 
-void FrameAndGridBorders(Excel& app) {
-  app.Range("B8:V22").Select();
+void FrameAndGridBorders(Excel& app, const SheetGeometry& base) {
+  const GridSpan g(base);
+  app.Range(frame(base)).Select();
   edges(app, {xl::EdgeLeft, xl::EdgeTop, xl::EdgeBottom, xl::EdgeRight}, 16);
 
-  ignoringErrors([&] { app.Range("C11:R21,E9:R10,S14:U21").Select(); });
+  const std::string outlines =
+      A1(kLabelColumn, g.firstShift, g.lastDay, g.lastHours) + "," +
+      A1(g.firstDay, SheetGeometry::kDayNameRow, g.lastDay, SheetGeometry::kDateRow) + "," +
+      A1(g.totals, g.lunch, g.pay, g.lastHours);
+  ignoringErrors([&] { app.Range(outlines).Select(); });
   for (int index : {xl::EdgeLeft, xl::EdgeTop, xl::EdgeBottom, xl::EdgeRight})
     ignoringErrors([&] { SetEdgeBorder(app, index, kAuto); });
 
-  app.Range("E9:R9").Select();
+  app.Range(g.row(SheetGeometry::kDayNameRow)).Select();
   SetFont(app, "Bold", 10, kAuto);
   SetEdgeBorder(app, xl::EdgeBottom, 12);
   SetEdgeBorder(app, xl::InsideVertical, kAuto);
-  app.Range("C11:D21").Select();
+  app.Range(A1(kLabelColumn, g.firstShift, kLabelColumn + 1, g.lastHours)).Select();
   SetFont(app, "Bold", 10, kAuto);
   SetEdgeBorder(app, xl::InsideHorizontal, kAuto);
-  app.Range("C13:D13").Select();
+  app.Range(A1(kLabelColumn, g.shiftSpacer, kLabelColumn + 1, g.shiftSpacer)).Select();
   edges(app, {xl::EdgeTop, xl::EdgeBottom}, kAuto);
 
-  app.Range("E11:R21").Select();
+  app.Range(A1(g.firstDay, g.firstShift, g.lastDay, g.lastHours)).Select();
   edges(app, {xl::InsideVertical, xl::InsideHorizontal}, 13);
   // The spacer rows show no vertical lines.
-  app.Range("D17:R17").Select();
-  ClearEdgeBorder(app, xl::InsideVertical);
-  app.Range("D13:R13").Select();
-  ClearEdgeBorder(app, xl::InsideVertical);
-  app.Range("E10:R10").Select();
+  for (int spacer : {g.totalSpacer, g.shiftSpacer}) {
+    app.Range(A1(kLabelColumn + 1, spacer, g.lastDay, spacer)).Select();
+    ClearEdgeBorder(app, xl::InsideVertical);
+  }
+  app.Range(g.row(SheetGeometry::kDateRow)).Select();
   SetEdgeBorder(app, xl::InsideVertical, kAuto);
-  app.Range("S14:U21").Select();
+  app.Range(A1(g.totals, g.lunch, g.pay, g.lastHours)).Select();
   edges(app, {xl::InsideVertical, xl::InsideHorizontal}, 16);
 }
 
-void ColumnWidths(Excel& app) {
+void ColumnWidths(Excel& app, const SheetGeometry& base) {
   SetColumnWidth(app, "A:A", 0.92);
   SetColumnWidth(app, "B:B", 0.67);
   SetColumnWidth(app, "C:C", 0.58);
   SetColumnWidth(app, "D:D", 7.29);
-  SetColumnWidth(app, "E:AX", 7);
+  const std::string first = ColumnLetters(base.dayColumn(1));
+  SetColumnWidth(app, first + ":" + ColumnLetters(kLastSizedColumn), 7);
 }
 
-void WidenTotalColumnForOneWeek(Excel& app, int enabledDays) {
-  const std::string letters = ColumnLetters(2 * enabledDays + 5);
+void WidenTotalColumn(Excel& app, const SheetGeometry& sheet) {
+  const std::string letters = ColumnLetters(sheet.totalHoursColumn());
   SetColumnWidth(app, letters + ":" + letters, 700.0 / 75.0);
 }
 

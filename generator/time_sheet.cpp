@@ -1,10 +1,7 @@
 #include "generator/time_sheet.h"
 
-#include <algorithm>
-
 #include "generator/layout_blocks.h"
 #include "spreadsheet/api/api.h"
-#include "spreadsheet/model/error.h"
 
 namespace generator {
 
@@ -25,53 +22,33 @@ LayoutChoices CurrentLayoutChoices(const ChoiceControls& controls) {
   return choices;
 }
 
-LayoutState& SheetLayout() {
-  static LayoutState state;
-  return state;
-}
-
-namespace {
-
-// Refuses, before anything changes, what the layout cannot draw.
-void checkArguments(int startDay, const LayoutChoices& choices) {
-  const bool anyDay =
-      std::any_of(choices.days.begin(), choices.days.end(), [](bool d) { return d; });
-  if (startDay < 1 || startDay > kDayCount || choices.weekIndex < 0 ||
-      choices.weekIndex >= kWeekListSize || choices.shiftIndex < 0 ||
-      choices.shiftIndex >= kShiftListSize || !anyDay)
-    throw spreadsheet::Error("Invalid procedure call or argument");
-}
-
-}  // namespace
-
-void BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
-                      const LayoutChoices& choices) {
+SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
+                               const LayoutChoices& choices) {
   using namespace layout;
-  checkArguments(startDay, choices);
-  LayoutState& state = SheetLayout();
-  state.WeekCount = choices.weekIndex + 1;
-  state.ShiftCount = choices.shiftIndex + 1;
-  state.EnabledDays = {1, 2, 3, 4, 5, 6, 7};
+  const SheetGeometry sheet = SheetGeometry::of(choices, startDay);
+  // Drawn first with all seven days, one week and one shift; then the days
+  // that are off go, and weeks and shifts are copied out.
+  const SheetGeometry base = sheet.base();
 
   InstallPalette(app, choices.palette);
-  ClearToWhiteArial(app);
-  FrameAndGridBorders(app);
-  ColumnWidths(app);
-  const int enabled = static_cast<int>(std::count(choices.days.begin(), choices.days.end(), true));
-  if (state.WeekCount == 1) WidenTotalColumnForOneWeek(app, enabled);
+  ClearToWhiteArial(app, base);
+  FrameAndGridBorders(app, base);
+  ColumnWidths(app, base);
+  if (sheet.weeks() == 1) WidenTotalColumn(app, sheet);
   RowHeights(app);
   HeaderBlock(app, choices.fields);
-  GridLabelsAndTotals(app, startDay);
+  GridLabelsAndTotals(app, base);
   SignatureBlocks(app, choices.fields);
-  TimeLists(app);
-  DayBlocks(app, startDay);
-  GridFormats(app);
-  RemoveSwitchedOffDays(app, choices.days, state);
-  FirstDayEdge(app);
+  TimeLists(app, base);
+  DayBlocks(app, base);
+  GridFormats(app, base);
+  RemoveSwitchedOffDays(app, base, sheet);
+  FirstDayEdge(app, sheet);
   Title(app);
-  ReplicateWeeks(app, state);
-  ReplicateShifts(app, state);
-  MarkerAndPageSetup(app, state);
+  ReplicateWeeks(app, sheet);
+  ReplicateShifts(app, sheet);
+  MarkerAndPageSetup(app, sheet);
+  return sheet;
 }
 
 }  // namespace generator

@@ -1,10 +1,9 @@
 #pragma once
 #include <array>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "generator/options.h"
+#include "generator/sheet_geometry.h"
 
 namespace spreadsheet::api {
 class Application;
@@ -30,27 +29,19 @@ LayoutChoices DefaultLayoutChoices();
 // The module tables (FieldChoices, DayChoices, Palette) and the two list indexes of the window.
 LayoutChoices CurrentLayoutChoices(const ChoiceControls& controls);
 
-// Values the layout leaves for the driver and the buttons.
-struct LayoutState {
-  int WeekCount = 0;             // 1..4
-  int ShiftCount = 0;            // 1..20
-  std::vector<int> EnabledDays;  // day numbers 1..7 (1 = Sunday) that are on, in week order
-  int EnabledDayCount = 0;       // 1..7
-};
-// The module-level values, updated as BuildSheetLayout goes.
-LayoutState& SheetLayout();
-
-// Lays the time sheet out on the active sheet of `app`. startDay 1..7 (1 = Sunday)
-// is the first day of the base layout; the program passes 1. The first failing
-// engine call ends it with its spreadsheet::Error.
-void BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
-                      const LayoutChoices& choices);
-
-// Letters of the day columns 1..40 (E, G, ..., CE), shared with the workbook's macro.
-extern const std::array<std::string_view, 40> kDayColumnLetters;
+// Lays the time sheet out on the active sheet of `app` and returns where
+// everything stands. startDay 1..7 (1 = Sunday) is the first day of the week:
+// the sheet shows the chosen days in week order from it. Arguments are checked
+// before anything changes; the first failing engine call ends the layout with
+// its spreadsheet::Error.
+SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
+                               const LayoutChoices& choices);
 
 // A "Same as Previous" button over day column `column` (2.. day columns), when
-// that column's row 9 holds a day name. Throws for a column without a letter.
+// that column's row 9 holds a day name. Throws for a column the macros cannot
+// name (above 40).
 void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column);
+// The buttons over day columns 2 .. dayColumnCount() of `sheet`.
+void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet);
 
 }  // namespace generator

@@ -40,8 +40,8 @@ End Sub
 ' The cell in sheet row `row` of day column k; day column 1 is column E and
 ' each day takes two columns.
 Private Function DayCell(oSheet As Object, ByVal k As Long, ByVal row As Long) As Object
-    If k < 1 Or k > 40 Then Error 9
-    DayCell = oSheet.getCellByPosition(4 + 2 * (k - 1), row - 1)
+    If k < 1 Or k > @DAY_COLUMN_COUNT@ Then Error 9
+    DayCell = oSheet.getCellByPosition(@FIRST_DAY_COLUMN_INDEX@ + @COLUMNS_PER_DAY@ * (k - 1), row - 1)
 End Function
 
 Private Function IsWeekName(ByVal text As String) As Boolean

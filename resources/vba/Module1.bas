@@ -47,10 +47,7 @@ End Sub
 ' Sheet column letter of day column k (1 = "E"); each day takes two columns.
 Private Function DayColumnLetter(ByVal k As Long) As String
     Dim letters As Variant
-    letters = Array("E", "G", "I", "K", "M", "O", "Q", "S", "U", "W", _
-                    "Y", "AA", "AC", "AE", "AG", "AI", "AK", "AM", "AO", "AQ", _
-                    "AS", "AU", "AW", "AY", "BA", "BC", "BE", "BG", "BI", "BK", _
-                    "BM", "BO", "BQ", "BS", "BU", "BW", "BY", "CA", "CC", "CE")
+    letters = Array(@DAY_COLUMN_LETTERS@)
     DayColumnLetter = letters(k - 1)
 End Function
 

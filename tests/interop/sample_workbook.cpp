@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/macro_tables.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/vba/macro_project.h"
@@ -203,7 +204,7 @@ void buildSampleWorkbook(Workbook& book, const std::string& moduleFile) {
   book.macroProject() =
       vba::buildMacroProject({{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
                               {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
-                              {"Module1", false, readFile(moduleFile), ""}});
+                              {"Module1", false, macro_tables::Fill(readFile(moduleFile)), ""}});
   fx::recalculate(book);
 }
 

@@ -82,8 +82,8 @@ TEST_F(GenerateWorkbookTest, StepsOneByOneThroughTheModuleInstance) {
   KeepOneTimeSheet(app);
   EXPECT_EQ(app.Sheets().Count(), 1);
   EXPECT_EQ(app.Sheets().Item(1).Name(), "TimeSheet");
-  BuildSheetLayout(app, 1, choicesFor("x......", 1, 1));
-  AddAllSameAsPreviousButtons(app);  // one day, one week: no button
+  // One day, one week: no button.
+  AddAllSameAsPreviousButtons(app, BuildSheetLayout(app, 1, choicesFor("x......", 1, 1)));
   EXPECT_EQ(app.ActiveSheet().Buttons().Count(), 0);
   SelectStartCells(app);
   EXPECT_EQ(app.ActiveCell().Address(), "$C$1");

@@ -24,15 +24,12 @@ inline LayoutChoices choicesFor(const std::string& days, int weeks = 1, int shif
 inline const char* const kWeekdays = ".xxxxx.";
 inline const char* const kEveryDay = "xxxxxxx";
 
-// A fresh instance with one sheet named TimeSheet, laid out for `choices`.
+// A fresh instance with one sheet named TimeSheet, laid out for `choices`
+// with the week starting on `firstDay` (1 = Sunday).
 class LaidOutSheet {
  public:
-  explicit LaidOutSheet(const LayoutChoices& choices)
-      : app(spreadsheet::api::Application::create()) {
-    app->Workbooks().Add();
-    app->Sheets().Item(1).setName("TimeSheet");
-    BuildSheetLayout(*app, 1, choices);
-  }
+  explicit LaidOutSheet(const LayoutChoices& choices, int firstDay = 1)
+      : app(spreadsheet::api::Application::create()), geometry(layOut(*app, choices, firstDay)) {}
   ~LaidOutSheet() { app->Quit(); }
   LaidOutSheet(const LaidOutSheet&) = delete;
   LaidOutSheet& operator=(const LaidOutSheet&) = delete;
@@ -49,7 +46,18 @@ class LaidOutSheet {
     app->Range(cell).setFormulaR1C1(typed);
   }
 
+  void addButtons() const { AddAllSameAsPreviousButtons(*app, geometry); }
+
   std::shared_ptr<spreadsheet::api::Application> app;
+  SheetGeometry geometry;
+
+ private:
+  static SheetGeometry layOut(spreadsheet::api::Application& app, const LayoutChoices& choices,
+                              int firstDay) {
+    app.Workbooks().Add();
+    app.Sheets().Item(1).setName("TimeSheet");
+    return BuildSheetLayout(app, firstDay, choices);
+  }
 };
 
 }  // namespace generator::testing

@@ -45,10 +45,9 @@ TEST(DefaultLayout, MondayToFridayWithTotalsInOToQ) {
   EXPECT_NEAR(s.app->Range("O1").ColumnWidth(), kTotalWidth, 1e-9);
   EXPECT_EQ(s.printArea(), "$A$1:$U$26");
   EXPECT_EQ(s.value("BC200"), spreadsheet::CellValue(21.0));
-  EXPECT_EQ(SheetLayout().EnabledDayCount, 5);
-  EXPECT_EQ(SheetLayout().EnabledDays, (std::vector<int>{2, 3, 4, 5, 6}));
-  EXPECT_EQ(SheetLayout().WeekCount, 1);
-  EXPECT_EQ(SheetLayout().ShiftCount, 1);
+  EXPECT_EQ(s.geometry.days(), (std::vector<int>{2, 3, 4, 5, 6}));
+  EXPECT_EQ(s.geometry.weeks(), 1);
+  EXPECT_EQ(s.geometry.shifts(), 1);
 }
 
 TEST(DefaultLayout, FrameReachesColumnS) {
@@ -188,7 +187,7 @@ TEST(OneDay, FrameAndWidthFollowTheLastDay) {
   EXPECT_NEAR(s.app->Range("G1").ColumnWidth(), kTotalWidth, 1e-9);
   EXPECT_EQ(s.app->Range("S15").Borders(xl::EdgeRight).LineStyle(), xl::Continuous);
   EXPECT_EQ(s.app->Range("J15").Borders(xl::EdgeRight).LineStyle(), xl::LineNone);
-  AddAllSameAsPreviousButtons(*s.app);
+  s.addButtons();
   EXPECT_EQ(s.app->ActiveSheet().Buttons().Count(), 0);
 }
 
@@ -249,7 +248,7 @@ TEST(FourWeeksTwoShifts, TotalsRewriteStopsAtTheTotalColumn) {
   EXPECT_EQ(s.formula("BI18").substr(0, 5), "=SUM(");
   EXPECT_EQ(s.formula("BG10"), "=IF(R4C21=0,\"\",R4C21+27)");
   EXPECT_EQ(s.printArea(), "$A$1:$BK$28");
-  AddAllSameAsPreviousButtons(*s.app);
+  s.addButtons();
   auto buttons = s.app->ActiveSheet().Buttons();
   ASSERT_EQ(buttons.Count(), 27);
   EXPECT_EQ(buttons.Item(27).OnAction(), "'CopyTimes 28'");
@@ -257,7 +256,7 @@ TEST(FourWeeksTwoShifts, TotalsRewriteStopsAtTheTotalColumn) {
 
 TEST(Buttons, TwoWeeksOfFiveDays) {
   LaidOutSheet s(choicesFor(kWeekdays, 2));
-  AddAllSameAsPreviousButtons(*s.app);
+  s.addButtons();
   auto buttons = s.app->ActiveSheet().Buttons();
   ASSERT_EQ(buttons.Count(), 9);
   for (int i = 1; i <= 9; ++i) {

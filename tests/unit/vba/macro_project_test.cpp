@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include "resources/macro_tables.h"
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/vba/vba_dir.h"
@@ -16,11 +17,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A macro module as it goes into the template: its day-column table filled in.
 std::string readResource(const std::string& relative) {
   std::ifstream in(std::string(TALLYLOOM_SOURCE_DIR) + "/resources/" + relative, std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
-  return s.str();
+  return macro_tables::Fill(s.str());
 }
 
 std::vector<MacroModule> templateModules() {

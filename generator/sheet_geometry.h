@@ -1,0 +1,129 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "generator/options.h"
+#include "spreadsheet/model/address.h"
+
+namespace generator {
+
+struct LayoutChoices;
+
+// The four kinds of hours booked per day, in their row order.
+enum class HoursKind { Regular, Overtime, Sick, Vacation };
+
+// A workbook name over one column of list cells.
+struct ListCells {
+  std::string name;
+  int column = 0;
+  int firstRow = 0;  // the first row the name covers
+  int lastRow = 0;
+  spreadsheet::CellRange range() const {
+    return spreadsheet::CellRange::of(firstRow, column, lastRow, column);
+  }
+};
+
+// A "Same as Previous" button over day column `dayColumn`, in points.
+struct ButtonBox {
+  int dayColumn = 0;
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  bool operator==(const ButtonBox&) const = default;
+};
+
+// Where every part of the time sheet stands for the chosen days, weeks and
+// shifts: computed once, read by every layout block, the buttons and the
+// driver. Rows and columns are sheet numbers from 1 (column 5 = E).
+class SheetGeometry {
+ public:
+  // firstDay 1..7 (1 = Sunday); days Sunday first, at least one on;
+  // weeks 1..4; shifts 1..20. spreadsheet::Error for anything else.
+  SheetGeometry(int firstDay, const DayChoiceTable& days, int weeks, int shifts);
+  static SheetGeometry of(const LayoutChoices& choices, int firstDay);
+
+  // The sheet as it is first drawn: all seven days from the first day, one
+  // week, one shift, the header not yet widened.
+  SheetGeometry base() const;
+  // The sheet once the days that are off have gone, before weeks and shifts
+  // are copied out: the chosen days, one week, one shift, the header widened.
+  SheetGeometry firstWeek() const;
+
+  int firstDay() const { return firstDay_; }
+  const std::vector<int>& days() const { return days_; }  // 1..7 (1 = Sunday), week order
+  int dayCount() const { return static_cast<int>(days_.size()); }
+  int weeks() const { return weeks_; }
+  int shifts() const { return shifts_; }
+  int dayColumnCount() const { return dayCount() * weeks_; }
+
+  // Day columns are numbered 1 .. dayColumnCount() over all weeks; this is
+  // the left (input) sheet column, the right one shows the computed hours.
+  int dayColumn(int k) const;
+  int dayColumn(int week, int position) const;  // position 1..dayCount() in the week
+  int lastDayColumn() const { return dayColumn(dayColumnCount()) + 1; }  // right column
+  // Days from the week-start date to the day at `position` of week `week`.
+  int dateOffset(int week, int position) const;
+  // Day number (1 = Sunday) of the day at `position`.
+  int dayAt(int position) const { return days_.at(static_cast<std::size_t>(position - 1)); }
+
+  // Rows.
+  static constexpr int kTitleRow = 1;
+  static constexpr int kWeekTopRow = 7;  // a week's block: rows 7 to weekBottomRow()
+  static constexpr int kFrameTopRow = 8;
+  static constexpr int kDayNameRow = 9;
+  static constexpr int kDateRow = 10;
+  int shiftStartRow(int shift) const;  // shift 1..shifts()
+  int shiftEndRow(int shift) const { return shiftStartRow(shift) + 1; }
+  int lunchRow() const { return 2 * shifts_ + 12; }
+  int otherBreaksRow() const { return lunchRow() + 1; }
+  int dailyTotalRow() const { return lunchRow() + 2; }
+  int hoursRow(HoursKind kind) const { return lunchRow() + 4 + static_cast<int>(kind); }
+  int frameBottomRow() const { return lunchRow() + 8; }
+  int weekBottomRow() const { return frameBottomRow() + 1; }
+  int signatureLineRow() const { return lunchRow() + 10; }
+  int signatureCaptionRow() const { return lunchRow() + 11; }
+
+  // Columns: the row labels (C:D), and those right of the days.
+  static constexpr int kLabelColumn = 3;
+  int totalHoursColumn() const { return lastDayColumn() + 1; }
+  int rateColumn() const { return totalHoursColumn() + 1; }
+  int payColumn() const { return totalHoursColumn() + 2; }
+  int frameRightColumn() const;
+
+  // Header: the columns inserted at N4:N5 and K24:K26 for six or seven days,
+  // and the week dates that stand right of them.
+  int headerWidening() const { return headerWidening_; }
+  spreadsheet::CellAddress weekStartCell() const { return {4, 18 + headerWidening_}; }
+  spreadsheet::CellAddress weekEndCell() const { return {5, 18 + headerWidening_}; }
+
+  // The start/end times and the break durations; the break list's name
+  // starts one row above its first value (an empty first entry).
+  ListCells timeList() const;
+  ListCells breakList() const;
+  // The row-count marker the macros read, and its value (the "Vacation" row).
+  static constexpr spreadsheet::CellAddress kMarkerCell{200, 55};  // BC200
+  int markerValue() const { return hoursRow(HoursKind::Vacation); }
+
+  spreadsheet::CellRange printArea() const;
+  spreadsheet::CellRange usedRange() const;
+  std::vector<ButtonBox> buttons() const;  // day columns 2 .. dayColumnCount()
+
+ private:
+  SheetGeometry() = default;
+
+  int firstDay_ = 1;
+  std::vector<int> days_;
+  int weeks_ = 1;
+  int shifts_ = 1;
+  int headerWidening_ = 0;
+};
+
+// The button over day column k (its box whatever the days on the sheet).
+ButtonBox SameAsPreviousBox(int k);
+
+// "E9", "E9:F9": the A1 text of a cell or a range of the geometry.
+std::string A1(int column, int row);
+std::string A1(int column1, int row1, int column2, int row2);
+
+}  // namespace generator
