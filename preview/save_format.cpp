@@ -1,6 +1,8 @@
 #include "preview/save_format.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <string>
 
 #include "automation/save_result.h"
 #include "preview/printed_outputs.h"
@@ -8,13 +10,25 @@
 
 namespace preview {
 
+namespace {
+
+// The formats' descriptions, named here so that lupdate finds them.
+[[maybe_unused]] constexpr const char* kDescriptions[] = {
+    QT_TRANSLATE_NOOP("SaveFormat", "Excel Files"),
+    QT_TRANSLATE_NOOP("SaveFormat", "Excel Workbook"),
+    QT_TRANSLATE_NOOP("SaveFormat", "Excel Macro-Enabled Workbook"),
+    QT_TRANSLATE_NOOP("SaveFormat", "OpenDocument Spreadsheet"),
+};
+
+}  // namespace
+
 QString SaveDialogFilter() {
   QString filter;
   for (const spreadsheet::formats::FormatEntry& e : spreadsheet::formats::AllFormats()) {
     const QString pattern =
         "*" + QString::fromUtf8(e.ending.data(), static_cast<int>(e.ending.size()));
-    filter += QString::fromUtf8(e.description.data(), static_cast<int>(e.description.size())) +
-              " (" + pattern + ")|" + pattern + "|";
+    filter += QCoreApplication::translate("SaveFormat", std::string(e.description).c_str()) + " (" +
+              pattern + ")|" + pattern + "|";
   }
   return filter + PrintedOutputFilter();
 }
