@@ -3,8 +3,10 @@
 // such text shows in English on a translated desktop.
 #include <QTranslator>
 
-#include <gtest/gtest.h>
+#include <algorithm>
 #include <cctype>
+
+#include <gtest/gtest.h>
 
 #include "automation/excel1.h"
 #include "automation/is_installed.h"
