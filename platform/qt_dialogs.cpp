@@ -38,7 +38,8 @@ void setApplicationTitleText(const QString& t) { title = t; }
 
 MessageAnswer QtDialogs::message(const QString& text, const QString& caption,
                                  MessageButtons buttons, MessageIcon icon) {
-  // Texts fixed in other folders are translated here, as they are shown.
+  // Texts fixed in other folders are translated here, as they are shown (their
+  // translations are kept by hand in resources/translations/tables_*.ts).
   const auto shown = [](const QString& english) {
     return QCoreApplication::translate("Messages", english.toUtf8().constData());
   };

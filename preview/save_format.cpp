@@ -10,23 +10,12 @@
 
 namespace preview {
 
-namespace {
-
-// The formats' descriptions, named here so that lupdate finds them.
-[[maybe_unused]] constexpr const char* kDescriptions[] = {
-    QT_TRANSLATE_NOOP("SaveFormat", "Excel Files"),
-    QT_TRANSLATE_NOOP("SaveFormat", "Excel Workbook"),
-    QT_TRANSLATE_NOOP("SaveFormat", "Excel Macro-Enabled Workbook"),
-    QT_TRANSLATE_NOOP("SaveFormat", "OpenDocument Spreadsheet"),
-};
-
-}  // namespace
-
 QString SaveDialogFilter() {
   QString filter;
   for (const spreadsheet::formats::FormatEntry& e : spreadsheet::formats::AllFormats()) {
     const QString pattern =
         "*" + QString::fromUtf8(e.ending.data(), static_cast<int>(e.ending.size()));
+    // The descriptions' translations are kept by hand in tables_*.ts.
     filter += QCoreApplication::translate("SaveFormat", std::string(e.description).c_str()) + " (" +
               pattern + ")|" + pattern + "|";
   }

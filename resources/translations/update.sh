@@ -1,6 +1,7 @@
 #!/bin/sh
-# Brings the translations up to date with the program's texts: new texts come
-# in unfinished, texts the program no longer has leave.
+# Brings the translations up to date with the texts in the program's code: new
+# texts come in unfinished, texts the code no longer has leave. The texts taken
+# from tables and other folders are in tables_*.ts, kept by hand.
 # Usage: update.sh [folder of the .ts files, default this one]
 # LUPDATE names Qt's lupdate when it is not Debian's.
 set -eu
