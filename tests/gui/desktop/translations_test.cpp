@@ -1,6 +1,7 @@
 // Each translation carries every text the windows take from tables and other
 // folders (option captions, list texts, box messages, format names), so no
 // such text shows in English on a translated desktop.
+#include <QCoreApplication>
 #include <QTranslator>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "automation/is_installed.h"
 #include "generator/generate_report.h"
 #include "generator/option_table.h"
+#include "shell/program_language.h"
 #include "spreadsheet/formats/workbook_format.h"
 
 namespace desktop_test {
@@ -54,6 +56,19 @@ TEST(Translations, CarryEveryBorrowedText) {
       EXPECT_FALSE(translator.translate(text.context, text.english.c_str()).isEmpty())
           << language << " has no " << text.context << " text \"" << text.english << '"';
   }
+}
+
+// The desktop's locale picks the translation; a region of its own or a
+// language without one changes nothing.
+TEST(Translations, FollowTheDesktopsLanguage) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"de_DE", "de"}, {"de_AT", "de"}, {"fr_FR", "fr"}, {"fr_CA", "fr"}, {"es_ES", "es"},
+      {"es_MX", "es"}, {"en_US", ""},   {"en_GB", ""},   {"it_IT", ""},   {"C", ""},
+  };
+  for (const auto& [locale, language] : cases)
+    EXPECT_EQ(shell::ProgramLanguage(QLocale(locale)).language(), language) << locale;
+  EXPECT_EQ(QCoreApplication::translate("Form1", "Start Creating Template"),
+            "Start Creating Template");
 }
 
 }  // namespace
