@@ -5,6 +5,7 @@
 #include "platform/program_end.h"
 #include "resources/app_icon.h"
 #include "shell/form1.h"
+#include "shell/program_language.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -20,6 +21,8 @@ int runDesktop(int argc, char** argv) {
 #endif
   QApplication app(argc, argv);
   applicationStarted();
+  // The windows speak the desktop's language; the command line stays English.
+  const shell::ProgramLanguage language;
   // Both windows take this icon; the desktop id ties them to the menu entry.
   QApplication::setWindowIcon(ApplicationIcon());
   QGuiApplication::setDesktopFileName(build::kDesktopId);

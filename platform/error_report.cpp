@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include <QCoreApplication>
+
 #include "platform/dialogs.h"
 
 namespace platform {
@@ -11,12 +13,15 @@ QString locationText(const QString& module, const QString& procedure) {
 }
 
 QString applicationErrorText(const QString& location, const QString& description, int line) {
-  return description + "\r\n" + location + "at line " + QString::number(line) + "\r\r" +
-         "Please email screenshot of this message to " + kSupportAddress;
+  return description + "\r\n" + location + QCoreApplication::translate("ErrorReport", "at line ") +
+         QString::number(line) + "\r\r" +
+         QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
+             .arg(kSupportAddress);
 }
 
 void ReportApplicationError(const QString& location, const QString& description, int line) {
-  dialogs().message(applicationErrorText(location, description, line), "Application Error",
+  dialogs().message(applicationErrorText(location, description, line),
+                    QCoreApplication::translate("ErrorReport", "Application Error"),
                     MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
@@ -32,7 +37,7 @@ bool StepRunner::step(int line, const std::function<void()>& body) {
   } catch (const std::exception& e) {
     report(line, QString::fromUtf8(e.what()));
   } catch (...) {
-    report(line, "Unknown error");
+    report(line, QCoreApplication::translate("ErrorReport", "Unknown error"));
   }
   return false;
 }

@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -37,7 +38,12 @@ void setApplicationTitleText(const QString& t) { title = t; }
 
 MessageAnswer QtDialogs::message(const QString& text, const QString& caption,
                                  MessageButtons buttons, MessageIcon icon) {
-  QMessageBox box(toQt(icon), caption, text,
+  // Texts fixed in other folders are translated here, as they are shown (their
+  // translations are kept by hand in resources/translations/tables_*.ts).
+  const auto shown = [](const QString& english) {
+    return QCoreApplication::translate("Messages", english.toUtf8().constData());
+  };
+  QMessageBox box(toQt(icon), shown(caption), shown(text),
                   buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                    : QMessageBox::Ok);
   int answer = box.exec();

@@ -96,7 +96,7 @@ void Form2::buildControls() {
   connect(hScroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
   connect(vScroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
-  frame1_ = new QGroupBox("Zoom:", this);
+  frame1_ = new QGroupBox(QCoreApplication::translate("Form2", "Zoom:"), this);
   frame1_->setObjectName("Frame1");
   frame1_->setGeometry(twipsToPixels(kFrame1));
   frame1_->setMouseTracking(true);
@@ -109,7 +109,7 @@ void Form2::buildControls() {
 }
 
 void Form2::buildButtons() {
-  auto button = [this](const char* name, const char* text, const QRect& at, QWidget* parent) {
+  auto button = [this](const char* name, const QString& text, const QRect& at, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setGeometry(twipsToPixels(at));
@@ -118,10 +118,16 @@ void Form2::buildButtons() {
     b->installEventFilter(this);
     return b;
   };
-  pushButton1_ = button("PushButton1", "Zoom In", kPushButton1, frame1_);
-  pushButton2_ = button("PushButton2", "Zoom Out", kPushButton2, frame1_);
-  pushButton8_ = button("PushButton8", "< Back", kPushButton8, this);
-  pushButton6_ = button("PushButton6", "Save Results To Excel File", kPushButton6, this);
+  auto text = [](const char* english) { return QCoreApplication::translate("Form2", english); };
+  pushButton1_ =
+      button("PushButton1", text(QT_TRANSLATE_NOOP("Form2", "Zoom In")), kPushButton1, frame1_);
+  pushButton2_ =
+      button("PushButton2", text(QT_TRANSLATE_NOOP("Form2", "Zoom Out")), kPushButton2, frame1_);
+  pushButton8_ =
+      button("PushButton8", text(QT_TRANSLATE_NOOP("Form2", "< Back")), kPushButton8, this);
+  pushButton6_ =
+      button("PushButton6", text(QT_TRANSLATE_NOOP("Form2", "Save Results To Excel File")),
+             kPushButton6, this);
   connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
   connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
   connect(pushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });

@@ -26,7 +26,7 @@ void Form2::PushButton6_Click() {
   QString chosen;
   auto answer = static_cast<MessageAnswer>(0);
   run.step(106, [&] { request.fileName.clear(); });
-  run.step(108, [&] { request.title = "Save File"; });
+  run.step(108, [&] { request.title = QCoreApplication::translate("Form2", "Save File"); });
   run.step(110, [&] { request.filter = SaveDialogFilter(); });
   QString dialogFileName;
   run.step(112, [&] { dialogFileName = platform::dialogs().saveFileName(request); });
@@ -36,8 +36,10 @@ void Form2::PushButton6_Click() {
     if (run.test(118, [&] { return platform::FileOrFolderExists(chosen); })) {
       run.step(120, [&] {
         answer = platform::dialogs().message(
-            "Are you sure you wish to overwrite " + chosen + " ?", platform::applicationTitle(),
-            platform::MessageButtons::YesNo, platform::MessageIcon::None);
+            QCoreApplication::translate("Form2", "Are you sure you wish to overwrite %1 ?")
+                .arg(chosen),
+            platform::applicationTitle(), platform::MessageButtons::YesNo,
+            platform::MessageIcon::None);
       });
       // The old file is not deleted first: the copy below replaces it only
       // once it is complete, so a failed copy leaves the user's file intact.
@@ -48,7 +50,8 @@ void Form2::PushButton6_Click() {
   if (run.test(128, [&] { return answer == MessageAnswer::Yes; }))
     run.step(130, [&] { SaveGeneratedWorkbook(mExcelFile_, chosen); });
   run.step(132, [&] {
-    platform::dialogs().message("Done.", platform::applicationTitle(), platform::MessageButtons::Ok,
+    platform::dialogs().message(QCoreApplication::translate("Form2", "Done."),
+                                platform::applicationTitle(), platform::MessageButtons::Ok,
                                 platform::MessageIcon::None);
   });
 }

@@ -1,5 +1,6 @@
 #include "preview/printed_outputs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -20,7 +21,8 @@ bool endsWith(const QString& chosen, const char* ending) {
 }  // namespace
 
 QString PrintedOutputFilter() {
-  return "PDF page (*.pdf)|*.pdf|PNG picture (*.png)|*.png|";
+  return QCoreApplication::translate("SaveFormat", "PDF page") + " (*.pdf)|*.pdf|" +
+         QCoreApplication::translate("SaveFormat", "PNG picture") + " (*.png)|*.png|";
 }
 
 bool IsPrintedOutput(const QString& chosen) {

@@ -1,6 +1,8 @@
 #include "preview/save_format.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <string>
 
 #include "automation/save_result.h"
 #include "preview/printed_outputs.h"
@@ -13,8 +15,9 @@ QString SaveDialogFilter() {
   for (const spreadsheet::formats::FormatEntry& e : spreadsheet::formats::AllFormats()) {
     const QString pattern =
         "*" + QString::fromUtf8(e.ending.data(), static_cast<int>(e.ending.size()));
-    filter += QString::fromUtf8(e.description.data(), static_cast<int>(e.description.size())) +
-              " (" + pattern + ")|" + pattern + "|";
+    // The descriptions' translations are kept by hand in tables_*.ts.
+    filter += QCoreApplication::translate("SaveFormat", std::string(e.description).c_str()) + " (" +
+              pattern + ")|" + pattern + "|";
   }
   return filter + PrintedOutputFilter();
 }

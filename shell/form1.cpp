@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +14,7 @@
 
 #include "generator/option_table.h"
 #include "preview/form2.h"
+#include "shell/table_texts.h"
 #include "spreadsheet/model/units.h"
 
 namespace shell {
@@ -83,10 +85,11 @@ void whiteBackground(QWidget& widget) {
 
 // Narrows the widget's font just enough for `text` to fit in `room` pixels: the
 // window's Arial is drawn with Liberation Sans, whose bold caption "Number Of
-// Shifts Per Day:" is 151 px where the label is 147. The height stays.
+// Shifts Per Day:" is 151 px where the label is 147; a translated caption
+// may need more ("Vendredi" in the room of "Friday"). The height stays.
 void fitCaption(QWidget& widget, const QString& text, int room) {
   QFont font = widget.font();
-  for (int stretch = 100; stretch >= 80; --stretch) {
+  for (int stretch = 100; stretch >= 70; --stretch) {
     font.setStretch(stretch);
     if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
   }
@@ -102,7 +105,7 @@ int captionRoom(const QCheckBox& box) {
 }
 
 // LabelN and ComboN of the shifts frame; tops in twips.
-QComboBox* addList(QGroupBox& frame, const char* caption, int n, int labelTop, int listTop) {
+QComboBox* addList(QGroupBox& frame, const QString& caption, int n, int labelTop, int listTop) {
   constexpr int kLabelWidths[] = {1305, 2205};
   auto* label = new QLabel(caption, &frame);
   label->setObjectName(QString("Label%1").arg(n));
@@ -135,7 +138,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-  pushButton22_ = new QPushButton("Start Creating Template", this);
+  pushButton22_ =
+      new QPushButton(QCoreApplication::translate("Form1", "Start Creating Template"), this);
   pushButton22_->setObjectName("PushButton22");
   pushButton22_->setGeometry(twips(120, 120, 7800, 405));
   QFont buttonFont("Arial");
@@ -148,12 +152,12 @@ void Form1::buildControls() {
   connect(pushButton22_, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
 
   const std::array<std::pair<const char*, QRect>, 3> frames{{
-      {"Select Days To Include", twips(120, 600, 7800, 1755)},
-      {"Select Fields To Include", twips(120, 3750, 7800, 2470)},
-      {"Shifts / Time", twips(120, 2445, 7800, 1215)},
+      {QT_TRANSLATE_NOOP("Form1", "Select Days To Include"), twips(120, 600, 7800, 1755)},
+      {QT_TRANSLATE_NOOP("Form1", "Select Fields To Include"), twips(120, 3750, 7800, 2470)},
+      {QT_TRANSLATE_NOOP("Form1", "Shifts / Time"), twips(120, 2445, 7800, 1215)},
   }};
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    auto* frame = new FrameBox(frames[i].first, this);
+    auto* frame = new FrameBox(QCoreApplication::translate("Form1", frames[i].first), this);
     frame->setObjectName(QString("Frame%1").arg(i + 1));
     frame->setGeometry(frames[i].second);
     whiteBackground(*frame);
@@ -167,9 +171,8 @@ void Form1::buildControls() {
     for (std::size_t i = 0; i < set.items.size(); ++i) {
       const generator::SetItem& item = set.items[i];
       const int number = set.firstBox + int(i);
-      auto* box =
-          new ChoiceBox(QString::fromUtf8(item.caption.data(), qsizetype(item.caption.size())),
-                        frames_[static_cast<std::size_t>(set.frame - 1)]);
+      auto* box = new ChoiceBox(CaptionText(item.caption),
+                                frames_[static_cast<std::size_t>(set.frame - 1)]);
       box->setObjectName(QString("Check%1").arg(number));
       box->setGeometry(boxPlace(set, i));
       fitCaption(*box, box->text(), captionRoom(*box));
@@ -180,8 +183,10 @@ void Form1::buildControls() {
   }
 
   // The shifts row stands above the period row.
-  combo2_ = addList(*frames_[2], "Number Of Shifts Per Day:", 2, 285, 240);
-  combo1_ = addList(*frames_[2], "Period Of Time:", 1, 765, 720);
+  combo2_ = addList(*frames_[2], QCoreApplication::translate("Form1", "Number Of Shifts Per Day:"),
+                    2, 285, 240);
+  combo1_ =
+      addList(*frames_[2], QCoreApplication::translate("Form1", "Period Of Time:"), 1, 765, 720);
 }
 
 void Form1::centreOnScreen() {

@@ -18,13 +18,14 @@
 #include "platform/settings_store.h"
 #include "preview/form2.h"
 #include "shell/form1.h"
+#include "shell/table_texts.h"
 
 namespace shell {
 
 namespace {
 
 QString listText(int combo, int index) {
-  return QString::fromStdString(generator::ListItemText(*generator::OptionOfCombo(combo), index));
+  return CaptionText(generator::ListItemText(*generator::OptionOfCombo(combo), index));
 }
 
 }  // namespace

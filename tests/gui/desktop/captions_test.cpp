@@ -1,4 +1,5 @@
-// Every caption of both windows shows whole at the windows' given geometry.
+// Every caption of both windows shows whole at the windows' given geometry, in
+// the language of the test's environment (LANG), and is that language's.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -6,8 +7,11 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 
+#include <map>
+
 #include "desktop_fixture.h"
 #include "preview/form2.h"
+#include "shell/program_language.h"
 
 namespace desktop_test {
 namespace {
@@ -38,12 +42,25 @@ QStringList cutCaptions(const QWidget& window) {
 
 class Captions : public DesktopTest {};
 
+// The start button's and the save button's captions by language; "" is English.
+const std::map<QString, std::pair<QString, QString>> kButtonCaptions{
+    {"", {"Start Creating Template", "Save Results To Excel File"}},
+    {"de", {"Vorlage erstellen", "Als Excel-Datei speichern"}},
+    {"fr", {"Créer le modèle", "Enregistrer en fichier Excel"}},
+    {"es", {"Crear la plantilla", "Guardar como archivo de Excel"}},
+};
+
 TEST_F(Captions, ShowWholeOnBothWindows) {
+  const shell::ProgramLanguage language;
+  const auto expected = kButtonCaptions.find(language.language());
+  ASSERT_NE(expected, kButtonCaptions.end()) << language.language().toStdString();
   auto form = startForm();
   form->show();
+  EXPECT_EQ(form->PushButton22()->text(), expected->second.first);
   EXPECT_EQ(cutCaptions(*form).join("\n").toStdString(), "");
   preview::Form2 preview;
   preview.show();
+  EXPECT_EQ(preview.PushButton6()->text(), expected->second.second);
   EXPECT_EQ(cutCaptions(preview).join("\n").toStdString(), "");
 }
 
