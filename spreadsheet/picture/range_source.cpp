@@ -46,10 +46,11 @@ class RangeSource final : public PictureSource {
     if (inside.isEmpty()) return {};
     QImage out(inside.size(), QImage::Format_RGB32);
     if (out.isNull()) throw Error("Not enough memory to make the picture.");
+    drawMissing(inside.top() / kBandHeight, inside.bottom() / kBandHeight);
     for (int b = inside.top() / kBandHeight; b <= inside.bottom() / kBandHeight; ++b) {
-      const QImage& pixels = band(b);
-      const QRect from = inside.intersected(QRect(0, b * kBandHeight, pixels.width(), kBandHeight));
-      copyRows(pixels, from.translated(0, -b * kBandHeight), out,
+      const Band& held = band(b);
+      const QRect from = inside.intersected(QRect(0, b * kBandHeight, size().width(), kBandHeight));
+      copyRows(held.pixels, from.translated(0, held.top - b * kBandHeight), out,
                from.topLeft() - inside.topLeft());
     }
     out.setDotsPerMeterX(kDotsPerMeter96Dpi);
@@ -60,7 +61,8 @@ class RangeSource final : public PictureSource {
  private:
   struct Band {
     int index;
-    QImage pixels;
+    QImage pixels;  // shared by the bands drawn in one pass
+    int top;        // the band's first pixel row in `pixels`
   };
 
   static void copyRows(const QImage& from, const QRect& rect, QImage& to, const QPoint& at) {
@@ -70,31 +72,56 @@ class RangeSource final : public PictureSource {
                   to.scanLine(at.y() + y) + at.x() * 4);
   }
 
-  const QImage& band(int index) const {
-    auto kept =
-        std::find_if(bands_.begin(), bands_.end(), [&](const Band& b) { return b.index == index; });
-    if (kept != bands_.end()) {
-      bands_.splice(bands_.begin(), bands_, kept);
-      return bands_.front().pixels;
-    }
-    bands_.push_front({index, drawBand(index)});
-    if (bands_.size() > kKeptBands) bands_.pop_back();
-    return bands_.front().pixels;
+  std::list<Band>::iterator kept(int index) const {
+    return std::find_if(bands_.begin(), bands_.end(),
+                        [&](const Band& b) { return b.index == index; });
   }
 
-  // The band's pixel rows, drawn from the rows that cover them and a margin.
-  QImage drawBand(int index) const {
-    const long long top = static_cast<long long>(index) * kBandHeight;
-    const long long bottom = std::min<long long>(top + kBandHeight, grid_.height());
+  void keep(int index, const QImage& pixels, int top) const {
+    bands_.push_front({index, pixels, top});
+    if (bands_.size() > kKeptBands) bands_.pop_back();
+  }
+
+  const Band& band(int index) const {
+    auto found = kept(index);
+    if (found != bands_.end()) {
+      bands_.splice(bands_.begin(), bands_, found);
+      return bands_.front();
+    }
+    const auto [pixels, top] = drawBands(index, index);
+    keep(index, pixels, top);
+    return bands_.front();
+  }
+
+  // Each run of bands first..last not kept yet is drawn in one pass: the
+  // painter's set-up and the margins are paid once per run.
+  void drawMissing(int first, int last) const {
+    if (last - first + 1 > static_cast<int>(kKeptBands)) return;  // drawn band by band
+    for (int b = first; b <= last; ++b) {
+      if (kept(b) != bands_.end()) continue;
+      int end = b;
+      while (end < last && kept(end + 1) == bands_.end()) ++end;
+      const auto [pixels, top] = drawBands(b, end);
+      for (int i = b; i <= end; ++i) keep(i, pixels, top + (i - b) * kBandHeight);
+      b = end;
+    }
+  }
+
+  // The pixel rows of bands first..last, drawn from the rows that cover them
+  // and a margin; with the row of the first band's top in the drawing.
+  std::pair<QImage, int> drawBands(int first, int last) const {
+    const long long top = static_cast<long long>(first) * kBandHeight;
+    const long long bottom =
+        std::min<long long>(static_cast<long long>(last + 1) * kBandHeight, grid_.height());
     const auto& rows = grid_.visibleRows();
     const auto endsAfter = [&](long long y) {
       return std::upper_bound(rows.begin(), rows.end(), y,
                               [&](long long at, int row) { return at < grid_.y(row + 1); });
     };
-    const auto first = static_cast<std::size_t>(endsAfter(top) - rows.begin());
-    const auto last = static_cast<std::size_t>(endsAfter(bottom - 1) - rows.begin());
-    const std::size_t lo = first > kMarginRows ? first - kMarginRows : 0;
-    const std::size_t hi = std::min(last + kMarginRows, rows.size() - 1);
+    const auto firstRow = static_cast<std::size_t>(endsAfter(top) - rows.begin());
+    const auto lastRow = static_cast<std::size_t>(endsAfter(bottom - 1) - rows.begin());
+    const std::size_t lo = firstRow > kMarginRows ? firstRow - kMarginRows : 0;
+    const std::size_t hi = std::min(lastRow + kMarginRows, rows.size() - 1);
     CellRange rowsDrawn = grid_.range();
     rowsDrawn.first.row = rows[lo];
     rowsDrawn.last.row = rows[hi];
@@ -106,8 +133,7 @@ class RangeSource final : public PictureSource {
     pixels.setDotsPerMeterX(kDotsPerMeter96Dpi);
     pixels.setDotsPerMeterY(kDotsPerMeter96Dpi);
     RangePainter(sheet_, grid, pixels).paint();
-    return pixels.copy(0, static_cast<int>(top - origin), pixels.width(),
-                       static_cast<int>(bottom - top));
+    return {pixels, static_cast<int>(top - origin)};
   }
 
   std::shared_ptr<const Workbook> book_;
