@@ -15,6 +15,7 @@
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/picture/page_pdf.h"
 #include "spreadsheet/picture/picture_file.h"
+#include "spreadsheet/picture/picture_source.h"
 
 namespace automation {
 
@@ -82,11 +83,10 @@ int SaveFormatFor(const std::shared_ptr<api::Application>& app) {
 
 namespace {
 
-// Steps 100 to 110 of the snapshot: the used range of the active sheet put on
-// the clipboard as a picture, when it ends below row 1 and right of column A.
-// False when there is nothing to take.
-bool copyUsedRangePicture(platform::StepRunner& run, const api::Workbook& book) {
-  std::optional<api::Worksheet> sheet;
+// Steps 100 to 106 of the snapshot: whether the used range of the active sheet
+// ends below row 1 and right of column A, so that there is a picture to take.
+bool sheetToPicture(platform::StepRunner& run, const api::Workbook& book,
+                    std::optional<api::Worksheet>& sheet) {
   int lastRow = 0;
   int lastColumn = 0;
   run.step(100, [&] { sheet = book.ActiveSheet(); });
@@ -98,7 +98,13 @@ bool copyUsedRangePicture(platform::StepRunner& run, const api::Workbook& book) 
     api::Range columns = require(sheet).UsedRange().Columns();
     lastColumn = columns.Item(static_cast<int>(columns.Count())).Column();
   });
-  if (!run.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return false;
+  return run.test(106, [&] { return lastRow > 1 && lastColumn > 1; });
+}
+
+// Step 110: the used range put on the clipboard as a picture.
+bool copyUsedRangePicture(platform::StepRunner& run, const api::Workbook& book) {
+  std::optional<api::Worksheet> sheet;
+  if (!sheetToPicture(run, book, sheet)) return false;
   run.step(110, [&] { require(sheet).UsedRange().CopyPicture(); });
   return true;
 }
@@ -127,10 +133,13 @@ void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
   });
 }
 
-QImage takeCellsActivesheet(const api::Workbook& book) {
+std::shared_ptr<const spreadsheet::picture::PictureSource> takeCellsActivesheet(
+    const api::Workbook& book) {
   platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
-  QImage picture;
-  if (copyUsedRangePicture(run, book)) run.step(112, [&] { picture = takeClipboardPicture(); });
+  std::shared_ptr<const spreadsheet::picture::PictureSource> picture;
+  std::optional<api::Worksheet> sheet;
+  if (sheetToPicture(run, book, sheet))
+    run.step(110, [&] { picture = require(sheet).UsedRange().PictureSource(); });
   return picture;
 }
 

@@ -10,6 +10,9 @@ class Application;
 class Workbook;
 class Worksheet;
 }  // namespace spreadsheet::api
+namespace spreadsheet::picture {
+class PictureSource;
+}  // namespace spreadsheet::picture
 
 // Spreadsheet instances around a generation and the picture of the sheet.
 namespace automation {
@@ -53,10 +56,11 @@ int SaveFormatFor(const std::shared_ptr<spreadsheet::api::Application>& app);
 // failures step by step.
 void saveCellsActivesheet(const spreadsheet::api::Workbook& book, const QString& path);
 
-// The same picture kept in memory instead of written: the snapshot as the
-// preview takes it over, with the same steps reported under the same name.
-// A null image when there is no picture.
-QImage takeCellsActivesheet(const spreadsheet::api::Workbook& book);
+// The same picture as the preview takes it over: drawn part by part as it is
+// shown, with the same steps reported under the same name. Null when there is
+// no picture.
+std::shared_ptr<const spreadsheet::picture::PictureSource> takeCellsActivesheet(
+    const spreadsheet::api::Workbook& book);
 
 // The same picture written to `path` (PNG for ".png", else BMP) for callers
 // without a window, whole or not at all: the first failure is thrown

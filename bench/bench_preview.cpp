@@ -3,6 +3,8 @@
 //   BM_ZoomStep/1           one "Zoom Out" step on the picture of the used
 //                           range, with the visible canvas painted into an
 //                           image of the viewport's size
+//   BM_ScrollStep/1         one step down the vertical scroll bar, painted
+//                           the same way, going on down the sheet
 //   BM_GenerateToPreview/1  the desktop driver from the click on "Start
 //                           Creating Template" to the preview window shown
 //                           with its canvas painted
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -24,6 +27,7 @@
 #include "preview/form2.h"
 #include "shell/form1.h"
 #include "spreadsheet/picture/picture_file.h"
+#include "spreadsheet/picture/picture_source.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
 
@@ -67,13 +71,24 @@ struct Desktop {
   }
 };
 
-QImage largestPicture() {
+std::shared_ptr<spreadsheet::Workbook> largestWorkbook() {
   QTemporaryDir dir;
   const std::string path = dir.filePath("largest.xls").toStdString();
   generator::GenerateWorkbook(largestChoices(), path);
-  auto book = spreadsheet::xls::openWorkbook(path);
+  return spreadsheet::xls::openWorkbook(path);
+}
+
+QImage largestPicture() {
+  const auto book = largestWorkbook();
   const spreadsheet::Worksheet& sheet = book->sheet(0);
   return spreadsheet::picture::renderRange(sheet, *sheet.usedRange());
+}
+
+// The picture as the desktop driver hands it to the preview: drawn as seen.
+preview::PictureSourcePtr largestSource() {
+  const auto book = largestWorkbook();
+  const spreadsheet::Worksheet& sheet = book->sheet(0);
+  return spreadsheet::picture::rangeSource(book, sheet, *sheet.usedRange());
 }
 
 // What the window shows of the canvas: the viewport box with the canvas in it.
@@ -84,13 +99,21 @@ QImage paintedViewport(preview::Form2& form) {
   return image;
 }
 
-void BM_ZoomStep(benchmark::State& state) {
-  ensureApplication();
+// The preview window shown with the largest picture, as the driver leaves it.
+struct ShownPreview {
   Desktop desktop;
   preview::Form2 form;
-  form.Picture1()->setPicture(largestPicture());
-  form.show();
-  form.Form_Activate();
+  ShownPreview() {
+    form.Picture1()->setPicture(largestSource());
+    form.show();
+    form.Form_Activate();
+  }
+};
+
+void BM_ZoomStep(benchmark::State& state) {
+  ensureApplication();
+  ShownPreview shown;
+  preview::Form2& form = shown.form;
   for (auto _ : state) {
     form.PushButton2_Click();  // Zoom Out
     benchmark::DoNotOptimize(paintedViewport(form).constBits());
@@ -102,6 +125,18 @@ void BM_ZoomStep(benchmark::State& state) {
 }
 // Qt scales large pictures on worker threads: compare wall times.
 BENCHMARK(BM_ZoomStep)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollStep(benchmark::State& state) {
+  ensureApplication();
+  ShownPreview shown;
+  QScrollBar& bar = *shown.form.VScroll1();
+  for (auto _ : state) {
+    const int next = bar.value() + bar.singleStep();
+    bar.setValue(next > bar.maximum() ? 0 : next);
+    benchmark::DoNotOptimize(paintedViewport(shown.form).constBits());
+  }
+}
+BENCHMARK(BM_ScrollStep)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_GenerateToPreview(benchmark::State& state) {
   ensureApplication();

@@ -55,7 +55,7 @@ struct Run {
   Generation generation{ExcelApp()};
   std::shared_ptr<api::Application> pictureApp;
   std::optional<api::Workbook> pictureBook;
-  QImage picture;
+  std::shared_ptr<const spreadsheet::picture::PictureSource> picture;
 };
 
 // 100 to 112: false when no day is chosen (the user has been told).

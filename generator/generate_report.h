@@ -1,10 +1,14 @@
 #pragma once
 #include <functional>
+#include <memory>
 
-#include <QImage>
 #include <QString>
 
 #include "generator/options.h"
+
+namespace spreadsheet::picture {
+class PictureSource;
+}  // namespace spreadsheet::picture
 
 // The generation driver of the desktop program: from the main window's
 // choices to the preview window, every step numbered and reported on failure.
@@ -20,7 +24,8 @@ class ReportWindows {
   virtual void setMainWindowBusy(bool busy) = 0;
   // Gives the sheet's picture to the preview's canvas, creating the preview
   // window when there is none; throws when there is no picture.
-  virtual void setPreviewPicture(const QImage& picture) = 0;
+  virtual void setPreviewPicture(
+      const std::shared_ptr<const spreadsheet::picture::PictureSource>& picture) = 0;
   virtual void setPreviewExcelFile(const QString& path) = 0;
   virtual void showPreview() = 0;
   virtual void hideMainWindow() = 0;

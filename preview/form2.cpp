@@ -194,7 +194,7 @@ void Form2::setUpCanvas() {
   run.step(114, [&] { zoomOri_->hide(); });
   run.step(116, [&] { zoomOri_->setOuterSize(picture1_->Width(), zoomOri_->Height()); });
   run.step(118, [&] { zoomOri_->setOuterSize(zoomOri_->Width(), picture1_->Height()); });
-  run.step(120, [&] { zoomOri_->setPicture(picture1_->picture()); });
+  run.step(120, [&] { zoomOri_->setPicture(picture1_->pictureSource()); });
 }
 
 void Form2::setMousePointer(Pointer pointer) {

@@ -44,7 +44,7 @@ void Form2::RedrawImage() {
     run.step(110, [&] { picture1_->setOuterSize(picture1_->Width(), mNewHeight_); });
     run.step(112, [&] {
       // Always from the unscaled copy, so zooming back and forth loses nothing.
-      picture1_->paintPicture(zoomOri_->picture(), QRect(0, 0, mNewWidth_, mNewHeight_),
+      picture1_->paintPicture(zoomOri_->pictureSource(), QRect(0, 0, mNewWidth_, mNewHeight_),
                               QRect(0, 0, mOriWidth_, mOriHeight_));
     });
     run.step(114, [&] { setMousePointer(Pointer::Default); });

@@ -1,5 +1,6 @@
 #include "preview/picture_box.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
@@ -44,8 +45,9 @@ void PictureBox::setOuterSize(int width, int height) {
 }
 
 void PictureBox::fitToPicture() {
-  setOuterSize(picture_.width() * kTwipsPerPixel + 2 * border_,
-               picture_.height() * kTwipsPerPixel + 2 * border_);
+  const QSize size = picture_ ? picture_->size() : QSize(0, 0);
+  setOuterSize(size.width() * kTwipsPerPixel + 2 * border_,
+               size.height() * kTwipsPerPixel + 2 * border_);
 }
 
 void PictureBox::setAutoSize(bool on) {
@@ -59,64 +61,76 @@ void PictureBox::setBackColor(const QColor& color) {
 }
 
 void PictureBox::setPicture(const QImage& picture) {
-  picture_ = picture;
+  setPicture(picture.isNull() ? nullptr : spreadsheet::picture::imageSource(picture));
+}
+
+void PictureBox::setPicture(PictureSourcePtr picture) {
+  picture_ = std::move(picture);
   drawing_ = QImage();
   stretch_.reset();
+  tiles_.clear();
   if (autoSize_) fitToPicture();
   update();
   if (pictureAssigned_) pictureAssigned_();
 }
 
+QImage PictureBox::picture() const {
+  return picture_ ? picture_->draw(QRect(QPoint(0, 0), picture_->size())) : QImage();
+}
+
 void PictureBox::clearPicture() {
-  picture_ = QImage();
+  picture_.reset();
   drawing_ = QImage();
   stretch_.reset();
+  tiles_.clear();
   update();
 }
 
-QImage PictureBox::stretched() const {
-  const QImage part = stretch_->from == stretch_->source.rect()
-                          ? stretch_->source
-                          : stretch_->source.copy(stretch_->from);
-  QImage scaled =
-      part.scaled(stretch_->target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+namespace {
+
+// Smooth scaling averages the source pixels, so a small zoom stays legible.
+QImage scaledTo(const QImage& part, const QSize& size) {
+  if (part.size() == size) return part;
+  QImage scaled = part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (scaled.isNull()) throw std::runtime_error("Out of memory");
   return scaled;
+}
+
+}  // namespace
+
+QImage PictureBox::stretched() const {
+  return scaledTo(stretch_->source->draw(stretch_->from), stretch_->target.size());
 }
 
 void PictureBox::settleStretch() {
   if (!stretch_) return;
   drawing_ = stretched();
   stretch_.reset();
+  tiles_.clear();
 }
 
 void PictureBox::paintPicture(const QImage& source, const QRect& destinationTwips,
                               const QRect& sourceTwips) {
+  if (!source.isNull())
+    paintPicture(spreadsheet::picture::imageSource(source), destinationTwips, sourceTwips);
+}
+
+void PictureBox::paintPicture(const PictureSourcePtr& source, const QRect& destinationTwips,
+                              const QRect& sourceTwips) {
+  if (!source) return;
   const QRect target = twipsToPixels(destinationTwips);
-  const QRect from = twipsToPixels(sourceTwips).intersected(source.rect());
+  const QRect from = twipsToPixels(sourceTwips).intersected(QRect(QPoint(0, 0), source->size()));
   if (target.isEmpty() || from.isEmpty()) return;
   const QSize inner(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()));
-  const bool wholeBox = drawing_.isNull() && !stretch_ && target == QRect(QPoint(0, 0), inner);
-  if (wholeBox && from.size() != target.size()) {
-    // Kept unscaled (the source is shared, not copied) and scaled as painted.
+  if (drawing_.isNull() && !stretch_ && target == QRect(QPoint(0, 0), inner)) {
+    // Kept as a source (shared, not drawn) and drawn as painted.
     stretch_ = Stretch{source, from, target};
+    tiles_.clear();
     update();
     return;
   }
   settleStretch();
-  // Smooth scaling averages the source pixels, so a small zoom stays legible.
-  // The whole picture at its own size needs neither a copy nor a scaling.
-  const QImage part = from == source.rect() ? source : source.copy(from);
-  QImage scaled = part.size() == target.size()
-                      ? part
-                      : part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  if (scaled.isNull()) throw std::runtime_error("Out of memory");
-  if (wholeBox) {
-    // A first drawing that covers the whole box becomes the drawing itself.
-    drawing_ = std::move(scaled);
-    update();
-    return;
-  }
+  const QImage scaled = scaledTo(source->draw(from), target.size());
   const QSize needed(std::max(drawing_.width(), inner.width()),
                      std::max(drawing_.height(), inner.height()));
   if (drawing_.size() != needed) {
@@ -153,33 +167,57 @@ Span spanFor(int lo, int hi, int targetSize, int sourceSize) {
   return {lo, hi, scaledDown(lo, 0), scaledDown(hi, targetSize - 1)};
 }
 
+constexpr int kTileSide = 256;          // target pixels
+constexpr std::size_t kKeptTiles = 24;  // more than a window shows at once
+
 }  // namespace
 
-// Scales the source pixels behind the exposed part (widget pixels) of the
-// stretch and draws them clipped to it.
-void PictureBox::paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const {
+// The tile's target pixels, with the source pixels behind them drawn and scaled.
+const PictureBox::Tile& PictureBox::tile(const QPoint& index) const {
+  auto kept =
+      std::find_if(tiles_.begin(), tiles_.end(), [&](const Tile& t) { return t.index == index; });
+  if (kept != tiles_.end()) {
+    tiles_.splice(tiles_.begin(), tiles_, kept);
+    return tiles_.front();
+  }
   const Stretch& s = *stretch_;
-  const QRect visible = exposed.translated(-origin).intersected(s.target);
-  if (visible.isEmpty()) return;
-  const Span x = spanFor(visible.left() - s.target.left(), visible.right() + 1 - s.target.left(),
-                         s.target.width(), s.from.width());
-  const Span y = spanFor(visible.top() - s.target.top(), visible.bottom() + 1 - s.target.top(),
-                         s.target.height(), s.from.height());
+  const QRect cell = QRect(index * kTileSide, QSize(kTileSide, kTileSide))
+                         .intersected(QRect(QPoint(0, 0), s.target.size()));
+  const Span x = spanFor(cell.left(), cell.right() + 1, s.target.width(), s.from.width());
+  const Span y = spanFor(cell.top(), cell.bottom() + 1, s.target.height(), s.from.height());
   const QRect source(s.from.left() + x.sourceLo, s.from.top() + y.sourceLo, x.sourceHi - x.sourceLo,
                      y.sourceHi - y.sourceLo);
-  const QImage part = s.source.copy(source).scaled(x.hi - x.lo, y.hi - y.lo, Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation);
-  painter.save();
-  painter.setClipRect(visible.translated(origin));
-  painter.drawImage(origin + s.target.topLeft() + QPoint(x.lo, y.lo), part);
-  painter.restore();
+  tiles_.push_front({index, QPoint(x.lo, y.lo),
+                     scaledTo(s.source->draw(source), QSize(x.hi - x.lo, y.hi - y.lo))});
+  if (tiles_.size() > kKeptTiles) tiles_.pop_back();
+  return tiles_.front();
+}
+
+// Draws the tiles under the exposed part (widget pixels) of the stretch,
+// clipped to it.
+void PictureBox::paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const {
+  const Stretch& s = *stretch_;
+  const QRect visible =
+      exposed.translated(-origin).intersected(s.target).translated(-s.target.topLeft());
+  if (visible.isEmpty()) return;
+  const QPoint corner = origin + s.target.topLeft();
+  for (int ty = visible.top() / kTileSide; ty <= visible.bottom() / kTileSide; ++ty) {
+    for (int tx = visible.left() / kTileSide; tx <= visible.right() / kTileSide; ++tx) {
+      const QRect cell(QPoint(tx, ty) * kTileSide, QSize(kTileSide, kTileSide));
+      const Tile& t = tile(QPoint(tx, ty));
+      painter.save();
+      painter.setClipRect(cell.intersected(visible).translated(corner));
+      painter.drawImage(corner + t.at, t.image);
+      painter.restore();
+    }
+  }
 }
 
 QImage PictureBox::shownImage() const {
   QImage shown(twipsToPixels(ScaleWidth()), twipsToPixels(ScaleHeight()), QImage::Format_RGB32);
   shown.fill(backColor_);
   QPainter painter(&shown);
-  if (!picture_.isNull()) painter.drawImage(0, 0, picture_);
+  if (picture_) painter.drawImage(0, 0, picture());
   if (stretch_) painter.drawImage(stretch_->target.topLeft(), stretched());
   if (!drawing_.isNull()) painter.drawImage(0, 0, drawing_);
   return shown;
@@ -191,7 +229,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QRect inner = rect().adjusted(border, border, -border, -border);
   painter.fillRect(rect(), backColor_);
   painter.setClipRect(inner);
-  if (!picture_.isNull()) painter.drawImage(inner.topLeft(), picture_);
+  if (picture_) {
+    // Only the exposed part of the picture is drawn.
+    const QRect part = event->rect().intersected(inner).translated(-inner.topLeft());
+    const QImage pixels = picture_->draw(part);
+    if (!pixels.isNull()) painter.drawImage(inner.topLeft() + part.topLeft(), pixels);
+  }
   if (stretch_) paintStretch(painter, inner.topLeft(), event->rect().intersected(inner));
   if (!drawing_.isNull()) painter.drawImage(inner.topLeft(), drawing_);
   painter.setClipping(false);

@@ -1,6 +1,8 @@
 #pragma once
 #include <algorithm>
 #include <functional>
+#include <list>
+#include <memory>
 #include <optional>
 
 #include <QColor>
@@ -9,6 +11,7 @@
 #include <QWidget>
 
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/picture/picture_source.h"
 
 namespace preview {
 
@@ -17,6 +20,8 @@ namespace preview {
 inline constexpr int kTwipsPerPixel = spreadsheet::kTwipsPerPixel;
 int twipsToPixels(double twips);
 QRect twipsToPixels(const QRect& twips);
+
+using PictureSourcePtr = std::shared_ptr<const spreadsheet::picture::PictureSource>;
 
 // A picture box laid out in twips: an outer size that includes its border, an
 // inner (scale) size inside it, an assigned picture shown at its top left and
@@ -48,9 +53,13 @@ class PictureBox : public QWidget {
   void setBackColor(const QColor& color);
   QColor backColor() const { return backColor_; }
 
-  // Assigning a picture replaces what was drawn before.
+  // Assigning a picture replaces what was drawn before. A picture source is
+  // drawn only where it is seen; a null image or source assigns no picture.
   void setPicture(const QImage& picture);
-  const QImage& picture() const { return picture_; }
+  void setPicture(PictureSourcePtr picture);
+  const PictureSourcePtr& pictureSource() const { return picture_; }
+  // The whole assigned picture drawn at once (tests); null without one.
+  QImage picture() const;
   // Removes the picture and the drawing: the box shows its background only.
   void clearPicture();
   // Runs after every setPicture (the preview uses it to notice a new snapshot).
@@ -60,6 +69,8 @@ class PictureBox : public QWidget {
   // the destination rectangle of the inner area (twips), smoothly scaled.
   // Throws std::runtime_error when the scaled copy cannot be made.
   void paintPicture(const QImage& source, const QRect& destinationTwips, const QRect& sourceTwips);
+  void paintPicture(const PictureSourcePtr& source, const QRect& destinationTwips,
+                    const QRect& sourceTwips);
   // What the box shows in its inner area, at its pixel size (tests).
   QImage shownImage() const;
 
@@ -67,26 +78,34 @@ class PictureBox : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // A whole source stretched over the whole inner area: scaled only where and
-  // when it is painted, so a zoom step costs what the window shows.
+  // A source stretched over the whole inner area: drawn and scaled only where
+  // and when it is painted, a tile at a time, so a zoom step or a scroll step
+  // costs what the window shows.
   struct Stretch {
-    QImage source;
+    PictureSourcePtr source;
     QRect from;    // source pixels
     QRect target;  // inner-area pixels
+  };
+  struct Tile {
+    QPoint index;  // in tiles from the target's top left
+    QPoint at;     // target pixel of the image's top left
+    QImage image;
   };
   void place();
   void fitToPicture();
   QImage stretched() const;  // every pixel of the pending stretch
   void settleStretch();      // the pending stretch becomes the drawing
   void paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const;
+  const Tile& tile(const QPoint& index) const;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int border_;
   bool autoSize_ = false;
   bool autoRedraw_ = false;
   QColor backColor_{Qt::white};
-  QImage picture_;
+  PictureSourcePtr picture_;
   QImage drawing_;                  // transparent where nothing was drawn
   std::optional<Stretch> stretch_;  // drawn before drawing_, which is then empty
+  mutable std::list<Tile> tiles_;   // of the stretch, the most recently used first
   std::function<void()> pictureAssigned_;
 };
 

@@ -64,7 +64,8 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   // generator::ReportWindows
   const generator::ChoiceControls& choiceControls() const override { return *this; }
   void setMainWindowBusy(bool busy) override;
-  void setPreviewPicture(const QImage& picture) override;
+  void setPreviewPicture(
+      const std::shared_ptr<const spreadsheet::picture::PictureSource>& picture) override;
   void setPreviewExcelFile(const QString& path) override;
   void showPreview() override;
   void hideMainWindow() override;

@@ -122,10 +122,11 @@ void Form1::setMainWindowBusy(bool busy) {
   setMousePointer(busy ? Pointer::Hourglass : Pointer::Default);
 }
 
-void Form1::setPreviewPicture(const QImage& picture) {
+void Form1::setPreviewPicture(
+    const std::shared_ptr<const spreadsheet::picture::PictureSource>& picture) {
   preview::Form2& preview = form2();
   // What the user was told when the snapshot left no picture file to load.
-  if (picture.isNull()) throw std::runtime_error("File not found");
+  if (!picture) throw std::runtime_error("File not found");
   preview.Picture1()->setPicture(picture);
 }
 

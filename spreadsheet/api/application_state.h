@@ -22,7 +22,8 @@ struct SheetView {
 };
 
 struct OpenBook {
-  std::unique_ptr<spreadsheet::Workbook> book;
+  // Shared with pictures that are drawn part by part after the book is closed.
+  std::shared_ptr<spreadsheet::Workbook> book;
   std::string fullName;  // path, or the name while never saved
   std::string name;
   std::size_t activeSheet = 0;

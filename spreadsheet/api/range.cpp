@@ -17,6 +17,7 @@
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/picture/copy_picture.h"
+#include "spreadsheet/picture/picture_source.h"
 
 namespace spreadsheet::api {
 
@@ -410,6 +411,15 @@ void Range::CopyPicture() {
   ensureCalculated(*app_, s.workbook());
   if (!picture::copyRangePicture(s, areas_.front()))
     throw Error("CopyPicture method of Range class failed");
+}
+
+std::shared_ptr<const picture::PictureSource> Range::PictureSource() const {
+  spreadsheet::Worksheet& s = sheet();
+  requireOneArea(areas_);
+  ensureCalculated(*app_, s.workbook());
+  auto source = picture::rangeSource(app_->state().bookOf(&s).book, s, areas_.front());
+  if (!source) throw Error("CopyPicture method of Range class failed");
+  return source;
 }
 
 // ---- shape ---------------------------------------------------------------------

@@ -7,6 +7,10 @@
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/value.h"
 
+namespace spreadsheet::picture {
+class PictureSource;
+}  // namespace spreadsheet::picture
+
 namespace spreadsheet {
 class Worksheet;
 struct FontRun;
@@ -82,6 +86,9 @@ class Range {
   void Clear();
   void ClearContents();
   void CopyPicture();
+  // The picture CopyPicture would copy, drawn part by part when asked; it
+  // keeps the workbook alive after Close. Refuses as CopyPicture does.
+  std::shared_ptr<const picture::PictureSource> PictureSource() const;
 
   // Shape.
   Range Rows() const;

@@ -26,7 +26,6 @@ using pdf::pdfTextString;
 namespace {
 
 const double kPointsPerPixel = PixelsToPoints(1);  // the picture's pixels are 96 dpi
-constexpr int kDotsPerMeter96Dpi = 3780;
 constexpr double kSlack = 1e-6;  // points; rounding in the fit must not ask for a second page
 
 std::optional<QPageSize::PageSizeId> paperOf(int paperSize) {

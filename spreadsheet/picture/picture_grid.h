@@ -7,6 +7,9 @@
 
 namespace spreadsheet::picture {
 
+// Fonts in points are laid out at 96 dpi, and pictures say so.
+inline constexpr int kDotsPerMeter96Dpi = 3780;
+
 // Pixel positions of the rows and columns of a range, relative to its top-left
 // corner. Positions of lines outside the range (for merged areas that reach
 // beyond it) are computed on demand.
@@ -39,5 +42,10 @@ class PictureGrid {
   std::vector<int> visibleCols_;
   std::vector<int> visibleRows_;
 };
+
+// The grid of a range a picture is made of. Throws spreadsheet::Error for a
+// bad range, without the graphical application, and for a picture too large to
+// hold in memory.
+PictureGrid checkedGrid(const Worksheet& sheet, const CellRange& range);
 
 }  // namespace spreadsheet::picture

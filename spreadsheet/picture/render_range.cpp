@@ -11,7 +11,6 @@ namespace spreadsheet::picture {
 namespace {
 constexpr long long kMaxSide = 32767;        // the raster painter's coordinate range
 constexpr long long kMaxPixels = 1LL << 28;  // 1 GiB of 32-bit pixels
-constexpr int kDotsPerMeter96Dpi = 3780;     // fonts in points are laid out at 96 dpi
 
 bool validRange(const CellRange& r) {
   return r.first.row >= 1 && r.first.column >= 1 && r.last.row <= kMaxRows &&
@@ -20,16 +19,22 @@ bool validRange(const CellRange& r) {
 }
 }  // namespace
 
-QImage renderRange(const Worksheet& sheet, const CellRange& range) {
+PictureGrid checkedGrid(const Worksheet& sheet, const CellRange& range) {
   if (!validRange(range)) throw Error("The range is not valid.");
   // Fonts exist only once the program has its graphical application object.
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     throw Error("The picture cannot be made without the graphical application.");
-  const PictureGrid grid(sheet, range);
+  PictureGrid grid(sheet, range);
   const long long w = grid.width(), h = grid.height();
-  if (w == 0 || h == 0) return {};
   if (w > kMaxSide || h > kMaxSide || w * h > kMaxPixels)
     throw Error("The picture is too large. Select a smaller range.");
+  return grid;
+}
+
+QImage renderRange(const Worksheet& sheet, const CellRange& range) {
+  const PictureGrid grid = checkedGrid(sheet, range);
+  const long long w = grid.width(), h = grid.height();
+  if (w == 0 || h == 0) return {};
   // The picture owns its block; a copy that is changed detaches into ordinary memory.
   const auto bytesPerLine = static_cast<qsizetype>(w) * 4;
   auto* pixels = static_cast<uchar*>(io::allocateLargeBlock(static_cast<std::size_t>(w * h * 4)));

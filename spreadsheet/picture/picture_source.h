@@ -1,0 +1,36 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+#include "spreadsheet/model/address.h"
+
+namespace spreadsheet {
+class Workbook;
+class Worksheet;
+}  // namespace spreadsheet
+
+namespace spreadsheet::picture {
+
+// A picture that draws any part of itself when asked, so that a viewer showing
+// a window onto a large picture pays for the window only.
+class PictureSource {
+ public:
+  virtual ~PictureSource() = default;
+  virtual QSize size() const = 0;
+  // The pixels of `part` (clipped to the picture) exactly as the whole picture
+  // holds them; a null image when nothing of `part` lies inside.
+  virtual QImage draw(const QRect& part) const = 0;
+};
+
+// A picture drawn already.
+std::shared_ptr<const PictureSource> imageSource(QImage image);
+
+// `range` of `sheet` as renderRange draws it, drawn a band of rows at a time
+// when asked; `book` (the sheet's workbook) is kept alive for that. Refuses
+// as renderRange does (spreadsheet::Error); null when the range shows no pixels.
+std::shared_ptr<const PictureSource> rangeSource(std::shared_ptr<const Workbook> book,
+                                                 const Worksheet& sheet, const CellRange& range);
+
+}  // namespace spreadsheet::picture
