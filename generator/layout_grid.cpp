@@ -38,9 +38,10 @@ std::string dateFormula(const SheetGeometry& g, int offset) {
 
 void totalsAndPay(Excel& app, const SheetGeometry& base) {
   const GridSpan g(base);
-  for (const auto& [column, text] :
-       {std::pair{g.totals, "Total Hours Scheduled"}, std::pair{base.rateColumn(), "Rate($)"},
-        std::pair{g.pay, "Total($)"}}) {
+  const SheetOptions& options = base.options();
+  for (const auto& [column, text] : {std::pair{g.totals, std::string("Total Hours Scheduled")},
+                                     std::pair{base.rateColumn(), MoneyHeading(options, "Rate")},
+                                     std::pair{g.pay, MoneyHeading(options, "Total")}}) {
     WriteCell(app, A1(column, g.lunch, column, base.otherBreaksRow()), text, true);
     SetFont(app, "General", 9, kAuto);
   }
@@ -57,7 +58,7 @@ void totalsAndPay(Excel& app, const SheetGeometry& base) {
       WriteCell(app, A1(g.pay, r), "=RC[-2]*RC[-1]", false);
       SetFont(app, "Bold", 8, kAuto);
       SetNumberFormat(app, "", kAccounting);
-      SetNumberFormat(app, A1(base.rateColumn(), r), "$#,##0");
+      SetNumberFormat(app, A1(base.rateColumn(), r), RateFormat(options));
       SetFont(app, "Bold", 9, kAuto);
     }
   }
@@ -74,9 +75,9 @@ void dayBlock(Excel& app, const SheetGeometry& base, int position) {
     WriteCell(app, pair(left, SheetGeometry::kDayNameRow), DayName(base.dayAt(position)), true);
   WriteCell(app, pair(left, SheetGeometry::kDateRow),
             dateFormula(base, base.dateOffset(1, position)), true);
-  SetNumberFormat(app, "", "m/d/yyyy");
-  AttachTimeValidation(app, A1(left, start));
-  AttachTimeValidation(app, A1(left, end));
+  SetNumberFormat(app, "", DateFormat(base.options()));
+  AttachTimeValidation(app, base.options(), A1(left, start));
+  AttachTimeValidation(app, base.options(), A1(left, end));
   WriteCell(app, A1(right, start), "Total", false);
   FillInterior(app, "", kGreen);
   WriteCell(app, A1(right, end), kWorkedHours, false);

@@ -64,7 +64,7 @@ void Form1::PushButton22_Click() {
   run.step(100, [&] { declined = automation::ExcelOpenWarning(); });
   if (declined) return;
   run.step(102, [&] { setMousePointer(Pointer::Hourglass); });
-  run.step(104, [&] { generator::GenerateReport0(1, *this); });
+  run.step(104, [&] { generator::GenerateReport0(0, *this); });
   run.step(106, [&] { setMousePointer(Pointer::Default); });
 }
 
