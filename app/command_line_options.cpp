@@ -62,7 +62,9 @@ struct Parser {
     }
     const generator::OptionEntry* choice = generator::OptionOfFlag(name);
     if (choice && !choice->switchValue.empty()) {
-      if (name != arg) return fail(name + " takes no value");
+      if (name != arg)
+        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
+                    arg.substr(name.size() + 1) + "'");
       const auto texts = generator::ParseOptionValue(*choice, choice->switchValue);
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
       return true;

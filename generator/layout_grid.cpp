@@ -19,7 +19,6 @@ const char* const kWorkedHours =
 const char* const kBreakHours =
     "=IF((AND(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]=\"\"),(((R[-1]C[-1]))*24),"
     "(RC[-1]+R[-1]C[-1])*24))";
-const char* const kAccounting = "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)";
 
 std::string pair(int column, int row) {
   return A1(column, row, column + 1, row);
@@ -57,7 +56,7 @@ void totalsAndPay(Excel& app, const SheetGeometry& base) {
     if (r >= g.firstHours) {
       WriteCell(app, A1(g.pay, r), "=RC[-2]*RC[-1]", false);
       SetFont(app, "Bold", 8, kAuto);
-      SetNumberFormat(app, "", kAccounting);
+      SetNumberFormat(app, "", PayFormat(options));
       SetNumberFormat(app, A1(base.rateColumn(), r), RateFormat(options));
       SetFont(app, "Bold", 9, kAuto);
     }

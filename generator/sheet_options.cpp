@@ -58,6 +58,17 @@ std::string RateFormat(const SheetOptions& o) {
   return o.currencyAfter ? "#,##0\\ " + symbol : symbol + "\\ #,##0";
 }
 
+std::string PayFormat(const SheetOptions& o) {
+  if (o.currency == "$" && !o.currencyAfter)
+    return "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)";
+  const std::string symbol = "\"" + o.currency + "\"";
+  if (o.currencyAfter)
+    return "_(* #,##0.00\\ " + symbol + "_);_(* (#,##0.00)\\ " + symbol + ";_(* \"-\"??\\ " +
+           symbol + "_);_(@_)";
+  return "_(" + symbol + "* #,##0.00_);_(" + symbol + "* (#,##0.00);_(" + symbol +
+         "* \"-\"??_);_(@_)";
+}
+
 std::string MoneyHeading(const SheetOptions& o, const std::string& word) {
   return word + "(" + o.currency + ")";
 }

@@ -29,6 +29,9 @@ std::string TimeCellFormat(const SheetOptions& o);
 std::string TimeListFormat(const SheetOptions& o);
 std::string DateFormat(const SheetOptions& o);
 std::string RateFormat(const SheetOptions& o);
+// The pay's accounting layout; the default "$" before keeps the sheet's own
+// symbol-less format, any other choice shows its symbol.
+std::string PayFormat(const SheetOptions& o);
 // "Rate($)", "Total(€)".
 std::string MoneyHeading(const SheetOptions& o, const std::string& word);
 // What the week-start cell is given: the example date in the chosen order, a
