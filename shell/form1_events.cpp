@@ -53,7 +53,10 @@ void Form1::Form_Load() {
     run.step(140, [&] { combo2_->addItem(listText(2, i)); });
   run.step(142, [&] { setComboIndex(2, 0); });
   run.step(144, [&] { generator::LoadChoices(*this); });
-  run.step(146, [&] { generator::ApplyChoices(*this); });
+  run.step(146, [&] {
+    generator::ApplyChoices(*this);
+    refreshSheetSummary();
+  });
   run.step(148, [] { automation::CheckExcelInstalled(); });
 }
 
