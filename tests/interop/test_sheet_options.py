@@ -2,8 +2,9 @@
 and .ods: the time cells and lists show the chosen clock, the lists start,
 end and count as chosen, times typed in that clock pass or fail the list's
 validation, the dates read in the chosen order from the chosen week start,
-the days run from the chosen first day, and the money headings and amounts
-carry the chosen currency on its side.
+the days run from the chosen first day, the money headings and amounts
+carry the chosen currency on its side, and the .ods "Same as Previous" macro
+copies the day before.
 
 Skips (exit 0) when the program's `generate` command is not built."""
 
@@ -105,8 +106,20 @@ def check_money(sheet, label, want, failures):
     failures.check(shown == expected, "%s: a pay of 1234.5 shows %r" % (label, shown))
 
 
+def check_copy(doc, sheet, label, failures):
+    """The second day's button copies the first day's start and end."""
+    cell = sheet.getCellRangeByName
+    cell("E11").setValue(7 / 24)
+    cell("E12").setValue(15.5 / 24)
+    wc.run_copy_times(doc, 2)
+    doc.calculateAll()
+    copied = (cell("G11").getValue(), cell("G12").getValue())
+    failures.check(wc.close(copied[0], 7 / 24) and wc.close(copied[1], 15.5 / 24),
+                   "%s: CopyTimes gave %r" % (label, copied))
+
+
 def check_sheet(office, path, label, want, failures):
-    doc, _ = office.load(path)
+    doc, _ = office.load(path, MacroExecutionMode=4)
     if not failures.check(doc is not None, "%s: LibreOffice did not open it" % label):
         return
     try:
@@ -129,6 +142,8 @@ def check_sheet(office, path, label, want, failures):
             refused = wc.parse_area(at)[1:3] in marked
             failures.check(refused != accepted, "%s: %r in %s %s" % (
                 label, text, at, "refused" if refused else "accepted"))
+        if label.endswith(".ods"):
+            check_copy(doc, sheet, label, failures)
     finally:
         doc.close(True)
 
