@@ -45,8 +45,12 @@ std::optional<int> oneOf(std::string_view text, std::initializer_list<int> allow
 }
 
 constexpr std::array<std::string_view, 4> kDateWords{"mdy", "dmy", "dmy-dots", "ymd"};
-constexpr std::array<std::string_view, 7> kDayWords{"sun", "mon", "tue", "wed",
-                                                    "thu", "fri", "sat"};
+// "sun" .. "sat", the words of --days.
+constexpr std::array<std::string_view, kDayCount> kDayWords = [] {
+  std::array<std::string_view, kDayCount> words{};
+  for (std::size_t d = 0; d < words.size(); ++d) words[d] = kDayItems[d].word;
+  return words;
+}();
 
 template <std::size_t N>
 std::optional<int> wordIndex(const std::array<std::string_view, N>& words, std::string_view text) {
