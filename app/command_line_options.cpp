@@ -61,6 +61,14 @@ struct Parser {
       return true;
     }
     const generator::OptionEntry* choice = generator::OptionOfFlag(name);
+    if (choice && !choice->switchValue.empty()) {
+      if (name != arg)
+        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
+                    arg.substr(name.size() + 1) + "'");
+      const auto texts = generator::ParseOptionValue(*choice, choice->switchValue);
+      request.choices.insert(request.choices.end(), texts->begin(), texts->end());
+      return true;
+    }
     const bool takesValue = choice || name == "--output" || name == "--picture" || name == "--pdf";
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);

@@ -33,7 +33,8 @@ class ReportWindows {
 
 // Builds the workbook for the current choices in the temporary folder as
 // "vorlan" + 8 digits + ".xls" and hands it with its picture to the preview.
-// startDay goes to BuildSheetLayout unchanged; the main window passes 1.
+// startDay goes to BuildSheetLayout unchanged; 0 (the main window's) takes the
+// first day of the sheet options.
 void GenerateReport0(int startDay, ReportWindows& windows);
 
 // The text of the box shown when no day is chosen.

@@ -60,7 +60,9 @@ const GenerationStep kBuild[] = {
      }},
     {142,
      [](Generation& g, int) {
-       g.sheet = BuildSheetLayout(g.instance(), g.startDay, g.choices());
+       const LayoutChoices choices = g.choices();
+       g.sheet = BuildSheetLayout(g.instance(), g.startDay ? g.startDay : choices.sheet.firstDay,
+                                  choices);
      }},
     // No layout, no day columns to put buttons over.
     {144, [](Generation& g, int) { g.dayColumns = g.sheet ? g.sheet->dayColumnCount() : 0; }},

@@ -41,7 +41,7 @@ struct Generation {
   // The workbook's name is in a folder others write to: it is taken as a new
   // file of our own before the save, and removed when the save fails.
   bool claimWorkbookName = false;
-  int startDay = 1;
+  int startDay = 0;  // 1..7 (1 = Sunday); 0: the choices' first day
   std::function<LayoutChoices()> choices;
 
   std::vector<unsigned char> templateBytes;

@@ -46,7 +46,7 @@ void WidenTotalColumn(Excel& xl, const SheetGeometry& sheet);  // 700/75 charact
 void RowHeights(Excel& xl);
 
 // Header fields, signature lines and the title.
-void HeaderBlock(Excel& xl, const FieldFlags& fields);
+void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetOptions& options);
 void SignatureBlocks(Excel& xl, const FieldFlags& fields);
 void Title(Excel& xl);
 
@@ -62,7 +62,7 @@ std::string DailyTotalFormula(const SheetGeometry& sheet);
 
 // The time lists with their names, and the validations that use them.
 void TimeLists(Excel& xl, const SheetGeometry& base);
-void AttachTimeValidation(Excel& xl, const std::string& cell);
+void AttachTimeValidation(Excel& xl, const SheetOptions& options, const std::string& cell);
 void AttachBreakValidation(Excel& xl, const std::string& cell);
 
 // Days, weeks, shifts and the page.

@@ -19,7 +19,6 @@ const char* const kWorkedHours =
 const char* const kBreakHours =
     "=IF((AND(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]=\"\"),(((R[-1]C[-1]))*24),"
     "(RC[-1]+R[-1]C[-1])*24))";
-const char* const kAccounting = "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)";
 
 std::string pair(int column, int row) {
   return A1(column, row, column + 1, row);
@@ -38,9 +37,10 @@ std::string dateFormula(const SheetGeometry& g, int offset) {
 
 void totalsAndPay(Excel& app, const SheetGeometry& base) {
   const GridSpan g(base);
-  for (const auto& [column, text] :
-       {std::pair{g.totals, "Total Hours Scheduled"}, std::pair{base.rateColumn(), "Rate($)"},
-        std::pair{g.pay, "Total($)"}}) {
+  const SheetOptions& options = base.options();
+  for (const auto& [column, text] : {std::pair{g.totals, std::string("Total Hours Scheduled")},
+                                     std::pair{base.rateColumn(), MoneyHeading(options, "Rate")},
+                                     std::pair{g.pay, MoneyHeading(options, "Total")}}) {
     WriteCell(app, A1(column, g.lunch, column, base.otherBreaksRow()), text, true);
     SetFont(app, "General", 9, kAuto);
   }
@@ -56,8 +56,8 @@ void totalsAndPay(Excel& app, const SheetGeometry& base) {
     if (r >= g.firstHours) {
       WriteCell(app, A1(g.pay, r), "=RC[-2]*RC[-1]", false);
       SetFont(app, "Bold", 8, kAuto);
-      SetNumberFormat(app, "", kAccounting);
-      SetNumberFormat(app, A1(base.rateColumn(), r), "$#,##0");
+      SetNumberFormat(app, "", PayFormat(options));
+      SetNumberFormat(app, A1(base.rateColumn(), r), RateFormat(options));
       SetFont(app, "Bold", 9, kAuto);
     }
   }
@@ -74,9 +74,9 @@ void dayBlock(Excel& app, const SheetGeometry& base, int position) {
     WriteCell(app, pair(left, SheetGeometry::kDayNameRow), DayName(base.dayAt(position)), true);
   WriteCell(app, pair(left, SheetGeometry::kDateRow),
             dateFormula(base, base.dateOffset(1, position)), true);
-  SetNumberFormat(app, "", "m/d/yyyy");
-  AttachTimeValidation(app, A1(left, start));
-  AttachTimeValidation(app, A1(left, end));
+  SetNumberFormat(app, "", DateFormat(base.options()));
+  AttachTimeValidation(app, base.options(), A1(left, start));
+  AttachTimeValidation(app, base.options(), A1(left, end));
   WriteCell(app, A1(right, start), "Total", false);
   FillInterior(app, "", kGreen);
   WriteCell(app, A1(right, end), kWorkedHours, false);

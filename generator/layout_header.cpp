@@ -20,11 +20,11 @@ void labelWithLine(Excel& app, const std::string& label, const std::string& text
 
 // A merged label, then a centred merged date cell with its line.
 void weekDate(Excel& app, const std::string& label, const std::string& text,
-              const std::string& cell, const std::string& content) {
+              const std::string& cell, const std::string& content, const SheetOptions& options) {
   WriteCell(app, label, text, true);
   WriteCell(app, cell, content, true);
   AlignSelection(app, xl::Center);
-  SetNumberFormat(app, "", "m/d/yyyy");
+  SetNumberFormat(app, "", DateFormat(options));
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
 }
 
@@ -54,7 +54,7 @@ void signatureLine(Excel& app, const std::string& range) {
 
 }  // namespace
 
-void HeaderBlock(Excel& app, const FieldFlags& fields) {
+void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetOptions& options) {
   if (fields[CompanyName]) {
     WriteCell(app, "C2:K2", "[Company Name]", true);
     SetFont(app, "Bold", 22, kAuto);
@@ -67,9 +67,10 @@ void HeaderBlock(Excel& app, const FieldFlags& fields) {
   if (!city.empty()) WriteCell(app, "D6:H6", city, true);
   if (fields[EmployeeName]) labelWithLine(app, "I4:J4", "Employee name:", "K4:M4");
   if (fields[ManagerName]) labelWithLine(app, "I5:J5", "Manager name:", "K5:M5");
-  if (fields[WeekStarting]) weekDate(app, "O4:P4", "Week starting:", "R4:S4", "5/29/2005");
+  if (fields[WeekStarting])
+    weekDate(app, "O4:P4", "Week starting:", "R4:S4", WeekStartContent(options), options);
   if (fields[WeekEnding])
-    weekDate(app, "O5:P5", "Week ending:", "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)");
+    weekDate(app, "O5:P5", "Week ending:", "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)", options);
   app.Rows("4:6").Select();
   SetFont(app, "General", 9, kAuto);
   app.Rows("25:25").Select();

@@ -90,7 +90,7 @@ void ReplicateWeeks(Excel& app, const SheetGeometry& sheet) {
       const std::string date = A1(sheet.dayColumn(week, position), SheetGeometry::kDateRow);
       app.Range(date).Select();
       WriteCell(app, date, DateFormula(sheet, week, position), true);
-      SetNumberFormat(app, "", "m/d/yyyy");
+      SetNumberFormat(app, "", DateFormat(sheet.options()));
     }
   }
   if (sheet.weeks() > 1) WidenTotalColumn(app, sheet);

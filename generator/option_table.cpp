@@ -4,6 +4,8 @@
 #include <charconv>
 
 #include "generator/options.h"
+#include "generator/sheet_option_entries.h"
+#include "generator/sheet_options.h"
 #include "generator/time_sheet.h"
 
 namespace generator {
@@ -110,7 +112,13 @@ std::string joinedWords(const OptionEntry& option, std::string_view separator) {
 }  // namespace
 
 std::span<const OptionEntry> OptionTable() {
-  return kOptions;
+  static const std::vector<OptionEntry> table = [] {
+    std::vector<OptionEntry> all(kOptions.begin(), kOptions.end());
+    const auto sheet = SheetOptionEntries();
+    all.insert(all.end(), sheet.begin(), sheet.end());
+    return all;
+  }();
+  return table;
 }
 
 const OptionEntry& DaysOption() {
@@ -118,20 +126,20 @@ const OptionEntry& DaysOption() {
 }
 
 const OptionEntry* OptionOfFlag(std::string_view flag) {
-  for (const OptionEntry& option : kOptions)
+  for (const OptionEntry& option : OptionTable())
     if (option.flag == flag) return &option;
   return nullptr;
 }
 
 const OptionEntry* OptionOfKey(std::string_view key) {
-  for (const OptionEntry& option : kOptions)
+  for (const OptionEntry& option : OptionTable())
     for (const auto& [k, def] : KeysWithDefaults(option))
       if (k == key) return &option;
   return nullptr;
 }
 
 const OptionEntry* OptionOfCombo(int combo) {
-  for (const OptionEntry& option : kOptions)
+  for (const OptionEntry& option : OptionTable())
     if (isList(option.kind) && option.combo == combo) return &option;
   return nullptr;
 }
@@ -140,6 +148,10 @@ std::vector<std::pair<std::string_view, std::string>> KeysWithDefaults(const Opt
   std::vector<std::pair<std::string_view, std::string>> keys;
   if (isList(option.kind)) {
     keys.emplace_back(option.key, std::to_string(option.byDefault));
+    return keys;
+  }
+  if (option.kind == OptionKind::Sheet) {
+    keys.emplace_back(option.key, option.word(SheetOptions{}));
     return keys;
   }
   for (const SetItem& item : option.items)
@@ -153,6 +165,12 @@ int ListSize(const OptionEntry& option) {
 
 std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::string_view value) {
   StoredTexts texts;
+  if (option.kind == OptionKind::Sheet) {
+    SheetOptions read;
+    if (!option.read(value, read)) return std::nullopt;
+    texts.emplace_back(option.key, option.word(read));
+    return texts;
+  }
   if (isList(option.kind)) {
     const auto index = option.kind == OptionKind::Count ? parseCount(value, option.range)
                                                         : wordIndex(option, value);
@@ -174,6 +192,8 @@ std::string AcceptedText(const OptionEntry& option) {
              std::to_string(option.range.high);
     case OptionKind::Choice:
       return "one of " + joinedWords(option, ", ");
+    case OptionKind::Sheet:
+      return std::string(option.accepts);
     case OptionKind::Set:
       break;
   }
@@ -183,7 +203,8 @@ std::string AcceptedText(const OptionEntry& option) {
 
 std::string OptionHelp(const OptionEntry& option) {
   constexpr std::size_t kHelpColumn = 22;
-  std::string head = "  " + std::string(option.flag) + " " + std::string(option.valueName);
+  std::string head = "  " + std::string(option.flag);
+  if (!option.valueName.empty()) head += " " + std::string(option.valueName);
   head.resize(std::max(kHelpColumn, head.size() + 1), ' ');
   std::string text = head;
   for (const char ch : option.help) {
@@ -202,6 +223,7 @@ std::string ListItemText(const OptionEntry& option, int index) {
 
 SummaryValue OptionSummaryValue(const OptionEntry& option, const LayoutChoices& choices) {
   if (option.kind == OptionKind::Count) return option.index(choices) + option.range.low;
+  if (option.kind == OptionKind::Sheet) return option.word(choices.sheet);
   if (option.kind == OptionKind::Choice)
     return std::string(option.items[static_cast<std::size_t>(option.index(choices))].word);
   std::vector<std::string> keys;

@@ -16,6 +16,7 @@
 namespace generator {
 
 struct LayoutChoices;
+struct SheetOptions;
 
 // One check box of a set: its settings key, its word in the command-line
 // list, its caption and width (twips) in the main window, and its state on a
@@ -80,11 +81,12 @@ enum class OptionKind {
   Set,     // named items, each its own check box and settings key (stored "0"/"1")
   Count,   // a whole number, kept as a list's selected index under one key
   Choice,  // one of named values, kept as a list's selected index under one key
+  Sheet,   // a sheet option, kept as its command-line text under one key
 };
 
 // Count and Choice: a drop-down list whose selected index is stored.
 constexpr bool isList(OptionKind kind) {
-  return kind != OptionKind::Set;
+  return kind == OptionKind::Count || kind == OptionKind::Choice;
 }
 
 struct OptionEntry {
@@ -107,6 +109,13 @@ struct OptionEntry {
   int combo = 0;                     // ComboN
   std::string_view unit{}, units{};  // Count's list texts: "1 Week", "2 Weeks"
   // Where the value lives: the module table a Set fills, and the layout's choices.
+  // Sheet: what a text gives (false when it is not accepted), the text of the
+  // value, the accepted values for usage errors, and the one value a flag that
+  // takes none stands for ("--currency-after").
+  bool (*read)(std::string_view text, SheetOptions& options) = nullptr;
+  std::string (*word)(const SheetOptions& options) = nullptr;
+  std::string_view accepts{};
+  std::string_view switchValue{};
   std::span<bool> (*table)() = nullptr;
   std::span<const bool> (*flags)(const LayoutChoices&) = nullptr;
   int (*index)(const LayoutChoices&) = nullptr;

@@ -55,6 +55,11 @@ PaletteTable& Palette() {
   return table;
 }
 
+SheetOptions& SheetOptionChoices() {
+  static SheetOptions options;
+  return options;
+}
+
 // ---------------------------------------------------------------- ChoiceState
 
 ChoiceState::ChoiceState() = default;
@@ -183,6 +188,14 @@ void restoreListIndex(ChoiceControls& controls, platform::SettingsStore& store,
   if (bad.size() != before) controls.setComboIndex(option.combo, option.byDefault);
 }
 
+// A sheet option's stored text; one not accepted leaves the option at its default.
+void restoreSheetOption(platform::SettingsStore& store, const OptionEntry& option,
+                        std::vector<BadStoredValue>& bad) {
+  const std::string text = readKey(store, option.key, KeysWithDefaults(option).front().second);
+  if (!option.read(text, SheetOptionChoices()))
+    bad.push_back({std::string(option.key), text, "Invalid property value"});
+}
+
 }  // namespace
 
 std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
@@ -191,9 +204,14 @@ std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
   const QString problem = store.readProblem(q(kSettingsApp));
   if (!problem.isEmpty()) bad.push_back({"", "", problem.toStdString()});
   writeLabels();
+  SheetOptionChoices() = SheetOptions{};
   for (const OptionEntry& option : OptionTable()) {
     if (isList(option.kind)) {
       restoreListIndex(controls, store, option, bad);
+      continue;
+    }
+    if (option.kind == OptionKind::Sheet) {
+      restoreSheetOption(store, option, bad);
       continue;
     }
     const std::span<bool> table = option.table();
@@ -268,6 +286,10 @@ std::vector<std::pair<std::string, std::string>> ChoiceStoreEntries(
   for (const OptionEntry& option : OptionTable()) {
     if (isList(option.kind)) {
       entries.emplace_back(option.key, std::to_string(controls.comboIndex(option.combo)));
+      continue;
+    }
+    if (option.kind == OptionKind::Sheet) {
+      entries.emplace_back(option.key, option.word(SheetOptionChoices()));
       continue;
     }
     for (std::size_t i = 0; i < option.items.size(); ++i)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/option_table.h"
+#include "generator/sheet_options.h"
 
 namespace platform {
 class SettingsStore;
@@ -62,6 +63,8 @@ using PaletteTable = std::array<std::uint32_t, kPaletteSize>;
 FieldChoiceTable& FieldChoices();
 DayChoiceTable& DayChoices();
 PaletteTable& Palette();
+// The sheet options: restored and stored with the others, set by the options dialog.
+SheetOptions& SheetOptionChoices();
 
 // A failure while restoring or collecting choices ("Type mismatch",
 // "Invalid property value"), reported by the caller.

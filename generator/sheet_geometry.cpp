@@ -15,8 +15,6 @@ constexpr int kLastBaseRow = 26;      // the row below the signature captions
 constexpr int kTimeListColumn = 29;   // AC
 constexpr int kBreakListColumn = 30;  // AD
 constexpr int kTimeListFirstRow = 201;
-constexpr int kTimeEntries = 95;
-constexpr int kBreakEntries = 24;
 constexpr double kButtonWidth = 81;
 constexpr double kButtonHeight = 16.5;
 constexpr double kButtonTop = 117.75;
@@ -45,12 +43,15 @@ SheetGeometry::SheetGeometry(int firstDay, const DayChoiceTable& days, int weeks
 }
 
 SheetGeometry SheetGeometry::of(const LayoutChoices& choices, int firstDay) {
-  return SheetGeometry(firstDay, choices.days, choices.weekIndex + 1, choices.shiftIndex + 1);
+  SheetGeometry g(firstDay, choices.days, choices.weekIndex + 1, choices.shiftIndex + 1);
+  g.options_ = choices.sheet;
+  return g;
 }
 
 SheetGeometry SheetGeometry::base() const {
   SheetGeometry g;
   g.firstDay_ = firstDay_;
+  g.options_ = options_;
   for (int k = 0; k < kDayCount; ++k) g.days_.push_back((firstDay_ - 1 + k) % kDayCount + 1);
   return g;
 }
@@ -86,12 +87,12 @@ int SheetGeometry::frameRightColumn() const {
 
 ListCells SheetGeometry::timeList() const {
   const int first = kTimeListFirstRow + 2 * (shifts_ - 1);
-  return {"Time0", kTimeListColumn, first, first + kTimeEntries - 1};
+  return {"Time0", kTimeListColumn, first, first + TimeListSize(options_) - 1};
 }
 
 ListCells SheetGeometry::breakList() const {
   const int first = kTimeListFirstRow - 1 + 2 * (shifts_ - 1);
-  return {"LunchTime", kBreakListColumn, first, first + kBreakEntries};
+  return {"LunchTime", kBreakListColumn, first, first + options_.longestBreak / options_.breakStep};
 }
 
 spreadsheet::CellRange SheetGeometry::printArea() const {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "generator/options.h"
+#include "generator/sheet_options.h"
 #include "spreadsheet/model/address.h"
 
 namespace generator {
@@ -51,6 +52,8 @@ class SheetGeometry {
   SheetGeometry firstWeek() const;
 
   int firstDay() const { return firstDay_; }
+  // Clock, lists, dates, money and the week-start date the blocks draw with.
+  const SheetOptions& options() const { return options_; }
   const std::vector<int>& days() const { return days_; }  // 1..7 (1 = Sunday), week order
   int dayCount() const { return static_cast<int>(days_.size()); }
   int weeks() const { return weeks_; }
@@ -113,6 +116,7 @@ class SheetGeometry {
   SheetGeometry() = default;
 
   int firstDay_ = 1;
+  SheetOptions options_;
   std::vector<int> days_;
   int weeks_ = 1;
   int shifts_ = 1;

@@ -19,6 +19,7 @@ LayoutChoices CurrentLayoutChoices(const ChoiceControls& controls) {
   choices.palette = Palette();
   choices.weekIndex = controls.comboIndex(1);
   choices.shiftIndex = controls.comboIndex(2);
+  choices.sheet = SheetOptionChoices();
   return choices;
 }
 
@@ -36,7 +37,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   ColumnWidths(app, base);
   if (sheet.weeks() == 1) WidenTotalColumn(app, sheet);
   RowHeights(app);
-  HeaderBlock(app, choices.fields);
+  HeaderBlock(app, choices.fields, choices.sheet);
   GridLabelsAndTotals(app, base);
   SignatureBlocks(app, choices.fields);
   TimeLists(app, base);

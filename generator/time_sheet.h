@@ -4,6 +4,7 @@
 
 #include "generator/options.h"
 #include "generator/sheet_geometry.h"
+#include "generator/sheet_options.h"
 
 namespace spreadsheet::api {
 class Application;
@@ -21,6 +22,7 @@ struct LayoutChoices {
   PaletteTable palette = kPaletteColours;
   int weekIndex = 0;   // Combo1: weeks - 1
   int shiftIndex = 0;  // Combo2: shifts - 1
+  SheetOptions sheet;
 };
 
 // The choices of a first start: every field, Monday to Friday, one week, one shift.

@@ -1,5 +1,7 @@
 #include "shell/form1.h"
 
+#include "shell/sheet_options_dialog.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,7 +129,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(spreadsheet::TwipsToPixels(8040), spreadsheet::TwipsToPixels(6345));
+  setFixedSize(spreadsheet::TwipsToPixels(8040), spreadsheet::TwipsToPixels(7065));
   QFont font("Arial", 9, QFont::Bold);
   setFont(font);
   whiteBackground(*this);
@@ -151,10 +153,11 @@ void Form1::buildControls() {
   pushButton22_->installEventFilter(this);
   connect(pushButton22_, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
 
-  const std::array<std::pair<const char*, QRect>, 3> frames{{
+  const std::array<std::pair<const char*, QRect>, 4> frames{{
       {QT_TRANSLATE_NOOP("Form1", "Select Days To Include"), twips(120, 600, 7800, 1755)},
       {QT_TRANSLATE_NOOP("Form1", "Select Fields To Include"), twips(120, 3750, 7800, 2470)},
       {QT_TRANSLATE_NOOP("Form1", "Shifts / Time"), twips(120, 2445, 7800, 1215)},
+      {QT_TRANSLATE_NOOP("Form1", "Sheet Options"), twips(120, 6300, 7800, 645)},
   }};
   for (std::size_t i = 0; i < frames.size(); ++i) {
     auto* frame = new FrameBox(QCoreApplication::translate("Form1", frames[i].first), this);
@@ -187,6 +190,36 @@ void Form1::buildControls() {
                     2, 285, 240);
   combo1_ =
       addList(*frames_[2], QCoreApplication::translate("Form1", "Period Of Time:"), 1, 765, 720);
+
+  sheetSummary_ = new QLabel(frames_[3]);
+  sheetSummary_->setObjectName("SheetSummary");
+  sheetSummary_->setGeometry(twips(240, 270, 5940, 300));
+  QFont summaryFont = font();
+  summaryFont.setBold(false);
+  summaryFont.setPointSizeF(7.5);
+  sheetSummary_->setFont(summaryFont);
+  whiteBackground(*sheetSummary_);
+  changeSheetOptions_ =
+      new QPushButton(QCoreApplication::translate("Form1", "Change\u2026"), frames_[3]);
+  changeSheetOptions_->setObjectName("ChangeSheetOptions");
+  changeSheetOptions_->setGeometry(twips(6240, 240, 1335, 330));
+  whiteBackground(*changeSheetOptions_, QPalette::Button);
+  connect(changeSheetOptions_, &QPushButton::clicked, this, [this] { ChangeSheetOptions_Click(); });
+  refreshSheetSummary();
+}
+
+void Form1::refreshSheetSummary() {
+  const QString text = SheetOptionsSummary(generator::SheetOptionChoices());
+  sheetSummary_->setText(text);
+  fitCaption(*sheetSummary_, text, sheetSummary_->width());
+  sheetSummary_->setToolTip(text);
+}
+
+void Form1::ChangeSheetOptions_Click() {
+  SheetOptionsDialog dialog(generator::SheetOptionChoices(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  generator::SheetOptionChoices() = dialog.options();
+  refreshSheetSummary();
 }
 
 void Form1::centreOnScreen() {

@@ -52,6 +52,12 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   QCheckBox* Check(int box) const;  // 1..kCheckBoxCount
   QComboBox* Combo1() const { return combo1_; }
   QComboBox* Combo2() const { return combo2_; }
+  QLabel* SheetSummary() const { return sheetSummary_; }
+  QPushButton* ChangeSheetOptions() const { return changeSheetOptions_; }
+  // Opens the sheet options dialog; OK takes its choices, Cancel none.
+  void ChangeSheetOptions_Click();
+  // The summary line from the sheet options held now.
+  void refreshSheetSummary();
   // The preview window, once generation has created it.
   preview::Form2* Form2() const { return form2_.get(); }
 
@@ -81,7 +87,9 @@ class Form1 : public QWidget, public generator::ChoiceControls, public generator
   preview::Form2& form2();
 
   QPushButton* pushButton22_ = nullptr;
-  std::array<QGroupBox*, 3> frames_{};
+  std::array<QGroupBox*, 4> frames_{};
+  QLabel* sheetSummary_ = nullptr;
+  QPushButton* changeSheetOptions_ = nullptr;
   std::array<QCheckBox*, generator::kCheckBoxCount> checks_{};
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;

@@ -53,7 +53,10 @@ void Form1::Form_Load() {
     run.step(140, [&] { combo2_->addItem(listText(2, i)); });
   run.step(142, [&] { setComboIndex(2, 0); });
   run.step(144, [&] { generator::LoadChoices(*this); });
-  run.step(146, [&] { generator::ApplyChoices(*this); });
+  run.step(146, [&] {
+    generator::ApplyChoices(*this);
+    refreshSheetSummary();
+  });
   run.step(148, [] { automation::CheckExcelInstalled(); });
 }
 
@@ -64,7 +67,7 @@ void Form1::PushButton22_Click() {
   run.step(100, [&] { declined = automation::ExcelOpenWarning(); });
   if (declined) return;
   run.step(102, [&] { setMousePointer(Pointer::Hourglass); });
-  run.step(104, [&] { generator::GenerateReport0(1, *this); });
+  run.step(104, [&] { generator::GenerateReport0(0, *this); });
   run.step(106, [&] { setMousePointer(Pointer::Default); });
 }
 

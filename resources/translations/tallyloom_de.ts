@@ -46,6 +46,14 @@
         <source>Period Of Time:</source>
         <translation>Zeitraum:</translation>
     </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Blattoptionen</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -91,6 +99,145 @@
     <message>
         <source>PNG picture</source>
         <translation>PNG-Bild</translation>
+    </message>
+</context>
+<context>
+    <name>SheetOptions</name>
+    <message>
+        <source>month/day/year</source>
+        <translation>Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation>Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>day.month.year</source>
+        <translation>Tag.Monat.Jahr</translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation>Jahr-Monat-Tag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
+        <translation>%1 Std., ab %2 alle %3 Min., Pausen bis %4, %5, %6, Woche ab %7</translation>
+    </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Blattoptionen</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>12-hour (AM/PM)</source>
+        <translation>12 Stunden (AM/PM)</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>&amp;Clock:</source>
+        <translation>&amp;Uhr:</translation>
+    </message>
+    <message>
+        <source>&amp;Start/end list step:</source>
+        <translation>&amp;Schritt der Beginn-/Endeliste:</translation>
+    </message>
+    <message>
+        <source>&amp;First time in the list:</source>
+        <translation>&amp;Erste Zeit der Liste:</translation>
+    </message>
+    <message>
+        <source>&amp;Break list step:</source>
+        <translation>Schritt der &amp;Pausenliste:</translation>
+    </message>
+    <message>
+        <source>&amp;Longest break:</source>
+        <translation>&amp;Längste Pause:</translation>
+    </message>
+    <message>
+        <source>Dates and week</source>
+        <translation>Datum und Woche</translation>
+    </message>
+    <message>
+        <source>Example date</source>
+        <translation>Beispieldatum</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>This date:</source>
+        <translation>Dieses Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>&amp;Datumsformat:</translation>
+    </message>
+    <message>
+        <source>&amp;Week starting:</source>
+        <translation>&amp;Wochenbeginn:</translation>
+    </message>
+    <message>
+        <source>D&amp;ate:</source>
+        <translation>D&amp;atum:</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week:</source>
+        <translation>Erster &amp;Tag der Woche:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Symbol &amp;after the amount</source>
+        <translation>Symbol &amp;nach dem Betrag</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency symbol:</source>
+        <translation>&amp;Währungssymbol:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standard wiederherstellen</translation>
     </message>
 </context>
 </TS>

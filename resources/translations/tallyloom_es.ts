@@ -46,6 +46,14 @@
         <source>Period Of Time:</source>
         <translation>Periodo:</translation>
     </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Opciones de la hoja</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Cambiar…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -91,6 +99,145 @@
     <message>
         <source>PNG picture</source>
         <translation>Imagen PNG</translation>
+    </message>
+</context>
+<context>
+    <name>SheetOptions</name>
+    <message>
+        <source>month/day/year</source>
+        <translation>mes/día/año</translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation>día/mes/año</translation>
+    </message>
+    <message>
+        <source>day.month.year</source>
+        <translation>día.mes.año</translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation>año-mes-día</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
+        <translation>%1 h, desde %2 cada %3 min, pausas hasta %4, %5, %6, semana desde %7</translation>
+    </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Opciones de la hoja</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>12-hour (AM/PM)</source>
+        <translation>12 horas (AM/PM)</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>&amp;Clock:</source>
+        <translation>&amp;Reloj:</translation>
+    </message>
+    <message>
+        <source>&amp;Start/end list step:</source>
+        <translation>&amp;Paso de la lista inicio/fin:</translation>
+    </message>
+    <message>
+        <source>&amp;First time in the list:</source>
+        <translation>Primera &amp;hora de la lista:</translation>
+    </message>
+    <message>
+        <source>&amp;Break list step:</source>
+        <translation>Paso de la lista de &amp;pausas:</translation>
+    </message>
+    <message>
+        <source>&amp;Longest break:</source>
+        <translation>Pausa más &amp;larga:</translation>
+    </message>
+    <message>
+        <source>Dates and week</source>
+        <translation>Fechas y semana</translation>
+    </message>
+    <message>
+        <source>Example date</source>
+        <translation>Fecha de ejemplo</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacía</translation>
+    </message>
+    <message>
+        <source>This date:</source>
+        <translation>Esta fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>Formato de &amp;fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Week starting:</source>
+        <translation>Inicio de la &amp;semana:</translation>
+    </message>
+    <message>
+        <source>D&amp;ate:</source>
+        <translation>Fech&amp;a:</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week:</source>
+        <translation>Primer &amp;día de la semana:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Symbol &amp;after the amount</source>
+        <translation>Símbolo &amp;tras el importe</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency symbol:</source>
+        <translation>Símbolo de &amp;moneda:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restablecer valores predeterminados</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,14 @@
         <source>Period Of Time:</source>
         <translation>Durée&#xa0;:</translation>
     </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Options de la feuille</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Modifier…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -91,6 +99,145 @@
     <message>
         <source>PNG picture</source>
         <translation>Image PNG</translation>
+    </message>
+</context>
+<context>
+    <name>SheetOptions</name>
+    <message>
+        <source>month/day/year</source>
+        <translation>mois/jour/année</translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation>jour/mois/année</translation>
+    </message>
+    <message>
+        <source>day.month.year</source>
+        <translation>jour.mois.année</translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation>année-mois-jour</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
+        <translation>%1 h, dès %2 par %3 min, pauses jusqu’à %4, %5, %6, semaine dès %7</translation>
+    </message>
+    <message>
+        <source>Sheet Options</source>
+        <translation>Options de la feuille</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>12-hour (AM/PM)</source>
+        <translation>12 heures (AM/PM)</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>&amp;Clock:</source>
+        <translation>&amp;Horloge :</translation>
+    </message>
+    <message>
+        <source>&amp;Start/end list step:</source>
+        <translation>Pas de la liste &amp;début/fin :</translation>
+    </message>
+    <message>
+        <source>&amp;First time in the list:</source>
+        <translation>&amp;Première heure de la liste :</translation>
+    </message>
+    <message>
+        <source>&amp;Break list step:</source>
+        <translation>Pas de la liste des &amp;pauses :</translation>
+    </message>
+    <message>
+        <source>&amp;Longest break:</source>
+        <translation>Pause la plus &amp;longue :</translation>
+    </message>
+    <message>
+        <source>Dates and week</source>
+        <translation>Dates et semaine</translation>
+    </message>
+    <message>
+        <source>Example date</source>
+        <translation>Date d’exemple</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>This date:</source>
+        <translation>Cette date :</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>Format de &amp;date :</translation>
+    </message>
+    <message>
+        <source>&amp;Week starting:</source>
+        <translation>Début de la &amp;semaine :</translation>
+    </message>
+    <message>
+        <source>D&amp;ate:</source>
+        <translation>D&amp;ate :</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week:</source>
+        <translation>Premier &amp;jour de la semaine :</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Symbol &amp;after the amount</source>
+        <translation>Symbole &amp;après le montant</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency symbol:</source>
+        <translation>Symbole &amp;monétaire :</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
     </message>
 </context>
 </TS>

@@ -99,11 +99,13 @@ TEST_F(Form1Test, CloseStoresInOrderAndReportsAKeyThatCannotBeWritten) {
   form->close();
   EXPECT_EQ(reportedLines("in Tallyloom2021/08/31.Form1.Form_QueryUnload "),
             (std::vector<int>{106, 140}));
-  ASSERT_EQ(refusing.written.size(), 19);
+  ASSERT_EQ(refusing.written.size(), 29);
   EXPECT_EQ(refusing.written.first(), "Sunday");
   EXPECT_EQ(refusing.written[6], "Company Name");
   EXPECT_EQ(refusing.written[7], "Address 1");
-  EXPECT_EQ(refusing.written.last(), "NumberOfWeeks");
+  EXPECT_EQ(refusing.written[18], "NumberOfWeeks");
+  EXPECT_EQ(refusing.written[19], "Clock");
+  EXPECT_EQ(refusing.written.last(), "FirstDay");
   EXPECT_EQ(programEnds, 1);
 }
 
@@ -169,7 +171,7 @@ TEST_F(Form1Test, MissingOrBadCursorFile) {
 
 TEST_F(Form1Test, ControlsCarryTheirNamesCaptionsAndGeometry) {
   shell::Form1 form;
-  EXPECT_EQ(form.size(), QSize(536, 423));
+  EXPECT_EQ(form.size(), QSize(536, 471));  // 423 and the sheet options frame below
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_EQ(form.PushButton22()->text(), "Start Creating Template");
   EXPECT_EQ(form.PushButton22()->geometry(), QRect(8, 8, 520, 27));

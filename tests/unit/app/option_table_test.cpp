@@ -16,11 +16,12 @@ namespace generator {
 namespace {
 
 // What a value gives, written out by hand: the check boxes of a set ("1" ticked,
-// "0" clear, in item order) or a list's index, and what the summary shows.
+// "0" clear, in item order), a list's index, or a sheet option's stored text,
+// and what the summary shows. An empty value: the flag alone.
 struct RoundTrip {
   const char* flag;
   const char* value;
-  const char* restored;  // boxes "0100000", or the list index "2"
+  const char* restored;  // boxes "0100000", the list index "2", or "5:00"
   const char* summary;   // "Sunday,Wednesday", "3"; "" when the summary leaves it out
 };
 
@@ -35,6 +36,27 @@ const RoundTrip kRoundTrips[] = {
     {"--weeks", "4", "3", "4"},
     {"--shifts", "20", "19", "20"},
     {"--shifts", "7", "6", "7"},
+    {"--clock", "24", "24", "24"},
+    {"--clock", "12", "12", "12"},
+    {"--time-step", "5", "5", "5"},
+    {"--time-step", "60", "60", "60"},
+    {"--first-time", "05:00", "5:00", "5:00"},
+    {"--first-time", "23:59", "23:59", "23:59"},
+    {"--first-time", "0:00", "0:00", "0:00"},
+    {"--break-step", "15", "15", "15"},
+    {"--longest-break", "0:45", "0:45", "0:45"},
+    {"--longest-break", "8:00", "8:00", "8:00"},
+    {"--date-format", "dmy-dots", "dmy-dots", "dmy-dots"},
+    {"--date-format", "ymd", "ymd", "ymd"},
+    {"--currency", "\u20ac", "\u20ac", "\u20ac"},
+    {"--currency", "CHF", "CHF", "CHF"},
+    {"--currency-after", "", "after", "after"},
+    {"--week-start", "2024-02-29", "2024-02-29", "2024-02-29"},
+    {"--week-start", "1900-03-01", "1900-03-01", "1900-03-01"},
+    {"--week-start", "empty", "empty", "empty"},
+    {"--week-start", "example", "example", "example"},
+    {"--first-day", "mon", "mon", "mon"},
+    {"--first-day", "sat", "sat", "sat"},
 };
 
 std::string joined(const SummaryValue& value) {
@@ -49,6 +71,7 @@ std::string joined(const SummaryValue& value) {
 // The controls' state of one option as the hand table writes it.
 std::string controlsOf(const OptionEntry& option, const ChoiceState& controls) {
   if (option.kind == OptionKind::Count) return std::to_string(controls.comboIndex(option.combo));
+  if (option.kind == OptionKind::Sheet) return option.word(SheetOptionChoices());
   std::string boxes;
   for (std::size_t i = 0; i < option.items.size(); ++i)
     boxes += std::to_string(controls.checkValue(option.firstBox + int(i)));
@@ -64,8 +87,8 @@ TEST(OptionTable, EveryOptionGoesFromFlagToFileToChoicesToSummaryAndBack) {
     covered.insert(t.flag);
 
     // Parse, and write what it gives into a settings file of its own.
-    const auto request = tallyloom::parseCommandLine(
-        {"generate", "--output", "a.xls", std::string(t.flag) + "=" + t.value});
+    const std::string arg = *t.value ? std::string(t.flag) + "=" + t.value : std::string(t.flag);
+    const auto request = tallyloom::parseCommandLine({"generate", "--output", "a.xls", arg});
     ASSERT_TRUE(request.request);
     QTemporaryDir dir;
     platform::IniSettingsStore file(dir.path());
@@ -108,10 +131,27 @@ struct BadValue {
 };
 
 const BadValue kBadValues[] = {
-    {"--days", "mon,funday", "Tuesday", "sometimes"}, {"--days", "none", "Saturday", ""},
-    {"--fields", "city;zip", "Zip", "yes"},           {"--weeks", "5", "NumberOfWeeks", "4"},
-    {"--weeks", "two", "NumberOfWeeks", "-2"},        {"--shifts", "0", "NumberOfShifts", "20"},
+    {"--days", "mon,funday", "Tuesday", "sometimes"},
+    {"--days", "none", "Saturday", ""},
+    {"--fields", "city;zip", "Zip", "yes"},
+    {"--weeks", "5", "NumberOfWeeks", "4"},
+    {"--weeks", "two", "NumberOfWeeks", "-2"},
+    {"--shifts", "0", "NumberOfShifts", "20"},
     {"--shifts", "1.5", "NumberOfShifts", "1e99"},
+    {"--clock", "13", "Clock", "24h"},
+    {"--time-step", "7", "TimeStep", "0"},
+    {"--time-step", "15.0", "TimeStep", "-15"},
+    {"--first-time", "24:00", "FirstTime", "6"},
+    {"--first-time", "6:5", "FirstTime", "6:60"},
+    {"--break-step", "20", "BreakStep", "1"},
+    {"--longest-break", "0:10", "LongestBreak", "8:01"},
+    {"--date-format", "dd.mm.yyyy", "DateFormat", "DMY"},
+    {"--currency", "a\"b", "Currency", ""},
+    {"--currency", "\x80", "Currency", "tab\there"},
+    {"--currency-after", "yes", "CurrencyPosition", "left"},
+    {"--week-start", "2026-02-29", "WeekStart", "1899-12-31"},
+    {"--week-start", "today", "WeekStart", "2026-3-2"},
+    {"--first-day", "monday", "FirstDay", "1"},
 };
 
 TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
@@ -119,8 +159,8 @@ TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
   for (const BadValue& t : kBadValues) {
     SCOPED_TRACE(std::string(t.flag) + " " + t.commandLine + " / " + t.key + "=" + t.stored);
     covered.insert(t.flag);
-    const auto parsed =
-        tallyloom::parseCommandLine({"generate", "--output", "a.xls", t.flag, t.commandLine});
+    const auto parsed = tallyloom::parseCommandLine(
+        {"generate", "--output", "a.xls", std::string(t.flag) + "=" + t.commandLine});
     ASSERT_TRUE(parsed.error);
     EXPECT_EQ(parsed.error->message.rfind(std::string(t.flag) + " accepts ", 0), 0u)
         << parsed.error->message;

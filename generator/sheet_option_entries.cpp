@@ -1,0 +1,249 @@
+#include "generator/sheet_option_entries.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+#include "generator/sheet_options.h"
+
+namespace generator {
+
+namespace {
+
+std::optional<int> wholeNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+// "6:00", "17:30": minutes after midnight, 0:00 to 23:59.
+std::optional<int> clockTime(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon > 2 || text.size() != colon + 3)
+    return std::nullopt;
+  const auto hours = wholeNumber(text.substr(0, colon));
+  const auto minutes = wholeNumber(text.substr(colon + 1));
+  if (!hours || !minutes || *hours > 23 || *minutes > 59 || text[colon + 1] == '+')
+    return std::nullopt;
+  return *hours * 60 + *minutes;
+}
+
+std::string clockText(int minutes) {
+  const int m = minutes % 60;
+  return std::to_string(minutes / 60) + (m < 10 ? ":0" : ":") + std::to_string(m);
+}
+
+// The text's number when it is one of `allowed`.
+std::optional<int> oneOf(std::string_view text, std::initializer_list<int> allowed) {
+  const auto value = wholeNumber(text);
+  if (!value || std::find(allowed.begin(), allowed.end(), *value) == allowed.end())
+    return std::nullopt;
+  return value;
+}
+
+constexpr std::array<std::string_view, 4> kDateWords{"mdy", "dmy", "dmy-dots", "ymd"};
+// "sun" .. "sat", the words of --days.
+constexpr std::array<std::string_view, kDayCount> kDayWords = [] {
+  std::array<std::string_view, kDayCount> words{};
+  for (std::size_t d = 0; d < words.size(); ++d) words[d] = kDayItems[d].word;
+  return words;
+}();
+
+template <std::size_t N>
+std::optional<int> wordIndex(const std::array<std::string_view, N>& words, std::string_view text) {
+  const auto it = std::find(words.begin(), words.end(), text);
+  if (it == words.end()) return std::nullopt;
+  return int(it - words.begin());
+}
+
+// A symbol goes into number formats between quotes and into the JSON summary:
+// UTF-8, no quote, backslash or control character, at most 12 bytes.
+bool acceptableSymbol(std::string_view text) {
+  if (text.empty() || text.size() > 12) return false;
+  for (const char ch : text)
+    if (static_cast<unsigned char>(ch) < 0x20 || ch == '"' || ch == '\\' || ch == 0x7f)
+      return false;
+  const QByteArray bytes(text.data(), qsizetype(text.size()));
+  return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// "2026-03-02": the date's day number, 0 when it is no such date.
+int isoDateSerial(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return 0;
+  const auto y = wholeNumber(text.substr(0, 4));
+  const auto m = wholeNumber(text.substr(5, 2));
+  const auto d = wholeNumber(text.substr(8, 2));
+  if (!y || !m || !d || text[5] == '+' || text[8] == '+') return 0;
+  return DaySerial(*y, *m, *d);
+}
+
+constexpr int kLongestBreakLimit = 8 * 60;
+
+const std::array<OptionEntry, 10> kSheetOptions{{
+    {.kind = OptionKind::Sheet,
+     .flag = "--clock",
+     .valueName = "12|24",
+     .help = "12-hour clock with AM/PM (default) or 24-hour clock",
+     .jsonName = "clock",
+     .key = "Clock",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = oneOf(t, {12, 24});
+           if (v) o.clock24 = *v == 24;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::string(o.clock24 ? "24" : "12"); },
+     .accepts = "one of 12, 24"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--time-step",
+     .valueName = "MINUTES",
+     .help = "minutes between the start/end list's times: 5, 10, 15, 20, 30\nor 60 (default 15)",
+     .jsonName = "time-step",
+     .key = "TimeStep",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = oneOf(t, {5, 10, 15, 20, 30, 60});
+           if (v) o.timeStep = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::to_string(o.timeStep); },
+     .accepts = "one of 5, 10, 15, 20, 30, 60"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--first-time",
+     .valueName = "H:MM",
+     .help = "the start/end list's first time, 0:00 to 23:59 (default 6:00);\n"
+             "the list runs to half an hour short of it the next day",
+     .jsonName = "first-time",
+     .key = "FirstTime",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = clockTime(t);
+           if (v) o.firstTime = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return clockText(o.firstTime); },
+     .accepts = "a time H:MM from 0:00 to 23:59"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--break-step",
+     .valueName = "MINUTES",
+     .help = "minutes between the break list's durations: 5, 10 or 15 (default 5)",
+     .jsonName = "break-step",
+     .key = "BreakStep",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = oneOf(t, {5, 10, 15});
+           if (v) o.breakStep = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::to_string(o.breakStep); },
+     .accepts = "one of 5, 10, 15"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--longest-break",
+     .valueName = "H:MM",
+     .help = "the break list's longest duration, 0:15 to 8:00 (default 2:00)",
+     .jsonName = "longest-break",
+     .key = "LongestBreak",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = clockTime(t);
+           const bool ok = v && *v >= 15 && *v <= kLongestBreakLimit;
+           if (ok) o.longestBreak = *v;
+           return ok;
+         },
+     .word = [](const SheetOptions& o) { return clockText(o.longestBreak); },
+     .accepts = "a duration H:MM from 0:15 to 8:00"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--date-format",
+     .valueName = "ORDER",
+     .help = "dates as mdy (5/29/2005, default), dmy (29/5/2005),\n"
+             "dmy-dots (29.5.2005) or ymd (2005-05-29)",
+     .jsonName = "date-format",
+     .key = "DateFormat",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = wordIndex(kDateWords, t);
+           if (v) o.dateOrder = DateOrder(*v);
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::string(kDateWords[int(o.dateOrder)]); },
+     .accepts = "one of mdy, dmy, dmy-dots, ymd"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--currency",
+     .valueName = "SYMBOL",
+     .help = "the currency symbol of the rate and pay (default $)",
+     .jsonName = "currency",
+     .key = "Currency",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const bool ok = acceptableSymbol(t);
+           if (ok) o.currency = std::string(t);
+           return ok;
+         },
+     .word = [](const SheetOptions& o) { return o.currency; },
+     .accepts = "a symbol of 1 to 12 bytes of UTF-8 without quotes, backslashes or control "
+                "characters"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--currency-after",
+     .help = "the symbol after the amount (default before it)",
+     .jsonName = "currency-position",
+     .key = "CurrencyPosition",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const bool ok = t == "before" || t == "after";
+           if (ok) o.currencyAfter = t == "after";
+           return ok;
+         },
+     .word =
+         [](const SheetOptions& o) { return std::string(o.currencyAfter ? "after" : "before"); },
+     .accepts = "no value",
+     .switchValue = "after"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--week-start",
+     .valueName = "DATE",
+     .help = "the week-start date: YYYY-MM-DD, empty, or example (default,\n5/29/2005)",
+     .jsonName = "week-start",
+     .key = "WeekStart",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           if (t == "example" || t == "empty") {
+             o.weekStart = t == "empty" ? WeekStartKind::Empty : WeekStartKind::Example;
+             return true;
+           }
+           const int serial = isoDateSerial(t);
+           if (serial == 0) return false;
+           o.weekStart = WeekStartKind::Given;
+           o.weekStartSerial = serial;
+           return true;
+         },
+     .word =
+         [](const SheetOptions& o) {
+           if (o.weekStart == WeekStartKind::Given) return IsoDate(o.weekStartSerial);
+           return std::string(o.weekStart == WeekStartKind::Empty ? "empty" : "example");
+         },
+     .accepts = "a date YYYY-MM-DD from 1900-03-01, empty, or example"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--first-day",
+     .valueName = "DAY",
+     .help = "the week's first day: sun (default), mon, tue, wed, thu, fri, sat",
+     .jsonName = "first-day",
+     .key = "FirstDay",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = wordIndex(kDayWords, t);
+           if (v) o.firstDay = *v + 1;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::string(kDayWords[o.firstDay - 1]); },
+     .accepts = "one of sun, mon, tue, wed, thu, fri, sat"},
+}};
+
+}  // namespace
+
+std::span<const OptionEntry> SheetOptionEntries() {
+  return kSheetOptions;
+}
+
+}  // namespace generator

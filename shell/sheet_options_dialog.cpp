@@ -1,0 +1,195 @@
+#include "shell/sheet_options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <array>
+
+#include "generator/option_table.h"
+
+namespace shell {
+
+namespace {
+
+// A text of the "SheetOptions" context, its translation when there is one.
+QString tr(const char* text) {
+  return QCoreApplication::translate("SheetOptions", text);
+}
+
+constexpr std::array<int, 6> kTimeSteps{5, 10, 15, 20, 30, 60};
+constexpr std::array<int, 3> kBreakSteps{5, 10, 15};
+const QDate kFirstDate(1900, 3, 1);
+
+const std::array<const char*, 4> kDateOrders{QT_TRANSLATE_NOOP("SheetOptions", "month/day/year"),
+                                             QT_TRANSLATE_NOOP("SheetOptions", "day/month/year"),
+                                             QT_TRANSLATE_NOOP("SheetOptions", "day.month.year"),
+                                             QT_TRANSLATE_NOOP("SheetOptions", "year-month-day")};
+const std::array<const char*, 7> kDays{
+    QT_TRANSLATE_NOOP("SheetOptions", "Sunday"),   QT_TRANSLATE_NOOP("SheetOptions", "Monday"),
+    QT_TRANSLATE_NOOP("SheetOptions", "Tuesday"),  QT_TRANSLATE_NOOP("SheetOptions", "Wednesday"),
+    QT_TRANSLATE_NOOP("SheetOptions", "Thursday"), QT_TRANSLATE_NOOP("SheetOptions", "Friday"),
+    QT_TRANSLATE_NOOP("SheetOptions", "Saturday")};
+
+template <std::size_t N>
+QComboBox* minutesList(const std::array<int, N>& steps, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  for (const int step : steps)
+    list->addItem(QCoreApplication::translate("SheetOptions", "%1 minutes").arg(step), step);
+  return list;
+}
+
+template <std::size_t N>
+QComboBox* textList(const std::array<const char*, N>& texts, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  for (const char* text : texts) list->addItem(tr(text));
+  return list;
+}
+
+QTimeEdit* timeEdit(QWidget* parent) {
+  auto* edit = new QTimeEdit(parent);
+  edit->setDisplayFormat("H:mm");
+  return edit;
+}
+
+QTime timeOf(int minutes) {
+  return QTime(minutes / 60, minutes % 60);
+}
+
+int minutesOf(const QTime& time) {
+  return time.hour() * 60 + time.minute();
+}
+
+QString clockText(int minutes) {
+  return timeOf(minutes).toString("H:mm");
+}
+
+}  // namespace
+
+QString SheetOptionsSummary(const generator::SheetOptions& o) {
+  return QCoreApplication::translate(
+             "SheetOptions", "%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first")
+      .arg(o.clock24 ? 24 : 12)
+      .arg(clockText(o.firstTime))
+      .arg(o.timeStep)
+      .arg(clockText(o.longestBreak))
+      .arg(QString::fromStdString(generator::DateFormat(o)))
+      .arg(QString::fromStdString(o.currency))
+      .arg(tr(kDays[static_cast<std::size_t>(o.firstDay - 1)]));
+}
+
+SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName("SheetOptionsDialog");
+  setWindowTitle(QCoreApplication::translate("SheetOptions", "Sheet Options"));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* times = new QGroupBox(QCoreApplication::translate("SheetOptions", "Times"), this);
+  auto* timesForm = new QFormLayout(times);
+  clock_ = new QComboBox(times);
+  clock_->addItems({QCoreApplication::translate("SheetOptions", "12-hour (AM/PM)"),
+                    QCoreApplication::translate("SheetOptions", "24-hour")});
+  timeStep_ = minutesList(kTimeSteps, times);
+  firstTime_ = timeEdit(times);
+  breakStep_ = minutesList(kBreakSteps, times);
+  longestBreak_ = timeEdit(times);
+  longestBreak_->setTimeRange(QTime(0, 15), QTime(8, 0));
+  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Clock:"), clock_);
+  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Start/end list step:"),
+                    timeStep_);
+  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&First time in the list:"),
+                    firstTime_);
+  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Break list step:"), breakStep_);
+  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Longest break:"), longestBreak_);
+  layout->addWidget(times);
+
+  auto* dates = new QGroupBox(QCoreApplication::translate("SheetOptions", "Dates and week"), this);
+  auto* datesForm = new QFormLayout(dates);
+  dateOrder_ = textList(kDateOrders, dates);
+  weekStart_ = new QComboBox(dates);
+  weekStart_->addItems({QCoreApplication::translate("SheetOptions", "Example date"),
+                        QCoreApplication::translate("SheetOptions", "Empty"),
+                        QCoreApplication::translate("SheetOptions", "This date:")});
+  weekStartDate_ = new QDateEdit(dates);
+  weekStartDate_->setDisplayFormat("yyyy-MM-dd");
+  weekStartDate_->setMinimumDate(kFirstDate);
+  weekStartDate_->setCalendarPopup(true);
+  firstDay_ = textList(kDays, dates);
+  datesForm->addRow(QCoreApplication::translate("SheetOptions", "&Date format:"), dateOrder_);
+  datesForm->addRow(QCoreApplication::translate("SheetOptions", "&Week starting:"), weekStart_);
+  datesForm->addRow(QCoreApplication::translate("SheetOptions", "D&ate:"), weekStartDate_);
+  datesForm->addRow(QCoreApplication::translate("SheetOptions", "First &day of the week:"),
+                    firstDay_);
+  connect(weekStart_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { weekStartDate_->setEnabled(index == 2); });
+  layout->addWidget(dates);
+
+  auto* money = new QGroupBox(QCoreApplication::translate("SheetOptions", "Money"), this);
+  auto* moneyForm = new QFormLayout(money);
+  currency_ = new QLineEdit(money);
+  currency_->setMaxLength(4);
+  currencyAfter_ =
+      new QCheckBox(QCoreApplication::translate("SheetOptions", "Symbol &after the amount"), money);
+  moneyForm->addRow(QCoreApplication::translate("SheetOptions", "C&urrency symbol:"), currency_);
+  moneyForm->addRow(QString(), currencyAfter_);
+  layout->addWidget(money);
+
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
+  buttons->button(QDialogButtonBox::RestoreDefaults)
+      ->setText(QCoreApplication::translate("SheetOptions", "Restore Defaults"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
+          [this] { show(generator::SheetOptions{}); });
+  layout->addWidget(buttons);
+  show(options);
+}
+
+void SheetOptionsDialog::show(const generator::SheetOptions& o) {
+  clock_->setCurrentIndex(o.clock24 ? 1 : 0);
+  timeStep_->setCurrentIndex(timeStep_->findData(o.timeStep));
+  firstTime_->setTime(timeOf(o.firstTime));
+  breakStep_->setCurrentIndex(breakStep_->findData(o.breakStep));
+  longestBreak_->setTime(timeOf(o.longestBreak));
+  dateOrder_->setCurrentIndex(static_cast<int>(o.dateOrder));
+  weekStart_->setCurrentIndex(static_cast<int>(o.weekStart));
+  const QDate given =
+      o.weekStart == generator::WeekStartKind::Given
+          ? QDate::fromString(QString::fromStdString(generator::IsoDate(o.weekStartSerial)),
+                              Qt::ISODate)
+          : QDate(2005, 5, 29);
+  weekStartDate_->setDate(given);
+  weekStartDate_->setEnabled(o.weekStart == generator::WeekStartKind::Given);
+  firstDay_->setCurrentIndex(o.firstDay - 1);
+  currency_->setText(QString::fromStdString(o.currency));
+  currencyAfter_->setChecked(o.currencyAfter);
+}
+
+generator::SheetOptions SheetOptionsDialog::options() const {
+  generator::SheetOptions o;
+  o.clock24 = clock_->currentIndex() == 1;
+  o.timeStep = timeStep_->currentData().toInt();
+  o.firstTime = minutesOf(firstTime_->time());
+  o.breakStep = breakStep_->currentData().toInt();
+  o.longestBreak = minutesOf(longestBreak_->time());
+  o.dateOrder = generator::DateOrder(dateOrder_->currentIndex());
+  o.weekStart = generator::WeekStartKind(weekStart_->currentIndex());
+  const QDate date = weekStartDate_->date();
+  if (o.weekStart == generator::WeekStartKind::Given)
+    o.weekStartSerial = generator::DaySerial(date.year(), date.month(), date.day());
+  o.firstDay = firstDay_->currentIndex() + 1;
+  // A symbol the sheet cannot carry leaves the default one.
+  generator::OptionOfFlag("--currency")->read(currency_->text().trimmed().toStdString(), o);
+  o.currencyAfter = currencyAfter_->isChecked();
+  return o;
+}
+
+}  // namespace shell

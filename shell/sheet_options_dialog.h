@@ -1,0 +1,41 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+#include "generator/sheet_options.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QTimeEdit;
+
+namespace shell {
+
+// One line for the main window: "12-hour clock, times from 6:00 every 15 min, ...".
+QString SheetOptionsSummary(const generator::SheetOptions& options);
+
+// The sheet options, grouped, with OK, Cancel and "Restore Defaults". The
+// caller reads options() after OK; Cancel leaves everything as it was.
+class SheetOptionsDialog : public QDialog {
+ public:
+  explicit SheetOptionsDialog(const generator::SheetOptions& options, QWidget* parent = nullptr);
+
+  generator::SheetOptions options() const;
+  void show(const generator::SheetOptions& options);  // into the controls
+
+ private:
+  QComboBox* clock_ = nullptr;
+  QComboBox* timeStep_ = nullptr;
+  QTimeEdit* firstTime_ = nullptr;
+  QComboBox* breakStep_ = nullptr;
+  QTimeEdit* longestBreak_ = nullptr;
+  QComboBox* dateOrder_ = nullptr;
+  QComboBox* weekStart_ = nullptr;
+  QDateEdit* weekStartDate_ = nullptr;
+  QComboBox* firstDay_ = nullptr;
+  QLineEdit* currency_ = nullptr;
+  QCheckBox* currencyAfter_ = nullptr;
+};
+
+}  // namespace shell

@@ -1,0 +1,108 @@
+// The sheet options frame of the main window and its dialog: what the dialog
+// shows and gives back, Restore Defaults, Cancel, the summary line, and the
+// choices stored at close and restored at the next start.
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "desktop_fixture.h"
+#include "shell/sheet_options_dialog.h"
+
+namespace desktop_test {
+namespace {
+
+using generator::SheetOptions;
+
+SheetOptions europe() {
+  SheetOptions o;
+  o.clock24 = true;
+  o.timeStep = 10;
+  o.firstTime = 5 * 60 + 30;
+  o.breakStep = 15;
+  o.longestBreak = 90;
+  o.dateOrder = generator::DateOrder::DmyDots;
+  o.currency = "\u20ac";
+  o.currencyAfter = true;
+  o.weekStart = generator::WeekStartKind::Given;
+  o.weekStartSerial = 46083;  // 2 March 2026
+  o.firstDay = 2;
+  return o;
+}
+
+QPushButton* dialogButton(QDialogButtonBox::StandardButton which) {
+  auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  return dialog ? dialog->findChild<QDialogButtonBox*>()->button(which) : nullptr;
+}
+
+using SheetOptionsTest = DesktopTest;
+
+TEST_F(SheetOptionsTest, TheDialogGivesBackWhatItShowsAndRestoresTheDefaults) {
+  SheetOptions empty;
+  empty.weekStart = generator::WeekStartKind::Empty;
+  empty.firstDay = 7;
+  for (const SheetOptions& o : {SheetOptions{}, europe(), empty}) {
+    shell::SheetOptionsDialog dialog(o);
+    EXPECT_TRUE(dialog.options() == o);
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults)->click();
+    EXPECT_TRUE(dialog.options() == SheetOptions{});
+  }
+}
+
+TEST_F(SheetOptionsTest, SummaryCancelOkAndTheNextStart) {
+  auto form = startForm();
+  EXPECT_EQ(form->SheetSummary()->text(),
+            "12-hour, from 6:00 every 15 min, breaks to 2:00, m/d/yyyy, $, Sunday first");
+  EXPECT_EQ(form->ChangeSheetOptions()->text(), "Change\u2026");
+
+  generator::SheetOptionChoices() = europe();
+  form->refreshSheetSummary();
+  const QString europeSummary =
+      "24-hour, from 5:30 every 10 min, breaks to 1:30, d.m.yyyy, \u20ac, Monday first";
+  EXPECT_EQ(form->SheetSummary()->text(), europeSummary);
+
+  // Cancel after Restore Defaults changes nothing.
+  QTimer::singleShot(0, [] {
+    if (QPushButton* button = dialogButton(QDialogButtonBox::RestoreDefaults)) button->click();
+    if (QPushButton* button = dialogButton(QDialogButtonBox::Cancel)) button->click();
+  });
+  form->ChangeSheetOptions_Click();
+  EXPECT_TRUE(generator::SheetOptionChoices() == europe());
+  EXPECT_EQ(form->SheetSummary()->text(), europeSummary);
+
+  form->show();
+  form->close();
+  EXPECT_EQ(stored("Clock"), "24");
+  EXPECT_EQ(stored("FirstTime"), "5:30");
+  EXPECT_EQ(stored("Currency"), "\u20ac");
+  EXPECT_EQ(stored("WeekStart"), "2026-03-02");
+
+  generator::SheetOptionChoices() = SheetOptions{};
+  auto second = startForm();
+  EXPECT_TRUE(generator::SheetOptionChoices() == europe());
+  EXPECT_EQ(second->SheetSummary()->text(), europeSummary);
+
+  // OK takes the dialog's choices: here the defaults.
+  QTimer::singleShot(0, [] {
+    if (QPushButton* button = dialogButton(QDialogButtonBox::RestoreDefaults)) button->click();
+    if (QPushButton* button = dialogButton(QDialogButtonBox::Ok)) button->click();
+  });
+  second->ChangeSheetOptions_Click();
+  EXPECT_TRUE(generator::SheetOptionChoices() == SheetOptions{});
+  EXPECT_EQ(second->SheetSummary()->text().left(8), "12-hour,");
+}
+
+TEST_F(SheetOptionsTest, ABadStoredOptionCostsOnlyItself) {
+  store->write("Quillmark", "Tallyloom", "Clock", "25");
+  store->write("Quillmark", "Tallyloom", "TimeStep", "10");
+  auto form = startForm();
+  EXPECT_EQ(generator::SheetOptionChoices().clock24, false);
+  EXPECT_EQ(generator::SheetOptionChoices().timeStep, 10);
+  ASSERT_EQ(fake.messages().size(), 1u);
+  EXPECT_TRUE(fake.messages().front().text.contains("Clock=25"))
+      << fake.messages().front().text.toStdString();
+}
+
+}  // namespace
+}  // namespace desktop_test
