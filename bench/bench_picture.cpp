@@ -174,7 +174,7 @@ void BM_BlankImageOfSameSize(benchmark::State& state) {
 }
 BENCHMARK(BM_BlankImageOfSameSize)->Unit(benchmark::kMillisecond);
 
-// The same floor in the memory the picture itself is drawn into (huge pages where allowed).
+// The same floor in the memory the picture itself is drawn into.
 void BM_BlankLargeBlockOfSameSize(benchmark::State& state) {
   const QSize size = timeSheetPictureSize();
   const auto bytes = static_cast<std::size_t>(size.width()) * size.height() * 4;
