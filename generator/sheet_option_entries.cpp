@@ -82,7 +82,7 @@ int isoDateSerial(std::string_view text) {
 
 constexpr int kLongestBreakLimit = 8 * 60;
 
-const std::array<OptionEntry, 10> kSheetOptions{{
+const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--clock",
      .valueName = "12|24",
@@ -238,7 +238,22 @@ const std::array<OptionEntry, 10> kSheetOptions{{
          },
      .word = [](const SheetOptions& o) { return std::string(kDayWords[o.firstDay - 1]); },
      .accepts = "one of sun, mon, tue, wed, thu, fri, sat"},
-}};
+    {.kind = OptionKind::Sheet,
+     .flag = "--protect",
+     .help = "lock the cells the sheet computes and protect the sheet without a\npassword (default "
+             "off)",
+     .jsonName = "protect",
+     .key = "Protect",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const bool ok = t == "off" || t == "on";
+           if (ok) o.protectFormulas = t == "on";
+           return ok;
+         },
+     .word = [](const SheetOptions& o) { return std::string(o.protectFormulas ? "on" : "off"); },
+     .accepts = "no value",
+     .switchValue = "on"},
+};
 
 }  // namespace
 

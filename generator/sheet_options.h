@@ -19,8 +19,9 @@ struct SheetOptions {
   std::string currency = "$";
   bool currencyAfter = false;
   WeekStartKind weekStart = WeekStartKind::Example;
-  int weekStartSerial = 0;  // Given: the date as a day number (1900 date system)
-  int firstDay = 1;         // 1 = Sunday .. 7 = Saturday
+  int weekStartSerial = 0;       // Given: the date as a day number (1900 date system)
+  int firstDay = 1;              // 1 = Sunday .. 7 = Saturday
+  bool protectFormulas = false;  // lock what the sheet computes, protect without a password
   bool operator==(const SheetOptions&) const = default;
 };
 

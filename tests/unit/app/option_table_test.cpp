@@ -57,6 +57,7 @@ const RoundTrip kRoundTrips[] = {
     {"--week-start", "example", "example", "example"},
     {"--first-day", "mon", "mon", "mon"},
     {"--first-day", "sat", "sat", "sat"},
+    {"--protect", "", "on", "on"},
 };
 
 std::string joined(const SummaryValue& value) {
@@ -152,6 +153,7 @@ const BadValue kBadValues[] = {
     {"--week-start", "2026-02-29", "WeekStart", "1899-12-31"},
     {"--week-start", "today", "WeekStart", "2026-3-2"},
     {"--first-day", "monday", "FirstDay", "1"},
+    {"--protect", "yes", "Protect", "true"},
 };
 
 TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
