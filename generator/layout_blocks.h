@@ -72,4 +72,8 @@ void ReplicateWeeks(Excel& xl, const SheetGeometry& sheet);
 void ReplicateShifts(Excel& xl, const SheetGeometry& sheet);
 void MarkerAndPageSetup(Excel& xl, const SheetGeometry& sheet);
 
+// With an overtime rule: each day's "Regular" and "Overtime" from its total,
+// and the overtime rate from the regular rate. Nothing without one.
+void OvertimeFormulas(Excel& xl, const SheetGeometry& sheet);
+
 }  // namespace generator::layout

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "generator/overtime_rule.h"
 #include "generator/sheet_options.h"
 
 namespace generator {
@@ -253,6 +254,31 @@ const OptionEntry kSheetOptions[] = {
      .word = [](const SheetOptions& o) { return std::string(o.protectFormulas ? "on" : "off"); },
      .accepts = "no value",
      .switchValue = "on"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--overtime",
+     .valueName = "RULE",
+     .help = "overtime by the day, the week or both: none (default), daily:H,\n"
+             "weekly:H or daily:H,weekly:H (for example daily:8,weekly:40)",
+     .jsonName = "overtime",
+     .key = "Overtime",
+     .read = ReadOvertimeRule,
+     .word = OvertimeRuleText,
+     .accepts = "none, daily:H, weekly:H or daily:H,weekly:H with hours H from 1 to 24 a day "
+                "and 1 to 168 a week, at most two decimals"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--overtime-rate",
+     .valueName = "MULTIPLIER",
+     .help = "the overtime rate as a multiple of the regular rate, 1 to 3\n(default 1.5)",
+     .jsonName = "overtime-rate",
+     .key = "OvertimeRate",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = ParseHundredths(t, kOvertimeRateRange);
+           if (v) o.overtimeRate = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return HundredthsText(o.overtimeRate); },
+     .accepts = "a number from 1 to 3 with at most two decimals"},
 };
 
 }  // namespace

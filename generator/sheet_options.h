@@ -22,6 +22,12 @@ struct SheetOptions {
   int weekStartSerial = 0;       // Given: the date as a day number (1900 date system)
   int firstDay = 1;              // 1 = Sunday .. 7 = Saturday
   bool protectFormulas = false;  // lock what the sheet computes, protect without a password
+  // Hours a day and a week beyond which a day's hours are overtime, in
+  // hundredths of an hour; 0 is no limit. With neither, "Regular" and
+  // "Overtime" stay inputs.
+  int overtimeDaily = 0;
+  int overtimeWeekly = 0;
+  int overtimeRate = 150;  // the overtime rate in hundredths of the regular rate
   bool operator==(const SheetOptions&) const = default;
 };
 

@@ -48,6 +48,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   Title(app);
   ReplicateWeeks(app, sheet);
   ReplicateShifts(app, sheet);
+  OvertimeFormulas(app, sheet);
   MarkerAndPageSetup(app, sheet);
   return sheet;
 }

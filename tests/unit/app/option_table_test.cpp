@@ -58,6 +58,14 @@ const RoundTrip kRoundTrips[] = {
     {"--first-day", "mon", "mon", "mon"},
     {"--first-day", "sat", "sat", "sat"},
     {"--protect", "", "on", "on"},
+    {"--overtime", "daily:8", "daily:8", "daily:8"},
+    {"--overtime", "weekly:37.50", "weekly:37.5", "weekly:37.5"},
+    {"--overtime", "weekly:168,daily:7.25", "daily:7.25,weekly:168", "daily:7.25,weekly:168"},
+    {"--overtime", "daily:24,weekly:1", "daily:24,weekly:1", "daily:24,weekly:1"},
+    {"--overtime", "none", "none", "none"},
+    {"--overtime-rate", "2", "2", "2"},
+    {"--overtime-rate", "1.25", "1.25", "1.25"},
+    {"--overtime-rate", "3.0", "3", "3"},
 };
 
 std::string joined(const SummaryValue& value) {
@@ -154,6 +162,14 @@ const BadValue kBadValues[] = {
     {"--week-start", "today", "WeekStart", "2026-3-2"},
     {"--first-day", "monday", "FirstDay", "1"},
     {"--protect", "yes", "Protect", "true"},
+    {"--overtime", "daily:0.5", "Overtime", "daily:25"},
+    {"--overtime", "weekly:169", "Overtime", "daily:8,daily:9"},
+    {"--overtime", "daily:8,", "Overtime", "hourly:8"},
+    {"--overtime", "daily:7.125", "Overtime", "daily:-8"},
+    {"--overtime", "daily", "Overtime", "weekly:1e2"},
+    {"--overtime-rate", "0.5", "OvertimeRate", "3.01"},
+    {"--overtime-rate", "1,5", "OvertimeRate", "x2"},
+    {"--overtime-rate", "", "OvertimeRate", ".5"},
 };
 
 TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
