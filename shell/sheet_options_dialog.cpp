@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <array>
 
 #include "generator/option_table.h"
+#include "generator/overtime_rule.h"
 
 namespace shell {
 
@@ -69,6 +71,23 @@ int minutesOf(const QTime& time) {
 
 QString clockText(int minutes) {
   return timeOf(minutes).toString("H:mm");
+}
+
+// The overtime rules in the list's order: none, daily, weekly, daily and weekly.
+constexpr int kDailyBit = 1;
+constexpr int kWeeklyBit = 2;
+
+// Hours or a multiplier, in steps of a quarter and shown with two decimals.
+QDoubleSpinBox* hundredthsBox(generator::HundredthsRange range, QWidget* parent) {
+  auto* box = new QDoubleSpinBox(parent);
+  box->setDecimals(2);
+  box->setSingleStep(0.25);
+  box->setRange(range.low / 100.0, range.high / 100.0);
+  return box;
+}
+
+int hundredthsOf(const QDoubleSpinBox* box) {
+  return qRound(box->value() * 100);
 }
 
 }  // namespace
@@ -141,6 +160,29 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   moneyForm->addRow(QString(), currencyAfter_);
   layout->addWidget(money);
 
+  auto* pay = new QGroupBox(QCoreApplication::translate("SheetOptions", "Pay"), this);
+  auto* payForm = new QFormLayout(pay);
+  overtime_ = new QComboBox(pay);
+  overtime_->addItems({QCoreApplication::translate("SheetOptions", "None"),
+                       QCoreApplication::translate("SheetOptions", "Daily"),
+                       QCoreApplication::translate("SheetOptions", "Weekly"),
+                       QCoreApplication::translate("SheetOptions", "Daily and weekly")});
+  dailyLimit_ = hundredthsBox(generator::kDailyLimitRange, pay);
+  weeklyLimit_ = hundredthsBox(generator::kWeeklyLimitRange, pay);
+  overtimeRate_ = hundredthsBox(generator::kOvertimeRateRange, pay);
+  protect_ = new QCheckBox(QCoreApplication::translate("SheetOptions", "&Protect formulas"), pay);
+  payForm->addRow(QCoreApplication::translate("SheetOptions", "&Overtime:"), overtime_);
+  payForm->addRow(QCoreApplication::translate("SheetOptions", "Dail&y limit (hours):"),
+                  dailyLimit_);
+  payForm->addRow(QCoreApplication::translate("SheetOptions", "Wee&kly limit (hours):"),
+                  weeklyLimit_);
+  payForm->addRow(QCoreApplication::translate("SheetOptions", "Overtime &rate multiplier:"),
+                  overtimeRate_);
+  payForm->addRow(QString(), protect_);
+  connect(overtime_, &QComboBox::currentIndexChanged, this,
+          &SheetOptionsDialog::enableOvertimeBoxes);
+  layout->addWidget(pay);
+
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
   buttons->button(QDialogButtonBox::RestoreDefaults)
@@ -171,6 +213,21 @@ void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   firstDay_->setCurrentIndex(o.firstDay - 1);
   currency_->setText(QString::fromStdString(o.currency));
   currencyAfter_->setChecked(o.currencyAfter);
+  const int rule = (o.overtimeDaily > 0 ? kDailyBit : 0) | (o.overtimeWeekly > 0 ? kWeeklyBit : 0);
+  overtime_->setCurrentIndex(rule);
+  dailyLimit_->setValue((o.overtimeDaily > 0 ? o.overtimeDaily : generator::kDailyLimitDefault) /
+                        100.0);
+  weeklyLimit_->setValue(
+      (o.overtimeWeekly > 0 ? o.overtimeWeekly : generator::kWeeklyLimitDefault) / 100.0);
+  overtimeRate_->setValue(o.overtimeRate / 100.0);
+  enableOvertimeBoxes(rule);
+  protect_->setChecked(o.protectFormulas);
+}
+
+void SheetOptionsDialog::enableOvertimeBoxes(int rule) {
+  dailyLimit_->setEnabled(rule & kDailyBit);
+  weeklyLimit_->setEnabled(rule & kWeeklyBit);
+  overtimeRate_->setEnabled(rule != 0);
 }
 
 generator::SheetOptions SheetOptionsDialog::options() const {
@@ -189,6 +246,11 @@ generator::SheetOptions SheetOptionsDialog::options() const {
   // A symbol the sheet cannot carry leaves the default one.
   generator::OptionOfFlag("--currency")->read(currency_->text().trimmed().toStdString(), o);
   o.currencyAfter = currencyAfter_->isChecked();
+  const int rule = overtime_->currentIndex();
+  o.overtimeDaily = rule & kDailyBit ? hundredthsOf(dailyLimit_) : 0;
+  o.overtimeWeekly = rule & kWeeklyBit ? hundredthsOf(weeklyLimit_) : 0;
+  o.overtimeRate = hundredthsOf(overtimeRate_);
+  o.protectFormulas = protect_->isChecked();
   return o;
 }
 

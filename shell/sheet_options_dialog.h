@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QDoubleSpinBox;
 class QLineEdit;
 class QTimeEdit;
 
@@ -25,6 +26,9 @@ class SheetOptionsDialog : public QDialog {
   void show(const generator::SheetOptions& options);  // into the controls
 
  private:
+  // The limits of the overtime rule at `rule` (the list's index), and its rate.
+  void enableOvertimeBoxes(int rule);
+
   QComboBox* clock_ = nullptr;
   QComboBox* timeStep_ = nullptr;
   QTimeEdit* firstTime_ = nullptr;
@@ -36,6 +40,11 @@ class SheetOptionsDialog : public QDialog {
   QComboBox* firstDay_ = nullptr;
   QLineEdit* currency_ = nullptr;
   QCheckBox* currencyAfter_ = nullptr;
+  QComboBox* overtime_ = nullptr;
+  QDoubleSpinBox* dailyLimit_ = nullptr;
+  QDoubleSpinBox* weeklyLimit_ = nullptr;
+  QDoubleSpinBox* overtimeRate_ = nullptr;
+  QCheckBox* protect_ = nullptr;
 };
 
 }  // namespace shell

@@ -239,5 +239,45 @@
         <source>Restore Defaults</source>
         <translation>Standard wiederherstellen</translation>
     </message>
+    <message>
+        <source>Pay</source>
+        <translation>Lohn</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Daily and weekly</source>
+        <translation>Täglich und wöchentlich</translation>
+    </message>
+    <message>
+        <source>&amp;Protect formulas</source>
+        <translation>Formeln schüt&amp;zen</translation>
+    </message>
+    <message>
+        <source>&amp;Overtime:</source>
+        <translation>Ü&amp;berstunden:</translation>
+    </message>
+    <message>
+        <source>Dail&amp;y limit (hours):</source>
+        <translation>Tägliche &amp;Grenze (Stunden):</translation>
+    </message>
+    <message>
+        <source>Wee&amp;kly limit (hours):</source>
+        <translation>Wöchentliche G&amp;renze (Stunden):</translation>
+    </message>
+    <message>
+        <source>Overtime &amp;rate multiplier:</source>
+        <translation>&amp;Faktor des Überstundensatzes:</translation>
+    </message>
 </context>
 </TS>

@@ -239,5 +239,45 @@
         <source>Restore Defaults</source>
         <translation>Restablecer valores predeterminados</translation>
     </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Daily and weekly</source>
+        <translation>Diaria y semanal</translation>
+    </message>
+    <message>
+        <source>&amp;Protect formulas</source>
+        <translation>Pr&amp;oteger fórmulas</translation>
+    </message>
+    <message>
+        <source>&amp;Overtime:</source>
+        <translation>Horas &amp;extra:</translation>
+    </message>
+    <message>
+        <source>Dail&amp;y limit (hours):</source>
+        <translation>Límite d&amp;iario (horas):</translation>
+    </message>
+    <message>
+        <source>Wee&amp;kly limit (hours):</source>
+        <translation>Límite sema&amp;nal (horas):</translation>
+    </message>
+    <message>
+        <source>Overtime &amp;rate multiplier:</source>
+        <translation>Multipli&amp;cador de la tarifa:</translation>
+    </message>
 </context>
 </TS>

@@ -239,5 +239,45 @@
         <source>Restore Defaults</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
+    <message>
+        <source>Pay</source>
+        <translation>Paie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Daily and weekly</source>
+        <translation>Quotidienne et hebdomadaire</translation>
+    </message>
+    <message>
+        <source>&amp;Protect formulas</source>
+        <translation>P&amp;rotéger les formules</translation>
+    </message>
+    <message>
+        <source>&amp;Overtime:</source>
+        <translation>Heures supplémen&amp;taires :</translation>
+    </message>
+    <message>
+        <source>Dail&amp;y limit (hours):</source>
+        <translation>Limite &amp;quotidienne (heures) :</translation>
+    </message>
+    <message>
+        <source>Wee&amp;kly limit (hours):</source>
+        <translation>Limite hebd&amp;omadaire (heures) :</translation>
+    </message>
+    <message>
+        <source>Overtime &amp;rate multiplier:</source>
+        <translation>&amp;Coefficient du taux majoré :</translation>
+    </message>
 </context>
 </TS>

@@ -31,6 +31,16 @@ SheetOptions europe() {
   return o;
 }
 
+// Pay choices on top of the European ones: each rule with a limit and a rate.
+SheetOptions paid(int daily, int weekly, int rate, bool protect) {
+  SheetOptions o = europe();
+  o.overtimeDaily = daily;
+  o.overtimeWeekly = weekly;
+  o.overtimeRate = rate;
+  o.protectFormulas = protect;
+  return o;
+}
+
 QPushButton* dialogButton(QDialogButtonBox::StandardButton which) {
   auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
   return dialog ? dialog->findChild<QDialogButtonBox*>()->button(which) : nullptr;
@@ -42,7 +52,9 @@ TEST_F(SheetOptionsTest, TheDialogGivesBackWhatItShowsAndRestoresTheDefaults) {
   SheetOptions empty;
   empty.weekStart = generator::WeekStartKind::Empty;
   empty.firstDay = 7;
-  for (const SheetOptions& o : {SheetOptions{}, europe(), empty}) {
+  for (const SheetOptions& o : {SheetOptions{}, europe(), empty, paid(800, 0, 150, true),
+                                paid(0, 3750, 200, false), paid(725, 16800, 125, true),
+                                paid(0, 0, 300, true)}) {
     shell::SheetOptionsDialog dialog(o);
     EXPECT_TRUE(dialog.options() == o);
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults)->click();
