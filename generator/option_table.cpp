@@ -205,7 +205,8 @@ std::string OptionHelp(const OptionEntry& option) {
   constexpr std::size_t kHelpColumn = 22;
   std::string head = "  " + std::string(option.flag);
   if (!option.valueName.empty()) head += " " + std::string(option.valueName);
-  head.resize(std::max(kHelpColumn, head.size() + 1), ' ');
+  // At least two spaces: the manual page tells a term from its text by them.
+  head.resize(std::max(kHelpColumn, head.size() + 2), ' ');
   std::string text = head;
   for (const char ch : option.help) {
     text += ch;

@@ -197,6 +197,15 @@ TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {
     EXPECT_TRUE(covered.count(std::string(option.flag))) << option.flag << " has no bad value";
 }
 
+// The manual page parts each --help term from its text at two spaces.
+TEST(OptionTable, EveryHelpTermIsFollowedByTwoSpaces) {
+  for (const OptionEntry& option : OptionTable()) {
+    std::string term = "  " + std::string(option.flag);
+    if (!option.valueName.empty()) term += " " + std::string(option.valueName);
+    EXPECT_EQ(OptionHelp(option).substr(term.size(), 2), "  ") << OptionHelp(option);
+  }
+}
+
 // A choice among named values, as the sheet options will declare them.
 TEST(OptionTable, AChoiceIsOneOfItsWordsKeptAsAListIndex) {
   constexpr std::array<SetItem, 2> kClocks{
