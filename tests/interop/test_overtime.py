@@ -117,16 +117,7 @@ def check_sheet(office, path, label, case, failures):
 
 def checks(bin_dir, program, failures):
     with tempfile.TemporaryDirectory(prefix="tallyloom-overtime-") as tmp:
-        env = wc.private_env(tmp)
-        made = []
-        for case in CASES:
-            for ending in ENDINGS:
-                path = os.path.join(tmp, case[0] + ending)
-                try:
-                    wc.generate(program, path, case[1], env)
-                    made.append((path, case[0] + ending, case))
-                except RuntimeError as e:
-                    failures.check(False, str(e))
+        made = wc.generate_each(program, tmp, wc.private_env(tmp), CASES, ENDINGS, failures)
         with Office(time_limit=400) as office:
             for path, label, case in made:
                 check_sheet(office, path, label, case, failures)

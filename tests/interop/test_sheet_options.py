@@ -150,18 +150,9 @@ def check_sheet(office, path, label, want, failures):
 
 def checks(bin_dir, program, failures):
     with tempfile.TemporaryDirectory(prefix="tallyloom-sheet-options-") as tmp:
-        env = wc.private_env(tmp)
-        made = []
-        for name, flags, want in CASES:
-            for ending in ENDINGS:
-                path = os.path.join(tmp, name + ending)
-                try:
-                    wc.generate(program, path, flags, env)
-                    made.append((path, name + ending, want))
-                except RuntimeError as e:
-                    failures.check(False, str(e))
+        made = wc.generate_each(program, tmp, wc.private_env(tmp), CASES, ENDINGS, failures)
         with Office(time_limit=400) as office:
-            for path, label, want in made:
+            for path, label, (_, _, want) in made:
                 check_sheet(office, path, label, want, failures)
 
 

@@ -88,6 +88,21 @@ def generated_workbooks(bin_dir, program, tmp, env, configurations, failures, en
         yield label, base, desc
 
 
+def generate_each(program, tmp, env, cases, endings, failures):
+    """Writes each case (name, flags, ...) in every ending under `tmp`; returns
+    (path, name + ending, case) of those written. A failing run is recorded."""
+    made = []
+    for case in cases:
+        for ending in endings:
+            path = os.path.join(tmp, case[0] + ending)
+            try:
+                generate(program, path, case[1], env)
+                made.append((path, case[0] + ending, case))
+            except RuntimeError as e:
+                failures.check(False, str(e))
+    return made
+
+
 def script_main(label, checks):
     """The body of a test script: the program from argv's bin folder (or a
     skip, exit 0), then checks(bin_dir, program, failures); exit 1 when any
