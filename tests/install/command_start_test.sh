@@ -42,4 +42,16 @@ generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui||week.png
 generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui||week.pdf
 TABLE
 
+# The command copied alone still writes the .xls; asked to draw, it names the
+# whole program it cannot find and writes nothing.
+mkdir "$work/alone"
+cp "$program" "$work/alone/tallyloom"
+"$work/alone/tallyloom" generate --output "$work/alone.xls" || fail "the command alone wrote no .xls"
+if "$work/alone/tallyloom" generate --output "$work/drawn.xls" --picture "$work/drawn.png" 2>"$work/err.txt"; then
+  fail "the command alone claimed to draw"
+fi
+grep -q "^tallyloom: cannot start .*tallyloom (the windows, pictures and PDFs): No such file" "$work/err.txt" ||
+  fail "the command alone said: $(cat "$work/err.txt")"
+[ ! -e "$work/drawn.xls" ] || fail "the command alone wrote a workbook it could not draw"
+
 exit $failed
