@@ -1,17 +1,14 @@
 #include "app/whole_program.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/command_line_options.h"
 #include "app/command_line_outputs.h"
+#include "platform/program_file.h"
 #include "spreadsheet/formats/workbook_format.h"
 #include "tallyloom/build_info.h"
 
@@ -19,12 +16,12 @@ namespace tallyloom {
 
 namespace {
 
-// The link of the running executable, so a program reached through a link or
-// moved with its prefix still finds the whole program beside its own folder.
+// Beside the running command's own folder, so that a command reached through
+// a link or moved with its prefix still finds it.
 std::string wholeProgramPath() {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::filesystem::path folder = error ? std::filesystem::path(".") : self.parent_path();
+  const std::string self = platform::runningProgramFile();
+  const std::filesystem::path folder =
+      self.empty() ? std::filesystem::path(".") : std::filesystem::path(self).parent_path();
   return (folder / build::kWholeProgramFromCommand).lexically_normal().string();
 }
 
@@ -42,10 +39,11 @@ bool wholeProgramNeeded(int argc, char** argv) {
 
 void runWholeProgram(char** argv) {
   const std::string path = wholeProgramPath();
-  ::execv(path.c_str(), argv);
-  const int error = errno;
-  std::fprintf(stderr, "tallyloom: cannot start %s (the windows, pictures and PDFs): %s\n",
-               path.c_str(), std::strerror(error));
+  const std::string why = platform::replaceRunningProgram(path, argv);
+  std::fprintf(stderr,
+               "tallyloom: cannot start %s (it shows the windows, draws pictures and PDFs and "
+               "writes .xlsx, .xlsm and .ods): %s\n",
+               path.c_str(), why.c_str());
   std::exit(1);
 }
 
