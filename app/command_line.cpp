@@ -15,7 +15,6 @@
 #include "generator/generate_workbook.h"
 #include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
-#include "spreadsheet/picture/font_check.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -26,7 +25,7 @@ void printError(const std::string& message) {
   std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
 }
 
-int generate(const CommandLineRequest& request) {
+int generate(const CommandLineRequest& request, const CommandLineDrawing* drawing) {
   const ResolvedChoices resolved = resolveChoices(request);
   if (resolved.exitCode != 0) {
     printError(resolved.message);
@@ -35,11 +34,16 @@ int generate(const CommandLineRequest& request) {
   const generator::LayoutChoices& choices = resolved.choices;
   // Without a font that draws text, the picture and the page would come out
   // without it: refused before any file is written or replaced.
-  if (needsGraphics(request))
-    if (const auto missing = spreadsheet::picture::missingFont()) {
+  if (needsGraphics(request)) {
+    if (!drawing) {
+      printError(std::string("cannot draw the picture or the PDF: ") + kNoDrawing);
+      return 1;
+    }
+    if (const auto missing = drawing->missingFont()) {
       printError("cannot draw the picture or the PDF: " + *missing);
       return 1;
     }
+  }
   // The .xls is generated in a folder of this run's own and the output made
   // from it (copied whole, or converted as the preview window saves other
   // formats); the picture, the PDF and the summary read this run's .xls, never
@@ -55,10 +59,10 @@ int generate(const CommandLineRequest& request) {
     printError("cannot write " + request.output + ": " + e.what());
     return 1;
   }
-  return writeOutputs(request, choices, workbook);
+  return writeOutputs(request, choices, workbook, drawing);
 }
 
-int runRequest(int argc, char** argv) {
+int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const ParsedCommandLine parsed = parseCommandLine(args);
@@ -74,19 +78,20 @@ int runRequest(int argc, char** argv) {
   // graphical one; the desktop tests may already have one.
   std::unique_ptr<QCoreApplication> app;
   if (!QCoreApplication::instance())
-    app = makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request));
+    app =
+        makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request) ? drawing : nullptr);
   applicationStarted();
   if (parsed.request->kind == CommandLineRequest::Kind::Help) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;
   }
-  return generate(*parsed.request);
+  return generate(*parsed.request, drawing);
 }
 
 }  // namespace
 
-int runCommandLine(int argc, char** argv) {
-  const int code = runRequest(argc, argv);
+int runCommandLine(int argc, char** argv, const CommandLineDrawing* drawing) {
+  const int code = runRequest(argc, argv, drawing);
   // A summary or help text that did not arrive is a failure like any other.
   if (const std::string failure = platform::standardOutputFailure(); !failure.empty()) {
     printError("cannot write to standard output: " + failure);

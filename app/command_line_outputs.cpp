@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -29,9 +28,17 @@ std::string absolutePath(const std::string& path) {
   return std::filesystem::absolute(path, ec).lexically_normal().string();
 }
 
-bool writePicture(const spreadsheet::api::Workbook& book, const std::string& path) {
+// Nothing is drawn without a drawing: the caller should have handed the
+// request to a program that has one.
+void requireDrawing(const CommandLineDrawing* drawing) {
+  if (!drawing) throw spreadsheet::Error(kNoDrawing);
+}
+
+bool writePicture(const spreadsheet::api::Workbook& book, const std::string& path,
+                  const CommandLineDrawing* drawing) {
   try {
-    automation::SaveUsedRangePicture(book, path);
+    requireDrawing(drawing);
+    drawing->savePicture(book, path);
     return true;
   } catch (const std::exception& e) {
     printError("cannot write the picture " + path + ": " + e.what());
@@ -39,9 +46,11 @@ bool writePicture(const spreadsheet::api::Workbook& book, const std::string& pat
   }
 }
 
-bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path) {
+bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path,
+              const CommandLineDrawing* drawing) {
   try {
-    automation::SavePagePdf(sheet, path);
+    requireDrawing(drawing);
+    drawing->savePdf(sheet, path);
     return true;
   } catch (const std::exception& e) {
     printError("cannot write the PDF " + path + ": " + e.what());
@@ -116,7 +125,7 @@ bool needsGraphics(const CommandLineRequest& request) {
 }
 
 std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** argv,
-                                                             bool graphical) {
+                                                             const CommandLineDrawing* drawing) {
   // Standard error is for our own messages: Qt's notice that it picked a
   // runtime folder itself (no XDG_RUNTIME_DIR, as under sudo or cron) is not one.
   static const QtMessageHandler qtHandler = qInstallMessageHandler(
@@ -127,9 +136,9 @@ std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** a
         else
           std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
       });
-  if (!graphical) return std::make_unique<QCoreApplication>(argc, argv);
+  if (!drawing) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
+  return drawing->makeApplication(argc, argv);
 }
 
 std::string summaryJson(const OutputSummary& s) {
@@ -157,7 +166,7 @@ std::string summaryJson(const OutputSummary& s) {
 }
 
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated) {
+                 const std::string& generated, const CommandLineDrawing* drawing) {
   if (request.picture.empty() && request.pdf.empty() && !request.json) return 0;
   // The written file, opened in an instance of its own as the preview opens
   // it: the picture and the page show what the workbook holds.
@@ -174,8 +183,8 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
   }
   const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);
   bool written = true;
-  if (!request.picture.empty()) written = writePicture(*book, request.picture) && written;
-  if (!request.pdf.empty()) written = writePdf(sheet, request.pdf) && written;
+  if (!request.picture.empty()) written = writePicture(*book, request.picture, drawing) && written;
+  if (!request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
   if (!written) return 1;
   if (request.json) {
     std::fputs(summaryJson(summarize(request, choices, sheet)).c_str(), stdout);

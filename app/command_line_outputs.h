@@ -6,20 +6,25 @@
 #include <utility>
 #include <vector>
 
+#include "app/command_line_drawing.h"
 #include "app/command_line_options.h"
 #include "generator/time_sheet.h"
 
 namespace tallyloom {
 
+// Why a program without a drawing refuses a picture or a PDF.
+inline constexpr char kNoDrawing[] = "this program draws no pictures or pages";
+
 // Whether the request draws (a picture or a PDF) and so needs fonts, which
 // exist only with a graphical application object.
 bool needsGraphics(const CommandLineRequest& request);
 
-// The application object of the command line. A graphical one runs on the
-// offscreen platform unless QT_QPA_PLATFORM names another: the command line
-// shows no window and must work without a display.
+// The application object of the command line: the drawing's graphical one
+// when `drawing` is given, which runs on the offscreen platform unless
+// QT_QPA_PLATFORM names another (the command line shows no window and must
+// work without a display); else a QCoreApplication.
 std::unique_ptr<QCoreApplication> makeCommandLineApplication(int& argc, char** argv,
-                                                             bool graphical);
+                                                             const CommandLineDrawing* drawing);
 
 // What `--json` reports of one generation.
 struct OutputSummary {
@@ -39,9 +44,10 @@ std::string summaryJson(const OutputSummary& summary);
 // After the workbook of `request` is written: reopens `generated`, the .xls
 // the generation wrote (the output itself, or the one it was made from), as
 // the preview does, and writes the picture of its used range and the PDF of
-// its print area when asked for, then prints the summary when asked for. Each
-// file is whole or absent. Returns the exit code: 0, or 1 after printing every failure.
+// its print area through `drawing` when asked for, then prints the summary
+// when asked for. Each file is whole or absent. Returns the exit code: 0, or 1
+// after printing every failure (a picture or PDF without a drawing among them).
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated);
+                 const std::string& generated, const CommandLineDrawing* drawing);
 
 }  // namespace tallyloom

@@ -2,8 +2,15 @@
 
 namespace tallyloom {
 
-// `tallyloom generate ...` and `tallyloom --help`: the command line. Returns the exit code.
+struct CommandLineDrawing;
+
+// `tallyloom generate ...` and `tallyloom --help`: the command line, the
+// picture and the PDF included. Returns the exit code.
 int runCommandLine(int argc, char** argv);
+
+// The same with the given drawing, or none: then a request for a picture or a
+// PDF fails with a message (see wholeProgramNeeded).
+int runCommandLine(int argc, char** argv, const CommandLineDrawing* drawing);
 
 // No arguments: the desktop program with its main window. Returns the exit code.
 int runDesktop(int argc, char** argv);

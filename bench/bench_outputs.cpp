@@ -33,7 +33,7 @@ void ensureGuiApplication() {
   static char name[] = "bench_outputs";
   static char* argv[] = {name, nullptr};
   static std::unique_ptr<QCoreApplication> app =
-      tallyloom::makeCommandLineApplication(argc, argv, true);
+      tallyloom::makeCommandLineApplication(argc, argv, &tallyloom::commandLineDrawing());
 }
 
 // The generated workbook, written once per choice and read back as the

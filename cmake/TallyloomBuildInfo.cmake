@@ -1,9 +1,18 @@
 # The generated header "tallyloom/build_info.h" (target tallyloom_build_info):
-# version, desktop id and the installed data folder relative to the program.
+# version, desktop id and the installed folders relative to the programs.
 include(GNUInstallDirs)
 
+# The whole program's private folder under the prefix (Debian's place for a
+# package's own programs), and the same folder in the build tree.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(TALLYLOOM_PRIVATE_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/tallyloom)
+else()
+  set(TALLYLOOM_PRIVATE_DIR ${CMAKE_INSTALL_LIBDIR}/tallyloom)
+endif()
+file(RELATIVE_PATH TALLYLOOM_WHOLE_FROM_COMMAND
+     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${TALLYLOOM_PRIVATE_DIR}/tallyloom)
 file(RELATIVE_PATH TALLYLOOM_DATA_FROM_PROGRAM
-     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/tallyloom)
+     ${CMAKE_INSTALL_PREFIX}/${TALLYLOOM_PRIVATE_DIR} ${CMAKE_INSTALL_FULL_DATADIR}/tallyloom)
 
 set(_generated ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/build_info.h.in

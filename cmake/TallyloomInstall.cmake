@@ -2,6 +2,7 @@
 # menu entry, metainfo and manual page install from resources/. CPack makes
 # the Debian package of the same install (scripts/package).
 install(TARGETS tallyloom RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tallyloom_whole RUNTIME DESTINATION ${TALLYLOOM_PRIVATE_DIR})
 # The files that sit beside the program in the build tree; the installed
 # program looks for them in share/tallyloom (platform/folders.cpp).
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/beside/
@@ -23,7 +24,7 @@ add_custom_target(tallyloom_changelog ALL DEPENDS ${_changelog})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/doc/copyright ${_changelog} DESTINATION ${_doc})
 
 # Everything the install needs, without the tests and benchmarks.
-add_custom_target(installable DEPENDS tallyloom tallyloom_manual tallyloom_changelog)
+add_custom_target(installable DEPENDS tallyloom tallyloom_whole tallyloom_manual tallyloom_changelog)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyloom)

@@ -1,11 +1,15 @@
 # Each source folder is one static library made of every .cpp inside it, so
 # adding a file needs no edit here. Include paths are rooted at the project
-# top: #include "spreadsheet/model/address.h".
+# top: #include "spreadsheet/model/address.h". EXCLUDE names subfolders whose
+# files belong to one program only.
 function(tallyloom_library name folder)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE _sources CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
   list(FILTER _sources EXCLUDE REGEX "/(main|fuzz_[^/]*)\\.cpp$")
+  foreach(_excluded ${ARG_EXCLUDE})
+    list(FILTER _sources EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${folder}/${_excluded}/")
+  endforeach()
   if(_sources)
     add_library(${name} STATIC ${_sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})

@@ -25,7 +25,11 @@ void ReportApplicationError(const QString& location, const QString& description,
 // throws is reported with its number and the procedure goes on with the next.
 class StepRunner {
  public:
-  explicit StepRunner(QString location) : location_(std::move(location)) {}
+  using Report = void (*)(const QString& location, const QString& description, int line);
+  // The report is named where a runner is made, so code that only runs steps
+  // handed to it (the command line's generation) needs no dialogs.
+  explicit StepRunner(QString location, Report report = ReportApplicationError)
+      : location_(std::move(location)), report_(report) {}
 
   // Returns false when the step failed (and was reported).
   bool step(int line, const std::function<void()>& body);
@@ -38,6 +42,7 @@ class StepRunner {
  private:
   void report(int line, const QString& description);
   QString location_;
+  Report report_;
   int failures_ = 0;
 };
 

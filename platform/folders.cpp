@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/program_file.h"
 #include "spreadsheet/io/temporary_folder.h"
 #include "tallyloom/build_info.h"
 
@@ -30,11 +31,10 @@ QString TemporaryFolder() {
 QString ProgramFolder() {
   if (!programFolderOverride.isEmpty()) return programFolderOverride;
   if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-  // Without an application object the link of the running executable names it.
-  std::error_code error;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return ".";
-  return QString::fromStdString(exe.parent_path().string());
+  // Without an application object the system names the running executable.
+  const std::string exe = runningProgramFile();
+  if (exe.empty()) return ".";
+  return QString::fromStdString(std::filesystem::path(exe).parent_path().string());
 }
 
 void setProgramFolderForTesting(const QString& folder) {

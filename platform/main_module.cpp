@@ -73,17 +73,4 @@ void UseFaceColors(QWidget& window) {
   }
 }
 
-QString DecimalSeparator() {
-  QString half = QLocale().toString(0.5).trimmed();
-  return half.size() > 1 ? half.mid(1, 1) : QString(".");
-}
-
-QString NormalizeDecimalText(const QString& text, bool toPoint) {
-  const QString separator = DecimalSeparator();
-  QString result = text;
-  if (toPoint) return result.replace(separator, ".");
-  result.replace(".", separator);
-  return result.replace(",", separator);
-}
-
 }  // namespace platform

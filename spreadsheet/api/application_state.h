@@ -66,5 +66,7 @@ std::pair<spreadsheet::Worksheet*, std::vector<CellRange>> resolveAddress(
 void markChanged(Application& app, const spreadsheet::Worksheet& sheet);
 // Recalculates the workbook if anything changed since the last time.
 void ensureCalculated(Application& app, const spreadsheet::Workbook& book);
+// Refuses a multi-area range for commands that take one area.
+void requireOneArea(const std::vector<CellRange>& areas);
 
 }  // namespace spreadsheet::api

@@ -16,8 +16,6 @@
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/picture/copy_picture.h"
-#include "spreadsheet/picture/picture_source.h"
 
 namespace spreadsheet::api {
 
@@ -321,10 +319,11 @@ Range Range::MergeArea() const {
   return Range(app_, sheet_, {sheet().mergedAreaAt(a).value_or(CellRange::of(a))});
 }
 
-namespace {
 void requireOneArea(const std::vector<CellRange>& areas) {
   if (areas.size() != 1) throw Error("That command cannot be used on multiple selections.");
 }
+
+namespace {
 
 // Cells moved next to new neighbours: one line per edge again. New neighbours
 // meet only around `area` (inserted or closed up) and along the two lines the
@@ -403,23 +402,6 @@ void Range::ClearContents() {
   for (const CellRange& a : areas_) edit::clearCells(s, a, edit::ClearWhat::Contents);
   app_->state().clipboard.reset();
   markChanged(*app_, s);
-}
-
-void Range::CopyPicture() {
-  spreadsheet::Worksheet& s = sheet();
-  requireOneArea(areas_);
-  ensureCalculated(*app_, s.workbook());
-  if (!picture::copyRangePicture(s, areas_.front()))
-    throw Error("CopyPicture method of Range class failed");
-}
-
-std::shared_ptr<const picture::PictureSource> Range::PictureSource() const {
-  spreadsheet::Worksheet& s = sheet();
-  requireOneArea(areas_);
-  ensureCalculated(*app_, s.workbook());
-  auto source = picture::rangeSource(app_->state().bookOf(&s).book, s, areas_.front());
-  if (!source) throw Error("CopyPicture method of Range class failed");
-  return source;
 }
 
 // ---- shape ---------------------------------------------------------------------

@@ -1,26 +1,16 @@
 #include "spreadsheet/formats/save_workbook.h"
 
+#include "spreadsheet/formats/package_formats.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/ods/ods_file.h"
 #include "spreadsheet/xls/workbook_file.h"
-#include "spreadsheet/xlsx/xlsx_file.h"
 
 namespace spreadsheet::formats {
 
 std::vector<std::uint8_t> WriteWorkbookBytes(const Workbook& book, WorkbookFormat format,
                                              const std::vector<ods::BasicModule>& basic) {
-  switch (format) {
-    case WorkbookFormat::Xls:
-      return xls::writeWorkbook(book);
-    case WorkbookFormat::Xlsx:
-      return xlsx::writeXlsx(book, xlsx::Macros::LeftOut);
-    case WorkbookFormat::Xlsm:
-      return xlsx::writeXlsx(book, xlsx::Macros::Kept);
-    case WorkbookFormat::Ods:
-      return ods::writeOds(book, basic);
-  }
-  throw Error("Cannot save the workbook: unknown file format.");
+  if (format == WorkbookFormat::Xls) return xls::writeWorkbook(book);
+  return WritePackageBytes(book, format, basic);
 }
 
 void SaveWorkbook(const Workbook& book, const std::string& path, WorkbookFormat format,

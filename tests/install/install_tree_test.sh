@@ -2,9 +2,9 @@
 # Installs the build into a scratch DESTDIR with prefix /usr and checks it as a
 # user's system would see it: the file list, the icons' sizes, the installed
 # program's run, the menu entry, the metainfo and the manual page.
-# Usage: install_tree_test.sh BUILD_DIR SOURCE_DIR DESKTOP_ID VERSION
+# Usage: install_tree_test.sh BUILD_DIR SOURCE_DIR DESKTOP_ID VERSION PRIVATE_DIR
 set -euo pipefail
-build=$1 source=$2 id=$3 version=$4
+build=$1 source=$2 id=$3 version=$4 private=$5
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,6 +22,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" ||
 sizes=(16 32 48 64 128 256)
 {
   echo usr/bin/tallyloom
+  echo "usr/$private/tallyloom"
   echo "usr/share/applications/$id.desktop"
   echo "usr/share/metainfo/$id.metainfo.xml"
   echo usr/share/man/man1/tallyloom.1.gz
@@ -40,9 +41,11 @@ for s in "${sizes[@]}"; do
 done
 
 program=$root/usr/bin/tallyloom
-if readelf -d "$program" | grep -E 'RPATH|RUNPATH' | grep -qF "$build"; then
-  fail "the installed program still looks for libraries in the build tree"
-fi
+for elf in "$program" "$root/usr/$private/tallyloom"; do
+  if readelf -d "$elf" | grep -E 'RPATH|RUNPATH' | grep -qF "$build"; then
+    fail "the installed $elf still looks for libraries in the build tree"
+  fi
+done
 [ "$("$program" --version)" = "tallyloom $version" ] || fail "--version: $("$program" --version)"
 
 # The installed program writes the same workbook as the built one, and our
@@ -56,6 +59,10 @@ args=(--days mon,wed,sat --weeks 2 --shifts 3)
 cmp -s "$work/out/installed.xls" "$work/out/built.xls" ||
   fail "the installed and the built program write different workbooks"
 grep -qF "\"version\":\"$version\"" "$work/summary.json" || fail "summary: $(cat "$work/summary.json")"
+# The picture and the PDF come from the whole program in its private folder.
+QT_QPA_PLATFORM=offscreen "$program" generate --output "$work/out/drawn.xls" --picture "$work/out/drawn.png" \
+  --pdf "$work/out/drawn.pdf" || fail "the installed program could not draw through the whole program"
+file "$work/out/drawn.png" | grep -q "PNG image data" || fail "no picture: $(file -b "$work/out/drawn.png")"
 "$build/bin/interop_sample" describe "$work/out/installed.xls" "$work/described.json" ||
   fail "our reader cannot open the installed program's workbook"
 grep -qF '"TimeSheet"' "$work/described.json" || fail "the workbook has no sheet TimeSheet"

@@ -22,13 +22,13 @@ TEST(ApplicationIcon, CarriesEveryRenderedSize) {
   EXPECT_EQ(sizes, expected);
 }
 
-// A prefix laid out as `cmake --install` lays it out: the program in BINDIR,
-// its files in DATADIR/tallyloom.
+// A prefix laid out as `cmake --install` lays it out: the whole program in
+// its private folder, its files in DATADIR/tallyloom.
 class ProgramFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(prefix.isValid());
-    bin = prefix.filePath(TALLYLOOM_INSTALL_BINDIR);
+    bin = prefix.filePath(TALLYLOOM_INSTALL_PRIVATEDIR);
     data = prefix.filePath(TALLYLOOM_INSTALL_DATADIR "/tallyloom");
     ASSERT_TRUE(QDir().mkpath(bin));
     ASSERT_TRUE(QDir().mkpath(data + "/x"));

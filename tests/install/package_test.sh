@@ -3,9 +3,9 @@
 # control fields, computed dependencies and contents; lintian must find no
 # error and no warning; a second build gives the same bytes. Skipped (77)
 # without the Debian tools.
-# Usage: package_test.sh BUILD_DIR SOURCE_DIR DESKTOP_ID VERSION
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR DESKTOP_ID VERSION PRIVATE_DIR
 set -euo pipefail
-build=$1 source=$2 id=$3 version=$4
+build=$1 source=$2 id=$3 version=$4 private=$5
 
 for tool in dpkg-deb dpkg-shlibdeps cpack; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
@@ -49,7 +49,7 @@ dpkg-deb --info "$deb" >/dev/null || fail "dpkg-deb --info"
 
 # Contents: everything under /usr, owned by root, nothing writable by others.
 dpkg-deb --contents "$deb" >"$work/contents"
-for path in ./usr/bin/tallyloom "./usr/share/applications/$id.desktop" \
+for path in ./usr/bin/tallyloom "./usr/$private/tallyloom" "./usr/share/applications/$id.desktop" \
   "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/tallyloom.1.gz \
   "./usr/share/icons/hicolor/48x48/apps/$id.png" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
   ./usr/share/tallyloom/HAND-M.CUR ./usr/share/doc/tallyloom/copyright \
@@ -61,8 +61,9 @@ awk '$6 !~ /^\.\/(usr\/)?$/ && $6 !~ /^\.\/usr\// { print "outside /usr: " $6 }'
 awk '$2 != "root/root" { print "owner " $2 ": " $6 }' "$work/contents" | grep . && fail "not owned by root"
 awk '$1 ~ /^.....w|^........w/ { print "writable " $1 ": " $6 }' "$work/contents" | grep . &&
   fail "writable by group or others"
-grep -E ' \./usr/bin/tallyloom$' "$work/contents" | grep -q '^-rwxr-xr-x' ||
-  fail "the program is not rwxr-xr-x"
+for program in ./usr/bin/tallyloom "./usr/$private/tallyloom"; do
+  grep -E " $program\$" "$work/contents" | grep -q '^-rwxr-xr-x' || fail "$program is not rwxr-xr-x"
+done
 
 # Reproducible: every entry carries the commit's time, and the second build
 # (the same install, CPack alone again) is the same file.

@@ -68,7 +68,9 @@ TEST_F(SaveFormatsTest, PageAndPictureEqualTheCommandLines) {
   request.output = workbook.toStdString();
   request.pdf = folder.filePath("line.pdf").toStdString();
   request.picture = folder.filePath("line.png").toStdString();
-  ASSERT_EQ(tallyloom::writeOutputs(request, generator::DefaultLayoutChoices(), request.output), 0);
+  ASSERT_EQ(tallyloom::writeOutputs(request, generator::DefaultLayoutChoices(), request.output,
+                                    &tallyloom::commandLineDrawing()),
+            0);
 
   saveAs("week.pdf");
   saveAs("week.PNG");
