@@ -49,6 +49,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   ReplicateWeeks(app, sheet);
   ReplicateShifts(app, sheet);
   MarkerAndPageSetup(app, sheet);
+  ProtectFormulas(app, sheet, choices.fields);
   return sheet;
 }
 
