@@ -8,6 +8,9 @@ namespace {
 
 using spreadsheet::CellRange;
 
+constexpr HoursKind kHoursKinds[] = {HoursKind::Regular, HoursKind::Overtime, HoursKind::Sick,
+                                     HoursKind::Vacation};
+
 // Unlocks an input area; one whose first cell the sheet computes (a formula
 // written there by another option) stays locked. A single cell stands for
 // the merged area it lies in.
@@ -30,13 +33,9 @@ void ProtectFormulas(Excel& app, const SheetGeometry& sheet, const FieldFlags& f
     const int input = sheet.dayColumn(k);
     unlockInput(app, A1(input, firstShift, input, lastShift));
     unlockInput(app, A1(input, sheet.lunchRow(), input, sheet.otherBreaksRow()));
-    for (HoursKind kind :
-         {HoursKind::Regular, HoursKind::Overtime, HoursKind::Sick, HoursKind::Vacation})
-      unlockInput(app, A1(input, sheet.hoursRow(kind)));
+    for (HoursKind kind : kHoursKinds) unlockInput(app, A1(input, sheet.hoursRow(kind)));
   }
-  for (HoursKind kind :
-       {HoursKind::Regular, HoursKind::Overtime, HoursKind::Sick, HoursKind::Vacation})
-    unlockInput(app, A1(sheet.rateColumn(), sheet.hoursRow(kind)));
+  for (HoursKind kind : kHoursKinds) unlockInput(app, A1(sheet.rateColumn(), sheet.hoursRow(kind)));
   if (fields[WeekStarting])
     unlockInput(app, A1(sheet.weekStartCell().column, sheet.weekStartCell().row));
   for (const HeaderInput& h : SheetGeometry::headerInputs())

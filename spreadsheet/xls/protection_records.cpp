@@ -1,18 +1,14 @@
 #include "spreadsheet/xls/protection_records.h"
 
+#include "spreadsheet/xls/sheet_records.h"
+
 namespace spreadsheet::xls {
 
-namespace {
-void writeFlag(RecordWriter& out, std::uint16_t id, unsigned v) {
-  out.record(id, 2, [&](ByteWriter& b) { b.u16(v); });
-}
-}  // namespace
-
 void writeSheetProtection(RecordWriter& out) {
-  writeFlag(out, kProtect, 1);
-  writeFlag(out, kScenProtect, 1);
-  writeFlag(out, kObjProtect, 1);
-  writeFlag(out, kPassword, 0);  // the hash of no password
+  writeU16Record(out, kProtect, 1);
+  writeU16Record(out, kScenProtect, 1);
+  writeU16Record(out, kObjProtect, 1);
+  writeU16Record(out, kPassword, 0);  // the hash of no password
 }
 
 bool readProtectFlag(ByteReader in) {
