@@ -29,8 +29,9 @@ void SaveGeneratedWorkbook(const std::string& generated, const std::string& targ
     return spreadsheet::io::copyWholeFile(generated, target);
   const auto app = OpenInNewExcel(generated);
   QuitOnExit quit(app);
-  app->ActiveWorkbook().SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
-                               TemplateBasicModules());
+  auto book = app->ActiveWorkbook();
+  book.SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
+              TemplateBasicModules(book.ActiveSheet().ProtectContents()));
 }
 
 }  // namespace automation

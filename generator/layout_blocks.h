@@ -76,4 +76,9 @@ void MarkerAndPageSetup(Excel& xl, const SheetGeometry& sheet);
 // and the overtime rate from the regular rate. Nothing without one.
 void OvertimeFormulas(Excel& xl, const SheetGeometry& sheet);
 
+// With the option to protect formulas: unlocks every input cell, protects the
+// sheet without a password and gives the buttons' macro the lines that lift
+// the protection for its copy.
+void ProtectFormulas(Excel& xl, const SheetGeometry& sheet, const FieldFlags& fields);
+
 }  // namespace generator::layout

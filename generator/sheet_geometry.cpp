@@ -106,6 +106,19 @@ spreadsheet::CellRange SheetGeometry::usedRange() const {
   return spreadsheet::CellRange::of(1, 1, timeList().lastRow, lastColumn);
 }
 
+std::vector<HeaderInput> SheetGeometry::headerInputs() {
+  using spreadsheet::CellRange;
+  const CellRange cityLine = CellRange::of(6, 4, 6, 8);  // D6:H6, for any of its three parts
+  return {{CompanyName, CellRange::of(2, 3, 2, 11)},
+          {Address1, CellRange::of(4, 4, 4, 8)},
+          {Address2, CellRange::of(5, 4, 5, 8)},
+          {City, cityLine},
+          {State, cityLine},
+          {Zip, cityLine},
+          {EmployeeName, CellRange::of(4, 11, 4, 13)},
+          {ManagerName, CellRange::of(5, 11, 5, 13)}};
+}
+
 std::vector<ButtonBox> SheetGeometry::buttons() const {
   std::vector<ButtonBox> boxes;
   for (int k = 2; k <= dayColumnCount(); ++k) boxes.push_back(SameAsPreviousBox(k));

@@ -24,6 +24,12 @@ struct ListCells {
   }
 };
 
+// Cells of a header field that the user fills in.
+struct HeaderInput {
+  Field field;
+  spreadsheet::CellRange cells;
+};
+
 // A "Same as Previous" button over day column `dayColumn`, in points.
 struct ButtonBox {
   int dayColumn = 0;
@@ -99,6 +105,9 @@ class SheetGeometry {
   int headerWidening() const { return headerWidening_; }
   spreadsheet::CellAddress weekStartCell() const { return {4, 18 + headerWidening_}; }
   spreadsheet::CellAddress weekEndCell() const { return {5, 18 + headerWidening_}; }
+  // The other fields a user fills in (company, address, city line, names):
+  // left of the widening, so the same for every sheet.
+  static std::vector<HeaderInput> headerInputs();
 
   // The start/end times and the break durations; the break list's name
   // starts one row above its first value (an empty first entry).

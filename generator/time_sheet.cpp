@@ -50,6 +50,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   ReplicateShifts(app, sheet);
   OvertimeFormulas(app, sheet);
   MarkerAndPageSetup(app, sheet);
+  ProtectFormulas(app, sheet, choices.fields);
   return sheet;
 }
 

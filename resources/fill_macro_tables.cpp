@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   std::stringstream source;
   source << in.rdbuf();
   std::ofstream out(argv[2], std::ios::binary);
-  out << macro_tables::Fill(source.str());
+  out << macro_tables::Fill(source.str(), false);  // the template's sheet is not protected
   if (!in || !out) {
     std::fprintf(stderr, "fill_macro_tables: cannot read %s or write %s\n", argv[1], argv[2]);
     return 1;

@@ -26,8 +26,29 @@ inline void replaceAll(std::string& text, std::string_view placeholder, const st
     text.replace(at, placeholder.size(), value);
 }
 
+// Lines that begin with this mark lift the sheet's protection for a copy and
+// put it back: kept, without the mark, for a protected sheet; dropped
+// otherwise, so the macro of an unprotected sheet stays as it always was.
+inline constexpr std::string_view kProtectedSheetMark = "@PROTECTED_SHEET@";
+
+inline std::string KeepProtectionLines(const std::string& source, bool sheetProtected) {
+  std::string text;
+  for (std::size_t at = 0; at < source.size();) {
+    std::size_t end = source.find('\n', at);
+    end = end == std::string::npos ? source.size() : end + 1;
+    const std::string_view line(source.data() + at, end - at);
+    if (!line.starts_with(kProtectedSheetMark))
+      text += line;
+    else if (sheetProtected)
+      text += line.substr(kProtectedSheetMark.size());
+    at = end;
+  }
+  return text;
+}
+
 // The macro source with every placeholder replaced.
-inline std::string Fill(std::string source) {
+inline std::string Fill(std::string source, bool sheetProtected) {
+  source = KeepProtectionLines(source, sheetProtected);
   replaceAll(source, "@DAY_COLUMN_LETTERS@", DayColumnLetters());
   replaceAll(source, "@DAY_COLUMN_COUNT@", std::to_string(generator::kDayColumnTableSize));
   // The sheet interface counts columns from 0.

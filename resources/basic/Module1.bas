@@ -30,9 +30,11 @@ Sub CopyTimes(lngCol As Long)
     Loop Until found
 
     If IsWeekName(DayCell(oSheet, k + 1, 9).getString()) Then
+@PROTECTED_SHEET@        oSheet.unprotect("")
         For r = 11 To lastRow
             CopyCell DayCell(oSheet, k, r), DayCell(oSheet, k + 1, r)
         Next r
+@PROTECTED_SHEET@        oSheet.protect("")
     End If
     ThisComponent.CurrentController.select(DayCell(oSheet, k, 11))
 End Sub

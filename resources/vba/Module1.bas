@@ -30,12 +30,14 @@ Sub CopyTimes(lngCol As Long)
     Application.EnableEvents = False
     Application.DisplayAlerts = False
     Application.ScreenUpdating = False
+@PROTECTED_SHEET@    ActiveSheet.Unprotect
 
     Range(DayColumnLetter(k) & "11:" & DayColumnLetter(k) & lastRow).Copy
     If IsWeekName(Range(DayColumnLetter(k + 1) & "9").Text) Then
         Range(DayColumnLetter(k + 1) & "11:" & DayColumnLetter(k + 1) & lastRow).Select
         ActiveSheet.Paste
     End If
+@PROTECTED_SHEET@    ActiveSheet.Protect
 
     Application.CutCopyMode = False
     Application.EnableEvents = True

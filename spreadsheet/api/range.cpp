@@ -201,6 +201,11 @@ std::string Range::Text() const {
   return format::displayText(v, sheet().effectiveStyle(areas_.front().first).numberFormat);
 }
 
+bool Range::HasFormula() const {
+  const Cell* c = sheet().find(areas_.front().first);
+  return c && c->formula;
+}
+
 // ---- formats ----------------------------------------------------------------
 
 namespace {
@@ -254,6 +259,22 @@ bool Range::WrapText() const {
 
 void Range::setWrapText(bool wrap) {
   formatAreas(sheet(), areas_, [&](Style& s) { s.wrapText = wrap; });
+}
+
+bool Range::Locked() const {
+  return sheet().effectiveStyle(areas_.front().first).locked;
+}
+
+void Range::setLocked(bool locked) {
+  formatAreas(sheet(), areas_, [&](Style& s) { s.locked = locked; });
+}
+
+bool Range::FormulaHidden() const {
+  return sheet().effectiveStyle(areas_.front().first).hidden;
+}
+
+void Range::setFormulaHidden(bool hidden) {
+  formatAreas(sheet(), areas_, [&](Style& s) { s.hidden = hidden; });
 }
 
 api::Font Range::Font() const {

@@ -52,6 +52,7 @@ class Range {
   std::string Formula() const;  // A1 notation
   void setFormula(const std::string& typed);
   std::string Text() const;  // the top-left cell as its number format shows it
+  bool HasFormula() const;   // whether the top-left cell holds a formula
 
   // Formats.
   std::string NumberFormat() const;
@@ -62,6 +63,11 @@ class Range {
   void setVerticalAlignment(int alignment);
   bool WrapText() const;
   void setWrapText(bool wrap);
+  // Cell protection: in force once the sheet is protected.
+  bool Locked() const;
+  void setLocked(bool locked);
+  bool FormulaHidden() const;
+  void setFormulaHidden(bool hidden);
   api::Font Font() const;
   api::Border Borders(int index) const;
   api::Borders Borders() const;

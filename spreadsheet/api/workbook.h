@@ -68,6 +68,11 @@ class Workbook {
   api::Sheets Sheets() const;
   api::Sheets Worksheets() const { return Sheets(); }
   api::Worksheet ActiveSheet() const;
+  // Whether the workbook's macro project has a module `name`.
+  bool HasModule(const std::string& name) const;
+  // Replaces the code of module `name` of the workbook's macro project. Error,
+  // changing nothing, when there is no such module or the code is refused.
+  void ReplaceModuleCode(const std::string& name, const std::string& code);
 
   spreadsheet::Workbook& model() const;
   bool operator==(const Workbook& o) const { return book_ == o.book_; }

@@ -132,6 +132,18 @@ api::Range Worksheet::Cells(int row, int column) const {
   return api::Range(app_, &model(), {CellRange::of({row, column})});
 }
 
+void Worksheet::Protect() {
+  model().setProtected(true);
+}
+
+void Worksheet::Unprotect() {
+  model().setProtected(false);
+}
+
+bool Worksheet::ProtectContents() const {
+  return model().isProtected();
+}
+
 // ---- PageSetup --------------------------------------------------------------
 
 PageSetup::PageSetup(std::shared_ptr<Application> app, spreadsheet::Worksheet* sheet)

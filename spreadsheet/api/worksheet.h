@@ -38,6 +38,12 @@ class Worksheet {
   api::Range Columns(const std::string& address) const;
   api::Range Cells() const;
   api::Range Cells(int row, int column) const;
+  // Protection without a password. The engine keeps the state for the files
+  // it writes and goes on writing locked cells itself, as macros and the
+  // generator's own steps need.
+  void Protect();
+  void Unprotect();
+  bool ProtectContents() const;
 
   spreadsheet::Worksheet& model() const;
   bool operator==(const Worksheet& o) const { return sheet_ == o.sheet_; }

@@ -20,7 +20,8 @@ std::size_t StyleHash::operator()(const Style& s) const {
   std::uint64_t h = textHash(s.font.name);
   auto add = [&h](std::int64_t v) { h = (h ^ static_cast<std::uint64_t>(v)) * 0x100000001b3ULL; };
   add(static_cast<std::int64_t>(std::hash<double>{}(s.font.size)));
-  add((s.font.bold ? 1 : 0) | (s.font.italic ? 2 : 0) | (s.wrapText ? 4 : 0) | (s.locked ? 8 : 0));
+  add((s.font.bold ? 1 : 0) | (s.font.italic ? 2 : 0) | (s.wrapText ? 4 : 0) | (s.locked ? 8 : 0) |
+      (s.hidden ? 16 : 0));
   add(s.font.underline);
   add(s.font.colorIndex);
   add(s.fillColorIndex);

@@ -37,7 +37,9 @@ enum BorderSlot : int {
   kBottom = 4,
   kRight = 5,
 };
-inline int borderSlot(int borderIndex) { return borderIndex - xl::DiagonalDown; }
+inline int borderSlot(int borderIndex) {
+  return borderIndex - xl::DiagonalDown;
+}
 
 // Everything a cell, row, column or the sheet can carry as format.
 struct Style {
@@ -48,7 +50,10 @@ struct Style {
   int verticalAlignment = xl::Bottom;
   bool wrapText = false;
   std::string numberFormat = "General";
+  // Cell protection, in force only while the sheet is protected: a locked
+  // cell refuses edits, a hidden one does not show its formula.
   bool locked = true;
+  bool hidden = false;
   bool operator==(const Style&) const = default;
 };
 

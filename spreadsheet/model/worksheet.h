@@ -82,6 +82,11 @@ class Worksheet {
   PageSetup& pageSetup() { return pageSetup_; }
   const PageSetup& pageSetup() const { return pageSetup_; }
 
+  // Protection without a password: the application that opens the file then
+  // refuses edits of locked cells. The engine itself keeps writing them.
+  bool isProtected() const { return protected_; }
+  void setProtected(bool on) { protected_ = on; }
+
   // Bounding box of the cells holding a value, a formula or a format of their
   // own, and of merged areas; nullopt for an empty sheet.
   std::optional<CellRange> usedRange() const;
@@ -100,6 +105,7 @@ class Worksheet {
   std::vector<Validation> validations_;
   std::vector<Button> buttons_;
   PageSetup pageSetup_;
+  bool protected_ = false;
 };
 
 }  // namespace spreadsheet

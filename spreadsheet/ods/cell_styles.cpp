@@ -82,6 +82,13 @@ QString verticalText(int alignment) {
   }
 }
 
+// A list of "protected" and "formula-hidden", or "none".
+QString cellProtect(const Style& s) {
+  if (s.locked && s.hidden) return "protected formula-hidden";
+  if (s.hidden) return "formula-hidden";
+  return s.locked ? "protected" : "none";
+}
+
 }  // namespace
 
 QString colorText(const Workbook& book, int colorIndex) {
@@ -178,7 +185,7 @@ void AutomaticStyles::writeCellStyle(QXmlStreamWriter& xml, const QString& name,
   if (s.wrapText) xml.writeAttribute(ns::fo, "wrap-option", "wrap");
   const QString horizontal = horizontalText(s.horizontalAlignment);
   xml.writeAttribute(ns::style, "text-align-source", horizontal.isEmpty() ? "value-type" : "fix");
-  xml.writeAttribute(ns::style, "cell-protect", s.locked ? "protected" : "none");
+  xml.writeAttribute(ns::style, "cell-protect", cellProtect(s));
 
   if (!horizontal.isEmpty()) {
     xml.writeEmptyElement(ns::style, "paragraph-properties");

@@ -169,6 +169,7 @@ class ContentWriter {
     xml.writeStartElement(ns::table, "table");
     xml.writeAttribute(ns::table, "name", q(sheet.name()));
     xml.writeAttribute(ns::table, "style-name", QString("ta%1").arg(index + 1));
+    if (sheet.isProtected()) xml.writeAttribute(ns::table, "protected", "true");
     if (const auto& area = sheet.pageSetup().printArea)
       xml.writeAttribute(ns::table, "print-ranges", q(printRangeAddress(sheet.name(), *area)));
     writeForms(xml, index);

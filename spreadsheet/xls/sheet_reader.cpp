@@ -3,6 +3,7 @@
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/cell_records.h"
 #include "spreadsheet/xls/drawing_records.h"
+#include "spreadsheet/xls/protection_records.h"
 #include "spreadsheet/xls/reader_context.h"
 #include "spreadsheet/xls/sheet_records.h"
 #include "spreadsheet/xls/validation_records.h"
@@ -76,6 +77,16 @@ void SheetReader::record(const RawRecord& r) {
       break;
     case kCodeName:
       sheet_.setCodeName(readCodeName(r.reader()));
+      break;
+    case kProtect:
+      sheet_.setProtected(readProtectFlag(r.reader()));
+      break;
+    case kScenProtect:
+    case kObjProtect:
+      readProtectFlag(r.reader());  // written again with the contents' protection
+      break;
+    case kPassword:
+      readPassword(r.reader());
       break;
     case kMsoDrawing:
     case kObj:

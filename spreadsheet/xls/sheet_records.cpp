@@ -14,11 +14,11 @@ constexpr unsigned kFitToPage = 0x0100;
 constexpr unsigned kPortrait = 0x0002, kNotes = 0x0020, kEndNotes = 0x0200;
 constexpr unsigned kRowHidden = 0x0020, kRowCustomHeight = 0x0040, kRowFormatted = 0x0080;
 
+}  // namespace
+
 void writeU16Record(RecordWriter& out, std::uint16_t id, unsigned v) {
   out.record(id, 2, [&](ByteWriter& b) { b.u16(v); });
 }
-
-}  // namespace
 
 void writePrintOptions(RecordWriter& out) {
   writeU16Record(out, kPrintHeaders, 0);

@@ -31,6 +31,9 @@ inline constexpr std::uint16_t kRow = 0x0208;
 inline constexpr std::uint16_t kWindow2 = 0x023E;
 inline constexpr std::uint16_t kMergedCells = 0x00E5;
 
+// A record holding one 16-bit value.
+void writeU16Record(RecordWriter& out, std::uint16_t id, unsigned v);
+
 // The print options the sheet always carries: no headings, no grid lines.
 void writePrintOptions(RecordWriter& out);
 

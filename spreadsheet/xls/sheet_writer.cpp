@@ -5,6 +5,7 @@
 #include "spreadsheet/xls/button_layout.h"
 #include "spreadsheet/xls/cell_records.h"
 #include "spreadsheet/xls/drawing_records.h"
+#include "spreadsheet/xls/protection_records.h"
 #include "spreadsheet/xls/sheet_records.h"
 #include "spreadsheet/xls/validation_records.h"
 #include "spreadsheet/xls/writer_context.h"
@@ -56,6 +57,7 @@ class SheetWriter {
 void SheetWriter::write() {
   writeBof(out_, SubstreamType::Worksheet);
   pageSetup();
+  if (sheet_.isProtected()) writeSheetProtection(out_);
   columns();
   dimensions();
   rowsAndCells();

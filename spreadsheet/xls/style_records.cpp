@@ -230,7 +230,8 @@ void writeXf(RecordWriter& out, const XfRecord& xf) {
   out.record(kXf, 20, [&](ByteWriter& b) {
     b.u16(xf.fontIndex);
     b.u16(xf.formatIndex);
-    b.u16((s.locked ? 0x0001 : 0) | (xf.styleXf ? 0xFFF4 : 0));  // style XFs have no parent
+    b.u16((s.locked ? 0x0001 : 0) | (s.hidden ? 0x0002 : 0) |
+          (xf.styleXf ? 0xFFF4 : 0));  // style XFs have no parent
     b.u8(codeOf(kHorizontal, s.horizontalAlignment, 0) | (s.wrapText ? 0x08 : 0) |
          (codeOf(kVertical, s.verticalAlignment, 2) << 4));
     b.u8(0);  // rotation
@@ -257,6 +258,7 @@ XfRecord readXf(ByteReader in) {
   xf.formatIndex = in.u16();
   unsigned flags = in.u16();
   s.locked = flags & 0x0001;
+  s.hidden = flags & 0x0002;
   xf.styleXf = flags & 0x0004;
   unsigned align = in.u8();
   s.horizontalAlignment = kHorizontal[align & 0x07];

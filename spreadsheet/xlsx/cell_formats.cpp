@@ -141,6 +141,7 @@ lxw_format* CellFormats::formatOf(StyleId style) {
   if (s.wrapText) format_set_text_wrap(f);
   if (s.numberFormat != "General") format_set_num_format(f, s.numberFormat.c_str());
   if (!s.locked) format_set_unlocked(f);
+  if (s.hidden) format_set_hidden(f);
   made_.emplace(style, f);
   return f;
 }

@@ -205,6 +205,8 @@ void writeSheet(lxw_worksheet* target, const Worksheet& sheet, CellFormats& form
     writeCell(target, at, cell, formats.formatOf(cell.style));
   for (const Validation& rule : sheet.validations()) writeValidation(target, rule);
   writePageSetup(target, sheet.pageSetup());
+  // No password; contents, objects and scenarios, as Protect without arguments.
+  if (sheet.isProtected()) worksheet_protect(target, nullptr, nullptr);
   if (macros == Macros::LeftOut) return;
   if (!sheet.codeName().empty())
     check(worksheet_set_vba_name(target, sheet.codeName().c_str()), "a code name");

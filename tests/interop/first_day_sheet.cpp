@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     book->SaveAs(xls, spreadsheet::xl::Excel8);
     app->Quit();
     spreadsheet::formats::ConvertWorkbookFile(
-        xls, argv[4], spreadsheet::formats::WorkbookFormat::Ods, TemplateBasicModules());
+        xls, argv[4], spreadsheet::formats::WorkbookFormat::Ods,
+        TemplateBasicModules(sheet.options().protectFormulas));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "first_day_sheet: %s\n", e.what());
     return 1;
