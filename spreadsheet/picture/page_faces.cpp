@@ -1,0 +1,76 @@
+#include "spreadsheet/picture/page_faces.h"
+
+#include <QFile>
+#include <map>
+#include <mutex>
+
+#include "spreadsheet/model/error.h"
+#include "spreadsheet/model/style.h"
+#include "spreadsheet/pdf/font_files.h"
+#include "spreadsheet/picture/style_cache.h"
+
+namespace spreadsheet::picture {
+
+namespace {
+
+// The file of a Liberation face: "LiberationSans-BoldItalic.ttf".
+std::optional<std::string> liberationFile(const QString& family, bool bold, bool italic) {
+  static const char* const kFamilies[][2] = {{"Liberation Sans", "LiberationSans"},
+                                             {"Liberation Serif", "LiberationSerif"},
+                                             {"Liberation Mono", "LiberationMono"}};
+  for (const auto& [name, stem] : kFamilies)
+    if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
+      const char* style = bold && italic ? "BoldItalic"
+                          : bold         ? "Bold"
+                          : italic       ? "Italic"
+                                         : "Regular";
+      return std::string(stem) + '-' + style + ".ttf";
+    }
+  return std::nullopt;
+}
+
+std::shared_ptr<const pdf::TextFace> readFace(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  try {
+    return std::make_shared<const pdf::TextFace>(pdf::sfntTables(file.readAll()));
+  } catch (const Error& e) {
+    throw Error("The font file " + path + " is damaged. " + e.what());
+  }
+}
+
+}  // namespace
+
+std::shared_ptr<const pdf::TextFace> ownFace(const QString& family, bool bold, bool italic) {
+  const auto name = liberationFile(family, bold, italic);
+  if (!name) return nullptr;
+  const auto path = pdf::findFontFile(*name);
+  if (!path) return nullptr;
+  static std::mutex guard;
+  static std::map<std::string, std::shared_ptr<const pdf::TextFace>> read;
+  const std::lock_guard lock(guard);
+  auto& face = read[*path];
+  if (!face) face = readFace(*path);
+  return face;
+}
+
+std::optional<std::string> missingPageFont() {
+  const std::string sheetFont = Font{}.name;
+  const QString family = drawnFamily(sheetFont);
+  std::shared_ptr<const pdf::TextFace> face;
+  try {
+    face = ownFace(family, false, false);
+  } catch (const Error& e) {
+    return std::string(e.what()) + " Reinstall the Debian package fonts-liberation2.";
+  }
+  if (!face)
+    return "the font " + family.toStdString() + " that draws the sheet's " + sheetFont +
+           " is not installed: install the Debian package fonts-liberation2";
+  for (const char c : std::string("0123456789AaZz"))
+    if (face->glyphOf(static_cast<char32_t>(c)) == 0)
+      return "the font " + family.toStdString() +
+             " lacks digits or letters: reinstall the Debian package fonts-liberation2";
+  return std::nullopt;
+}
+
+}  // namespace spreadsheet::picture
