@@ -16,6 +16,7 @@
 #include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
 #include "spreadsheet/picture/font_check.h"
+#include "spreadsheet/picture/page_faces.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {
@@ -35,11 +36,14 @@ int generate(const CommandLineRequest& request) {
   const generator::LayoutChoices& choices = resolved.choices;
   // Without a font that draws text, the picture and the page would come out
   // without it: refused before any file is written or replaced.
-  if (needsGraphics(request))
-    if (const auto missing = spreadsheet::picture::missingFont()) {
-      printError("cannot draw the picture or the PDF: " + *missing);
-      return 1;
-    }
+  // The picture asks Qt's font database; the PDF reads its fonts' files.
+  std::optional<std::string> missing;
+  if (!request.picture.empty()) missing = spreadsheet::picture::missingFont();
+  if (!missing && !request.pdf.empty()) missing = spreadsheet::picture::missingPageFont();
+  if (missing) {
+    printError("cannot draw the picture or the PDF: " + *missing);
+    return 1;
+  }
   // The .xls is generated in a folder of this run's own and the output made
   // from it (copied whole, or converted as the preview window saves other
   // formats); the picture, the PDF and the summary read this run's .xls, never

@@ -349,9 +349,18 @@ const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
   QTextLine textLine = layout.createLine();
   if (textLine.isValid()) textLine.setPosition(QPointF(0, 0));
   layout.endLayout();
+  // Qt hands the runs of several fonts (a fallback for a character the face
+  // lacks) in an order that changes from run to run: placed left to right,
+  // equal sheets give equal files.
+  QList<QGlyphRun> glyphRuns = layout.glyphRuns();
+  std::stable_sort(glyphRuns.begin(), glyphRuns.end(), [](const QGlyphRun& a, const QGlyphRun& b) {
+    const auto left = [](const QGlyphRun& r) {
+      return r.positions().isEmpty() ? 0.0 : r.positions().front().x();
+    };
+    return left(a) < left(b);
+  });
   std::vector<ShownRun> runs;
-  for (const QGlyphRun& glyphRun : layout.glyphRuns())
-    runs.push_back(prepare(glyphRun, font.scale, line));
+  for (const QGlyphRun& glyphRun : glyphRuns) runs.push_back(prepare(glyphRun, font.scale, line));
   return *byText.insert(line, std::move(runs));
 }
 
