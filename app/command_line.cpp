@@ -16,7 +16,6 @@
 #include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
 #include "spreadsheet/picture/font_check.h"
-#include "spreadsheet/picture/page_faces.h"
 #include "tallyloom/build_info.h"
 
 namespace tallyloom {

@@ -5,9 +5,7 @@
 #include <mutex>
 
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/model/style.h"
 #include "spreadsheet/pdf/font_files.h"
-#include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
 
@@ -52,25 +50,6 @@ std::shared_ptr<const pdf::TextFace> ownFace(const QString& family, bool bold, b
   auto& face = read[*path];
   if (!face) face = readFace(*path);
   return face;
-}
-
-std::optional<std::string> missingPageFont() {
-  const std::string sheetFont = Font{}.name;
-  const QString family = drawnFamily(sheetFont);
-  std::shared_ptr<const pdf::TextFace> face;
-  try {
-    face = ownFace(family, false, false);
-  } catch (const Error& e) {
-    return std::string(e.what()) + " Reinstall the Debian package fonts-liberation2.";
-  }
-  if (!face)
-    return "the font " + family.toStdString() + " that draws the sheet's " + sheetFont +
-           " is not installed: install the Debian package fonts-liberation2";
-  for (const char c : std::string("0123456789AaZz"))
-    if (face->glyphOf(static_cast<char32_t>(c)) == 0)
-      return "the font " + family.toStdString() +
-             " lacks digits or letters: reinstall the Debian package fonts-liberation2";
-  return std::nullopt;
 }
 
 }  // namespace spreadsheet::picture

@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
 #include <memory>
-#include <optional>
-#include <string>
 
 #include "spreadsheet/pdf/text_face.h"
 
@@ -14,11 +12,5 @@ namespace spreadsheet::picture {
 // Liberation families or its file is not found. Throws spreadsheet::Error
 // when the file is damaged. Each file is read once a run.
 std::shared_ptr<const pdf::TextFace> ownFace(const QString& family, bool bold, bool italic);
-
-// Why a printed page could not show the sheet's text in the fonts read from
-// their files, or nullopt when it can: the sheet's default font (Arial, drawn
-// as Liberation Sans) must be found and read whole, with glyphs for digits
-// and letters.
-std::optional<std::string> missingPageFont();
 
 }  // namespace spreadsheet::picture
