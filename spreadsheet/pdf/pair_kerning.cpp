@@ -55,6 +55,32 @@ void readCoverage(const QByteArray& d, qsizetype at,
   }
 }
 
+// A class definition as sorted, disjoint ranges of glyphs with their classes.
+void readClasses(const QByteArray& d, qsizetype at,
+                 std::vector<std::pair<std::uint32_t, std::uint32_t>>& ranges,
+                 std::vector<int>& classes) {
+  const std::uint32_t format = readU16(d, at, "GPOS");
+  if (format == 1) {
+    const std::uint32_t start = readU16(d, at + 2, "GPOS"), n = readU16(d, at + 4, "GPOS");
+    for (std::uint32_t k = 0; k < n; ++k) {
+      ranges.emplace_back(start + k, start + k);
+      classes.push_back(static_cast<int>(readU16(d, at + 6 + 2 * k, "GPOS")));
+    }
+  } else if (format == 2) {
+    const std::uint32_t n = readU16(d, at + 2, "GPOS");
+    for (std::uint32_t k = 0; k < n; ++k) {
+      const qsizetype r = at + 4 + 6 * static_cast<qsizetype>(k);
+      ranges.emplace_back(readU16(d, r, "GPOS"), readU16(d, r + 2, "GPOS"));
+      classes.push_back(static_cast<int>(readU16(d, r + 4, "GPOS")));
+    }
+  } else {
+    damagedTable("GPOS");
+  }
+  for (std::size_t k = 0; k < ranges.size(); ++k)
+    if (ranges[k].first > ranges[k].second || (k > 0 && ranges[k - 1].second >= ranges[k].first))
+      damagedTable("GPOS");
+}
+
 // Index of the range holding `glyph` in sorted, disjoint ranges, or -1.
 int rangeOf(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& ranges,
             std::uint32_t glyph) {
@@ -182,39 +208,8 @@ void PairKerning::readSubtable(const QByteArray& d, qsizetype at, std::vector<Su
       s.pairs.push_back(std::move(pairs));
     }
   } else if (s.format == 2) {
-    const auto readClasses = [&](qsizetype c, ClassDef& def) {
-      const std::uint32_t format = readU16(d, c, "GPOS");
-      if (format == 1) {
-        const std::uint32_t start = readU16(d, c + 2, "GPOS"), n = readU16(d, c + 4, "GPOS");
-        for (std::uint32_t k = 0; k < n; ++k) {
-          def.ranges.emplace_back(start + k, start + k);
-          def.classes.push_back(static_cast<int>(readU16(d, c + 6 + 2 * k, "GPOS")));
-        }
-      } else if (format == 2) {
-        const std::uint32_t n = readU16(d, c + 2, "GPOS");
-        for (std::uint32_t k = 0; k < n; ++k) {
-          const qsizetype r = c + 4 + 6 * static_cast<qsizetype>(k);
-          def.ranges.emplace_back(readU16(d, r, "GPOS"), readU16(d, r + 2, "GPOS"));
-          def.classes.push_back(static_cast<int>(readU16(d, r + 4, "GPOS")));
-        }
-        std::vector<std::size_t> order(def.ranges.size());
-        for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-        std::sort(order.begin(), order.end(),
-                  [&](std::size_t a, std::size_t b) { return def.ranges[a] < def.ranges[b]; });
-        ClassDef sorted;
-        for (std::size_t k : order) {
-          sorted.ranges.push_back(def.ranges[k]);
-          sorted.classes.push_back(def.classes[k]);
-        }
-        def = std::move(sorted);
-      } else {
-        damagedTable("GPOS");
-      }
-      for (std::size_t k = 1; k < def.ranges.size(); ++k)
-        if (def.ranges[k - 1].second >= def.ranges[k].first) damagedTable("GPOS");
-    };
-    readClasses(at + readU16(d, at + 8, "GPOS"), s.first);
-    readClasses(at + readU16(d, at + 10, "GPOS"), s.second);
+    readClasses(d, at + readU16(d, at + 8, "GPOS"), s.first.ranges, s.first.classes);
+    readClasses(d, at + readU16(d, at + 10, "GPOS"), s.second.ranges, s.second.classes);
     const std::uint32_t firstCount = readU16(d, at + 12, "GPOS");
     s.secondCount = static_cast<int>(readU16(d, at + 14, "GPOS"));
     for (std::uint32_t k = 0; k < firstCount * static_cast<std::uint32_t>(s.secondCount); ++k)

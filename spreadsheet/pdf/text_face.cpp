@@ -149,6 +149,7 @@ SizedMetrics TextFace::metrics(int pixelSize) const {
   m.lineThickness = mulFix(underlineThickness_, scale);
   const std::int64_t centre = -mulFix(underlinePosition_ - underlineThickness_ / 2, scale);
   m.underlinePosition = centre - m.lineThickness / 2;
+  m.lineThickness = std::max<std::int64_t>(m.lineThickness, 64);  // at least a pixel
   return m;
 }
 
