@@ -58,7 +58,7 @@ std::optional<std::string> findFontFile(const std::string& fileName) {
 }
 
 FontTables sfntTables(const QByteArray& file) {
-  const auto damaged = [] { throw Error("The font file's table directory is damaged."); };
+  const auto damaged = [] { throw Error("The font's table directory is damaged."); };
   if (file.size() < kDirectoryStart) damaged();
   const quint32 version = bigEndian32(file, 0);
   if (version != 0x00010000 && version != 0x74727565) damaged();  // TrueType outlines only

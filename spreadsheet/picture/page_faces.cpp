@@ -33,7 +33,7 @@ std::shared_ptr<const pdf::TextFace> readFace(const std::string& path) {
   try {
     return std::make_shared<const pdf::TextFace>(pdf::sfntTables(file.readAll()));
   } catch (const Error& e) {
-    throw Error("The font file " + path + " is damaged. " + e.what());
+    throw Error("The font file " + path + " cannot be used. " + e.what());
   }
 }
 
