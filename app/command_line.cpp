@@ -39,7 +39,11 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
       printError(std::string("cannot draw the picture or the PDF: ") + kNoDrawing);
       return 1;
     }
-    if (const auto missing = drawing->missingFont()) {
+    // The picture asks Qt's font database; the PDF reads its fonts' files.
+    std::optional<std::string> missing;
+    if (!request.picture.empty()) missing = drawing->missingFont();
+    if (!missing && !request.pdf.empty()) missing = drawing->missingPageFont();
+    if (missing) {
       printError("cannot draw the picture or the PDF: " + *missing);
       return 1;
     }

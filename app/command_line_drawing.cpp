@@ -19,7 +19,8 @@ std::unique_ptr<QCoreApplication> makeGraphicalApplication(int& argc, char** arg
 
 const CommandLineDrawing& commandLineDrawing() {
   static const CommandLineDrawing drawing{
-      makeGraphicalApplication, spreadsheet::picture::missingFont, automation::SaveUsedRangePicture,
+      makeGraphicalApplication, spreadsheet::picture::missingFont,
+      spreadsheet::picture::missingPageFont, automation::SaveUsedRangePicture,
       automation::SavePagePdf};
   return drawing;
 }

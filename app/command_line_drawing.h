@@ -18,8 +18,10 @@ namespace tallyloom {
 // the whole program.
 struct CommandLineDrawing {
   std::unique_ptr<QCoreApplication> (*makeApplication)(int& argc, char** argv);
-  // Why no usable font exists, or nullopt when one does.
+  // Why no usable font exists for the picture, or for the PDF's page; nullopt
+  // when one does.
   std::optional<std::string> (*missingFont)();
+  std::optional<std::string> (*missingPageFont)();
   void (*savePicture)(const spreadsheet::api::Workbook& book, const std::string& path);
   void (*savePdf)(const spreadsheet::api::Worksheet& sheet, const std::string& path);
 };

@@ -150,9 +150,20 @@ int PdfFonts::indexOf(const FontFace& key, const FontTables& tables) {
       return -1;
     }
   }
-  fonts_.push_back(std::make_unique<PdfFont>(shared));
-  const int index = static_cast<int>(fonts_.size()) - 1;
+  const int index = add(shared);
   byFace_.emplace(key, index);
+  return index;
+}
+
+int PdfFonts::indexOf(const std::shared_ptr<const TrueTypeFont>& font) {
+  const auto found = byFont_.find(font.get());
+  return found != byFont_.end() ? found->second : add(font);
+}
+
+int PdfFonts::add(const std::shared_ptr<const TrueTypeFont>& font) {
+  fonts_.push_back(std::make_unique<PdfFont>(font));
+  const int index = static_cast<int>(fonts_.size()) - 1;
+  byFont_.emplace(font.get(), index);
   return index;
 }
 

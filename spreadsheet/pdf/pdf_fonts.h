@@ -36,12 +36,16 @@ class PdfFonts {
   // The index of `face`, whose tables `tables` gives, or -1 when it cannot
   // be embedded. The tables are read once for each face the program meets.
   int indexOf(const FontFace& face, const FontTables& tables);
+  // The index of a font read already (from its file).
+  int indexOf(const std::shared_ptr<const TrueTypeFont>& font);
   PdfFont& at(int index) { return *fonts_[static_cast<std::size_t>(index)]; }
   // Writes every font into `file`; returns the entries of the page's /Font dictionary.
   std::string write(PdfFile& file) const;
 
  private:
+  int add(const std::shared_ptr<const TrueTypeFont>& font);
   std::map<FontFace, int> byFace_;
+  std::map<const TrueTypeFont*, int> byFont_;
   std::vector<std::unique_ptr<PdfFont>> fonts_;
 };
 

@@ -5,32 +5,11 @@
 #include <map>
 
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/pdf/font_bytes.h"
 
 namespace spreadsheet::pdf {
 
 namespace {
-
-[[noreturn]] void damaged(const char* table) {
-  throw Error(std::string("The font cannot be embedded: its table '") + table +
-              "' is missing or damaged.");
-}
-
-std::uint32_t readU16(const QByteArray& data, qsizetype at, const char* table) {
-  if (at < 0 || at + 2 > data.size()) damaged(table);
-  // Through a view of its own size: GCC cannot see the check above through
-  // QByteArray's shared empty array and would warn of reading past it.
-  const QByteArrayView bytes(data);
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]) << 8 |
-                                    static_cast<unsigned char>(bytes[at + 1]));
-}
-
-std::uint32_t readU32(const QByteArray& data, qsizetype at, const char* table) {
-  return readU16(data, at, table) << 16 | readU16(data, at + 2, table);
-}
-
-int readS16(const QByteArray& data, qsizetype at, const char* table) {
-  return static_cast<std::int16_t>(readU16(data, at, table));
-}
 
 void writeU16(QByteArray& data, qsizetype at, std::uint32_t v) {
   data[at] = static_cast<char>(v >> 8 & 0xFF);
@@ -70,7 +49,7 @@ QString postScriptNameOf(const QByteArray& name) {
     if (id != 6 || (platform != 3 && platform != 1)) continue;
     const qsizetype length = readU16(name, rec + 8, "name");
     const qsizetype at = strings + readU16(name, rec + 10, "name");
-    if (at + length > name.size()) damaged("name");
+    if (at + length > name.size()) damagedTable("name");
     QString text;
     if (platform == 3)
       for (qsizetype k = 0; k + 1 < length; k += 2)
@@ -123,13 +102,13 @@ TrueTypeFont::TrueTypeFont(const FontTables& font) {
   cvt_ = font("cvt ");
   fpgm_ = font("fpgm");
   prep_ = font("prep");
-  if (head_.size() < 54) damaged("head");
-  if (glyf_.isEmpty()) damaged("glyf");
+  if (head_.size() < 54) damagedTable("head");
+  if (glyf_.isEmpty()) damagedTable("glyf");
   unitsPerEm_ = static_cast<int>(readU16(head_, 18, "head"));
-  if (unitsPerEm_ == 0) damaged("head");
+  if (unitsPerEm_ == 0) damagedTable("head");
   glyphCount_ = static_cast<int>(readU16(maxp_, 4, "maxp"));
   horizontalMetrics_ = static_cast<int>(readU16(hhea_, 34, "hhea"));
-  if (horizontalMetrics_ == 0 || hmtx_.size() < horizontalMetrics_ * 4) damaged("hmtx");
+  if (horizontalMetrics_ == 0 || hmtx_.size() < horizontalMetrics_ * 4) damagedTable("hmtx");
 
   const QByteArray loca = font("loca");
   const bool longOffsets = readS16(head_, 50, "head") != 0;
@@ -140,7 +119,7 @@ TrueTypeFont::TrueTypeFont(const FontTables& font) {
   for (int g = 0; g < glyphCount_; ++g)
     if (loca_[static_cast<std::size_t>(g)] > loca_[static_cast<std::size_t>(g) + 1] ||
         loca_[static_cast<std::size_t>(g) + 1] > static_cast<std::uint32_t>(glyf_.size()))
-      damaged("loca");
+      damagedTable("loca");
   readMetrics(font);
 }
 

@@ -5,7 +5,9 @@
 #include <QFontInfo>
 #include <QRawFont>
 
+#include "spreadsheet/model/error.h"
 #include "spreadsheet/model/style.h"
+#include "spreadsheet/picture/page_faces.h"
 #include "spreadsheet/picture/style_cache.h"
 
 namespace spreadsheet::picture {
@@ -39,6 +41,25 @@ std::optional<std::string> missingFont() {
     if (glyph == 0)
       return "the font \"" + family + "\" that would draw the sheet's " + sheetFont +
              " lacks digits or letters: " + kInstallHint;
+  return std::nullopt;
+}
+
+std::optional<std::string> missingPageFont() {
+  const std::string sheetFont = Font{}.name;
+  const QString family = drawnFamily(sheetFont);
+  std::shared_ptr<const pdf::TextFace> face;
+  try {
+    face = ownFace(family, false, false);
+  } catch (const Error& e) {
+    return std::string(e.what()) + " Reinstall the Debian package fonts-liberation2.";
+  }
+  if (!face)
+    return "the font " + family.toStdString() + " that draws the sheet's " + sheetFont +
+           " is not installed: install the Debian package fonts-liberation2";
+  for (const char c : std::string("0123456789AaZz"))
+    if (face->glyphOf(static_cast<char32_t>(c)) == 0)
+      return "the font " + family.toStdString() +
+             " lacks digits or letters: reinstall the Debian package fonts-liberation2";
   return std::nullopt;
 }
 

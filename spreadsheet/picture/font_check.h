@@ -11,4 +11,9 @@ namespace spreadsheet::picture {
 // application object, as drawing does.
 std::optional<std::string> missingFont();
 
+// The same for a printed page, whose text is laid out in the font files
+// themselves (found without Qt's font database): the sheet's default font's
+// file must be found and read whole, with glyphs for digits and letters.
+std::optional<std::string> missingPageFont();
+
 }  // namespace spreadsheet::picture

@@ -93,7 +93,7 @@ QSize mediaBox(const PageSetup& setup) {
 // The page's content: the sheet's points placed inside the margins at the
 // page's scale, y turned downward, and cut at the print area's edge.
 std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
-                        double mediaHeight, PdfFonts& fonts) {
+                        double mediaHeight, PdfFonts& fonts, FontSource source) {
   // Stroke adjustment keeps the hairline rules of a shrunk page at least one
   // device pixel wide, as the sheet draws them, instead of a faint blur.
   std::string content = "/GS1 gs q ";
@@ -106,20 +106,23 @@ std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const P
   content += ' ';
   appendNumber(content, static_cast<double>(grid.height()) * kPointsPerPixel, 4);
   content += " re W n\n";
-  QImage device = layoutDevice();
-  PdfCanvas canvas(fonts, &device);
-  RangePainter(sheet, grid, canvas, /*printedPage=*/true).paint();
+  // Qt measures on a device; our own layout needs none.
+  std::optional<QImage> device;
+  if (source == FontSource::Desktop) device = layoutDevice();
+  PdfCanvas canvas(fonts, device ? &*device : nullptr);
+  RangePainter(sheet, grid, canvas, /*printedPage=*/true, source).paint();
   content += canvas.content();
   return content + "Q\n";
 }
 
-QByteArray pageFile(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place) {
+QByteArray pageFile(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,
+                    FontSource source) {
   PdfFile file;
   const int catalog = file.reserve(), pages = file.reserve(), page = file.reserve(),
             contents = file.reserve(), info = file.reserve();
   const QSize media = mediaBox(sheet.pageSetup());
   PdfFonts fonts;
-  file.putStream(contents, "", pageContent(sheet, grid, place, media.height(), fonts));
+  file.putStream(contents, "", pageContent(sheet, grid, place, media.height(), fonts, source));
   const std::string fontEntries = fonts.write(file);
   file.put(page, "<< /Type /Page /Parent " + std::to_string(pages) + " 0 R /MediaBox [0 0 " +
                      std::to_string(media.width()) + ' ' + std::to_string(media.height()) +
@@ -173,15 +176,22 @@ PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints) {
 
 void savePagePdf(const Worksheet& sheet, const std::string& path) {
   if (path.empty()) throw Error("The file name is empty.");
-  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-    throw Error("The PDF cannot be made without the graphical application.");
   const PictureGrid grid(sheet, printedRange(sheet));
   const QSizeF area(static_cast<double>(grid.width()) * kPointsPerPixel,
                     static_cast<double>(grid.height()) * kPointsPerPixel);
   const PagePlacement place = placeOnPage(sheet.pageSetup(), area);
 
   // The whole document is made in memory and goes to the disk in one whole-or-nothing write.
-  const QByteArray bytes = pageFile(sheet, grid, place);
+  // The text is laid out in the fonts read from their files; a sheet with a
+  // text or font that layout does not handle is laid out by Qt instead.
+  QByteArray bytes;
+  try {
+    bytes = pageFile(sheet, grid, place, FontSource::Files);
+  } catch (const OutsideOwnFonts&) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+      throw Error("The PDF cannot be made without the graphical application.");
+    bytes = pageFile(sheet, grid, place, FontSource::Desktop);
+  }
   io::writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
 }

@@ -32,8 +32,10 @@ PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints);
 // without grid lines and buttons, onto our own PDF canvas (text in subsets of the
 // TrueType fonts, embedded). Equal sheets give equal bytes. The file is
 // written whole or not at all (a temporary file beside `path` replaces it
-// when complete). Throws spreadsheet::Error on any failure; needs the
-// graphical application (fonts come from it).
+// when complete). Throws spreadsheet::Error on any failure. The text is laid
+// out in the Liberation fonts read from their files; only a sheet with other
+// fonts or characters outside Latin needs the graphical application (its
+// fonts then come from Qt).
 void savePagePdf(const Worksheet& sheet, const std::string& path);
 
 }  // namespace spreadsheet::picture

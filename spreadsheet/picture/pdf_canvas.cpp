@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 
 #include "spreadsheet/model/units.h"
 
@@ -264,27 +265,10 @@ PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
   }
   PdfFont& font = fonts_.at(run.font);
   run.size = raw.pixelSize() * scale * kPoints;
-  run.show = "[<";
-  double carried = 0;
-  for (qsizetype i = 0; i < glyphs.size(); ++i) {
-    font.glyphs.insert(glyphs[i]);
-    appendHex(run.show, glyphs[i]);
-    if (i + 1 == glyphs.size()) break;
-    // Where the shaping moved the next glyph from the font's own advance
-    // (kerning), the TJ array says by how much.
-    const double natural = font.width(glyphs[i]) * run.size / 1000;
-    const double actual = (positions[i + 1].x() - positions[i].x()) * scale * kPoints;
-    // Whole thousandths of the size, the rest carried to the next glyph.
-    const double wanted = (natural - actual) * 1000 / run.size + carried;
-    const long long adjustment = std::llround(wanted);
-    carried = wanted - static_cast<double>(adjustment);
-    if (adjustment != 0) {
-      run.show += "> ";
-      appendInteger(run.show, adjustment);
-      run.show += " <";
-    }
-  }
-  run.show += ">] TJ\n";
+  std::vector<double> x;
+  for (const QPointF& p : positions) x.push_back(p.x());
+  appendShow(run, font, std::span(glyphs.constData(), static_cast<std::size_t>(glyphs.size())), x,
+             scale);
   const QList<QPointF> advances = raw.advancesForGlyphIndexes({glyphs.back()});
   run.width = (positions.back().x() - positions.front().x() +
                (advances.isEmpty() ? 0 : advances.front().x())) *
@@ -296,11 +280,66 @@ PdfCanvas::ShownRun PdfCanvas::prepare(const QGlyphRun& glyphRun, double scale,
   return run;
 }
 
+void PdfCanvas::appendShow(ShownRun& run, PdfFont& font, std::span<const quint32> glyphs,
+                           const std::vector<double>& x, double scale) {
+  run.show = "[<";
+  double carried = 0;
+  for (std::size_t i = 0; i < glyphs.size(); ++i) {
+    font.glyphs.insert(glyphs[i]);
+    appendHex(run.show, glyphs[i]);
+    if (i + 1 == glyphs.size()) break;
+    // Where the shaping moved the next glyph from the font's own advance
+    // (kerning), the TJ array says by how much.
+    const double natural = font.width(glyphs[i]) * run.size / 1000;
+    const double actual = (x[i + 1] - x[i]) * scale * kPoints;
+    // Whole thousandths of the size, the rest carried to the next glyph.
+    const double wanted = (natural - actual) * 1000 / run.size + carried;
+    const long long adjustment = std::llround(wanted);
+    carried = wanted - static_cast<double>(adjustment);
+    if (adjustment != 0) {
+      run.show += "> ";
+      appendInteger(run.show, adjustment);
+      run.show += " <";
+    }
+  }
+  run.show += ">] TJ\n";
+}
+
+PdfCanvas::ShownRun PdfCanvas::prepareOwn(const FontEntry& entry, const QString& text) {
+  const pdf::ShapedLine line = entry.shaped(text);
+  ShownRun run;
+  run.font = fonts_.indexOf(entry.face->font());
+  if (line.glyphs.empty()) return run;
+  const double scale = entry.scale;
+  const auto pixels = [](std::int64_t fixed) { return static_cast<double>(fixed) / 64; };
+  run.origin = QPointF(pixels(line.x.front()), pixels(entry.sized.ascent)) * scale;
+  PdfFont& font = fonts_.at(run.font);
+  run.size = entry.pixelSize * scale * kPoints;
+  std::vector<double> x;
+  for (const std::int64_t at : line.x) x.push_back(pixels(at));
+  appendShow(run, font, line.glyphs, x, scale);
+  run.width =
+      (x.back() - x.front() + pixels(entry.face->advance(line.glyphs.back(), entry.pixelSize))) *
+      scale;
+  run.underline = entry.underline;
+  run.underlineOffset = pixels(entry.sized.underlinePosition) * scale;
+  run.underlineThickness = std::max(pixels(entry.sized.lineThickness), 1.0) * scale;
+  // One glyph per character here: the first character of each glyph names it.
+  for (qsizetype i = 0; i < text.size(); ++i)
+    font.characters.emplace(line.glyphs[static_cast<std::size_t>(i)], text[i].unicode());
+  return run;
+}
+
 const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
                                                           const QString& line) {
   auto& byText = shaped_[&font];
   auto found = byText.constFind(line);
   if (found != byText.constEnd()) return *found;
+  if (font.face) {
+    std::vector<ShownRun> runs;
+    if (!line.isEmpty()) runs.push_back(prepareOwn(font, line));
+    return *byText.insert(line, std::move(runs));
+  }
   // Shaped as QStaticText shapes it for the picture: one line, no wrapping.
   QTextLayout layout(line, font.font, device_);
   QTextOption option;
@@ -310,9 +349,18 @@ const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
   QTextLine textLine = layout.createLine();
   if (textLine.isValid()) textLine.setPosition(QPointF(0, 0));
   layout.endLayout();
+  // Qt hands the runs of several fonts (a fallback for a character the face
+  // lacks) in an order that changes from run to run: placed left to right,
+  // equal sheets give equal files.
+  QList<QGlyphRun> glyphRuns = layout.glyphRuns();
+  std::stable_sort(glyphRuns.begin(), glyphRuns.end(), [](const QGlyphRun& a, const QGlyphRun& b) {
+    const auto left = [](const QGlyphRun& r) {
+      return r.positions().isEmpty() ? 0.0 : r.positions().front().x();
+    };
+    return left(a) < left(b);
+  });
   std::vector<ShownRun> runs;
-  for (const QGlyphRun& glyphRun : layout.glyphRuns())
-    runs.push_back(prepare(glyphRun, font.scale, line));
+  for (const QGlyphRun& glyphRun : glyphRuns) runs.push_back(prepare(glyphRun, font.scale, line));
   return *byText.insert(line, std::move(runs));
 }
 

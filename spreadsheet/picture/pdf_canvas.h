@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ class PdfCanvas final : public Canvas {
 
   int fontIndex(const QRawFont& raw);
   ShownRun prepare(const QGlyphRun& run, double scale, const QString& text);
+  ShownRun prepareOwn(const FontEntry& font, const QString& text);
+  static void appendShow(ShownRun& run, PdfFont& font, std::span<const quint32> glyphs,
+                         const std::vector<double>& x, double scale);
   const std::vector<ShownRun>& shaped(const FontEntry& font, const QString& line);
   void show(const ShownRun& run, QPointF origin);
   void setFillColor(QRgb color);

@@ -35,7 +35,7 @@ QStringList linesOf(CellContent& content, const Style& style, const FontEntry& f
   if (wraps(style, content)) {
     // A sheet repeats its wrapped headings in equal widths: wrap each once.
     auto [it, fresh] = wrapped.try_emplace(WrapKey{content.text, &font, width});
-    if (fresh) it->second = wrapLines(content.text, font.metrics, width / font.scale);
+    if (fresh) it->second = wrapLines(content.text, font, width / font.scale);
     return it->second;
   }
   content.text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
@@ -58,13 +58,13 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QIma
       cache_(sheet.workbook(), &image) {}
 
 RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas,
-                           bool printedPage)
+                           bool printedPage, FontSource fonts)
     : sheet_(sheet),
       grid_(grid),
       canvas_(canvas),
       gridColor_(printedPage ? QColor(Qt::white) : QColor::fromRgb(kGridColor)),
       buttons_(!printedPage),
-      cache_(sheet.workbook(), canvas.layoutDevice(), FontSizing::ExactPoints) {}
+      cache_(sheet.workbook(), canvas.layoutDevice(), FontSizing::ExactPoints, fonts) {}
 
 void RangePainter::paint() {
   collectSlots();

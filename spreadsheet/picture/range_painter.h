@@ -35,8 +35,10 @@ class RangePainter {
   // On any canvas (a PDF page, say), in the grid's pixel coordinates. Text is
   // measured on the canvas's layout device (96 dpi) in the cells' exact
   // points, so a page's text has the sizes the cells name. A printed page
-  // (`printedPage`) has no grid lines and no buttons, which are screen controls.
-  RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas, bool printedPage);
+  // (`printedPage`) has no grid lines and no buttons, which are screen
+  // controls. `fonts` says where the text's fonts come from.
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canvas& canvas, bool printedPage,
+               FontSource fonts = FontSource::Desktop);
   void paint();
 
  private:

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/picture/page_faces.h"
 
 namespace spreadsheet::picture {
 
@@ -35,10 +36,32 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic) {
   return QColor(red(c), green(c), blue(c));
 }
 
+FontEntry::FontEntry(std::shared_ptr<const pdf::TextFace> face, int pixelSize, bool underline,
+                     double scale)
+    : face(std::move(face)),
+      pixelSize(pixelSize),
+      underline(underline),
+      sized(this->face->metrics(pixelSize)),
+      scale(scale),
+      height_(static_cast<double>(sized.ascent + sized.descent) / 64 * scale) {}
+
+pdf::ShapedLine FontEntry::shaped(const QString& text) const {
+  auto line = face->shape(text, pixelSize);
+  if (!line) throw OutsideOwnFonts{};
+  return std::move(*line);
+}
+
+double FontEntry::fontAdvance(const QString& text) const {
+  if (metrics) return metrics->horizontalAdvance(text);
+  // As Qt measures: up to the first line feed.
+  const qsizetype feed = text.indexOf(QLatin1Char('\n'));
+  return static_cast<double>(shaped(feed < 0 ? text : text.left(feed)).width) / 64;
+}
+
 double FontEntry::advance(const QString& text) const {
   auto it = advances_.constFind(text);
   if (it != advances_.constEnd()) return *it;
-  return *advances_.insert(text, metrics.horizontalAdvance(text) * scale);
+  return *advances_.insert(text, fontAdvance(text) * scale);
 }
 
 const QStaticText& FontEntry::staticText(const QString& text) const {
@@ -51,23 +74,34 @@ const QStaticText& FontEntry::staticText(const QString& text) const {
   return *laidOut_.insert(text, st);
 }
 
+int StyleCache::pixelSize(double points) const {
+  // Whole pixels keep the picture independent of the screen's resolution.
+  if (sizing_ == FontSizing::ExactPoints)
+    return std::max(1, static_cast<int>(std::lround(points * 4 / 3 / fontScale())));
+  return std::max(1, PointsToPixels(points));
+}
+
 const FontEntry& StyleCache::font(const std::string& name, double size, bool bold, bool italic,
                                   int underline) {
   FontKey key{name, size, bold, italic, underline};
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return *it->second;
-  QFont f;
-  f.setFamilies({drawnFamily(name), QString::fromLatin1(kFallbackFamily)});
-  // Whole pixels keep the picture independent of the screen's resolution.
-  const double points = size > 0 ? size : 10;
-  if (sizing_ == FontSizing::ExactPoints)
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4 / 3 / fontScale()))));
-  else
-    f.setPixelSize(std::max(1, PointsToPixels(points)));
-  f.setBold(bold);
-  f.setItalic(italic);
-  f.setUnderline(underline != xl::UnderlineNone);
-  auto entry = std::make_unique<FontEntry>(f, device_, fontScale());
+  const int pixels = pixelSize(size > 0 ? size : 10);
+  std::unique_ptr<FontEntry> entry;
+  if (source_ == FontSource::Files) {
+    auto face = ownFace(drawnFamily(name), bold, italic);
+    if (!face) throw OutsideOwnFonts{};
+    entry = std::make_unique<FontEntry>(std::move(face), pixels, underline != xl::UnderlineNone,
+                                        fontScale());
+  } else {
+    QFont f;
+    f.setFamilies({drawnFamily(name), QString::fromLatin1(kFallbackFamily)});
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline != xl::UnderlineNone);
+    entry = std::make_unique<FontEntry>(f, device_, fontScale());
+  }
   return *fonts_.emplace(std::move(key), std::move(entry)).first->second;
 }
 

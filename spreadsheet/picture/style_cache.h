@@ -14,6 +14,7 @@
 
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/pdf/text_face.h"
 
 namespace spreadsheet::picture {
 
@@ -24,21 +25,41 @@ QString drawnFamily(const std::string& fontName);
 // A palette colour for index 1..56; anything else gives `automatic`.
 QColor paletteColor(const Workbook& book, int index, QColor automatic);
 
+// Thrown while a page is laid out in the fonts read from their files when a
+// text or font is one that layout does not handle: the page is then laid out
+// again in the desktop's fonts.
+struct OutsideOwnFonts {};
+
 // A font with its metrics, and the widths and laid-out glyphs of the texts
 // drawn in it: a sheet repeats the same few texts (times, totals) many times
 // and shaping each again would dominate the picture's cost.
 // `scale` maps the font's pixels to the picture's: fonts of a printed page are
 // made `1/scale` times larger and drawn scaled down, because a font's pixel
 // size is whole and the cell's points are not (10 pt is 13 1/3 px).
+// Its text is measured either by Qt (`font`, `metrics`) or, for a printed
+// page, by our own layout of the face's file (`face`), which gives the same
+// numbers without starting the desktop's font database.
 struct FontEntry {
   FontEntry(const QFont& f, QPaintDevice* device, double scale = 1)
-      : font(f), metrics(f, device), scale(scale), height_(metrics.height() * scale) {}
-  double advance(const QString& text) const;  // picture pixels
+      : font(f),
+        metrics(std::in_place, f, device),
+        scale(scale),
+        height_(metrics->height() * scale) {}
+  FontEntry(std::shared_ptr<const pdf::TextFace> face, int pixelSize, bool underline, double scale);
+  double advance(const QString& text) const;      // picture pixels
+  double fontAdvance(const QString& text) const;  // the font's own pixels, not kept
   double height() const { return height_; }
   const QStaticText& staticText(const QString& text) const;
+  // The text laid out in the face read from its file; throws OutsideOwnFonts
+  // when that layout does not handle it.
+  pdf::ShapedLine shaped(const QString& text) const;
 
   QFont font;
-  QFontMetricsF metrics;  // in the font's own pixels
+  std::optional<QFontMetricsF> metrics;       // in the font's own pixels; Qt's measure only
+  std::shared_ptr<const pdf::TextFace> face;  // our own measure only
+  int pixelSize = 0;
+  bool underline = false;
+  pdf::SizedMetrics sized;  // of the face at pixelSize
   double scale = 1;
 
  private:
@@ -61,13 +82,17 @@ struct ResolvedStyle {
 // a 96-dpi device (a printed page).
 enum class FontSizing { WholePixels, ExactPoints };
 
+// Where a cache's fonts come from: Qt's font database, or the font files
+// read by our own layout (a printed page; the page's faces are then known).
+enum class FontSource { Desktop, Files };
+
 // Fonts and styles resolved for one picture: QFont creation and metrics are
 // costly, and a sheet uses only a handful of distinct styles.
 class StyleCache {
  public:
   StyleCache(const Workbook& book, QPaintDevice* device,
-             FontSizing sizing = FontSizing::WholePixels)
-      : book_(book), device_(device), sizing_(sizing) {}
+             FontSizing sizing = FontSizing::WholePixels, FontSource source = FontSource::Desktop)
+      : book_(book), device_(device), sizing_(sizing), source_(source) {}
 
   const ResolvedStyle& style(StyleId id);
   const FontEntry& font(const std::string& name, double size, bool bold, bool italic,
@@ -78,9 +103,11 @@ class StyleCache {
 
  private:
   using FontKey = std::tuple<std::string, double, bool, bool, int>;
+  int pixelSize(double points) const;
   const Workbook& book_;
   QPaintDevice* device_;
   FontSizing sizing_;
+  FontSource source_;
   std::map<FontKey, std::unique_ptr<FontEntry>> fonts_;
   std::vector<std::unique_ptr<ResolvedStyle>> styles_;  // by StyleId
 };

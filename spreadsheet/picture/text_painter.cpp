@@ -7,21 +7,21 @@ namespace spreadsheet::picture {
 namespace {
 
 // Greedy word wrap of one paragraph (no line feeds inside).
-void wrapParagraph(const QString& para, const QFontMetricsF& m, double width, QStringList& out) {
+void wrapParagraph(const QString& para, const FontEntry& m, double width, QStringList& out) {
   QString line;
   const QStringList words = para.split(QLatin1Char(' '));
   for (const QString& word : words) {
     const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (m.horizontalAdvance(candidate) <= width || candidate.isEmpty()) {
+    if (m.fontAdvance(candidate) <= width || candidate.isEmpty()) {
       line = candidate;
       continue;
     }
     if (!line.isEmpty()) out.push_back(line);
     line = word;
     // A word wider than the cell is cut between characters.
-    while (line.size() > 1 && m.horizontalAdvance(line) > width) {
+    while (line.size() > 1 && m.fontAdvance(line) > width) {
       qsizetype fit = 1;
-      while (fit < line.size() && m.horizontalAdvance(line.left(fit + 1)) <= width) ++fit;
+      while (fit < line.size() && m.fontAdvance(line.left(fit + 1)) <= width) ++fit;
       out.push_back(line.left(fit));
       line = line.mid(fit);
     }
@@ -57,12 +57,11 @@ double blockTop(const QRectF& box, double blockHeight, int vertical) {
 
 }  // namespace
 
-QStringList wrapLines(const QString& text, const QFontMetricsF& metrics, double width) {
+QStringList wrapLines(const QString& text, const FontEntry& font, double width) {
   QStringList out;
   QString plain = text;
   plain.remove(QLatin1Char('\r'));
-  for (const QString& para : plain.split(QLatin1Char('\n')))
-    wrapParagraph(para, metrics, width, out);
+  for (const QString& para : plain.split(QLatin1Char('\n'))) wrapParagraph(para, font, width, out);
   return out;
 }
 

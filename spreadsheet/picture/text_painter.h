@@ -12,9 +12,9 @@ namespace spreadsheet::picture {
 // Space between a cell's edge and its text, in pixels.
 inline constexpr int kTextMargin = 2;
 
-// Breaks `text` into lines no wider than `width`: at line feeds, between words,
-// and inside a word only when the word alone is too wide.
-QStringList wrapLines(const QString& text, const QFontMetricsF& metrics, double width);
+// Breaks `text` into lines no wider than `width` (the font's own pixels): at
+// line feeds, between words, and inside a word only when the word alone is too wide.
+QStringList wrapLines(const QString& text, const FontEntry& font, double width);
 
 // Lines of text of one font and colour, placed in a box by the cell's
 // alignment and clipped to `clip`.

@@ -10,12 +10,13 @@ set(TALLYLOOM_FUZZ_TARGETS
     "number_format|${_targets}/fuzz_number_format.cpp|spreadsheet_format"
     "typed_input|${_targets}/fuzz_typed_input.cpp|spreadsheet_format"
     "cursor_file|${_targets}/fuzz_cursor_file.cpp|platform"
-    "settings_values|${_targets}/fuzz_settings_values.cpp|generator")
+    "settings_values|${_targets}/fuzz_settings_values.cpp|generator"
+    "font_tables|${_targets}/fuzz_font_tables.cpp|spreadsheet_pdf")
 
 if(TALLYLOOM_FUZZ)
   # Coverage feedback from the code under test, not only from the entry files.
   foreach(_lib spreadsheet_model spreadsheet_format spreadsheet_formula spreadsheet_cfb
-               spreadsheet_vba spreadsheet_xls platform generator)
+               spreadsheet_vba spreadsheet_xls spreadsheet_pdf platform generator)
     target_compile_options(${_lib} PRIVATE -fsanitize=fuzzer-no-link)
   endforeach()
 endif()

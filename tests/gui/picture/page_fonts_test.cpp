@@ -108,6 +108,52 @@ TEST_F(PageFonts, EqualSheetsGiveEqualFilesWithNoTimeOfWriting) {
   EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
 }
 
+TEST_F(PageFonts, LaidOutFromTheFontFilesAsQtLaysThemOut) {
+  // One page in every style and size the sheet's texts meet, with kerned pairs,
+  // accents, wrapping, overflow, alignment and an underline: laid out from the
+  // font files and, with no font folder to read, by Qt; the bytes agree.
+  const struct {
+    const char* at;
+    const char* text;
+    double size;
+    bool bold, italic, underline, wrap;
+    int horizontal;
+  } cells[] = {
+      {"A1", "Week starting: AVA To", 10, false, false, false, false, xl::General},
+      {"A2", "Heures prévues", 22, true, false, false, false, xl::Center},
+      {"A3", "Mittwoch ñ Señor Müller", 9, false, true, false, true, xl::Left},
+      {"A4", "Employee Signature:", 8, true, true, true, false, xl::Right},
+      {"B5", "Total 11:45 PM", 24, false, false, true, false, xl::Center},
+      {"A6", "€ 1,234.56 – “Quote” Ty We Yo", 10, true, false, false, true, xl::Justify},
+  };
+  for (const auto& c : cells)
+    put(c.at, std::string(c.text), styled([&](Style& s) {
+          s.font.size = c.size;
+          s.font.bold = c.bold;
+          s.font.italic = c.italic;
+          s.font.underline = c.underline ? xl::UnderlineSingle : xl::UnderlineNone;
+          s.wrapText = c.wrap;
+          s.horizontalAlignment = c.horizontal;
+        }));
+  put("C7", 1234.5678);
+  columnWidth(1, 14);
+  rowHeight(3, 40);
+  rowHeight(6, 40);
+  sheet.pageSetup().printArea = parseA1Range("A1:D7");
+  QTemporaryDir dir;
+  const auto bytesOf = [&](const QString& name) {
+    picture::savePagePdf(sheet, dir.filePath(name).toStdString());
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray fromFiles = bytesOf("files.pdf");
+  qputenv("TALLYLOOM_FONT_DIR", dir.filePath("no fonts here").toUtf8());
+  const QByteArray fromQt = bytesOf("qt.pdf");
+  qunsetenv("TALLYLOOM_FONT_DIR");
+  ASSERT_FALSE(fromQt.isEmpty());
+  EXPECT_TRUE(fromFiles == fromQt) << "the page laid out from the files differs from Qt's";
+}
+
 TEST(PdfOutlines, AreMovesLinesAndCurvesFilledByTheNonZeroRule) {
   // A glyph of a font that cannot be embedded is drawn as its outline.
   QPainterPath path;
