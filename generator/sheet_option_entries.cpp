@@ -253,6 +253,20 @@ const OptionEntry kSheetOptions[] = {
      .word = [](const SheetOptions& o) { return std::string(o.protectFormulas ? "on" : "off"); },
      .accepts = "no value",
      .switchValue = "on"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--language",
+     .valueName = "LANG",
+     .help = "the language of the sheet's texts: en (default), de, fr or es",
+     .jsonName = "language",
+     .key = "SheetLanguage",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = SheetLanguageOfWord(t);
+           if (v) o.language = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::string(SheetTextsOf(o.language).word); },
+     .accepts = "one of en, de, fr, es"},
 };
 
 }  // namespace

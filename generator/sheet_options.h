@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/sheet_texts.h"
+
 // How the sheet shows times, dates and money, what its lists offer, the week's
 // first day and the week-start date. The defaults are the sheet as it always was.
 namespace generator {
@@ -22,6 +24,7 @@ struct SheetOptions {
   int weekStartSerial = 0;       // Given: the date as a day number (1900 date system)
   int firstDay = 1;              // 1 = Sunday .. 7 = Saturday
   bool protectFormulas = false;  // lock what the sheet computes, protect without a password
+  SheetLanguage language = SheetLanguage::English;  // of every text on the sheet
   bool operator==(const SheetOptions&) const = default;
 };
 

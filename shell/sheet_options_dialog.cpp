@@ -141,6 +141,18 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   moneyForm->addRow(QString(), currencyAfter_);
   layout->addWidget(money);
 
+  auto* sheetLanguage =
+      new QGroupBox(QCoreApplication::translate("SheetOptions", "Language"), this);
+  auto* languageForm = new QFormLayout(sheetLanguage);
+  language_ = new QComboBox(sheetLanguage);
+  // Each language by its own name, whatever the program's language.
+  for (const generator::SheetLanguage language : generator::kSheetLanguages) {
+    const std::string_view name = generator::SheetTextsOf(language).name;
+    language_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+  }
+  languageForm->addRow(QCoreApplication::translate("SheetOptions", "Sheet &language:"), language_);
+  layout->addWidget(sheetLanguage);
+
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
   buttons->button(QDialogButtonBox::RestoreDefaults)
@@ -171,6 +183,7 @@ void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   firstDay_->setCurrentIndex(o.firstDay - 1);
   currency_->setText(QString::fromStdString(o.currency));
   currencyAfter_->setChecked(o.currencyAfter);
+  language_->setCurrentIndex(static_cast<int>(o.language));
 }
 
 generator::SheetOptions SheetOptionsDialog::options() const {
@@ -189,6 +202,7 @@ generator::SheetOptions SheetOptionsDialog::options() const {
   // A symbol the sheet cannot carry leaves the default one.
   generator::OptionOfFlag("--currency")->read(currency_->text().trimmed().toStdString(), o);
   o.currencyAfter = currencyAfter_->isChecked();
+  o.language = generator::SheetLanguage(language_->currentIndex());
   return o;
 }
 

@@ -36,6 +36,7 @@ class SheetOptionsDialog : public QDialog {
   QComboBox* firstDay_ = nullptr;
   QLineEdit* currency_ = nullptr;
   QCheckBox* currencyAfter_ = nullptr;
+  QComboBox* language_ = nullptr;  // in the order of generator::SheetLanguage
 };
 
 }  // namespace shell

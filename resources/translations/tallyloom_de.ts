@@ -239,5 +239,13 @@
         <source>Restore Defaults</source>
         <translation>Standard wiederherstellen</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>Sp&amp;rache des Blatts:</translation>
+    </message>
 </context>
 </TS>

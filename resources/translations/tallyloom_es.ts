@@ -239,5 +239,13 @@
         <source>Restore Defaults</source>
         <translation>Restablecer valores predeterminados</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>&amp;Idioma de la hoja:</translation>
+    </message>
 </context>
 </TS>

@@ -239,5 +239,13 @@
         <source>Restore Defaults</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>Lan&amp;gue de la feuille :</translation>
+    </message>
 </context>
 </TS>

@@ -58,6 +58,9 @@ const RoundTrip kRoundTrips[] = {
     {"--first-day", "mon", "mon", "mon"},
     {"--first-day", "sat", "sat", "sat"},
     {"--protect", "", "on", "on"},
+    {"--language", "de", "de", "de"},
+    {"--language", "es", "es", "es"},
+    {"--language", "en", "en", "en"},
 };
 
 std::string joined(const SummaryValue& value) {
@@ -154,6 +157,8 @@ const BadValue kBadValues[] = {
     {"--week-start", "today", "WeekStart", "2026-3-2"},
     {"--first-day", "monday", "FirstDay", "1"},
     {"--protect", "yes", "Protect", "true"},
+    {"--language", "DE", "SheetLanguage", "german"},
+    {"--language", "it", "SheetLanguage", ""},
 };
 
 TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {

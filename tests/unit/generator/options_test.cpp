@@ -171,7 +171,7 @@ TEST(StoreChoices, WritesEveryKeyInCloseOrder) {
   controls.setComboIndex(2, -1);
   MemoryStore store;
   StoreChoices(controls, store);
-  ASSERT_EQ(store.writes.size(), 31u);
+  ASSERT_EQ(store.writes.size(), 33u);
   EXPECT_EQ(store.writes[0], "Sunday");
   EXPECT_EQ(store.writes[6], "Saturday");
   EXPECT_EQ(store.writes[7], "Company Name");
@@ -181,6 +181,7 @@ TEST(StoreChoices, WritesEveryKeyInCloseOrder) {
   EXPECT_EQ(store.writes[20], "NumberOfShifts");
   EXPECT_EQ(store.writes[21], "Clock");
   EXPECT_EQ(store.writes[30], "FirstDay");
+  EXPECT_EQ(store.writes[32], "SheetLanguage");
   EXPECT_EQ(store.values["Sunday"], "2");
   EXPECT_EQ(store.values["Manager Signature"], "1");
   EXPECT_EQ(store.values["Monday"], "0");
