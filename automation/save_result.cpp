@@ -29,8 +29,12 @@ void SaveGeneratedWorkbook(const std::string& generated, const std::string& targ
     return spreadsheet::io::copyWholeFile(generated, target);
   const auto app = OpenInNewExcel(generated);
   QuitOnExit quit(app);
-  app->ActiveWorkbook().SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
-                               TemplateBasicModules());
+  // The first day's name tells the sheet's language, whose day names the
+  // Basic macro looks for.
+  const auto language = generator::SheetLanguageOfDayName(app->Range("E9").Value().toText());
+  app->ActiveWorkbook().SaveAs(
+      target, spreadsheet::formats::SaveAsCode(*format),
+      TemplateBasicModules(language.value_or(generator::SheetLanguage::English)));
 }
 
 }  // namespace automation

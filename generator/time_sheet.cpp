@@ -37,17 +37,18 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   ColumnWidths(app, base);
   if (sheet.weeks() == 1) WidenTotalColumn(app, sheet);
   RowHeights(app);
-  HeaderBlock(app, choices.fields, choices.sheet);
+  HeaderBlock(app, choices.fields, base);
   GridLabelsAndTotals(app, base);
-  SignatureBlocks(app, choices.fields);
+  SignatureBlocks(app, choices.fields, sheet.texts());
   TimeLists(app, base);
   DayBlocks(app, base);
   GridFormats(app, base);
   RemoveSwitchedOffDays(app, base, sheet);
   FirstDayEdge(app, sheet);
-  Title(app);
+  Title(app, sheet.texts());
   ReplicateWeeks(app, sheet);
   ReplicateShifts(app, sheet);
+  FitTexts(app, sheet);
   MarkerAndPageSetup(app, sheet);
   return sheet;
 }

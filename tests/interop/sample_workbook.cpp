@@ -201,10 +201,13 @@ void buildSampleWorkbook(Workbook& book, const std::string& moduleFile) {
   ws.setCodeName("Sheet1");
   sheetContent(book, ws);
   pageAndButton(ws);
-  book.macroProject() =
-      vba::buildMacroProject({{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
-                              {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
-                              {"Module1", false, macro_tables::Fill(readFile(moduleFile)), ""}});
+  book.macroProject() = vba::buildMacroProject(
+      {{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
+       {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
+       {"Module1", false,
+        macro_tables::Fill(readFile(moduleFile), generator::SheetLanguage::English,
+                           macro_tables::Dialect::Vba),
+        ""}});
   fx::recalculate(book);
 }
 
