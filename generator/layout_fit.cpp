@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cmath>
+
 #include "generator/layout_blocks.h"
 #include "generator/text_width.h"
 #include "spreadsheet/api/api.h"
@@ -7,7 +10,6 @@ namespace generator::layout {
 
 namespace {
 
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // A cell's text stands clear of its grid line and of a margin on either side;
 // the widths are rounded up, so the measure errs on the wide side.
 constexpr int kTextClearance = 1 + 2 * 2;
@@ -31,6 +33,13 @@ std::optional<std::string> unwrappedText(spreadsheet::api::Range& cell) {
   return value.toText();
 }
 
+// Pixels of a text: the picture sizes fonts in whole pixels (9.5 points are
+// 13 pixels, as 10 are), the printed page in exact points; the wider counts.
+double textPixels(const std::string& text, double points, bool bold) {
+  const double exact = points * 96 / 72;
+  return ArialTextWidth(text, 1, bold) * std::max(exact, std::round(exact));
+}
+
 }  // namespace
 
 void FitTexts(Excel& app, const SheetGeometry& sheet) {
@@ -46,8 +55,7 @@ void FitTexts(Excel& app, const SheetGeometry& sheet) {
       const bool bold = font.Bold();
       const double size = font.Size();
       double fitted = size;
-      while (fitted > kSmallestSize &&
-             ArialTextWidth(*text, fitted, bold) * kPixelsPerPoint > pixels)
+      while (fitted > kSmallestSize && textPixels(*text, fitted, bold) > pixels)
         fitted -= kSizeStep;
       if (fitted != size) font.setSize(fitted);
     }
