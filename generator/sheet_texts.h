@@ -111,7 +111,7 @@ inline constexpr SheetTexts kGerman{
     .validationTitle = "Hinweis",
     .timeMessage = "Bitte wählen Sie eine Uhrzeit aus der Liste rechts.",
     .breakMessage =
-        "Bitte geben Sie die Zeit im Format 00:30 ein (oder wählen Sie sie aus der "
+        "Bitte geben Sie die Dauer im Format 00:30 ein (oder wählen Sie sie aus der "
         "Liste rechts).",
     .buttonCaption = "Wie Vortag",
 };
@@ -186,7 +186,7 @@ inline constexpr SheetTexts kSpanish{
     .validationTitle = "Información",
     .timeMessage = "Seleccione una hora de la lista de la derecha.",
     .breakMessage =
-        "Introduzca la hora con el formato 00:30 (o elíjala de la lista de la derecha).",
+        "Introduzca la duración con el formato 00:30 (o elíjala de la lista de la derecha).",
     .buttonCaption = "Igual al anterior",
 };
 
