@@ -29,9 +29,13 @@ void SaveGeneratedWorkbook(const std::string& generated, const std::string& targ
     return spreadsheet::io::copyWholeFile(generated, target);
   const auto app = OpenInNewExcel(generated);
   QuitOnExit quit(app);
+  // The first day's name tells the sheet's language, whose day names the
+  // Basic macro looks for.
   auto book = app->ActiveWorkbook();
+  const auto language = generator::SheetLanguageOfDayName(app->Range("E9").Value().toText());
   book.SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
-              TemplateBasicModules(book.ActiveSheet().ProtectContents()));
+              TemplateBasicModules({language.value_or(generator::SheetLanguage::English),
+                                    book.ActiveSheet().ProtectContents()}));
 }
 
 }  // namespace automation

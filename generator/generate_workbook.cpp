@@ -34,7 +34,7 @@ const GenerationStep kBuild[] = {
     {126, [](Generation& g, int) { g.instance().setCursor(xl::CursorWait); }},
     {128,
      [](Generation& g, int) {
-       g.templateBytes = TemplateBytes();
+       g.templateBytes = TemplateBytes(g.choices().sheet.language);
        if (g.templateBytes.empty())
          throw spreadsheet::Error("The template workbook is missing from the program.");
      }},
@@ -67,7 +67,10 @@ const GenerationStep kBuild[] = {
     // No layout, no day columns to put buttons over.
     {144, [](Generation& g, int) { g.dayColumns = g.sheet ? g.sheet->dayColumnCount() : 0; }},
     // Buttons over day columns 2 and on.
-    {146, [](Generation& g, int pass) { AddSameAsPreviousButton(g.instance(), pass + 2); },
+    {146,
+     [](Generation& g, int pass) {
+       AddSameAsPreviousButton(g.instance(), pass + 2, spreadsheet::require(g.sheet).texts());
+     },
      [](const Generation& g) { return g.dayColumns - 1; }},
     {148, [](Generation& g, int) { g.instance().Range("E11").Select(); }},
     {150, [](Generation& g, int) { g.instance().Sheets().Item(1).Select(); }},
@@ -117,8 +120,8 @@ api::Application& RequireExcelApp() {
   return spreadsheet::require(ExcelApp());
 }
 
-std::vector<unsigned char> TemplateBytes() {
-  const QByteArray bytes = TemplateResourceBytes();
+std::vector<unsigned char> TemplateBytes(SheetLanguage language) {
+  const QByteArray bytes = TemplateResourceBytes(language);
   return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
@@ -151,9 +154,9 @@ void RunSteps(std::span<const GenerationStep> steps, Generation& generation,
   }
 }
 
-std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app,
-                                            const std::string& templatePath) {
-  const std::vector<unsigned char> bytes = TemplateBytes();
+std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string& templatePath,
+                                            SheetLanguage language) {
+  const std::vector<unsigned char> bytes = TemplateBytes(language);
   if (bytes.empty()) throw spreadsheet::Error("The template workbook is missing from the program.");
   spreadsheet::io::writeWholeFile(templatePath, bytes);
   return std::make_shared<api::Workbook>(app.Workbooks().Open(templatePath));

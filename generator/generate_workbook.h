@@ -29,8 +29,9 @@ void ReleaseExcel();  // drops the reference (no Quit)
 // The instance, or spreadsheet::Error(spreadsheet::kObjectNotSet).
 spreadsheet::api::Application& RequireExcelApp();
 
-// The template workbook the program carries.
-std::vector<unsigned char> TemplateBytes();
+// The template workbook the program carries, its macro written for the
+// sheet's language.
+std::vector<unsigned char> TemplateBytes(SheetLanguage language = SheetLanguage::English);
 
 // One generation between its steps.
 struct Generation {
@@ -76,8 +77,9 @@ void RunSteps(std::span<const GenerationStep> steps, Generation& generation,
 
 // Opens the template in `app` from a temporary copy written to `templatePath`
 // (removed by the caller) and returns the opened workbook.
-std::shared_ptr<spreadsheet::api::Workbook> OpenTemplate(spreadsheet::api::Application& app,
-                                                         const std::string& templatePath);
+std::shared_ptr<spreadsheet::api::Workbook> OpenTemplate(
+    spreadsheet::api::Application& app, const std::string& templatePath,
+    SheetLanguage language = SheetLanguage::English);
 // Deletes every sheet but the first and names the last remaining one "TimeSheet".
 void KeepOneTimeSheet(spreadsheet::api::Application& app);
 // E11, sheet 1, C1 selected, as the finished workbook opens.

@@ -46,12 +46,12 @@ void WidenTotalColumn(Excel& xl, const SheetGeometry& sheet);  // 700/75 charact
 void RowHeights(Excel& xl);
 
 // Header fields, signature lines and the title.
-void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetOptions& options);
-void SignatureBlocks(Excel& xl, const FieldFlags& fields);
-void Title(Excel& xl);
+void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
+void SignatureBlocks(Excel& xl, const FieldFlags& fields, const SheetTexts& texts);
+void Title(Excel& xl, const SheetTexts& texts);
 
 // Grid: row labels, totals and pay; the seven day blocks; fonts, alignments and fills.
-std::string DayName(int dayNumber);  // 1 = "Sunday"
+std::string DayName(const SheetTexts& texts, int dayNumber);  // 1 = "Sunday"
 void GridLabelsAndTotals(Excel& xl, const SheetGeometry& base);
 void DayBlocks(Excel& xl, const SheetGeometry& base);
 void GridFormats(Excel& xl, const SheetGeometry& base);
@@ -62,8 +62,8 @@ std::string DailyTotalFormula(const SheetGeometry& sheet);
 
 // The time lists with their names, and the validations that use them.
 void TimeLists(Excel& xl, const SheetGeometry& base);
-void AttachTimeValidation(Excel& xl, const SheetOptions& options, const std::string& cell);
-void AttachBreakValidation(Excel& xl, const std::string& cell);
+void AttachTimeValidation(Excel& xl, const SheetGeometry& base, const std::string& cell);
+void AttachBreakValidation(Excel& xl, const SheetGeometry& base, const std::string& cell);
 
 // Days, weeks, shifts and the page.
 void RemoveSwitchedOffDays(Excel& xl, const SheetGeometry& base, const SheetGeometry& sheet);
@@ -75,6 +75,10 @@ void MarkerAndPageSetup(Excel& xl, const SheetGeometry& sheet);
 // With an overtime rule: each day's "Regular" and "Overtime" from its total,
 // and the overtime rate from the regular rate. Nothing without one.
 void OvertimeFormulas(Excel& xl, const SheetGeometry& sheet);
+
+// Texts too wide for their cells that do not wrap: a smaller font for that cell
+// alone, the geometry unchanged. Changes neither the selection nor any size.
+void FitTexts(Excel& xl, const SheetGeometry& sheet);
 
 // With the option to protect formulas: unlocks every input cell, protects the
 // sheet without a password and gives the buttons' macro the lines that lift

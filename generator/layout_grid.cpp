@@ -38,9 +38,11 @@ std::string dateFormula(const SheetGeometry& g, int offset) {
 void totalsAndPay(Excel& app, const SheetGeometry& base) {
   const GridSpan g(base);
   const SheetOptions& options = base.options();
-  for (const auto& [column, text] : {std::pair{g.totals, std::string("Total Hours Scheduled")},
-                                     std::pair{base.rateColumn(), MoneyHeading(options, "Rate")},
-                                     std::pair{g.pay, MoneyHeading(options, "Total")}}) {
+  const SheetTexts& texts = base.texts();
+  for (const auto& [column, text] :
+       {std::pair{g.totals, std::string(texts.totalHoursScheduled)},
+        std::pair{base.rateColumn(), MoneyHeading(options, std::string(texts.rate))},
+        std::pair{g.pay, MoneyHeading(options, std::string(texts.pay))}}) {
     WriteCell(app, A1(column, g.lunch, column, base.otherBreaksRow()), text, true);
     SetFont(app, "General", 9, kAuto);
   }
@@ -70,20 +72,22 @@ void dayBlock(Excel& app, const SheetGeometry& base, int position) {
   const int end = base.shiftEndRow(1);
   const int lunch = base.lunchRow();
   const int breaks = base.otherBreaksRow();
+  const std::string total(base.texts().total);
   if (position > 1)
-    WriteCell(app, pair(left, SheetGeometry::kDayNameRow), DayName(base.dayAt(position)), true);
+    WriteCell(app, pair(left, SheetGeometry::kDayNameRow),
+              DayName(base.texts(), base.dayAt(position)), true);
   WriteCell(app, pair(left, SheetGeometry::kDateRow),
             dateFormula(base, base.dateOffset(1, position)), true);
   SetNumberFormat(app, "", DateFormat(base.options()));
-  AttachTimeValidation(app, base.options(), A1(left, start));
-  AttachTimeValidation(app, base.options(), A1(left, end));
-  WriteCell(app, A1(right, start), "Total", false);
+  AttachTimeValidation(app, base, A1(left, start));
+  AttachTimeValidation(app, base, A1(left, end));
+  WriteCell(app, A1(right, start), total, false);
   FillInterior(app, "", kGreen);
   WriteCell(app, A1(right, end), kWorkedHours, false);
   SetNumberFormat(app, "", "0.00");
-  AttachBreakValidation(app, A1(left, lunch));
-  AttachBreakValidation(app, A1(left, breaks));
-  WriteCell(app, A1(right, lunch), "Total", false);
+  AttachBreakValidation(app, base, A1(left, lunch));
+  AttachBreakValidation(app, base, A1(left, breaks));
+  WriteCell(app, A1(right, lunch), total, false);
   FillInterior(app, "", kGreen);
   WriteCell(app, A1(right, breaks), kBreakHours, false);
   SetNumberFormat(app, "", "0.00");
@@ -98,9 +102,9 @@ void dayBlock(Excel& app, const SheetGeometry& base, int position) {
 
 }  // namespace
 
-std::string DayName(int dayNumber) {
+std::string DayName(const SheetTexts& texts, int dayNumber) {
   if (dayNumber < 1 || dayNumber > kDayCount) throw spreadsheet::Error("Subscript out of range");
-  return std::string(kDayNames[static_cast<std::size_t>(dayNumber - 1)]);
+  return std::string(texts.days[static_cast<std::size_t>(dayNumber - 1)]);
 }
 
 std::string DateFormula(const SheetGeometry& sheet, int week, int position) {
@@ -117,18 +121,19 @@ std::string DailyTotalFormula(const SheetGeometry& sheet) {
 
 void GridLabelsAndTotals(Excel& app, const SheetGeometry& base) {
   const GridSpan g(base);
-  WriteCell(app, pair(g.firstDay, SheetGeometry::kDayNameRow), DayName(base.dayAt(1)), true);
-  WriteCell(app, label(g.firstShift), "Start", true);
-  WriteCell(app, label(base.shiftEndRow(1)), "End", true);
+  const SheetTexts& t = base.texts();
+  WriteCell(app, pair(g.firstDay, SheetGeometry::kDayNameRow), DayName(t, base.dayAt(1)), true);
+  WriteCell(app, label(g.firstShift), std::string(t.start), true);
+  WriteCell(app, label(base.shiftEndRow(1)), std::string(t.end), true);
   WriteCell(app, label(g.shiftSpacer), "", true);
   SetFont(app, "General", 10, kAuto);
-  WriteCell(app, label(g.lunch), "Lunch", true);
-  WriteCell(app, label(base.otherBreaksRow()), "Other\nBreaks", true);
-  WriteCell(app, label(g.dailyTotal), "Total", true);
+  WriteCell(app, label(g.lunch), std::string(t.lunch), true);
+  WriteCell(app, label(base.otherBreaksRow()), std::string(t.otherBreaks), true);
+  WriteCell(app, label(g.dailyTotal), std::string(t.total), true);
   WriteCell(app, A1(kLabelColumn + 1, g.totalSpacer), " ", false);
   SetFont(app, "General", 10, kAuto);
-  const char* const kinds[] = {"Regular", "Overtime", "Sick", "Vacation"};
-  for (int i = 0; i < 4; ++i) WriteCell(app, label(g.firstHours + i), kinds[i], true);
+  const std::string_view kinds[] = {t.regular, t.overtime, t.sick, t.vacation};
+  for (int i = 0; i < 4; ++i) WriteCell(app, label(g.firstHours + i), std::string(kinds[i]), true);
   totalsAndPay(app, base);
 }
 

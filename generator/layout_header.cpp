@@ -29,16 +29,16 @@ void weekDate(Excel& app, const std::string& label, const std::string& text,
 }
 
 // "[City, State, ZIP]" from whichever of the three are on; empty when none is.
-std::string cityLine(const FieldFlags& fields) {
+std::string cityLine(const FieldFlags& fields, const SheetTexts& texts) {
   std::string text;
-  const auto add = [&](bool on, const char* part) {
+  const auto add = [&](bool on, std::string_view part) {
     if (!on) return;
     if (!text.empty()) text += ", ";
     text += part;
   };
-  add(fields[City], "City");
-  add(fields[State], "State");
-  add(fields[Zip], "ZIP");
+  add(fields[City], texts.city);
+  add(fields[State], texts.state);
+  add(fields[Zip], texts.zip);
   return text.empty() ? text : "[" + text + "]";
 }
 
@@ -54,46 +54,51 @@ void signatureLine(Excel& app, const std::string& range) {
 
 }  // namespace
 
-void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetOptions& options) {
+void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base) {
+  const SheetOptions& options = base.options();
+  const SheetTexts& texts = base.texts();
   if (fields[CompanyName]) {
-    WriteCell(app, "C2:K2", "[Company Name]", true);
+    WriteCell(app, "C2:K2", std::string(texts.companyName), true);
     SetFont(app, "Bold", 22, kAuto);
     AlignSelection(app, xl::Left);
     FillInterior(app, "", 2);
   }
-  if (fields[Address1]) WriteCell(app, "D4:H4", "[Address 1] ", true);
-  if (fields[Address2]) WriteCell(app, "D5:H5", "[Address 2]", true);
-  const std::string city = cityLine(fields);
+  if (fields[Address1]) WriteCell(app, "D4:H4", std::string(texts.address1), true);
+  if (fields[Address2]) WriteCell(app, "D5:H5", std::string(texts.address2), true);
+  const std::string city = cityLine(fields, texts);
   if (!city.empty()) WriteCell(app, "D6:H6", city, true);
-  if (fields[EmployeeName]) labelWithLine(app, "I4:J4", "Employee name:", "K4:M4");
-  if (fields[ManagerName]) labelWithLine(app, "I5:J5", "Manager name:", "K5:M5");
+  if (fields[EmployeeName]) labelWithLine(app, "I4:J4", std::string(texts.employeeName), "K4:M4");
+  if (fields[ManagerName]) labelWithLine(app, "I5:J5", std::string(texts.managerName), "K5:M5");
   if (fields[WeekStarting])
-    weekDate(app, "O4:P4", "Week starting:", "R4:S4", WeekStartContent(options), options);
+    weekDate(app, "O4:P4", std::string(texts.weekStarting), "R4:S4", WeekStartContent(options),
+             options);
   if (fields[WeekEnding])
-    weekDate(app, "O5:P5", "Week ending:", "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)", options);
+    weekDate(app, "O5:P5", std::string(texts.weekEnding), "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)",
+             options);
   app.Rows("4:6").Select();
   SetFont(app, "General", 9, kAuto);
   app.Rows("25:25").Select();
   SetFont(app, "General", 9, kGrey);
 }
 
-void SignatureBlocks(Excel& app, const FieldFlags& fields) {
+void SignatureBlocks(Excel& app, const FieldFlags& fields, const SheetTexts& texts) {
+  const std::string date(texts.date);
   if (fields[EmployeeSignature]) {
-    WriteCell(app, "D25:H25", "Employee signature", true);
+    WriteCell(app, "D25:H25", std::string(texts.employeeSignature), true);
     AlignSelection(app, xl::Center);
     signatureLine(app, "B24:J24");
-    WriteCell(app, "I25", "Date", false);
+    WriteCell(app, "I25", date, false);
   }
   if (fields[ManagerSignature]) {
     signatureLine(app, "M24:S24");
-    WriteCell(app, "M25:Q25", "Manager signature", true);
+    WriteCell(app, "M25:Q25", std::string(texts.managerSignature), true);
     AlignSelection(app, xl::Center);
-    WriteCell(app, "R25", "Date", false);
+    WriteCell(app, "R25", date, false);
   }
 }
 
-void Title(Excel& app) {
-  WriteCell(app, "C1:V1", "Weekly Time Sheet", true);
+void Title(Excel& app, const SheetTexts& texts) {
+  WriteCell(app, "C1:V1", std::string(texts.title), true);
   AlignSelection(app, xl::Left);
   SetFont(app, "Bold", 24, kAuto);
 }

@@ -7,21 +7,17 @@ namespace xl = spreadsheet::xl;
 
 namespace {
 
-const char* const kTimeMessage = "You must select time from the list on the right.";
-const char* const kBreakMessage =
-    "You must enter time in following format 00:30  (or choose it from the list on the right).";
-
-void attachListValidation(Excel& app, const std::string& cell, const char* format,
-                          const char* listName, const char* message) {
+void attachListValidation(Excel& app, const std::string& cell, const std::string& format,
+                          const char* listName, const SheetTexts& texts, std::string_view message) {
   SetNumberFormat(app, cell, format);
   auto validation = app.Selection().Validation();
   validation.Delete();
   validation.Add(xl::ValidateList, xl::ValidAlertStop, xl::Between, listName);
   validation.setIgnoreBlank(true);
   validation.setInCellDropdown(true);
-  validation.setErrorTitle("Information");
-  validation.setInputMessage(message);
-  validation.setErrorMessage(message);
+  validation.setErrorTitle(std::string(texts.validationTitle));
+  validation.setInputMessage(std::string(message));
+  validation.setErrorMessage(std::string(message));
   validation.setShowInput(false);
   validation.setShowError(true);
 }
@@ -57,12 +53,15 @@ void TimeLists(Excel& app, const SheetGeometry& base) {
   app.Range("U6").Select();
 }
 
-void AttachTimeValidation(Excel& app, const SheetOptions& options, const std::string& cell) {
-  attachListValidation(app, cell, TimeCellFormat(options).c_str(), "=Time0", kTimeMessage);
+void AttachTimeValidation(Excel& app, const SheetGeometry& base, const std::string& cell) {
+  const SheetTexts& texts = base.texts();
+  attachListValidation(app, cell, TimeCellFormat(base.options()), "=Time0", texts,
+                       texts.timeMessage);
 }
 
-void AttachBreakValidation(Excel& app, const std::string& cell) {
-  attachListValidation(app, cell, "hh:mm", "=LunchTime", kBreakMessage);
+void AttachBreakValidation(Excel& app, const SheetGeometry& base, const std::string& cell) {
+  const SheetTexts& texts = base.texts();
+  attachListValidation(app, cell, "hh:mm", "=LunchTime", texts, texts.breakMessage);
 }
 
 }  // namespace generator::layout

@@ -43,7 +43,8 @@ void ProtectFormulas(Excel& app, const SheetGeometry& sheet, const FieldFlags& f
   app.ActiveSheet().Protect();
   // The buttons' copy writes into locked cells too: it lifts the protection for that.
   spreadsheet::api::Workbook book = app.ActiveWorkbook();
-  if (book.HasModule("Module1")) book.ReplaceModuleCode("Module1", TemplateVbaModule1(true));
+  if (book.HasModule("Module1"))
+    book.ReplaceModuleCode("Module1", TemplateVbaModule1({sheet.options().language, true}));
 }
 
 }  // namespace generator::layout

@@ -99,16 +99,17 @@ void ReplicateWeeks(Excel& app, const SheetGeometry& sheet) {
 void ReplicateShifts(Excel& app, const SheetGeometry& sheet) {
   const int s = sheet.shifts();
   const std::string label = A1(4, sheet.shiftStartRow(1));
+  const std::string start = " " + std::string(sheet.texts().start);
   const std::string rows =
       std::to_string(sheet.shiftStartRow(1)) + ":" + std::to_string(sheet.shiftEndRow(1));
   for (int j = 1; j < s; ++j) {
-    WriteCell(app, label, std::to_string(s - j + 1) + " Start", false);
+    WriteCell(app, label, std::to_string(s - j + 1) + start, false);
     app.Rows(rows).Select();
     app.Selection().Copy();
     app.Selection().Insert(xl::ShiftDown);
   }
   if (s <= 1) return;
-  WriteCell(app, label, "1 Start", false);
+  WriteCell(app, label, "1" + start, false);
   // Each daily total copied with its day still counts the first shift only.
   const std::string total = DailyTotalFormula(sheet);
   for (int k = 1; k <= sheet.dayColumnCount(); ++k) {

@@ -70,13 +70,6 @@ inline constexpr int kCheckBoxCount = kDayCount + kFieldCount;  // Check1..Check
 inline constexpr int kWeekListSize = kWeekRange.size();         // Combo1
 inline constexpr int kShiftListSize = kShiftRange.size();       // Combo2
 
-// "Sunday" .. "Saturday": the day keys, the sheet's day names and the summary's.
-inline constexpr std::array<std::string_view, kDayCount> kDayNames = [] {
-  std::array<std::string_view, kDayCount> names{};
-  for (std::size_t d = 0; d < names.size(); ++d) names[d] = kDayItems[d].key;
-  return names;
-}();
-
 enum class OptionKind {
   Set,     // named items, each its own check box and settings key (stored "0"/"1")
   Count,   // a whole number, kept as a list's selected index under one key

@@ -8,14 +8,14 @@ namespace generator {
 
 namespace {
 
-constexpr const char* kButtonText = "Same as Previous";
-
-void placeButton(spreadsheet::api::Application& app, const ButtonBox& box) {
+void placeButton(spreadsheet::api::Application& app, const ButtonBox& box,
+                 const SheetTexts& texts) {
+  const std::string caption(texts.buttonCaption);
   auto button = app.ActiveSheet().Buttons().Add(box.left, box.top, box.width, box.height);
   button.Select();
   button.setOnAction("'CopyTimes " + std::to_string(box.dayColumn) + "'");
-  button.setText(kButtonText);
-  auto font = button.Characters(1, 16).Font();
+  button.setText(caption);
+  auto font = button.Characters(1, static_cast<int>(caption.size())).Font();
   font.setName("Arial");
   font.setFontStyle("General");
   font.setSize(8);
@@ -24,19 +24,20 @@ void placeButton(spreadsheet::api::Application& app, const ButtonBox& box) {
 
 }  // namespace
 
-void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column) {
+void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column,
+                             const SheetTexts& texts) {
   // The macros name day columns 1..40 only.
   if (column < 1 || column > kDayColumnTableSize)
     throw spreadsheet::Error("Subscript out of range");
   app.Range(A1(DayColumnSheetColumn(column), SheetGeometry::kDayNameRow)).Select();
   // No button where row 9 holds no day name.
   if (app.ActiveCell().Value().toText().size() <= 2) return;
-  placeButton(app, SameAsPreviousBox(column));
+  placeButton(app, SameAsPreviousBox(column), texts);
 }
 
 void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet) {
   // The geometry knows which columns hold a day name: nothing is read back.
-  for (const ButtonBox& box : sheet.buttons()) placeButton(app, box);
+  for (const ButtonBox& box : sheet.buttons()) placeButton(app, box, sheet.texts());
 }
 
 }  // namespace generator

@@ -4,6 +4,7 @@
 
 #include "generator/options.h"
 #include "generator/sheet_options.h"
+#include "generator/sheet_texts.h"
 #include "spreadsheet/model/address.h"
 
 namespace generator {
@@ -60,6 +61,8 @@ class SheetGeometry {
   int firstDay() const { return firstDay_; }
   // Clock, lists, dates, money and the week-start date the blocks draw with.
   const SheetOptions& options() const { return options_; }
+  // Every text the blocks write, in the sheet's language.
+  const SheetTexts& texts() const { return SheetTextsOf(options_.language); }
   const std::vector<int>& days() const { return days_; }  // 1..7 (1 = Sunday), week order
   int dayCount() const { return static_cast<int>(days_.size()); }
   int weeks() const { return weeks_; }

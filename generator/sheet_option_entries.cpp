@@ -279,6 +279,20 @@ const OptionEntry kSheetOptions[] = {
          },
      .word = [](const SheetOptions& o) { return HundredthsText(o.overtimeRate); },
      .accepts = "a number from 1 to 3 with at most two decimals"},
+    {.kind = OptionKind::Sheet,
+     .flag = "--language",
+     .valueName = "LANG",
+     .help = "the language of the sheet's texts: en (default), de, fr or es",
+     .jsonName = "language",
+     .key = "SheetLanguage",
+     .read =
+         [](std::string_view t, SheetOptions& o) {
+           const auto v = SheetLanguageOfWord(t);
+           if (v) o.language = *v;
+           return bool(v);
+         },
+     .word = [](const SheetOptions& o) { return std::string(SheetTextsOf(o.language).word); },
+     .accepts = "one of en, de, fr, es"},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/sheet_texts.h"
+
 // How the sheet shows times, dates and money, what its lists offer, the week's
 // first day and the week-start date. The defaults are the sheet as it always was.
 namespace generator {
@@ -28,6 +30,7 @@ struct SheetOptions {
   int overtimeDaily = 0;
   int overtimeWeekly = 0;
   int overtimeRate = 150;  // the overtime rate in hundredths of the regular rate
+  SheetLanguage language = SheetLanguage::English;  // of every text on the sheet
   bool operator==(const SheetOptions&) const = default;
 };
 

@@ -40,9 +40,10 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
                                const LayoutChoices& choices);
 
 // A "Same as Previous" button over day column `column` (2.. day columns), when
-// that column's row 9 holds a day name. Throws for a column the macros cannot
-// name (above 40).
-void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column);
+// that column's row 9 holds a day name, captioned in the sheet's language.
+// Throws for a column the macros cannot name (above 40).
+void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column,
+                             const SheetTexts& texts = SheetTextsOf(SheetLanguage::English));
 // The buttons over day columns 2 .. dayColumnCount() of `sheet`.
 void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet);
 

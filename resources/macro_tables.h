@@ -3,12 +3,51 @@
 #include <string_view>
 
 #include "generator/day_columns.h"
+#include "generator/sheet_texts.h"
+#include "generator/utf8.h"
 #include "spreadsheet/model/address.h"
 
-// The workbook macros name the day columns through placeholders that are
-// filled from the layout's own table: the VBA module at build time
-// (fill_macro_tables), the Basic module when an .ods is written.
+// The workbook macros name the day columns and the day names through
+// placeholders that are filled from the layout's own tables: the VBA module
+// at build time (fill_macro_tables, once per sheet language), the Basic module
+// when an .ods is written.
 namespace macro_tables {
+
+// Which language the module is written in: VBA keeps its source in the
+// project's code page, Basic in the document's UTF-8.
+enum class Dialect { Vba, Basic };
+
+// A string literal of `text` (UTF-8). VBA gets every character outside ASCII
+// as ChrW(code), so the name survives any code page: "Mi" & ChrW(233) & "rcoles".
+inline std::string StringLiteral(std::string_view text, Dialect dialect) {
+  if (dialect == Dialect::Basic) return "\"" + std::string(text) + "\"";
+  std::string out, run;
+  const auto add = [&out](const std::string& part) { out += (out.empty() ? "" : " & ") + part; };
+  const auto flush = [&] {
+    if (!run.empty()) add("\"" + run + "\"");
+    run.clear();
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t code = generator::NextCodePoint(text, i);
+    if (code < 0x80) {
+      run += static_cast<char>(code);
+      continue;
+    }
+    flush();
+    add("ChrW(" + std::to_string(static_cast<unsigned long>(code)) + ")");
+  }
+  flush();
+  return out.empty() ? "\"\"" : out;
+}
+
+// The seven day names of `language`, Monday first as the macros list them.
+inline std::string DayNames(generator::SheetLanguage language, Dialect dialect) {
+  const auto& days = generator::SheetTextsOf(language).days;
+  std::string text;
+  for (std::size_t d = 1; d <= days.size(); ++d)
+    text += (d > 1 ? ", " : "") + StringLiteral(days[d % days.size()], dialect);
+  return text;
+}
 
 // "E", "G", ... "CE", ten to a line, continued as VBA continues lines.
 inline std::string DayColumnLetters() {
@@ -46,9 +85,17 @@ inline std::string KeepProtectionLines(const std::string& source, bool sheetProt
   return text;
 }
 
+// What a workbook's macros are filled for: the day names of the sheet's
+// language, and whether the copy lifts the sheet's protection.
+struct MacroVariant {
+  generator::SheetLanguage language = generator::SheetLanguage::English;
+  bool sheetProtected = false;
+};
+
 // The macro source with every placeholder replaced.
-inline std::string Fill(std::string source, bool sheetProtected) {
-  source = KeepProtectionLines(source, sheetProtected);
+inline std::string Fill(std::string source, const MacroVariant& variant, Dialect dialect) {
+  source = KeepProtectionLines(source, variant.sheetProtected);
+  replaceAll(source, "@DAY_NAMES@", DayNames(variant.language, dialect));
   replaceAll(source, "@DAY_COLUMN_LETTERS@", DayColumnLetters());
   replaceAll(source, "@DAY_COLUMN_COUNT@", std::to_string(generator::kDayColumnTableSize));
   // The sheet interface counts columns from 0.

@@ -183,6 +183,18 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
           &SheetOptionsDialog::enableOvertimeBoxes);
   layout->addWidget(pay);
 
+  auto* sheetLanguage =
+      new QGroupBox(QCoreApplication::translate("SheetOptions", "Language"), this);
+  auto* languageForm = new QFormLayout(sheetLanguage);
+  language_ = new QComboBox(sheetLanguage);
+  // Each language by its own name, whatever the program's language.
+  for (const generator::SheetLanguage language : generator::kSheetLanguages) {
+    const std::string_view name = generator::SheetTextsOf(language).name;
+    language_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+  }
+  languageForm->addRow(QCoreApplication::translate("SheetOptions", "Sheet &language:"), language_);
+  layout->addWidget(sheetLanguage);
+
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
   buttons->button(QDialogButtonBox::RestoreDefaults)
@@ -222,6 +234,7 @@ void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   overtimeRate_->setValue(o.overtimeRate / 100.0);
   enableOvertimeBoxes(rule);
   protect_->setChecked(o.protectFormulas);
+  language_->setCurrentIndex(static_cast<int>(o.language));
 }
 
 void SheetOptionsDialog::enableOvertimeBoxes(int rule) {
@@ -251,6 +264,7 @@ generator::SheetOptions SheetOptionsDialog::options() const {
   o.overtimeWeekly = rule & kWeeklyBit ? hundredthsOf(weeklyLimit_) : 0;
   o.overtimeRate = hundredthsOf(overtimeRate_);
   o.protectFormulas = protect_->isChecked();
+  o.language = generator::SheetLanguage(language_->currentIndex());
   return o;
 }
 

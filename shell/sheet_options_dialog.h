@@ -45,6 +45,7 @@ class SheetOptionsDialog : public QDialog {
   QDoubleSpinBox* weeklyLimit_ = nullptr;
   QDoubleSpinBox* overtimeRate_ = nullptr;
   QCheckBox* protect_ = nullptr;
+  QComboBox* language_ = nullptr;  // in the order of generator::SheetLanguage
 };
 
 }  // namespace shell

@@ -49,7 +49,7 @@ End Function
 Private Function IsWeekName(ByVal text As String) As Boolean
     Dim names As Variant
     Dim i As Long
-    names = Array("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday")
+    names = Array(@DAY_NAMES@)
     For i = 0 To 6
         If text = names(i) Then
             IsWeekName = True

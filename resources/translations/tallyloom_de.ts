@@ -279,5 +279,13 @@
         <source>Overtime &amp;rate multiplier:</source>
         <translation>&amp;Faktor des Überstundensatzes:</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>Sp&amp;rache des Blatts:</translation>
+    </message>
 </context>
 </TS>

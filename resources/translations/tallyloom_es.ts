@@ -279,5 +279,13 @@
         <source>Overtime &amp;rate multiplier:</source>
         <translation>Multipli&amp;cador de la tarifa:</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>&amp;Idioma de la hoja:</translation>
+    </message>
 </context>
 </TS>

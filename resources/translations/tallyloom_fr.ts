@@ -279,5 +279,13 @@
         <source>Overtime &amp;rate multiplier:</source>
         <translation>&amp;Coefficient du taux majoré :</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;language:</source>
+        <translation>Lan&amp;gue de la feuille :</translation>
+    </message>
 </context>
 </TS>

@@ -56,7 +56,7 @@ End Function
 Private Function IsWeekName(ByVal text As String) As Boolean
     Dim names As Variant
     Dim i As Long
-    names = Array("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday")
+    names = Array(@DAY_NAMES@)
     For i = 1 To 7
         If text = names(i - 1) Then
             IsWeekName = True

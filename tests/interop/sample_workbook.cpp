@@ -204,7 +204,8 @@ void buildSampleWorkbook(Workbook& book, const std::string& moduleFile) {
   book.macroProject() = vba::buildMacroProject(
       {{"ThisWorkbook", true, "", std::string(vba::kWorkbookClassId)},
        {"Sheet1", true, "", std::string(vba::kWorksheetClassId)},
-       {"Module1", false, macro_tables::Fill(readFile(moduleFile), false), ""}});
+       {"Module1", false, macro_tables::Fill(readFile(moduleFile), {}, macro_tables::Dialect::Vba),
+        ""}});
   fx::recalculate(book);
 }
 

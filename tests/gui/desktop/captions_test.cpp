@@ -12,6 +12,7 @@
 #include "desktop_fixture.h"
 #include "preview/form2.h"
 #include "shell/program_language.h"
+#include "shell/sheet_options_dialog.h"
 
 namespace desktop_test {
 namespace {
@@ -20,7 +21,9 @@ namespace {
 QStringList cutCaptions(const QWidget& window) {
   QStringList cut;
   auto check = [&](const QWidget& w, const QString& text, int room) {
-    const int needed = QFontMetrics(w.font()).horizontalAdvance(text);
+    // A mnemonic's '&' is not drawn.
+    const QString shown = QString(text).replace("&&", "\x01").remove('&').replace("\x01", "&");
+    const int needed = QFontMetrics(w.font()).horizontalAdvance(shown);
     if (!text.isEmpty() && needed > room)
       cut << QString("%1 \"%2\": %3 px in %4").arg(w.objectName(), text).arg(needed).arg(room);
   };
@@ -62,6 +65,9 @@ TEST_F(Captions, ShowWholeOnBothWindows) {
   preview.show();
   EXPECT_EQ(preview.PushButton6()->text(), expected->second.second);
   EXPECT_EQ(cutCaptions(preview).join("\n").toStdString(), "");
+  shell::SheetOptionsDialog options(generator::SheetOptions{});
+  options.setVisible(true);
+  EXPECT_EQ(cutCaptions(options).join("\n").toStdString(), "");
 }
 
 }  // namespace

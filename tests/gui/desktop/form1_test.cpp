@@ -99,14 +99,15 @@ TEST_F(Form1Test, CloseStoresInOrderAndReportsAKeyThatCannotBeWritten) {
   form->close();
   EXPECT_EQ(reportedLines("in Tallyloom2021/08/31.Form1.Form_QueryUnload "),
             (std::vector<int>{106, 140}));
-  ASSERT_EQ(refusing.written.size(), 32);
+  ASSERT_EQ(refusing.written.size(), 33);
   EXPECT_EQ(refusing.written.first(), "Sunday");
   EXPECT_EQ(refusing.written[6], "Company Name");
   EXPECT_EQ(refusing.written[7], "Address 1");
   EXPECT_EQ(refusing.written[18], "NumberOfWeeks");
   EXPECT_EQ(refusing.written[19], "Clock");
   EXPECT_EQ(refusing.written[28], "FirstDay");
-  EXPECT_EQ(refusing.written.last(), "OvertimeRate");
+  EXPECT_EQ(refusing.written[31], "OvertimeRate");
+  EXPECT_EQ(refusing.written.last(), "SheetLanguage");
   EXPECT_EQ(programEnds, 1);
 }
 

@@ -66,6 +66,9 @@ const RoundTrip kRoundTrips[] = {
     {"--overtime-rate", "2", "2", "2"},
     {"--overtime-rate", "1.25", "1.25", "1.25"},
     {"--overtime-rate", "3.0", "3", "3"},
+    {"--language", "de", "de", "de"},
+    {"--language", "es", "es", "es"},
+    {"--language", "en", "en", "en"},
 };
 
 std::string joined(const SummaryValue& value) {
@@ -170,6 +173,8 @@ const BadValue kBadValues[] = {
     {"--overtime-rate", "0.5", "OvertimeRate", "3.01"},
     {"--overtime-rate", "1,5", "OvertimeRate", "x2"},
     {"--overtime-rate", "", "OvertimeRate", ".5"},
+    {"--language", "DE", "SheetLanguage", "german"},
+    {"--language", "it", "SheetLanguage", ""},
 };
 
 TEST(OptionTable, ABadValueOfEachOptionIsRefusedNamingItsFlagOrKey) {

@@ -171,7 +171,7 @@ TEST(StoreChoices, WritesEveryKeyInCloseOrder) {
   controls.setComboIndex(2, -1);
   MemoryStore store;
   StoreChoices(controls, store);
-  ASSERT_EQ(store.writes.size(), 34u);
+  ASSERT_EQ(store.writes.size(), 35u);
   EXPECT_EQ(store.writes[0], "Sunday");
   EXPECT_EQ(store.writes[6], "Saturday");
   EXPECT_EQ(store.writes[7], "Company Name");
@@ -183,6 +183,7 @@ TEST(StoreChoices, WritesEveryKeyInCloseOrder) {
   EXPECT_EQ(store.writes[30], "FirstDay");
   EXPECT_EQ(store.writes[31], "Protect");
   EXPECT_EQ(store.writes[33], "OvertimeRate");
+  EXPECT_EQ(store.writes[34], "SheetLanguage");
   EXPECT_EQ(store.values["Sunday"], "2");
   EXPECT_EQ(store.values["Manager Signature"], "1");
   EXPECT_EQ(store.values["Monday"], "0");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/basic/basic_modules.h"
 #include "spreadsheet/vba/macro_project.h"
 #include "spreadsheet/xls/workbook_file.h"
 
@@ -36,6 +37,42 @@ TEST(TemplateResource, IsAWorkbookWithOneEmptySheetAndTheMacro) {
   EXPECT_EQ(modules[1].baseClassId, vba::kWorksheetClassId);
   EXPECT_EQ(modules[2].name, "Module1");
   EXPECT_NE(modules[2].source.find("Sub CopyTimes(lngCol As Long)"), std::string::npos);
+}
+
+// CopyTimes finds a day's columns by the names in row 9: each language's
+// template (VBA) and .ods module (Basic) look for that language's names,
+// VBA spelling out what its code page might not hold.
+TEST(TemplateResource, EachLanguagesMacrosLookForItsDayNames) {
+  const struct {
+    generator::SheetLanguage language;
+    const char* vba;
+    const char* basic;
+  } cases[] = {
+      {generator::SheetLanguage::English,
+       R"(Array("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"))",
+       R"(Array("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"))"},
+      {generator::SheetLanguage::German,
+       R"(Array("Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"))",
+       R"(Array("Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"))"},
+      {generator::SheetLanguage::French,
+       R"(Array("Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi", "Dimanche"))",
+       R"(Array("Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi", "Dimanche"))"},
+      {generator::SheetLanguage::Spanish,
+       R"(Array("Lunes", "Martes", "Mi" & ChrW(233) & "rcoles", "Jueves", "Viernes", "S" & ChrW(225) & "bado", "Domingo"))",
+       "Array(\"Lunes\", \"Martes\", \"Mi\u00e9rcoles\", \"Jueves\", \"Viernes\", "
+       "\"S\u00e1bado\", \"Domingo\")"},
+  };
+  for (const auto& c : cases) {
+    const QByteArray bytes = TemplateResourceBytes(c.language);
+    ASSERT_FALSE(bytes.isEmpty()) << int(c.language);
+    const auto book = xls::readWorkbook(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())));
+    const std::string vba = vba::readMacroModules(*book->macroProject()).at(2).source;
+    EXPECT_NE(vba.find(c.vba), std::string::npos) << vba;
+    const std::string basic = TemplateBasicModules(c.language).at(0).source;
+    EXPECT_NE(basic.find(c.basic), std::string::npos) << basic;
+  }
 }
 
 }  // namespace

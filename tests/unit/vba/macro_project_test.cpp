@@ -22,7 +22,7 @@ std::string readResource(const std::string& relative) {
   std::ifstream in(std::string(TALLYLOOM_SOURCE_DIR) + "/resources/" + relative, std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
-  return macro_tables::Fill(s.str(), false);
+  return macro_tables::Fill(s.str(), {}, macro_tables::Dialect::Vba);
 }
 
 std::vector<MacroModule> templateModules() {
