@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     app->Quit();
     spreadsheet::formats::ConvertWorkbookFile(
         xls, argv[4], spreadsheet::formats::WorkbookFormat::Ods,
-        TemplateBasicModules(sheet.options().protectFormulas));
+        TemplateBasicModules({sheet.options().language, sheet.options().protectFormulas}));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "first_day_sheet: %s\n", e.what());
     return 1;

@@ -49,7 +49,7 @@ std::vector<std::string> cutParts(const QString& text, const picture::FontEntry&
     for (const QString& word : text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
       if (font.advance(word) > box.width())
         cut.push_back("word '" + word.toStdString() + "' " + std::to_string(font.advance(word)));
-    lines = picture::wrapLines(text, font.metrics, box.width() / font.scale);
+    lines = picture::wrapLines(text, font, box.width() / font.scale);
   }
   for (const QString& line : lines)
     if (font.advance(line) > box.width())

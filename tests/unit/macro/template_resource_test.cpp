@@ -70,7 +70,7 @@ TEST(TemplateResource, EachLanguagesMacrosLookForItsDayNames) {
                                       static_cast<std::size_t>(bytes.size())));
     const std::string vba = vba::readMacroModules(*book->macroProject()).at(2).source;
     EXPECT_NE(vba.find(c.vba), std::string::npos) << vba;
-    const std::string basic = TemplateBasicModules(c.language).at(0).source;
+    const std::string basic = TemplateBasicModules({c.language, false}).at(0).source;
     EXPECT_NE(basic.find(c.basic), std::string::npos) << basic;
   }
 }
