@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "automation/excel1.h"
+#include "generator/sheet_macros.h"
 #include "resources/basic/basic_modules.h"
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/formats/workbook_format.h"
@@ -29,13 +30,9 @@ void SaveGeneratedWorkbook(const std::string& generated, const std::string& targ
     return spreadsheet::io::copyWholeFile(generated, target);
   const auto app = OpenInNewExcel(generated);
   QuitOnExit quit(app);
-  // The first day's name tells the sheet's language, whose day names the
-  // Basic macro looks for.
-  auto book = app->ActiveWorkbook();
-  const auto language = generator::SheetLanguageOfDayName(app->Range("E9").Value().toText());
-  book.SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
-              TemplateBasicModules({language.value_or(generator::SheetLanguage::English),
-                                    book.ActiveSheet().ProtectContents()}));
+  // The sheet tells which variant of the Basic macro its buttons need.
+  app->ActiveWorkbook().SaveAs(target, spreadsheet::formats::SaveAsCode(*format),
+                               TemplateBasicModules(generator::SheetMacroVariant(*app)));
 }
 
 }  // namespace automation

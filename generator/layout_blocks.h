@@ -80,9 +80,8 @@ void OvertimeFormulas(Excel& xl, const SheetGeometry& sheet);
 // alone, the geometry unchanged. Changes neither the selection nor any size.
 void FitTexts(Excel& xl, const SheetGeometry& sheet);
 
-// With the option to protect formulas: unlocks every input cell, protects the
-// sheet without a password and gives the buttons' macro the lines that lift
-// the protection for its copy.
+// With the option to protect formulas: unlocks every input cell and protects
+// the sheet without a password.
 void ProtectFormulas(Excel& xl, const SheetGeometry& sheet, const FieldFlags& fields);
 
 }  // namespace generator::layout

@@ -1,5 +1,4 @@
 #include "generator/layout_blocks.h"
-#include "resources/vba/vba_modules.h"
 #include "spreadsheet/api/api.h"
 
 namespace generator::layout {
@@ -40,11 +39,9 @@ void ProtectFormulas(Excel& app, const SheetGeometry& sheet, const FieldFlags& f
     unlockInput(app, A1(sheet.weekStartCell().column, sheet.weekStartCell().row));
   for (const HeaderInput& h : SheetGeometry::headerInputs())
     if (fields[h.field]) unlockInput(app, areaText(h.cells));
+  // The buttons' copy writes into locked cells too: its macro lifts the
+  // protection for that (UseSheetMacros gives it the lines).
   app.ActiveSheet().Protect();
-  // The buttons' copy writes into locked cells too: it lifts the protection for that.
-  spreadsheet::api::Workbook book = app.ActiveWorkbook();
-  if (book.HasModule("Module1"))
-    book.ReplaceModuleCode("Module1", TemplateVbaModule1({sheet.options().language, true}));
 }
 
 }  // namespace generator::layout

@@ -1,6 +1,7 @@
 #include "generator/time_sheet.h"
 
 #include "generator/layout_blocks.h"
+#include "generator/sheet_macros.h"
 #include "spreadsheet/api/api.h"
 
 namespace generator {
@@ -52,6 +53,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   FitTexts(app, sheet);
   MarkerAndPageSetup(app, sheet);
   ProtectFormulas(app, sheet, choices.fields);
+  UseSheetMacros(app);
   return sheet;
 }
 

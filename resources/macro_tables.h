@@ -65,36 +65,43 @@ inline void replaceAll(std::string& text, std::string_view placeholder, const st
     text.replace(at, placeholder.size(), value);
 }
 
-// Lines that begin with this mark lift the sheet's protection for a copy and
-// put it back: kept, without the mark, for a protected sheet; dropped
-// otherwise, so the macro of an unprotected sheet stays as it always was.
+// Lines that begin with a mark belong to one variant of the macro: kept,
+// without the mark, when the sheet needs them; dropped otherwise, so the macro
+// of the sheet as it always was stays as it always was.
+// The copy lifts the sheet's protection and puts it back.
 inline constexpr std::string_view kProtectedSheetMark = "@PROTECTED_SHEET@";
+// The copy leaves the day's computed "Regular" and "Overtime" formulas in place.
+inline constexpr std::string_view kComputedHoursMark = "@COMPUTED_HOURS@";
 
-inline std::string KeepProtectionLines(const std::string& source, bool sheetProtected) {
+inline std::string KeepMarkedLines(const std::string& source, std::string_view mark, bool keep) {
   std::string text;
   for (std::size_t at = 0; at < source.size();) {
     std::size_t end = source.find('\n', at);
     end = end == std::string::npos ? source.size() : end + 1;
     const std::string_view line(source.data() + at, end - at);
-    if (!line.starts_with(kProtectedSheetMark))
+    if (!line.starts_with(mark))
       text += line;
-    else if (sheetProtected)
-      text += line.substr(kProtectedSheetMark.size());
+    else if (keep)
+      text += line.substr(mark.size());
     at = end;
   }
   return text;
 }
 
 // What a workbook's macros are filled for: the day names of the sheet's
-// language, and whether the copy lifts the sheet's protection.
+// language, whether the copy lifts the sheet's protection, and whether it
+// leaves computed hours alone.
 struct MacroVariant {
   generator::SheetLanguage language = generator::SheetLanguage::English;
   bool sheetProtected = false;
+  bool computedHours = false;
+  bool operator==(const MacroVariant&) const = default;
 };
 
 // The macro source with every placeholder replaced.
 inline std::string Fill(std::string source, const MacroVariant& variant, Dialect dialect) {
-  source = KeepProtectionLines(source, variant.sheetProtected);
+  source = KeepMarkedLines(source, kProtectedSheetMark, variant.sheetProtected);
+  source = KeepMarkedLines(source, kComputedHoursMark, variant.computedHours);
   replaceAll(source, "@DAY_NAMES@", DayNames(variant.language, dialect));
   replaceAll(source, "@DAY_COLUMN_LETTERS@", DayColumnLetters());
   replaceAll(source, "@DAY_COLUMN_COUNT@", std::to_string(generator::kDayColumnTableSize));

@@ -32,7 +32,11 @@ Sub CopyTimes(lngCol As Long)
     If IsWeekName(DayCell(oSheet, k + 1, 9).getString()) Then
 @PROTECTED_SHEET@        oSheet.unprotect("")
         For r = 11 To lastRow
+@COMPUTED_HOURS@            ' Regular and Overtime, 3 and 2 rows above the last, are the day's own
+@COMPUTED_HOURS@            ' formulas (a week's running sum): they stay.
+@COMPUTED_HOURS@            If r < lastRow - 3 Or r > lastRow - 2 Then
             CopyCell DayCell(oSheet, k, r), DayCell(oSheet, k + 1, r)
+@COMPUTED_HOURS@            End If
         Next r
 @PROTECTED_SHEET@        oSheet.protect("")
     End If

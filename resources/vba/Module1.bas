@@ -34,8 +34,13 @@ Sub CopyTimes(lngCol As Long)
 
     Range(DayColumnLetter(k) & "11:" & DayColumnLetter(k) & lastRow).Copy
     If IsWeekName(Range(DayColumnLetter(k + 1) & "9").Text) Then
+@COMPUTED_HOURS@        ' Regular and Overtime, 3 and 2 rows above the last, are the day's own
+@COMPUTED_HOURS@        ' formulas (a week's running sum): the paste must not replace them.
+@COMPUTED_HOURS@        Dim computed As Variant
+@COMPUTED_HOURS@        computed = Range(DayColumnLetter(k + 1) & (lastRow - 3) & ":" & DayColumnLetter(k + 1) & (lastRow - 2)).FormulaR1C1
         Range(DayColumnLetter(k + 1) & "11:" & DayColumnLetter(k + 1) & lastRow).Select
         ActiveSheet.Paste
+@COMPUTED_HOURS@        Range(DayColumnLetter(k + 1) & (lastRow - 3) & ":" & DayColumnLetter(k + 1) & (lastRow - 2)).FormulaR1C1 = computed
     End If
 @PROTECTED_SHEET@    ActiveSheet.Protect
 

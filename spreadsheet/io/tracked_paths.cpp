@@ -61,14 +61,20 @@ void removeTree(int parent, const char* name, int depth) {
   ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
-}  // namespace
-
-void removeFolder(const std::string& path, int handle) noexcept {
+// Takes the path as characters: the signal handler's slots hold no std::string,
+// and making one there would allocate under a lock the interrupted code may hold.
+void removeFolderAt(const char* path, int handle) {
   if (handle >= 0) {
     emptyFolder(handle, 0);
     ::close(handle);
   }
-  if (::rmdir(path.c_str()) != 0 && errno != ENOENT) removeTree(AT_FDCWD, path.c_str(), 0);
+  if (::rmdir(path) != 0 && errno != ENOENT) removeTree(AT_FDCWD, path, 0);
+}
+
+}  // namespace
+
+void removeFolder(const std::string& path, int handle) noexcept {
+  removeFolderAt(path.c_str(), handle);
 }
 
 namespace {
@@ -140,7 +146,7 @@ void removeTrackedPaths() noexcept {
     if (!slot.state.compare_exchange_strong(expected, kTaken, std::memory_order_acquire)) continue;
     const int handle = slot.handle.exchange(-1);
     if (handle >= 0)
-      removeFolder(slot.path, handle);
+      removeFolderAt(slot.path, handle);
     else
       removePath(slot.path);
   }

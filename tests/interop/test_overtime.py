@@ -3,7 +3,7 @@ with the command line: times typed into the day cells, the sheet recalculated,
 and each day's "Regular" and "Overtime", the row totals, the overtime rate
 and the pay compared with hours worked out by hand. In .ods the "Same as
 Previous" macro copies a day onto the next and the copy still counts the
-earlier days of its week.
+earlier days of its own week, across a week's end too.
 
 Skips (exit 0) when the program's `generate` command is not built."""
 
@@ -97,6 +97,15 @@ def check_copy(doc, sheet, label, failures):
     failures.check(wc.close(got[0], 0) and wc.close(got[1], 10), "%s: Friday copied from Thursday gives %r" % (label, got))
 
 
+def check_copy_across_weeks(doc, sheet, label, failures):
+    """Week 2's Monday copied from week 1's Friday counts its own week: 9 regular."""
+    wc.run_copy_times(doc, 6)
+    doc.calculateAll()
+    got = (hours(sheet, 6, 18), hours(sheet, 6, 19))
+    failures.check(wc.close(got[0], 9) and wc.close(got[1], 0),
+                   "%s: week 2's Monday copied from week 1's Friday gives %r" % (label, got))
+
+
 def check_sheet(office, path, label, case, failures):
     doc, _ = office.load(path, MacroExecutionMode=4)
     if not failures.check(doc is not None, "%s: LibreOffice did not open it" % label):
@@ -111,6 +120,8 @@ def check_sheet(office, path, label, case, failures):
         check_pay(sheet, label, case, column, failures)
         if label == "weekly40.ods":
             check_copy(doc, sheet, label, failures)
+        if label == "two-weeks.ods":
+            check_copy_across_weeks(doc, sheet, label, failures)
     finally:
         doc.close(True)
 
