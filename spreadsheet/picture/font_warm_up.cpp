@@ -9,7 +9,7 @@
 
 namespace spreadsheet::picture {
 
-void warmPictureFonts() {
+void warmPictureFonts(std::span<const double> sizes) {
   // The same road as a picture: its image format, its cache's fonts.
   QImage scratch(96, 24, QImage::Format_RGB32);
   scratch.fill(Qt::white);
@@ -17,7 +17,7 @@ void warmPictureFonts() {
   StyleCache cache(book, &scratch);
   QPainter painter(&scratch);
   const Font sheetFont;
-  for (const double size : {sheetFont.size, 8.0}) {
+  for (const double size : sizes) {
     for (const bool bold : {false, true}) {
       const FontEntry& font = cache.font(sheetFont.name, size, bold, false, sheetFont.underline);
       painter.setFont(font.font);
