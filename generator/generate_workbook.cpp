@@ -45,7 +45,7 @@ const GenerationStep kBuild[] = {
        // shortens a file and must not follow a link.
        platform::ClaimTemporaryFile(g.templatePath);
        const auto* data = reinterpret_cast<const char*>(g.templateBytes.data());
-       platform::WriteBytesToFile(QByteArray(data, qsizetype(g.templateBytes.size())),
+       platform::WriteScratchFile(QByteArray(data, qsizetype(g.templateBytes.size())),
                                   g.templatePath);
      }},
     {132, [](Generation& g, int) { g.instance().Workbooks().Open(g.templatePath); }},

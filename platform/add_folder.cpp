@@ -63,7 +63,10 @@ void WriteBytesToFile(const QByteArray& bytes, const QString& path) {
   WriteBytesToFile(bytes, QFile::encodeName(path).toStdString());
 }
 
-void WriteBytesToFile(const QByteArray& bytes, const std::string& path) {
+namespace {
+
+// `durable`: forced to the disk before the close, for a file that outlasts the run.
+void writeBytes(const QByteArray& bytes, const std::string& path, bool durable) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
   if (fd < 0) {
     if (errno == ELOOP) failOn(path, "Permission denied (a symbolic link)");
@@ -89,9 +92,19 @@ void WriteBytesToFile(const QByteArray& bytes, const std::string& path) {
     else
       done += n;
   }
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (err == 0 && durable && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err != 0) failOn(path, writeFailure(err));
+}
+
+}  // namespace
+
+void WriteBytesToFile(const QByteArray& bytes, const std::string& path) {
+  writeBytes(bytes, path, true);
+}
+
+void WriteScratchFile(const QByteArray& bytes, const std::string& path) {
+  writeBytes(bytes, path, false);
 }
 
 void ClaimTemporaryFile(const QString& path) {

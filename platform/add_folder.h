@@ -26,6 +26,9 @@ void ForceDeleteFile(const QString& path);
 void WriteBytesToFile(const QByteArray& bytes, const QString& path);
 // The same for a path given as the system's bytes (not necessarily UTF-8).
 void WriteBytesToFile(const QByteArray& bytes, const std::string& path);
+// The same without forcing the bytes to the disk, for a file the run removes
+// again (the template copy): a crash loses nothing anyone keeps.
+void WriteScratchFile(const QByteArray& bytes, const std::string& path);
 
 // Makes `path` a new empty file of our own, readable by us only, before a
 // temporary file is written there: whatever had the name (a stale file, a

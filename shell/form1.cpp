@@ -16,8 +16,10 @@
 
 #include "generator/option_table.h"
 #include "preview/form2.h"
+#include "shell/first_paint.h"
 #include "shell/table_texts.h"
 #include "spreadsheet/model/units.h"
+#include "spreadsheet/picture/font_warm_up.h"
 
 namespace shell {
 
@@ -135,6 +137,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   whiteBackground(*this);
   setMouseTracking(true);
   buildControls();
+  // The preview's first picture would otherwise load its fonts on the click:
+  // the sizes the time sheet's texts use.
+  static constexpr double kSheetFontSizes[] = {8, 9, 10, 22, 24};
+  RunAfterFirstPaint(*this, [] { spreadsheet::picture::warmPictureFonts(kSheetFontSizes); });
 }
 
 Form1::~Form1() = default;

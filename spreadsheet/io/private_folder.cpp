@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <set>
 #include <system_error>
 
 #include "spreadsheet/io/temporary_folder.h"
@@ -26,7 +29,23 @@ std::string makeFolder() {
   return pattern;
 }
 
+std::mutex gLiveMutex;
+std::multiset<std::string> gLive;  // the live folders' real paths
+
+std::string realPathOf(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return {};
+  std::string result = real;
+  std::free(real);
+  return result;
+}
+
 }  // namespace
+
+bool isPrivateFolder(const std::string& folder) {
+  std::lock_guard lock(gLiveMutex);
+  return !gLive.empty() && gLive.count(realPathOf(folder)) > 0;
+}
 
 PrivateFolder::PrivateFolder() : tracked_(makeFolder) {
   handle_ = ::open(path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -37,9 +56,16 @@ PrivateFolder::PrivateFolder() : tracked_(makeFolder) {
                 std::strerror(err) + ".");
   }
   tracked_.useHandle(handle_);
+  real_ = realPathOf(path());
+  std::lock_guard lock(gLiveMutex);
+  gLive.insert(real_);
 }
 
 PrivateFolder::~PrivateFolder() {
+  {
+    std::lock_guard lock(gLiveMutex);
+    if (const auto at = gLive.find(real_); at != gLive.end()) gLive.erase(at);
+  }
   removeFolder(path(), handle_);
 }
 

@@ -27,7 +27,12 @@ class PrivateFolder {
  private:
   TrackedPath tracked_;
   int handle_ = -1;
+  std::string real_;  // the path as realpath gives it
 };
+
+// True when `folder` (links followed) is a PrivateFolder of this run that still
+// exists: what is written there is scratch, removed when the run ends.
+bool isPrivateFolder(const std::string& folder);
 
 // Whole files in and out of the folder; Error on any failure.
 std::vector<std::uint8_t> readFileBytes(const std::string& path);

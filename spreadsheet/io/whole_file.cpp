@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "spreadsheet/io/private_folder.h"
 #include "spreadsheet/io/tracked_paths.h"
 #include "spreadsheet/model/error.h"
 
@@ -195,13 +196,17 @@ void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
     [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
     if (::fchmod(fd, st.st_mode & 07777) != 0) err = errno;
   }
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  // A file in a private folder of this run goes with the run: nothing of it
+  // has to outlast a crash, so it is not forced to the disk.
+  const bool scratch = isPrivateFolder(folderOf(target));
+  if (err == 0 && !scratch && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
   if (err != 0) {
     ::unlink(temp.c_str());
     failErrno(path, err);
   }
+  if (scratch) return;
   // The rename itself lasts only once the folder is on the disk too.
   const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {

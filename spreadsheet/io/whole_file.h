@@ -13,7 +13,7 @@ namespace spreadsheet::io {
 // target. Special files (device, FIFO, socket) are written into directly or refused, never
 // replaced: a character device or a FIFO with a reader is written into, a block device or a socket
 // refused. Throws spreadsheet::Error with a clear message naming the path; the old file is intact
-// on failure.
+// on failure. A file in a PrivateFolder of this run is scratch and skips the fsyncs.
 void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Copies the ordinary file `from` to `to` with writeWholeFile. Throws spreadsheet::Error
