@@ -98,6 +98,7 @@ void ReplicateWeeks(Excel& app, const SheetGeometry& sheet) {
 
 void ReplicateShifts(Excel& app, const SheetGeometry& sheet) {
   const int s = sheet.shifts();
+  if (s <= 1) return;
   const int top = sheet.shiftStartRow(1);
   const int height = sheet.shiftStartRow(2) - top;
   // The first shift is copied above itself once; then the copies are copied
@@ -113,13 +114,12 @@ void ReplicateShifts(Excel& app, const SheetGeometry& sheet) {
     app.Selection().Copy();
     app.Selection().Insert(xl::ShiftDown);
   };
-  if (s > 1) copyAboveTop(1);
+  copyAboveTop(1);
   for (int copies = 1; copies < s - 1;) {
     const int take = std::min(copies, s - 1 - copies);
     copyAboveTop(take);
     copies += take;
   }
-  if (s <= 1) return;
   for (int shift = s; shift >= 1; --shift)
     WriteCell(app, A1(4, sheet.shiftStartRow(shift)), std::to_string(shift) + " Start", false);
   // Each daily total copied with its day still counts the first shift only.
