@@ -98,18 +98,31 @@ void ReplicateWeeks(Excel& app, const SheetGeometry& sheet) {
 
 void ReplicateShifts(Excel& app, const SheetGeometry& sheet) {
   const int s = sheet.shifts();
-  const std::string label = A1(4, sheet.shiftStartRow(1));
-  const std::string start = " " + std::string(sheet.texts().start);
-  const std::string rows =
-      std::to_string(sheet.shiftStartRow(1)) + ":" + std::to_string(sheet.shiftEndRow(1));
-  for (int j = 1; j < s; ++j) {
-    WriteCell(app, label, std::to_string(s - j + 1) + start, false);
-    app.Rows(rows).Select();
+  if (s <= 1) return;
+  const int top = sheet.shiftStartRow(1);
+  const int height = sheet.shiftStartRow(2) - top;
+  // The first shift is copied above itself once; then the copies are copied
+  // above themselves in doubling runs (1, 2, 4, ... shifts at a time) rather
+  // than one shift at a time. The workbook comes out the same, merged areas
+  // and validation ranges in the same order: each run appends its copies
+  // bottom first, as one-at-a-time copying does. The first shift itself is
+  // never part of a run: its rows carry validations of their own, whose
+  // ranges would be copied in another order. A handful of inserts, each
+  // adjusting every formula of the workbook, replaces one per shift.
+  auto copyAboveTop = [&](int count) {
+    app.Rows(std::to_string(top) + ":" + std::to_string(top + count * height - 1)).Select();
     app.Selection().Copy();
     app.Selection().Insert(xl::ShiftDown);
+  };
+  copyAboveTop(1);
+  for (int copies = 1; copies < s - 1;) {
+    const int take = std::min(copies, s - 1 - copies);
+    copyAboveTop(take);
+    copies += take;
   }
-  if (s <= 1) return;
-  WriteCell(app, label, "1" + start, false);
+  const std::string start = " " + std::string(sheet.texts().start);
+  for (int shift = s; shift >= 1; --shift)
+    WriteCell(app, A1(4, sheet.shiftStartRow(shift)), std::to_string(shift) + start, false);
   // Each daily total copied with its day still counts the first shift only.
   const std::string total = DailyTotalFormula(sheet);
   for (int k = 1; k <= sheet.dayColumnCount(); ++k) {
