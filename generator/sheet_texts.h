@@ -30,6 +30,8 @@ struct SheetTexts {
   // start/end lists and of the break lists.
   std::string_view validationTitle, timeMessage, breakMessage;
   std::string_view buttonCaption;
+  // The button's message when no earlier day holds times, and its title.
+  std::string_view noDataMessage, informationTitle;
 };
 
 inline constexpr std::array<SheetLanguage, 4> kSheetLanguages{
@@ -76,6 +78,8 @@ inline constexpr SheetTexts kEnglish{
         "You must enter time in following format 00:30  (or choose it from the list "
         "on the right).",
     .buttonCaption = "Same as Previous",
+    .noDataMessage = "There is no data to copy.",
+    .informationTitle = "Information",
 };
 
 inline constexpr SheetTexts kGerman{
@@ -114,6 +118,8 @@ inline constexpr SheetTexts kGerman{
         "Bitte geben Sie die Dauer im Format 00:30 ein (oder wählen Sie sie aus der "
         "Liste rechts).",
     .buttonCaption = "Wie Vortag",
+    .noDataMessage = "Es gibt keine Daten zum Kopieren.",
+    .informationTitle = "Information",
 };
 
 // French sets a no-break space before a colon.
@@ -151,6 +157,8 @@ inline constexpr SheetTexts kFrench{
     .timeMessage = "Choisissez une heure dans la liste à droite.",
     .breakMessage = "Saisissez la durée au format 00:30 (ou choisissez-la dans la liste à droite).",
     .buttonCaption = "Comme la veille",
+    .noDataMessage = "Il n'y a aucune donn\u00e9e \u00e0 copier.",
+    .informationTitle = "Information",
 };
 
 inline constexpr SheetTexts kSpanish{
@@ -188,6 +196,8 @@ inline constexpr SheetTexts kSpanish{
     .breakMessage =
         "Introduzca la duración con el formato 00:30 (o elíjala de la lista de la derecha).",
     .buttonCaption = "Igual al anterior",
+    .noDataMessage = "No hay datos que copiar.",
+    .informationTitle = "Informaci\u00f3n",
 };
 
 }  // namespace sheet_text_tables

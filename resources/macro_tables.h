@@ -103,6 +103,9 @@ inline std::string Fill(std::string source, const MacroVariant& variant, Dialect
   source = KeepMarkedLines(source, kProtectedSheetMark, variant.sheetProtected);
   source = KeepMarkedLines(source, kComputedHoursMark, variant.computedHours);
   replaceAll(source, "@DAY_NAMES@", DayNames(variant.language, dialect));
+  const generator::SheetTexts& texts = generator::SheetTextsOf(variant.language);
+  replaceAll(source, "@NO_DATA_MESSAGE@", StringLiteral(texts.noDataMessage, dialect));
+  replaceAll(source, "@INFORMATION_TITLE@", StringLiteral(texts.informationTitle, dialect));
   replaceAll(source, "@DAY_COLUMN_LETTERS@", DayColumnLetters());
   replaceAll(source, "@DAY_COLUMN_COUNT@", std::to_string(generator::kDayColumnTableSize));
   // The sheet interface counts columns from 0.

@@ -24,7 +24,7 @@ Sub CopyTimes(lngCol As Long)
         End If
         If k - lngCol = 7 Then
             ThisComponent.CurrentController.select(oSheet.getCellRangeByName("E11"))
-            MsgBox "There is no data to copy.", 64, "Information"
+            MsgBox @NO_DATA_MESSAGE@, 64, @INFORMATION_TITLE@
             Exit Sub
         End If
     Loop Until found

@@ -22,7 +22,7 @@ Sub CopyTimes(lngCol As Long)
         End If
         If k - lngCol = 7 Then
             Range("E11").Select
-            MsgBox "There is no data to copy.", vbInformation, "Information"
+            MsgBox @NO_DATA_MESSAGE@, vbInformation, @INFORMATION_TITLE@
             Exit Sub
         End If
     Loop Until found

@@ -75,4 +75,33 @@ TEST(TemplateResource, EachLanguagesMacrosLookForItsDayNames) {
   }
 }
 
+// The button's message when there is nothing to copy, in the sheet's language.
+TEST(TemplateResource, EachLanguagesMacrosSayTheyFoundNothingInIt) {
+  const struct {
+    generator::SheetLanguage language;
+    const char* vba;
+    const char* basic;
+  } cases[] = {
+      {generator::SheetLanguage::English,
+       R"(MsgBox "There is no data to copy.", vbInformation, "Information")",
+       R"(MsgBox "There is no data to copy.", 64, "Information")"},
+      {generator::SheetLanguage::French,
+       R"(MsgBox "Il n'y a aucune donn" & ChrW(233) & "e " & ChrW(224) & " copier.", vbInformation, "Information")",
+       "MsgBox \"Il n'y a aucune donn\u00e9e \u00e0 copier.\", 64, \"Information\""},
+      {generator::SheetLanguage::Spanish,
+       R"(MsgBox "No hay datos que copiar.", vbInformation, "Informaci" & ChrW(243) & "n")",
+       "MsgBox \"No hay datos que copiar.\", 64, \"Informaci\u00f3n\""},
+  };
+  for (const auto& c : cases) {
+    const QByteArray bytes = TemplateResourceBytes(c.language);
+    const auto book = xls::readWorkbook(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())));
+    const std::string vba = vba::readMacroModules(*book->macroProject()).at(2).source;
+    EXPECT_NE(vba.find(c.vba), std::string::npos) << vba;
+    const std::string basic = TemplateBasicModules({c.language, false}).at(0).source;
+    EXPECT_NE(basic.find(c.basic), std::string::npos) << basic;
+  }
+}
+
 }  // namespace
