@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "generator/layout_blocks.h"
 #include "generator/text_width.h"
@@ -7,6 +8,8 @@
 #include "spreadsheet/model/units.h"
 
 namespace generator::layout {
+
+namespace xl = spreadsheet::xl;
 
 namespace {
 
@@ -24,15 +27,6 @@ int room(Excel& app, const spreadsheet::CellRange& area) {
   return pixels - kTextClearance;
 }
 
-// The text of the cell when it is a typed text that stays on its lines.
-std::optional<std::string> unwrappedText(spreadsheet::api::Range& cell) {
-  const spreadsheet::CellValue value = cell.Value();
-  if (!value.isText() || value.toText().empty() || cell.FormulaR1C1().starts_with("="))
-    return std::nullopt;
-  if (cell.WrapText()) return std::nullopt;
-  return value.toText();
-}
-
 // Pixels of a text: the picture sizes fonts in whole pixels (9.5 points are
 // 13 pixels, as 10 are), the printed page in exact points; the wider counts.
 double textPixels(const std::string& text, double points, bool bold) {
@@ -44,21 +38,21 @@ double textPixels(const std::string& text, double points, bool bold) {
 
 void FitTexts(Excel& app, const SheetGeometry& sheet) {
   const spreadsheet::CellRange area = sheet.printArea();
-  for (int row = area.first.row; row <= area.last.row; ++row) {
-    for (int column = area.first.column; column <= area.last.column; ++column) {
-      spreadsheet::api::Range cell = app.Range(A1(column, row));
-      const std::optional<std::string> text = unwrappedText(cell);
-      if (!text) continue;
-      spreadsheet::api::Range merged = cell.MergeArea();
-      const double pixels = room(app, merged.areas().front());
-      auto font = merged.Font();
-      const bool bold = font.Bold();
-      const double size = font.Size();
-      double fitted = size;
-      while (fitted > kSmallestSize && textPixels(*text, fitted, bold) > pixels)
-        fitted -= kSizeStep;
-      if (fitted != size) font.setSize(fitted);
-    }
+  const spreadsheet::api::Range texts =
+      app.Range(A1(area.first.column, area.first.row) + ":" + A1(area.last.column, area.last.row))
+          .SpecialCells(xl::CellTypeConstants, xl::TextValues);
+  for (int index = 1; index <= texts.AreasCount(); ++index) {
+    const spreadsheet::api::Range cell = texts.Areas(index);
+    if (cell.WrapText()) continue;
+    const std::string text = cell.Value().toText();
+    spreadsheet::api::Range merged = cell.MergeArea();
+    const double pixels = room(app, merged.areas().front());
+    auto font = merged.Font();
+    const bool bold = font.Bold();
+    const double size = font.Size();
+    double fitted = size;
+    while (fitted > kSmallestSize && textPixels(text, fitted, bold) > pixels) fitted -= kSizeStep;
+    if (fitted != size) font.setSize(fitted);
   }
 }
 

@@ -106,9 +106,12 @@ void Range::Select() {
 
 CellValue Range::Value() const {
   spreadsheet::Worksheet& s = sheet();
-  ensureCalculated(*app_, s.workbook());
   const Cell* c = s.find(areas_.front().first);
-  return c ? c->value : CellValue();
+  if (!c) return {};
+  // A typed value is current as stored; only a formula's result can be stale.
+  if (!c->formula) return c->value;
+  ensureCalculated(*app_, s.workbook());
+  return s.find(areas_.front().first)->value;
 }
 
 namespace {

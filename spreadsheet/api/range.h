@@ -109,6 +109,11 @@ class Range {
   int Column() const;
   std::string Address() const;  // "$A$1:$B$2", areas separated by commas
   Range MergeArea() const;      // the merged area of the top-left cell, or that cell
+  // The cells of the range holding typed values (xl::CellTypeConstants) or
+  // formulas (xl::CellTypeFormulas) whose values are of the kinds `values`
+  // names (xl::Numbers | TextValues | Logical | Errors); "No cells were
+  // found." when there are none. Formulas are judged by their last result.
+  Range SpecialCells(int type, int values = 23) const;
   api::Worksheet Worksheet() const;
 
   // For the engine's other layers and tests.

@@ -51,6 +51,14 @@ inline constexpr int ShiftToRight = -4161;
 inline constexpr int ShiftDown = -4121;
 inline constexpr int ShiftUp = -4162;
 
+// SpecialCells: which cells, and for constants and formulas which values
+inline constexpr int CellTypeConstants = 2;
+inline constexpr int CellTypeFormulas = -4123;
+inline constexpr int Numbers = 1;
+inline constexpr int TextValues = 2;
+inline constexpr int Logical = 4;
+inline constexpr int Errors = 16;
+
 // Underline
 inline constexpr int UnderlineNone = -4142;
 inline constexpr int UnderlineSingle = 2;

@@ -60,6 +60,42 @@ TEST_F(RangeTest, TypedTextBecomesValuesFormulasOrNothing) {
   EXPECT_TRUE(app->Range("C1").Value().isEmpty());
 }
 
+TEST_F(RangeTest, SpecialCellsFindTypedValuesOrFormulasByKind) {
+  app->Range("B2").setValue("label");
+  app->Range("C2").setValue(CellValue(7));
+  app->Range("D2").setValue("TRUE");
+  app->Range("B3").setValue("=C2*2");
+  app->Range("C3").setValue("=\"x\"&B2");
+  app->Range("E3").setValue("outside");
+  app->Range("B4").NumberFormat();  // a read stores nothing
+  app->Range("C4").setNumberFormat("0.00");  // formatted but empty
+  app->Range("D4").setValue("=1/0");
+  const Range area = app->Range("B2:D4");
+  struct Case {
+    int type, values;
+    const char* found;  // the addresses, or "" when none are found
+  };
+  const Case cases[] = {
+      {xl::CellTypeConstants, xl::TextValues, "$B$2"},
+      {xl::CellTypeConstants, xl::Numbers, "$C$2"},
+      {xl::CellTypeConstants, xl::Logical, "$D$2"},
+      {xl::CellTypeConstants, 23, "$B$2,$C$2,$D$2"},
+      {xl::CellTypeFormulas, xl::Numbers, "$B$3"},
+      {xl::CellTypeFormulas, xl::TextValues, "$C$3"},
+      {xl::CellTypeFormulas, xl::Errors, "$D$4"},
+      {xl::CellTypeFormulas, xl::Logical, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.values));
+    if (*c.found == '\0') {
+      EXPECT_THROW(area.SpecialCells(c.type, c.values), Error);
+    } else {
+      EXPECT_EQ(area.SpecialCells(c.type, c.values).Address(), c.found);
+    }
+  }
+  EXPECT_THROW(area.SpecialCells(4), Error);  // blanks are not offered
+}
+
 TEST_F(RangeTest, TypedLineFeedTurnsWrappingOn) {
   // As the application does when a value holding a line feed is entered.
   app->Range("C15").setFormulaR1C1("Other\nBreaks");
