@@ -5,7 +5,8 @@
 
 namespace spreadsheet::picture {
 
-void PainterCanvas::fillRect(const QRect& rect, const QColor& color) {
+void PainterCanvas::fillRect(const QRect& gridRect, const QColor& color) {
+  const QRect rect = gridRect.translated(-origin_);
   // An opaque rectangle in whole pixels, drawn without clip or transform onto
   // a 32-bit image, is nothing but its pixels set: written here directly, as
   // the painter would write them, without its bookkeeping for each call.
@@ -29,13 +30,13 @@ void PainterCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int 
   if (dashed) pen.setStyle(Qt::DashLine);
   painter_.setPen(pen);
   penColor_.reset();
-  painter_.drawLine(from, to);
+  painter_.drawLine(from - origin_, to - origin_);
 }
 
 void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
   font_ = &font;
   textColor_ = color;
-  textClip_ = clip ? *clip : QRect();
+  textClip_ = clip ? clip->translated(-origin_) : QRect();
   clip_ = Clip::None;
   if (clip) {
     // The cell's clip narrows whatever clip the painter already has and goes
@@ -47,7 +48,7 @@ void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const 
       penColor_.reset();
       penFont_ = nullptr;
     }
-    painter_.setClipRect(*clip, Qt::IntersectClip);
+    painter_.setClipRect(textClip_, Qt::IntersectClip);
   }
   // A sheet's texts come in few fonts and colours: each is set only when it changes.
   if (penFont_ != &font) painter_.setFont(font.font);
@@ -57,8 +58,9 @@ void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const 
   base_ = painter_.transform();
 }
 
-void PainterCanvas::drawTextLine(const QString& line, QPointF topLeft) {
+void PainterCanvas::drawTextLine(const QString& line, QPointF gridTopLeft) {
   const FontEntry& font = *font_;
+  const QPointF topLeft = gridTopLeft - QPointF(origin_);
   // A text seen before is copied from its stamp where that gives the same
   // pixels: a plain transform and no clip but the cell's own.
   if (stamps_ && clip_ != Clip::Saved && base_.type() == QTransform::TxNone &&
@@ -90,9 +92,9 @@ void PainterCanvas::endText() {
 void PainterCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale,
                                const QRect& clip) {
   painter_.save();
-  painter_.setClipRect(clip, Qt::IntersectClip);
+  painter_.setClipRect(clip.translated(-origin_), Qt::IntersectClip);
   painter_.setPen(Qt::black);
-  painter_.translate(at);
+  painter_.translate(at - QPointF(origin_));
   painter_.scale(scale, scale);
   layout.draw(&painter_, QPointF(0, 0));
   painter_.restore();

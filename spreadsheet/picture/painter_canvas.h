@@ -12,9 +12,11 @@ namespace spreadsheet::picture {
 // A canvas on an active QPainter: the picture's image.
 class PainterCanvas final : public Canvas {
  public:
-  // `image`, when given, is the painter's device: plain fills go to its pixels directly.
-  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr)
-      : painter_(painter), image_(image) {
+  // `image`, when given, is the painter's device: plain fills go to its pixels
+  // directly. The device's top-left pixel is the grid's pixel `origin`, so a
+  // device that holds a window of the grid draws what lies in that window.
+  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr, QPoint origin = {})
+      : painter_(painter), image_(image), origin_(origin) {
     if (image) stamps_.emplace(*image);
   }
 
@@ -29,6 +31,7 @@ class PainterCanvas final : public Canvas {
  private:
   QPainter& painter_;
   QImage* image_;
+  QPoint origin_;
   enum class Clip { None, Own, Saved };
   const FontEntry* font_ = nullptr;
   QTransform base_;

@@ -30,8 +30,10 @@ inline constexpr QRgb kGridColor = 0xFFD4D4D4;
 // Paints one range layer by layer: grid lines, fills, text, borders, buttons.
 class RangePainter {
  public:
-  // Into an image of the grid's size.
-  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
+  // Into an image of the grid's size or, from the grid's pixel column `left`
+  // on, of a window of the grid as wide as the image: the window's pixels are
+  // those of the whole grid, texts that overflow into it included.
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image, int left = 0);
   // On any canvas (a PDF page, say), in the grid's pixel coordinates. Text is
   // measured on the canvas's layout device (96 dpi) in the cells' exact
   // points, so a page's text has the sizes the cells name. A printed page
@@ -61,6 +63,7 @@ class RangePainter {
   void paintCellText(std::size_t r, std::size_t c);
   void paintAreaText(const CellRange& area);
   bool isFreeForOverflow(std::size_t r, std::size_t c);
+  bool mayShow(const QRect& rect, const FontEntry& font) const;
   void eraseGridInside(std::size_t r, std::size_t firstCol, std::size_t lastCol);
   void paintBorders();
   void paintButtons();
@@ -70,6 +73,8 @@ class RangePainter {
   const Worksheet& sheet_;
   const PictureGrid& grid_;
   QImage* image_ = nullptr;  // null when painting on a caller's canvas
+  QRect window_;             // the grid's pixels that are drawn
+  bool cut_ = false;         // the window leaves out some of the grid's columns
   QPainter ownPainter_;
   std::unique_ptr<PainterCanvas> ownCanvas_;
   Canvas& canvas_;
