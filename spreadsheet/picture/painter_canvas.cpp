@@ -28,9 +28,25 @@ void PainterCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int 
                                bool dashed) {
   QPen pen(color, width);
   if (dashed) pen.setStyle(Qt::DashLine);
-  painter_.setPen(pen);
   penColor_.reset();
-  painter_.drawLine(from - origin_, to - origin_);
+  // As far as the pen may reach around the line.
+  const QRect reach =
+      QRect(from, to).normalized().adjusted(-width - 1, -width - 1, width + 1, width + 1);
+  if (!part_ || !image_ || image_->rect().contains(reach.translated(-origin_))) {
+    painter_.setPen(pen);
+    painter_.drawLine(from - origin_, to - origin_);
+    return;
+  }
+  // The painter rasterises a line that leaves the image from where the edge
+  // cuts it, a pixel off here and there from the whole line in the whole
+  // picture: the part's line is drawn whole, and what falls inside is copied.
+  QImage whole(reach.size(), QImage::Format_ARGB32_Premultiplied);
+  whole.fill(Qt::transparent);
+  QPainter own(&whole);
+  own.setPen(pen);
+  own.drawLine(from - reach.topLeft(), to - reach.topLeft());
+  own.end();
+  painter_.drawImage(reach.topLeft() - origin_, whole);
 }
 
 void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {

@@ -13,10 +13,11 @@ namespace spreadsheet::picture {
 class PainterCanvas final : public Canvas {
  public:
   // `image`, when given, is the painter's device: plain fills go to its pixels
-  // directly. The device's top-left pixel is the grid's pixel `origin`, so a
-  // device that holds a window of the grid draws what lies in that window.
-  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr, QPoint origin = {})
-      : painter_(painter), image_(image), origin_(origin) {
+  // directly. With `partAt` the image is part of a larger picture, its
+  // top-left pixel the grid's pixel `partAt`: it gets what lies in it.
+  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr,
+                         std::optional<QPoint> partAt = {})
+      : painter_(painter), image_(image), origin_(partAt.value_or(QPoint())), part_(partAt) {
     if (image) stamps_.emplace(*image);
   }
 
@@ -32,6 +33,7 @@ class PainterCanvas final : public Canvas {
   QPainter& painter_;
   QImage* image_;
   QPoint origin_;
+  bool part_;
   enum class Clip { None, Own, Saved };
   const FontEntry* font_ = nullptr;
   QTransform base_;

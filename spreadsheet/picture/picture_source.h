@@ -30,10 +30,15 @@ class PictureSource {
 // A picture drawn already.
 std::shared_ptr<const PictureSource> imageSource(QImage image);
 
-// `range` of `sheet` as renderRange draws it, drawn in tiles when asked; `book` (the sheet's
+// The side of the tiles a range source draws and keeps, in pixels.
+inline constexpr int kTileSide = 256;
+
+// `range` of `sheet` as renderRange draws it, drawn in tiles of `tileSide`
+// pixels when asked (smaller tiles cut the sheet in more places); `book` (the sheet's
 // workbook) is kept alive for that. Refuses as renderRange does (spreadsheet::Error); null when the
 // range shows no pixels.
 std::shared_ptr<const PictureSource> rangeSource(std::shared_ptr<const Workbook> book,
-                                                 const Worksheet& sheet, const CellRange& range);
+                                                 const Worksheet& sheet, const CellRange& range,
+                                                 int tileSide = kTileSide);
 
 }  // namespace spreadsheet::picture

@@ -49,13 +49,15 @@ QRect inner(const QRect& r) {
 
 }  // namespace
 
-RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image, int left)
+RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image,
+                           std::optional<int> left)
     : sheet_(sheet),
       grid_(grid),
       image_(&image),
-      window_(left, 0, image.width(), image.height()),
-      cut_(left != 0 || image.width() != grid.width()),
-      ownCanvas_(std::make_unique<PainterCanvas>(ownPainter_, &image, QPoint(left, 0))),
+      window_(left.value_or(0), 0, image.width(), image.height()),
+      cut_(left.has_value()),
+      ownCanvas_(std::make_unique<PainterCanvas>(
+          ownPainter_, &image, left ? std::optional<QPoint>(QPoint(*left, 0)) : std::nullopt)),
       canvas_(*ownCanvas_),
       cache_(sheet.workbook(), &image) {}
 
@@ -212,9 +214,9 @@ void RangePainter::paintTexts() {
   for (const CellRange& area : areas_) paintAreaText(area);
 }
 
-// Whether text of `font` clipped to `rect` may touch a drawn pixel of a cut
-// window: a glyph may reach a little beyond its advance when its text is not
-// clipped. Uncut, every text is drawn as it always was.
+// Whether text of `font` clipped to `rect` may touch a pixel of a part: a
+// glyph may reach a little beyond its advance when its text is not clipped.
+// The whole picture draws every text, as it always did.
 bool RangePainter::mayShow(const QRect& rect, const FontEntry& font) const {
   const int reach = static_cast<int>(font.height()) + 1;
   return !cut_ || rect.adjusted(-reach, 0, reach, 0).intersects(window_);

@@ -26,9 +26,6 @@ class ImageSource final : public PictureSource {
   QImage image_;
 };
 
-// Tiles of this many pixels square are drawn and kept: a band of pixel rows
-// cut into columns.
-constexpr int kTileSide = 256;
 // The pixels kept drawn (16 MB): more than a window on the screen shows.
 constexpr long long kKeptPixels = 4LL << 20;
 // Rows drawn beyond a band on either side, so that borders and merged areas
@@ -38,8 +35,9 @@ constexpr std::size_t kMarginRows = 2;
 
 class RangeSource final : public PictureSource {
  public:
-  RangeSource(std::shared_ptr<const Workbook> book, const Worksheet& sheet, const CellRange& range)
-      : book_(std::move(book)), sheet_(sheet), grid_(sheet, range) {}
+  RangeSource(std::shared_ptr<const Workbook> book, const Worksheet& sheet, const CellRange& range,
+              int tileSide)
+      : book_(std::move(book)), sheet_(sheet), grid_(sheet, range), side_(tileSide) {}
 
   QSize size() const override {
     return {static_cast<int>(grid_.width()), static_cast<int>(grid_.height())};
@@ -72,17 +70,14 @@ class RangeSource final : public PictureSource {
   }
 
  private:
-  static QRect tileRect(QPoint index) {
-    return QRect(index * kTileSide, QSize(kTileSide, kTileSide));
-  }
+  QRect tileRect(QPoint index) const { return QRect(index * side_, QSize(side_, side_)); }
   // The tiles that hold the pixels of `part`, inside the picture.
-  static QRect tilesOf(const QRect& part) {
-    return QRect(QPoint(part.left() / kTileSide, part.top() / kTileSide),
-                 QPoint(part.right() / kTileSide, part.bottom() / kTileSide));
+  QRect tilesOf(const QRect& part) const {
+    return QRect(QPoint(part.left() / side_, part.top() / side_),
+                 QPoint(part.right() / side_, part.bottom() / side_));
   }
-  static bool fitsKept(const QRect& tiles) {
-    return static_cast<long long>(tiles.width()) * tiles.height() * kTileSide * kTileSide <=
-           kKeptPixels;
+  bool fitsKept(const QRect& tiles) const {
+    return static_cast<long long>(tiles.width()) * tiles.height() * side_ * side_ <= kKeptPixels;
   }
 
   static void copyPixels(const QImage& from, const QRect& rect, QImage& to, const QPoint& at) {
@@ -150,7 +145,7 @@ class RangeSource final : public PictureSource {
     if (drawing.pixels.isNull()) throw Error("Not enough memory to make the picture.");
     drawing.pixels.setDotsPerMeterX(kDotsPerMeter96Dpi);
     drawing.pixels.setDotsPerMeterY(kDotsPerMeter96Dpi);
-    RangePainter(sheet_, grid, drawing.pixels, pixels.left()).paint();
+    RangePainter(sheet_, grid, drawing.pixels, std::optional<int>(pixels.left())).paint();
     drawing.origin = QPoint(pixels.left(), static_cast<int>(grid_.y(rows[lo])));
     return std::make_shared<const TileDrawing>(std::move(drawing));
   }
@@ -158,6 +153,7 @@ class RangeSource final : public PictureSource {
   std::shared_ptr<const Workbook> book_;
   const Worksheet& sheet_;
   PictureGrid grid_;
+  int side_;
   mutable TileStore store_{kKeptPixels};
 };
 
@@ -168,10 +164,12 @@ std::shared_ptr<const PictureSource> imageSource(QImage image) {
 }
 
 std::shared_ptr<const PictureSource> rangeSource(std::shared_ptr<const Workbook> book,
-                                                 const Worksheet& sheet, const CellRange& range) {
+                                                 const Worksheet& sheet, const CellRange& range,
+                                                 int tileSide) {
+  if (tileSide < 1) throw Error("The tile size is not valid.");
   const PictureGrid grid = checkedGrid(sheet, range);
   if (grid.width() == 0 || grid.height() == 0) return nullptr;
-  return std::make_shared<RangeSource>(std::move(book), sheet, range);
+  return std::make_shared<RangeSource>(std::move(book), sheet, range, tileSide);
 }
 
 }  // namespace spreadsheet::picture
