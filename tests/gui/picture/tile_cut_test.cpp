@@ -66,8 +66,14 @@ class TileCuts : public SheetFixture {
                s.borders[kDiagonalDown] = {xl::Continuous, xl::Medium, 0};
                s.borders[kDiagonalUp] = {xl::Dash, xl::Thin, 0};
              }));
+    // A tall merged area with a diagonal: taller than the rows a tile draws.
+    const StyleId crossed = styled([](Style& s) {
+      s.borders[kDiagonalUp] = {xl::Continuous, xl::Thin, 0};
+    });
+    for (int row = 2; row <= 12; ++row) setStyle("J" + std::to_string(row), crossed);
+    sheet.mergedAreas().push_back(parseA1Range("J2:J12"));
     // The same short texts again and again, as a sheet's times repeat.
-    for (char col = 'A'; col <= 'J'; ++col) put(std::string(1, col) + "9", "12:00");
+    for (char col = 'A'; col <= 'I'; ++col) put(std::string(1, col) + "9", "12:00");
     columnWidth(4, 3.5);
     columnWidth(7, 20);
     rowHeight(6, 30);
