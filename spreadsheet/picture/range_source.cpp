@@ -80,11 +80,14 @@ class RangeSource final : public PictureSource {
     return static_cast<long long>(tiles.width()) * tiles.height() * side_ * side_ <= kKeptPixels;
   }
 
+  // Rows by pointer: a scan line asked of QImage costs a detach check each.
   static void copyPixels(const QImage& from, const QRect& rect, QImage& to, const QPoint& at) {
     const auto bytes = static_cast<std::size_t>(rect.width()) * 4;
-    for (int y = 0; y < rect.height(); ++y)
-      std::copy_n(from.constScanLine(rect.top() + y) + rect.left() * 4, bytes,
-                  to.scanLine(at.y() + y) + at.x() * 4);
+    const qsizetype fromStride = from.bytesPerLine(), toStride = to.bytesPerLine();
+    const uchar* source = from.constBits() + rect.top() * fromStride + rect.left() * 4;
+    uchar* target = to.bits() + at.y() * toStride + at.x() * 4;
+    for (int y = 0; y < rect.height(); ++y, source += fromStride, target += toStride)
+      std::copy_n(source, bytes, target);
   }
 
   // The pixels of `tiles` inside `part` into `out`, which holds `part`.
