@@ -172,23 +172,33 @@ constexpr std::size_t kKeptTiles = 24;  // more than a window shows at once
 
 }  // namespace
 
-// The tile's target pixels, with the source pixels behind them drawn and scaled.
-const PictureBox::Tile& PictureBox::tile(const QPoint& index) const {
-  auto kept =
-      std::find_if(tiles_.begin(), tiles_.end(), [&](const Tile& t) { return t.index == index; });
-  if (kept != tiles_.end()) {
-    tiles_.splice(tiles_.begin(), tiles_, kept);
-    return tiles_.front();
-  }
+// The target pixels of tile `index` (widened), and the source pixels behind them.
+std::pair<QRect, QRect> PictureBox::tileSpan(const QPoint& index) const {
   const Stretch& s = *stretch_;
   const QRect cell = QRect(index * kTileSide, QSize(kTileSide, kTileSide))
                          .intersected(QRect(QPoint(0, 0), s.target.size()));
   const Span x = spanFor(cell.left(), cell.right() + 1, s.target.width(), s.from.width());
   const Span y = spanFor(cell.top(), cell.bottom() + 1, s.target.height(), s.from.height());
-  const QRect source(s.from.left() + x.sourceLo, s.from.top() + y.sourceLo, x.sourceHi - x.sourceLo,
-                     y.sourceHi - y.sourceLo);
-  tiles_.push_front({index, QPoint(x.lo, y.lo),
-                     scaledTo(s.source->draw(source), QSize(x.hi - x.lo, y.hi - y.lo))});
+  return {QRect(x.lo, y.lo, x.hi - x.lo, y.hi - y.lo),
+          QRect(s.from.left() + x.sourceLo, s.from.top() + y.sourceLo, x.sourceHi - x.sourceLo,
+                y.sourceHi - y.sourceLo)};
+}
+
+PictureBox::TileIter PictureBox::keptTile(const QPoint& index) const {
+  return std::find_if(tiles_.begin(), tiles_.end(),
+                      [&](const Tile& t) { return t.index == index; });
+}
+
+// The tile's target pixels, with the source pixels behind them drawn and scaled.
+const PictureBox::Tile& PictureBox::tile(const QPoint& index) const {
+  auto kept = keptTile(index);
+  if (kept != tiles_.end()) {
+    tiles_.splice(tiles_.begin(), tiles_, kept);
+    return tiles_.front();
+  }
+  const auto [target, source] = tileSpan(index);
+  tiles_.push_front(
+      {index, target.topLeft(), scaledTo(stretch_->source->draw(source), target.size())});
   if (tiles_.size() > kKeptTiles) tiles_.pop_back();
   return tiles_.front();
 }
@@ -201,6 +211,13 @@ void PictureBox::paintStretch(QPainter& painter, const QPoint& origin, const QRe
       exposed.translated(-origin).intersected(s.target).translated(-s.target.topLeft());
   if (visible.isEmpty()) return;
   const QPoint corner = origin + s.target.topLeft();
+  // The source behind the tiles still to draw is asked for at once first: it
+  // may draw it in one go rather than tile by tile.
+  QRect missing;
+  for (int ty = visible.top() / kTileSide; ty <= visible.bottom() / kTileSide; ++ty)
+    for (int tx = visible.left() / kTileSide; tx <= visible.right() / kTileSide; ++tx)
+      if (keptTile(QPoint(tx, ty)) == tiles_.end()) missing |= tileSpan(QPoint(tx, ty)).second;
+  if (!missing.isEmpty()) s.source->prepare(missing);
   for (int ty = visible.top() / kTileSide; ty <= visible.bottom() / kTileSide; ++ty) {
     for (int tx = visible.left() / kTileSide; tx <= visible.right() / kTileSide; ++tx) {
       const QRect cell(QPoint(tx, ty) * kTileSide, QSize(kTileSide, kTileSide));

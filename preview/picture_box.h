@@ -4,6 +4,7 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <QColor>
 #include <QImage>
@@ -96,6 +97,9 @@ class PictureBox : public QWidget {
   QImage stretched() const;  // every pixel of the pending stretch
   void settleStretch();      // the pending stretch becomes the drawing
   void paintStretch(QPainter& painter, const QPoint& origin, const QRect& exposed) const;
+  using TileIter = std::list<Tile>::iterator;
+  std::pair<QRect, QRect> tileSpan(const QPoint& index) const;
+  TileIter keptTile(const QPoint& index) const;
   const Tile& tile(const QPoint& index) const;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int border_;

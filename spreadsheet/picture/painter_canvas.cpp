@@ -5,7 +5,8 @@
 
 namespace spreadsheet::picture {
 
-void PainterCanvas::fillRect(const QRect& rect, const QColor& color) {
+void PainterCanvas::fillRect(const QRect& gridRect, const QColor& color) {
+  const QRect rect = gridRect.translated(-origin_);
   // An opaque rectangle in whole pixels, drawn without clip or transform onto
   // a 32-bit image, is nothing but its pixels set: written here directly, as
   // the painter would write them, without its bookkeeping for each call.
@@ -27,15 +28,31 @@ void PainterCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int 
                                bool dashed) {
   QPen pen(color, width);
   if (dashed) pen.setStyle(Qt::DashLine);
-  painter_.setPen(pen);
   penColor_.reset();
-  painter_.drawLine(from, to);
+  // As far as the pen may reach around the line.
+  const QRect reach =
+      QRect(from, to).normalized().adjusted(-width - 1, -width - 1, width + 1, width + 1);
+  if (!part_ || !image_ || image_->rect().contains(reach.translated(-origin_))) {
+    painter_.setPen(pen);
+    painter_.drawLine(from - origin_, to - origin_);
+    return;
+  }
+  // The painter rasterises a line that leaves the image from where the edge
+  // cuts it, a pixel off here and there from the whole line in the whole
+  // picture: the part's line is drawn whole, and what falls inside is copied.
+  QImage whole(reach.size(), QImage::Format_ARGB32_Premultiplied);
+  whole.fill(Qt::transparent);
+  QPainter own(&whole);
+  own.setPen(pen);
+  own.drawLine(from - reach.topLeft(), to - reach.topLeft());
+  own.end();
+  painter_.drawImage(reach.topLeft() - origin_, whole);
 }
 
 void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const QRect* clip) {
   font_ = &font;
   textColor_ = color;
-  textClip_ = clip ? *clip : QRect();
+  textClip_ = clip ? clip->translated(-origin_) : QRect();
   clip_ = Clip::None;
   if (clip) {
     // The cell's clip narrows whatever clip the painter already has and goes
@@ -47,7 +64,7 @@ void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const 
       penColor_.reset();
       penFont_ = nullptr;
     }
-    painter_.setClipRect(*clip, Qt::IntersectClip);
+    painter_.setClipRect(textClip_, Qt::IntersectClip);
   }
   // A sheet's texts come in few fonts and colours: each is set only when it changes.
   if (penFont_ != &font) painter_.setFont(font.font);
@@ -57,8 +74,9 @@ void PainterCanvas::beginText(const FontEntry& font, const QColor& color, const 
   base_ = painter_.transform();
 }
 
-void PainterCanvas::drawTextLine(const QString& line, QPointF topLeft) {
+void PainterCanvas::drawTextLine(const QString& line, QPointF gridTopLeft) {
   const FontEntry& font = *font_;
+  const QPointF topLeft = gridTopLeft - QPointF(origin_);
   // A text seen before is copied from its stamp where that gives the same
   // pixels: a plain transform and no clip but the cell's own.
   if (stamps_ && clip_ != Clip::Saved && base_.type() == QTransform::TxNone &&
@@ -90,9 +108,9 @@ void PainterCanvas::endText() {
 void PainterCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale,
                                const QRect& clip) {
   painter_.save();
-  painter_.setClipRect(clip, Qt::IntersectClip);
+  painter_.setClipRect(clip.translated(-origin_), Qt::IntersectClip);
   painter_.setPen(Qt::black);
-  painter_.translate(at);
+  painter_.translate(at - QPointF(origin_));
   painter_.scale(scale, scale);
   layout.draw(&painter_, QPointF(0, 0));
   painter_.restore();

@@ -12,9 +12,12 @@ namespace spreadsheet::picture {
 // A canvas on an active QPainter: the picture's image.
 class PainterCanvas final : public Canvas {
  public:
-  // `image`, when given, is the painter's device: plain fills go to its pixels directly.
-  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr)
-      : painter_(painter), image_(image) {
+  // `image`, when given, is the painter's device: plain fills go to its pixels
+  // directly. With `partAt` the image is part of a larger picture, its
+  // top-left pixel the grid's pixel `partAt`: it gets what lies in it.
+  explicit PainterCanvas(QPainter& painter, QImage* image = nullptr,
+                         std::optional<QPoint> partAt = {})
+      : painter_(painter), image_(image), origin_(partAt.value_or(QPoint())), part_(partAt) {
     if (image) stamps_.emplace(*image);
   }
 
@@ -29,6 +32,8 @@ class PainterCanvas final : public Canvas {
  private:
   QPainter& painter_;
   QImage* image_;
+  QPoint origin_;
+  bool part_;
   enum class Clip { None, Own, Saved };
   const FontEntry* font_ = nullptr;
   QTransform base_;

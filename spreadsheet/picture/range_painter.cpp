@@ -49,11 +49,15 @@ QRect inner(const QRect& r) {
 
 }  // namespace
 
-RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image)
+RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image,
+                           std::optional<int> left)
     : sheet_(sheet),
       grid_(grid),
       image_(&image),
-      ownCanvas_(std::make_unique<PainterCanvas>(ownPainter_, &image)),
+      window_(left.value_or(0), 0, image.width(), image.height()),
+      cut_(left.has_value()),
+      ownCanvas_(std::make_unique<PainterCanvas>(
+          ownPainter_, &image, left ? std::optional<QPoint>(QPoint(*left, 0)) : std::nullopt)),
       canvas_(*ownCanvas_),
       cache_(sheet.workbook(), &image) {}
 
@@ -61,6 +65,7 @@ RangePainter::RangePainter(const Worksheet& sheet, const PictureGrid& grid, Canv
                            bool printedPage, FontSource fonts)
     : sheet_(sheet),
       grid_(grid),
+      window_(0, 0, static_cast<int>(grid.width()), static_cast<int>(grid.height())),
       canvas_(canvas),
       gridColor_(printedPage ? QColor(Qt::white) : QColor::fromRgb(kGridColor)),
       buttons_(!printedPage),
@@ -126,8 +131,11 @@ void RangePainter::paintGridAndFills() {
   const auto width = static_cast<std::size_t>(image_->width());
   std::vector<QRgb> plain(width, 0xFFFFFFFF);
   const std::vector<QRgb> line(width, kGridColor);
-  for (int column : grid_.visibleColumns())
-    plain[static_cast<std::size_t>(grid_.x(column + 1) - 1)] = kGridColor;
+  for (int column : grid_.visibleColumns()) {
+    const long long x = grid_.x(column + 1) - 1 - window_.left();
+    if (x >= 0 && x < static_cast<long long>(width))
+      plain[static_cast<std::size_t>(x)] = kGridColor;
+  }
   std::vector<bool> lineRows(static_cast<std::size_t>(image_->height()), false);
   for (int row : grid_.visibleRows())
     lineRows[static_cast<std::size_t>(grid_.y(row + 1) - 1)] = true;
@@ -135,6 +143,8 @@ void RangePainter::paintGridAndFills() {
   recorded_ = &fills;
   paintFills();
   recorded_ = nullptr;
+  if (window_.left() != 0)
+    for (RectFill& f : fills) f.rect.translate(-window_.left(), 0);
   paintRows(*image_, lineRows, plain, line, fills);
 }
 
@@ -204,6 +214,14 @@ void RangePainter::paintTexts() {
   for (const CellRange& area : areas_) paintAreaText(area);
 }
 
+// Whether text of `font` clipped to `rect` may touch a pixel of a part: a
+// glyph may reach a little beyond its advance when its text is not clipped.
+// The whole picture draws every text, as it always did.
+bool RangePainter::mayShow(const QRect& rect, const FontEntry& font) const {
+  const int reach = static_cast<int>(font.height()) + 1;
+  return !cut_ || rect.adjusted(-reach, 0, reach, 0).intersects(window_);
+}
+
 bool RangePainter::isFreeForOverflow(std::size_t r, std::size_t c) {
   const Slot& s = slot(r, c);
   return s.merge < 0 && (!s.cell || s.cell->isBlank());
@@ -231,7 +249,7 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
   QRectF box = textBox(rect);
   block.lines = linesOf(content, style, font, box.width(), wrapped_);
   if (wraps(style, content)) {
-    drawTextBlock(canvas_, block, box, inner(rect));
+    if (mayShow(rect, font)) drawTextBlock(canvas_, block, box, inner(rect));
     return;
   }
 
@@ -252,8 +270,10 @@ void RangePainter::paintCellText(std::size_t r, std::size_t c) {
          (right || centre) && got < eachSide && lo > 0 && isFreeForOverflow(r, lo - 1);)
       got += grid_.rect(slot(r, --lo).at).width();
   }
+  const QRect span = grid_.rect(CellRange{slot(r, lo).at, slot(r, hi).at});
+  if (!mayShow(span, font)) return;
   if (lo != hi) eraseGridInside(r, lo, hi);
-  drawTextBlock(canvas_, block, box, inner(grid_.rect(CellRange{slot(r, lo).at, slot(r, hi).at})));
+  drawTextBlock(canvas_, block, box, inner(span));
 }
 
 void RangePainter::paintAreaText(const CellRange& area) {
@@ -264,6 +284,7 @@ void RangePainter::paintAreaText(const CellRange& area) {
   CellContent content = contentOf(cell->value, style);
   if (content.text.isEmpty()) return;
   const QRect rect = grid_.rect(area);
+  if (!mayShow(rect, *rs.font)) return;
   const QRectF box = textBox(rect);
   TextBlock block{{}, rs.font, textColor(content, rs), content.horizontal, style.verticalAlignment};
   block.lines = linesOf(content, style, *rs.font, box.width(), wrapped_);
@@ -302,9 +323,7 @@ void RangePainter::paintButtons() {
                       static_cast<int>(PixelsBefore(sheet_, Axis::Rows, range.first.row)));
   for (const Button& b : sheet_.buttons()) {
     const QRect rect = buttonRect(b, origin);
-    if (rect.intersects(
-            QRect(0, 0, static_cast<int>(grid_.width()), static_cast<int>(grid_.height()))))
-      drawButton(canvas_, b, rect, cache_, captions_);
+    if (rect.intersects(window_)) drawButton(canvas_, b, rect, cache_, captions_);
   }
 }
 

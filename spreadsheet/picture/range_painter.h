@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -30,8 +31,12 @@ inline constexpr QRgb kGridColor = 0xFFD4D4D4;
 // Paints one range layer by layer: grid lines, fills, text, borders, buttons.
 class RangePainter {
  public:
-  // Into an image of the grid's size.
-  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image);
+  // Into an image of the grid's size or, with `left`, into a part of a larger
+  // picture: the grid's columns from pixel `left` on, as many as the image is
+  // wide (the grid's rows may be some of the picture's). A part's pixels are
+  // those of the whole, texts that overflow into it included.
+  RangePainter(const Worksheet& sheet, const PictureGrid& grid, QImage& image,
+               std::optional<int> left = {});
   // On any canvas (a PDF page, say), in the grid's pixel coordinates. Text is
   // measured on the canvas's layout device (96 dpi) in the cells' exact
   // points, so a page's text has the sizes the cells name. A printed page
@@ -61,6 +66,7 @@ class RangePainter {
   void paintCellText(std::size_t r, std::size_t c);
   void paintAreaText(const CellRange& area);
   bool isFreeForOverflow(std::size_t r, std::size_t c);
+  bool mayShow(const QRect& rect, const FontEntry& font) const;
   void eraseGridInside(std::size_t r, std::size_t firstCol, std::size_t lastCol);
   void paintBorders();
   void paintButtons();
@@ -70,6 +76,8 @@ class RangePainter {
   const Worksheet& sheet_;
   const PictureGrid& grid_;
   QImage* image_ = nullptr;  // null when painting on a caller's canvas
+  QRect window_;             // the grid's pixels that are drawn
+  bool cut_ = false;         // a part of a larger picture
   QPainter ownPainter_;
   std::unique_ptr<PainterCanvas> ownCanvas_;
   Canvas& canvas_;

@@ -52,6 +52,8 @@ TEST_F(RangeSourceTest, PartsAtTheirOwnSizeEqualTheWholePicture) {
       {0, 0, 640, 560},            // the window's first view
       {100, 250, 300, 12},         // across the first band's lower edge
       {0, 200, w, 600},            // three bands, the whole width
+      {1000, 300, 700, 400},       // starts and ends inside tiles, mid-sheet
+      {1700, 0, 300, h},           // a strip of columns, top to bottom
       {w - 50, h - 40, 200, 200},  // past the bottom right corner: clipped
       {0, 0, w, h},                // everything
   };
