@@ -15,17 +15,13 @@ void RecordWriter::piece(std::uint16_t id, std::span<const std::uint8_t> body) {
   out_.bytes(body);
 }
 
-void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
-                          const std::function<void(ByteWriter&)>& fill) {
-  // A record written from inside `fill` finds the scratch buffer taken and starts empty.
-  ByteWriter body = std::move(scratch_);
-  body.clear();
-  fill(body);
-  const auto& b = body.data();
-  if (declaredSize != kVariableSize && b.size() != declaredSize)
-    throw std::logic_error("record " + std::to_string(id) + " wrote " + std::to_string(b.size()) +
-                           " bytes but declares " + std::to_string(declaredSize));
-  std::span<const std::uint8_t> rest(b);
+void RecordWriter::commit(std::uint16_t id, std::size_t declaredSize,
+                          std::span<const std::uint8_t> body) {
+  if (declaredSize != kVariableSize && body.size() != declaredSize)
+    throw std::logic_error("record " + std::to_string(id) + " wrote " +
+                           std::to_string(body.size()) + " bytes but declares " +
+                           std::to_string(declaredSize));
+  std::span<const std::uint8_t> rest(body);
   piece(id, rest.first(std::min(rest.size(), kMaxRecordBody)));
   rest = rest.subspan(std::min(rest.size(), kMaxRecordBody));
   while (!rest.empty()) {
@@ -33,7 +29,6 @@ void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
     piece(kContinue, rest.first(n));
     rest = rest.subspan(n);
   }
-  scratch_ = std::move(body);
 }
 
 void RecordWriter::patchU32(std::size_t at, std::uint32_t v) {

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -26,8 +25,15 @@ class RecordWriter {
   // Writes a record built by `fill`. A fixed-size record states its size and
   // a mismatch is a programming error (std::logic_error). Bodies longer than
   // the limit are split into CONTINUE records at the limit.
-  void record(std::uint16_t id, std::size_t declaredSize,
-              const std::function<void(ByteWriter&)>& fill);
+  template <typename Fill>
+  void record(std::uint16_t id, std::size_t declaredSize, Fill&& fill) {
+    // A record written from inside `fill` finds the scratch buffer taken and starts empty.
+    ByteWriter body = std::move(scratch_);
+    body.clear();
+    fill(body);
+    commit(id, declaredSize, body.data());
+    scratch_ = std::move(body);
+  }
   // Writes exactly one record piece (header + body <= limit); used by ContinuedRecord.
   void piece(std::uint16_t id, std::span<const std::uint8_t> body);
 
@@ -38,6 +44,9 @@ class RecordWriter {
   void patchU32(std::size_t at, std::uint32_t v);
 
  private:
+  // Checks a filled body against its declared size and writes it in pieces.
+  void commit(std::uint16_t id, std::size_t declaredSize, std::span<const std::uint8_t> body);
+
   bool countOnly_;
   std::size_t position_ = 0;
   ByteWriter out_;
