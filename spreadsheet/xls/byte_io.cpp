@@ -210,12 +210,15 @@ std::string readStringBody(ByteReader& in, std::size_t characters) {
   std::uint8_t flags = in.u8();
   if (flags & 0xFE) in.fail("unsupported string flags");
   std::u16string s;
-  s.reserve(characters);
   if (flags & 1) {
+    s.reserve(characters);
     for (std::size_t i = 0; i < characters; ++i) s += static_cast<char16_t>(in.u16());
-  } else {
-    for (std::uint8_t b : in.take(characters)) s += static_cast<char16_t>(b);
+    return toUtf8(s);
   }
+  std::span<const std::uint8_t> bytes = in.take(characters);
+  std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (isAscii(text)) return std::string(text);  // already UTF-8
+  s.assign(bytes.begin(), bytes.end());
   return toUtf8(s);
 }
 
