@@ -26,12 +26,11 @@ class ByteWriter {
   std::vector<std::uint8_t>& data() { return bytes_; }
 
  private:
-  // The low `N` bytes of `v`, least significant first, with one size check.
+  // The low `N` bytes of `v`, least significant first. push_back inlines to
+  // a store and a capacity check; resize would call out of line to grow.
   template <std::size_t N>
   void put(std::uint64_t v) {
-    std::size_t at = bytes_.size();
-    bytes_.resize(at + N);
-    for (std::size_t i = 0; i < N; ++i) bytes_[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (std::size_t i = 0; i < N; ++i) bytes_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
   }
   std::vector<std::uint8_t> bytes_;
 };

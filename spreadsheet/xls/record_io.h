@@ -27,6 +27,20 @@ class RecordWriter {
   // the limit are split into CONTINUE records at the limit.
   template <typename Fill>
   void record(std::uint16_t id, std::size_t declaredSize, Fill&& fill) {
+    if (!countOnly_ && declaredSize <= kMaxRecordBody) {
+      // A fixed-size record fits one piece: its body goes straight behind its header.
+      const std::size_t start = out_.size();
+      out_.u16(id);
+      out_.u16(static_cast<unsigned>(declaredSize));
+      try {
+        fill(out_);
+      } catch (...) {
+        out_.data().resize(start);
+        throw;
+      }
+      checkInPlace(id, declaredSize, start);
+      return;
+    }
     // A record written from inside `fill` finds the scratch buffer taken and starts empty.
     ByteWriter body = std::move(scratch_);
     body.clear();
@@ -46,6 +60,8 @@ class RecordWriter {
  private:
   // Checks a filled body against its declared size and writes it in pieces.
   void commit(std::uint16_t id, std::size_t declaredSize, std::span<const std::uint8_t> body);
+  // Checks a body written in place after the header at `start`; a wrong size is taken back.
+  void checkInPlace(std::uint16_t id, std::size_t declaredSize, std::size_t start);
 
   bool countOnly_;
   std::size_t position_ = 0;
