@@ -10,8 +10,7 @@ namespace spreadsheet::xls {
 void ByteWriter::f64(double v) {
   std::uint64_t bits;
   std::memcpy(&bits, &v, sizeof bits);
-  u32(static_cast<std::uint32_t>(bits));
-  u32(static_cast<std::uint32_t>(bits >> 32));
+  put<8>(bits);
 }
 
 void ByteWriter::patchU16(std::size_t at, unsigned v) {
@@ -70,6 +69,12 @@ double ByteReader::f64() {
 }
 
 namespace {
+
+bool isAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
 
 // Length of the UTF-8 sequence that starts with `lead`, 0 when it cannot lead.
 int sequenceLength(unsigned char lead) {
@@ -166,31 +171,54 @@ void writeStringBody(ByteWriter& out, std::u16string_view s) {
   for (char16_t c : s) wide ? out.u16(c) : out.u8(c);
 }
 
-void writeShortString(ByteWriter& out, std::string_view utf8) {
+namespace {
+
+// Count, flag and characters of `utf8`; false, writing nothing, when it has
+// more than `limit` characters. ASCII text, the usual case, is copied as it is.
+bool writeCountedString(ByteWriter& out, std::string_view utf8, std::size_t limit, bool wideCount) {
+  if (isAscii(utf8)) {
+    if (utf8.size() > limit) return false;
+    wideCount ? out.u16(static_cast<unsigned>(utf8.size()))
+              : out.u8(static_cast<unsigned>(utf8.size()));
+    out.u8(0);
+    out.bytes({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()});
+    return true;
+  }
   std::u16string s = toUtf16(utf8);
-  if (s.size() > 255)
-    throw Error("The text \"" + std::string(utf8) + "\" is too long to be saved.");
-  out.u8(static_cast<unsigned>(s.size()));
+  if (s.size() > limit) return false;
+  wideCount ? out.u16(static_cast<unsigned>(s.size())) : out.u8(static_cast<unsigned>(s.size()));
   writeStringBody(out, s);
+  return true;
+}
+
+}  // namespace
+
+bool writeShortStringWithin(ByteWriter& out, std::string_view utf8) {
+  return writeCountedString(out, utf8, 255, false);
+}
+
+void writeShortString(ByteWriter& out, std::string_view utf8) {
+  if (!writeShortStringWithin(out, utf8))
+    throw Error("The text \"" + std::string(utf8) + "\" is too long to be saved.");
 }
 
 void writeLongString(ByteWriter& out, std::string_view utf8) {
-  std::u16string s = toUtf16(utf8);
-  if (s.size() > 0xFFFF) throw Error("A text is too long to be saved.");
-  out.u16(static_cast<unsigned>(s.size()));
-  writeStringBody(out, s);
+  if (!writeCountedString(out, utf8, 0xFFFF, true)) throw Error("A text is too long to be saved.");
 }
 
 std::string readStringBody(ByteReader& in, std::size_t characters) {
   std::uint8_t flags = in.u8();
   if (flags & 0xFE) in.fail("unsupported string flags");
   std::u16string s;
-  s.reserve(characters);
   if (flags & 1) {
+    s.reserve(characters);
     for (std::size_t i = 0; i < characters; ++i) s += static_cast<char16_t>(in.u16());
-  } else {
-    for (std::uint8_t b : in.take(characters)) s += static_cast<char16_t>(b);
+    return toUtf8(s);
   }
+  std::span<const std::uint8_t> bytes = in.take(characters);
+  std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (isAscii(text)) return std::string(text);  // already UTF-8
+  s.assign(bytes.begin(), bytes.end());
   return toUtf8(s);
 }
 

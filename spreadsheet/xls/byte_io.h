@@ -12,14 +12,8 @@ namespace spreadsheet::xls {
 class ByteWriter {
  public:
   void u8(unsigned v) { bytes_.push_back(static_cast<std::uint8_t>(v)); }
-  void u16(unsigned v) {
-    u8(v & 0xFF);
-    u8((v >> 8) & 0xFF);
-  }
-  void u32(std::uint32_t v) {
-    u16(v & 0xFFFF);
-    u16(v >> 16);
-  }
+  void u16(unsigned v) { put<2>(v); }
+  void u32(std::uint32_t v) { put<4>(v); }
   void f64(double v);
   void zeros(std::size_t n) { bytes_.insert(bytes_.end(), n, 0); }
   void bytes(std::span<const std::uint8_t> b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
@@ -32,6 +26,12 @@ class ByteWriter {
   std::vector<std::uint8_t>& data() { return bytes_; }
 
  private:
+  // The low `N` bytes of `v`, least significant first. push_back inlines to
+  // a store and a capacity check; resize would call out of line to grow.
+  template <std::size_t N>
+  void put(std::uint64_t v) {
+    for (std::size_t i = 0; i < N; ++i) bytes_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
   std::vector<std::uint8_t> bytes_;
 };
 
@@ -77,8 +77,10 @@ bool fitsLatin1(std::u16string_view s);
 
 // The file's string forms: characters preceded by a flag byte (0 = one byte
 // per character, 1 = UTF-16). The count prefix differs per form.
-void writeStringBody(ByteWriter& out, std::u16string_view s);        // flag + characters
-void writeShortString(ByteWriter& out, std::string_view utf8);       // 8-bit count
+void writeStringBody(ByteWriter& out, std::u16string_view s);   // flag + characters
+void writeShortString(ByteWriter& out, std::string_view utf8);  // 8-bit count
+// The same; false, writing nothing, for text over 255 characters.
+bool writeShortStringWithin(ByteWriter& out, std::string_view utf8);
 void writeLongString(ByteWriter& out, std::string_view utf8);        // 16-bit count
 std::string readStringBody(ByteReader& in, std::size_t characters);  // flag + characters
 std::string readShortString(ByteReader& in);

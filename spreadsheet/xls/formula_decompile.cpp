@@ -12,12 +12,14 @@ namespace {
 
 using namespace ptg;
 
-constexpr std::array<const char*, 12> kBinaryOps = {"+", "-",  "*", "/",  "^", "&",
-                                                    "<", "<=", "=", ">=", ">", "<>"};
+constexpr std::array<std::string_view, 12> kBinaryOps = {"+", "-",  "*", "/",  "^", "&",
+                                                         "<", "<=", "=", ">=", ">", "<>"};
 
 class Decompiler {
  public:
-  Decompiler(ByteReader& in, const TokenNames& names) : in_(in), names_(names) {}
+  Decompiler(ByteReader& in, const TokenNames& names) : in_(in), names_(names) {
+    stack_.reserve(16);
+  }
   FormulaNode run(std::size_t end);
 
  private:
@@ -25,20 +27,32 @@ class Decompiler {
   void classed(std::uint8_t base);
   void attribute();
   void function(const FunctionInfo* f, std::size_t argc);
-  FormulaNode reference(FormulaKind kind, bool threeD);
+  void reference(FormulaKind kind, bool threeD);
   FormulaRef cellField(std::uint16_t row, std::uint16_t column);
-  FormulaNode pop();
-  void push(FormulaNode n) { stack_.push_back(std::move(n)); }
+  // Operands and operators are built where they stand on the stack, and each
+  // node moves once: into its parent's children.
+  FormulaNode& push(FormulaKind kind) {
+    FormulaNode& n = stack_.emplace_back();
+    n.kind = kind;
+    return n;
+  }
+  // Replaces the top `argc` operands by a node of `kind` holding them.
+  FormulaNode& reduce(FormulaKind kind, std::size_t argc, std::string_view failure);
 
   ByteReader& in_;
   const TokenNames& names_;
   std::vector<FormulaNode> stack_;
 };
 
-FormulaNode Decompiler::pop() {
-  if (stack_.empty()) in_.fail("a formula operator lacks its operands");
-  FormulaNode n = std::move(stack_.back());
-  stack_.pop_back();
+FormulaNode& Decompiler::reduce(FormulaKind kind, std::size_t argc, std::string_view failure) {
+  if (argc > stack_.size()) in_.fail(failure);
+  auto first = stack_.end() - static_cast<std::ptrdiff_t>(argc);
+  std::vector<FormulaNode> children;
+  children.reserve(argc);
+  children.assign(std::make_move_iterator(first), std::make_move_iterator(stack_.end()));
+  stack_.erase(first, stack_.end());
+  FormulaNode& n = push(kind);
+  n.children = std::move(children);
   return n;
 }
 
@@ -52,14 +66,13 @@ FormulaRef Decompiler::cellField(std::uint16_t row, std::uint16_t column) {
   return r;
 }
 
-FormulaNode Decompiler::reference(FormulaKind kind, bool threeD) {
-  FormulaNode n;
-  n.kind = kind;
+void Decompiler::reference(FormulaKind kind, bool threeD) {
+  FormulaNode& n = push(kind);
   if (threeD) {
     std::uint16_t xti = in_.u16();
     std::optional<std::string> sheet = names_.sheetName(xti);
     if (!sheet) in_.fail("a formula refers to an EXTERNSHEET entry that does not exist");
-    n.sheet = *sheet;
+    n.sheet = std::move(*sheet);
   }
   if (kind == FormulaKind::RefError) {
     in_.skip(4);
@@ -74,18 +87,11 @@ FormulaNode Decompiler::reference(FormulaKind kind, bool threeD) {
     if (r1 == 0 && r2 == 0xFFFF) n.last.row = kMaxRows;
     if ((c1 & 0xFF) == 0 && (c2 & 0x3FFF) == 0xFF) n.last.column = kMaxColumns;
   }
-  return n;
 }
 
 void Decompiler::function(const FunctionInfo* f, std::size_t argc) {
-  if (argc > stack_.size()) in_.fail("a function has fewer operands than it declares");
-  FormulaNode n;
-  n.kind = FormulaKind::Function;
-  n.text = std::string(f->name);
-  n.children.assign(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(argc)),
-                    std::make_move_iterator(stack_.end()));
-  stack_.resize(stack_.size() - argc);
-  push(std::move(n));
+  reduce(FormulaKind::Function, argc, "a function has fewer operands than it declares").text =
+      f->name;
 }
 
 void Decompiler::attribute() {
@@ -99,55 +105,43 @@ void Decompiler::attribute() {
 }
 
 void Decompiler::basic(std::uint8_t ptg) {
-  FormulaNode n;
+  constexpr std::string_view kLacksOperands = "a formula operator lacks its operands";
   if (ptg >= kFirstBinary && ptg <= kLastBinary) {
-    n.kind = FormulaKind::Binary;
-    n.text = kBinaryOps[ptg - kFirstBinary];
-    FormulaNode right = pop();
-    n.children.push_back(pop());
-    n.children.push_back(std::move(right));
-    return push(std::move(n));
+    reduce(FormulaKind::Binary, 2, kLacksOperands).text = kBinaryOps[ptg - kFirstBinary];
+    return;
   }
   switch (ptg) {
     case kUplus:
     case kUminus:
-      n.kind = FormulaKind::Unary;
-      n.text = ptg == kUminus ? "-" : "+";
-      n.children.push_back(pop());
-      return push(std::move(n));
+      reduce(FormulaKind::Unary, 1, kLacksOperands).text.assign(1, ptg == kUminus ? '-' : '+');
+      return;
     case kPercent:
     case kParen:
-      n.kind = ptg == kPercent ? FormulaKind::Percent : FormulaKind::Parentheses;
-      n.children.push_back(pop());
-      return push(std::move(n));
+      reduce(ptg == kPercent ? FormulaKind::Percent : FormulaKind::Parentheses, 1, kLacksOperands);
+      return;
     case kMissArg:
-      n.kind = FormulaKind::Missing;
-      return push(std::move(n));
+      push(FormulaKind::Missing);
+      return;
     case kStr:
-      n.kind = FormulaKind::Text;
-      n.text = readShortString(in_);
-      return push(std::move(n));
+      push(FormulaKind::Text).text = readShortString(in_);
+      return;
     case kAttr:
       return attribute();
     case kErr: {
-      n.kind = FormulaKind::Error;
       std::uint8_t code = in_.u8();
       if (!knownErrorCode(code)) in_.fail("a formula holds an unknown error code");
-      n.error = static_cast<ErrorCode>(code);
-      return push(std::move(n));
+      push(FormulaKind::Error).error = static_cast<ErrorCode>(code);
+      return;
     }
     case kBool:
-      n.kind = FormulaKind::Boolean;
-      n.boolean = in_.u8() != 0;
-      return push(std::move(n));
+      push(FormulaKind::Boolean).boolean = in_.u8() != 0;
+      return;
     case kInt:
-      n.kind = FormulaKind::Number;
-      n.number = in_.u16();
-      return push(std::move(n));
+      push(FormulaKind::Number).number = in_.u16();
+      return;
     case kNum:
-      n.kind = FormulaKind::Number;
-      n.number = in_.f64();
-      return push(std::move(n));
+      push(FormulaKind::Number).number = in_.f64();
+      return;
     default:
       in_.fail("a formula holds an unsupported token");
   }
@@ -164,28 +158,25 @@ void Decompiler::classed(std::uint8_t base) {
       return function(f, base == kFuncVar ? argc : f->minArgs);
     }
     case kName: {
-      FormulaNode n;
-      n.kind = FormulaKind::Name;
       std::optional<std::string> text = names_.nameText(in_.u32());
       if (!text) in_.fail("a formula refers to a NAME record that does not exist");
-      n.text = *text;
-      return push(std::move(n));
+      push(FormulaKind::Name).text = std::move(*text);
+      return;
     }
     case kRef:
     case kRef3d:
-      return push(reference(FormulaKind::Cell, base == kRef3d));
+      return reference(FormulaKind::Cell, base == kRef3d);
     case kArea:
     case kArea3d:
-      return push(reference(FormulaKind::Area, base == kArea3d));
+      return reference(FormulaKind::Area, base == kArea3d);
     case kRefErr:
     case kRefErr3d:
-      return push(reference(FormulaKind::RefError, base == kRefErr3d));
+      return reference(FormulaKind::RefError, base == kRefErr3d);
     case kAreaErr:
-    case kAreaErr3d: {
-      FormulaNode n = reference(FormulaKind::RefError, base == kAreaErr3d);
+    case kAreaErr3d:
+      reference(FormulaKind::RefError, base == kAreaErr3d);
       in_.skip(4);  // an area error carries eight unused bytes
-      return push(std::move(n));
-    }
+      return;
     default:
       in_.fail("a formula holds an unsupported token");
   }
@@ -203,7 +194,7 @@ FormulaNode Decompiler::run(std::size_t end) {
   }
   if (in_.position() != end) in_.fail("a formula token runs past the formula's size");
   if (stack_.size() != 1) in_.fail("a formula's tokens do not make one expression");
-  return pop();
+  return std::move(stack_.back());
 }
 
 }  // namespace

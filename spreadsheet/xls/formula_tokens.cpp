@@ -28,10 +28,9 @@ std::uint8_t classBits(char cls) {
 
 class Compiler {
  public:
-  explicit Compiler(const TokenLinks& links) : links_(links) { out_.reserve(64); }
+  Compiler(const TokenLinks& links, ByteWriter& out) : links_(links), out_(out) {}
 
   void emit(const FormulaNode& n, char cls);
-  std::vector<std::uint8_t> take() { return std::move(out_.data()); }
 
  private:
   void emitNumber(double v);
@@ -43,7 +42,7 @@ class Compiler {
   }
 
   const TokenLinks& links_;
-  ByteWriter out_;
+  ByteWriter& out_;
 };
 
 void Compiler::emitNumber(double v) {
@@ -113,13 +112,11 @@ void Compiler::emit(const FormulaNode& n, char cls) {
   switch (n.kind) {
     case FormulaKind::Number:
       return emitNumber(n.number);
-    case FormulaKind::Text: {
-      std::u16string s = toUtf16(n.text);
-      if (s.size() > 255) throw Error("A text in a formula is longer than 255 characters.");
+    case FormulaKind::Text:
       out_.u8(kStr);
-      out_.u8(static_cast<unsigned>(s.size()));
-      return writeStringBody(out_, s);
-    }
+      if (!writeShortStringWithin(out_, n.text))
+        throw Error("A text in a formula is longer than 255 characters.");
+      return;
     case FormulaKind::Boolean:
       out_.u8(kBool);
       return out_.u8(n.boolean ? 1 : 0);
@@ -171,11 +168,17 @@ bool knownErrorCode(std::uint8_t code) {
   return false;
 }
 
+void compileFormula(const FormulaNode& root, FormulaPlace place, const TokenLinks& links,
+                    ByteWriter& out) {
+  Compiler(links, out).emit(root, place == FormulaPlace::Cell ? 'V' : 'R');
+}
+
 std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place,
                                          const TokenLinks& links) {
-  Compiler c(links);
-  c.emit(root, place == FormulaPlace::Cell ? 'V' : 'R');
-  return c.take();
+  ByteWriter out;
+  out.reserve(64);
+  compileFormula(root, place, links, out);
+  return std::move(out.data());
 }
 
 }  // namespace spreadsheet::xls

@@ -27,6 +27,9 @@ struct TokenLinks {
 // a reference beyond row 65,536 or column 256).
 std::vector<std::uint8_t> compileFormula(const FormulaNode& root, FormulaPlace place,
                                          const TokenLinks& links);
+// The same, appended to `out`, so that a writer of many formulas reuses one buffer.
+void compileFormula(const FormulaNode& root, FormulaPlace place, const TokenLinks& links,
+                    ByteWriter& out);
 
 // True for the codes of the seven error values.
 bool knownErrorCode(std::uint8_t code);

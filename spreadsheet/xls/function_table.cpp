@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::uint8_t kMany = 30;
 
-// Sorted by id; functionByName searches linearly (the table is small).
+// Sorted by id.
 constexpr std::array kFunctions = {
     FunctionInfo{"COUNT", 0, 0, kMany, 'V', "R"},
     FunctionInfo{"IF", 1, 2, 3, 'V', "VRR"},
@@ -158,9 +158,33 @@ char FunctionInfo::paramClass(std::size_t index) const {
   return paramClasses[std::min(index, paramClasses.size() - 1)];
 }
 
+namespace {
+
+constexpr std::size_t kNameSlots = 512;  // a power of two; mostly empty, so searches end soon
+static_assert(kFunctions.size() * 3 < kNameSlots);
+
+std::size_t nameHash(std::string_view name) {
+  std::uint32_t h = 2166136261u;  // FNV-1a
+  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h & (kNameSlots - 1);
+}
+
+}  // namespace
+
 const FunctionInfo* functionByName(std::string_view upperName) {
-  for (const FunctionInfo& f : kFunctions)
-    if (f.name == upperName) return &f;
+  // The compiler looks up every function call it meets: an open-addressed
+  // table of the names, filled once.
+  static const auto slots = [] {
+    std::array<const FunctionInfo*, kNameSlots> table{};
+    for (const FunctionInfo& f : kFunctions) {
+      std::size_t i = nameHash(f.name);
+      while (table[i]) i = (i + 1) & (kNameSlots - 1);
+      table[i] = &f;
+    }
+    return table;
+  }();
+  for (std::size_t i = nameHash(upperName); slots[i]; i = (i + 1) & (kNameSlots - 1))
+    if (slots[i]->name == upperName) return slots[i];
   return nullptr;
 }
 

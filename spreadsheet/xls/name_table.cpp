@@ -121,7 +121,8 @@ SharedStrings::SharedStrings(const Workbook& book) {
     for (const auto& [at, c] : book.sheet(i).cells()) {
       if (c.formula || !c.value.isText()) continue;
       ++references;
-      auto [it, added] = index.emplace(c.value.text(), static_cast<std::uint32_t>(strings.size()));
+      auto [it, added] =
+          index.try_emplace(c.value.text(), static_cast<std::uint32_t>(strings.size()));
       if (added) strings.push_back(c.value.text());
     }
   }

@@ -15,17 +15,29 @@ void RecordWriter::piece(std::uint16_t id, std::span<const std::uint8_t> body) {
   out_.bytes(body);
 }
 
-void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
-                          const std::function<void(ByteWriter&)>& fill) {
-  // A record written from inside `fill` finds the scratch buffer taken and starts empty.
-  ByteWriter body = std::move(scratch_);
-  body.clear();
-  fill(body);
-  const auto& b = body.data();
-  if (declaredSize != kVariableSize && b.size() != declaredSize)
-    throw std::logic_error("record " + std::to_string(id) + " wrote " + std::to_string(b.size()) +
-                           " bytes but declares " + std::to_string(declaredSize));
-  std::span<const std::uint8_t> rest(b);
+namespace {
+
+[[noreturn]] void throwWrongSize(std::uint16_t id, std::size_t written, std::size_t declared) {
+  throw std::logic_error("record " + std::to_string(id) + " wrote " + std::to_string(written) +
+                         " bytes but declares " + std::to_string(declared));
+}
+
+}  // namespace
+
+void RecordWriter::checkInPlace(std::uint16_t id, std::size_t declaredSize, std::size_t start) {
+  const std::size_t written = out_.size() - start - 4;
+  if (written != declaredSize) {
+    out_.data().resize(start);
+    throwWrongSize(id, written, declaredSize);
+  }
+  position_ += 4 + declaredSize;
+}
+
+void RecordWriter::commit(std::uint16_t id, std::size_t declaredSize,
+                          std::span<const std::uint8_t> body) {
+  if (declaredSize != kVariableSize && body.size() != declaredSize)
+    throwWrongSize(id, body.size(), declaredSize);
+  std::span<const std::uint8_t> rest(body);
   piece(id, rest.first(std::min(rest.size(), kMaxRecordBody)));
   rest = rest.subspan(std::min(rest.size(), kMaxRecordBody));
   while (!rest.empty()) {
@@ -33,7 +45,6 @@ void RecordWriter::record(std::uint16_t id, std::size_t declaredSize,
     piece(kContinue, rest.first(n));
     rest = rest.subspan(n);
   }
-  scratch_ = std::move(body);
 }
 
 void RecordWriter::patchU32(std::size_t at, std::uint32_t v) {

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -26,8 +25,29 @@ class RecordWriter {
   // Writes a record built by `fill`. A fixed-size record states its size and
   // a mismatch is a programming error (std::logic_error). Bodies longer than
   // the limit are split into CONTINUE records at the limit.
-  void record(std::uint16_t id, std::size_t declaredSize,
-              const std::function<void(ByteWriter&)>& fill);
+  template <typename Fill>
+  void record(std::uint16_t id, std::size_t declaredSize, Fill&& fill) {
+    if (!countOnly_ && declaredSize <= kMaxRecordBody) {
+      // A fixed-size record fits one piece: its body goes straight behind its header.
+      const std::size_t start = out_.size();
+      out_.u16(id);
+      out_.u16(static_cast<unsigned>(declaredSize));
+      try {
+        fill(out_);
+      } catch (...) {
+        out_.data().resize(start);
+        throw;
+      }
+      checkInPlace(id, declaredSize, start);
+      return;
+    }
+    // A record written from inside `fill` finds the scratch buffer taken and starts empty.
+    ByteWriter body = std::move(scratch_);
+    body.clear();
+    fill(body);
+    commit(id, declaredSize, body.data());
+    scratch_ = std::move(body);
+  }
   // Writes exactly one record piece (header + body <= limit); used by ContinuedRecord.
   void piece(std::uint16_t id, std::span<const std::uint8_t> body);
 
@@ -38,6 +58,11 @@ class RecordWriter {
   void patchU32(std::size_t at, std::uint32_t v);
 
  private:
+  // Checks a filled body against its declared size and writes it in pieces.
+  void commit(std::uint16_t id, std::size_t declaredSize, std::span<const std::uint8_t> body);
+  // Checks a body written in place after the header at `start`; a wrong size is taken back.
+  void checkInPlace(std::uint16_t id, std::size_t declaredSize, std::size_t start);
+
   bool countOnly_;
   std::size_t position_ = 0;
   ByteWriter out_;

@@ -35,8 +35,7 @@ class SheetReader {
   bool pageRecord(const RawRecord& r);
   bool cellRecord(const RawRecord& r);
   void formula(const RawRecord& r);
-  void put(const CellHeader& h, const ByteReader& at, CellValue v,
-           std::optional<FormulaNode> f = std::nullopt);
+  void put(const CellHeader& h, const ByteReader& at, CellValue v, SharedFormula f = {});
   void row(const RawRecord& r);
   void columns(const RawRecord& r);
   void drawing(const RawRecord& r);
@@ -139,8 +138,7 @@ bool SheetReader::pageRecord(const RawRecord& r) {
   }
 }
 
-void SheetReader::put(const CellHeader& h, const ByteReader& at, CellValue v,
-                      std::optional<FormulaNode> f) {
+void SheetReader::put(const CellHeader& h, const ByteReader& at, CellValue v, SharedFormula f) {
   Cell& c = sheet_.cells()[CellAddress{h.row, h.column}];
   c.value = std::move(v);
   c.formula = std::move(f);
@@ -205,7 +203,7 @@ void SheetReader::formula(const RawRecord& r) {
     f.cached = readString(cursor_.next().reader());
   }
   if (tree.kind == FormulaKind::Missing) in.fail("a formula without tokens");
-  put(f.at, in, f.cached, std::move(tree));
+  put(f.at, in, std::move(f.cached), std::move(tree));
 }
 
 void SheetReader::row(const RawRecord& r) {

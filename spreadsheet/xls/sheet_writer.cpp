@@ -52,6 +52,7 @@ class SheetWriter {
   std::size_t index_;
   const Worksheet& sheet_;
   TokenLinks links_;
+  ByteWriter tokens_;  // one formula's tokens, the buffer reused by every formula
 };
 
 void SheetWriter::write() {
@@ -208,7 +209,9 @@ void SheetWriter::cells(int r) {
 void SheetWriter::cell(CellAddress at, const Cell& c) {
   CellHeader h{at.row, at.column, ctx_.styles.xf(c.style)};
   if (c.formula) {
-    writeFormula(out_, h, c.value, compileFormula(*c.formula, FormulaPlace::Cell, links_));
+    tokens_.clear();
+    compileFormula(*c.formula, FormulaPlace::Cell, links_, tokens_);
+    writeFormula(out_, h, c.value, tokens_.data());
   } else if (c.value.isNumber() && std::isfinite(c.value.number())) {
     writeNumber(out_, h, c.value.number());
   } else if (c.value.isNumber()) {  // no finite number: the application shows #NUM!

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "spreadsheet/model/error.h"
+#include "spreadsheet/xls/function_table.h"
 #include "test_workbooks.h"
 
 namespace spreadsheet::xls {
@@ -111,6 +112,30 @@ TEST(FormulaTokens, RefusesWhatTheFileCannotHold) {
   FormulaNode gone =
       decompile(compileFormula(cell(1, 1, true, "Gone"), FormulaPlace::Cell, links()));
   EXPECT_EQ(gone.kind, FormulaKind::RefError);
+}
+
+// Function names are found through a hash table: every name the file numbers
+// must come back with its own number, whatever its slot.
+TEST(FormulaTokens, FunctionsFoundByNameCarryTheFilesNumber) {
+  const std::pair<const char*, int> known[] = {{"COUNT", 0},  {"IF", 1},           {"SUM", 4},
+                                               {"ROUND", 27}, {"AND", 36},         {"OR", 37},
+                                               {"NOT", 38},   {"SUMIF", 345},      {"COUNTIF", 346},
+                                               {"MINA", 363}, {"CONCATENATE", 336}};
+  for (const auto& [name, id] : known) {
+    const FunctionInfo* f = functionByName(name);
+    ASSERT_NE(f, nullptr) << name;
+    EXPECT_EQ(f->id, id) << name;
+  }
+  int found = 0;
+  for (int id = 0; id <= 0xFFFF; ++id) {
+    const FunctionInfo* f = functionById(static_cast<std::uint16_t>(id));
+    if (!f) continue;
+    ++found;
+    EXPECT_EQ(functionByName(f->name), f) << f->name;
+  }
+  EXPECT_GT(found, 100);
+  for (const char* unknown : {"", "NOSUCH", "sum", "SUMM", "SU"})
+    EXPECT_EQ(functionByName(unknown), nullptr) << unknown;
 }
 
 TEST(FormulaTokens, MalformedTokensRaiseErrorsNotCrashes) {

@@ -34,12 +34,18 @@ TEST(RecordWriter, SplitsLongRecordsIntoContinueAndCountsTheSame) {
   EXPECT_EQ(records[1].body[0], 8224 & 0xFF);  // continues exactly where the first piece stopped
 }
 
-// Record bodies are built in one reused buffer: a short record after a long
-// one, and one after a refused one, carry only their own bytes.
+// Record bodies are built in one reused buffer or in place: a short record
+// after a long one, and one after a refused or failed one, carry only their own bytes.
 TEST(RecordWriter, EachRecordCarriesOnlyItsOwnBytes) {
   RecordWriter out;
   out.record(0x0001, 6, [](ByteWriter& b) { b.zeros(6); });
   EXPECT_THROW(out.record(0x0002, 1, [](ByteWriter& b) { b.u16(0xFFFF); }), std::logic_error);
+  EXPECT_THROW(out.record(0x0005, 4,
+                          [](ByteWriter& b) {
+                            b.u16(1);
+                            throw Error("refused halfway");
+                          }),
+               Error);
   out.record(0x0203, 2, [](ByteWriter& b) { b.u16(0x0A0B); });
   out.record(0x0004, kVariableSize, [](ByteWriter&) {});
   EXPECT_EQ(out.bytes(), bytesOf({0x01, 0x00, 0x06, 0x00, 0,    0,    0, 0, 0, 0,  //
@@ -51,6 +57,39 @@ TEST(RecordWriter, FramingCheckCatchesAWrongDeclaredSize) {
   RecordWriter out;
   EXPECT_THROW(out.record(0x0809, 16, [](ByteWriter& b) { b.zeros(15); }), std::logic_error);
   EXPECT_TRUE(out.bytes().empty());
+}
+
+// The file's string forms, bytes by hand: ASCII and Latin-1 text one byte per
+// character, anything else UTF-16; read back to the same text.
+TEST(ByteIo, StringsWrittenAndReadInTheFilesForms) {
+  const struct {
+    std::string text;
+    bool shortForm;
+    std::vector<std::uint8_t> bytes;
+  } cases[] = {
+      {"", true, bytesOf({0, 0})},
+      {"Time", true, bytesOf({4, 0, 'T', 'i', 'm', 'e'})},
+      {"Grüße", true, bytesOf({5, 0, 'G', 'r', 0xFC, 0xDF, 'e'})},
+      {"\xE6\x97\xA5", true, bytesOf({1, 1, 0xE5, 0x65})},
+      {std::string(1, '\0'), false, bytesOf({1, 0, 0, 0})},
+      {"Grüße", false, bytesOf({5, 0, 0, 'G', 'r', 0xFC, 0xDF, 'e'})},
+  };
+  for (const auto& c : cases) {
+    ByteWriter out;
+    c.shortForm ? writeShortString(out, c.text) : writeLongString(out, c.text);
+    EXPECT_EQ(out.data(), c.bytes) << c.text;
+    ByteReader in(out.data(), 0, 0);
+    EXPECT_EQ(c.shortForm ? readShortString(in) : readLongString(in), c.text);
+    EXPECT_TRUE(in.atEnd()) << c.text;
+  }
+  ByteWriter out;
+  EXPECT_TRUE(writeShortStringWithin(out, std::string(255, 'a')));
+  EXPECT_EQ(out.size(), 257u);
+  out.clear();
+  EXPECT_THROW(writeShortString(out, std::string(256, 'a')), Error);
+  EXPECT_THROW(writeShortString(out, std::string(128, 'a') + std::string(128, '\xFC')), Error);
+  EXPECT_FALSE(writeShortStringWithin(out, std::string(256, 'a')));
+  EXPECT_TRUE(out.data().empty());
 }
 
 TEST(SplitRecords, RefusesHeadersAndLengthsPastTheEnd) {
