@@ -18,6 +18,7 @@ struct FormulaCell {
   Worksheet* sheet;
   CellAddress at;
   Cell* cell;
+  std::size_t sheetIndex;
 };
 
 // The formula cells of the workbook and, on request, the formula cells one
@@ -28,12 +29,14 @@ class Graph {
     sheets_.resize(book.sheetCount());
     for (std::size_t s = 0; s < book.sheetCount(); ++s) {
       Worksheet& sheet = book.sheet(s);
-      sheets_[s].base = static_cast<int>(nodes_.size());
+      SheetFormulas& f = sheets_[s];
+      f.base = static_cast<int>(nodes_.size());
       for (auto&& [at, cell] : sheet.cells()) {
         if (!cell.formula) continue;
-        sheets_[s].addresses.push_back(at);
-        nodes_.push_back({&sheet, at, &cell});
+        f.addresses.push_back(at);
+        nodes_.push_back({&sheet, at, &cell, s});
       }
+      f.indexRows();
     }
   }
 
@@ -41,60 +44,90 @@ class Graph {
   const FormulaCell& node(std::size_t v) const { return nodes_[v]; }
 
   // Appends the formula cells that node v reads to `out`.
-  void inputs(std::size_t v, std::vector<int>& out) const {
+  void inputs(std::size_t v, std::vector<int>& out) {
     const FormulaCell& n = nodes_[v];
-    std::vector<const DefinedName*> names;
-    collect(*std::as_const(*n.cell).formula, *n.sheet, 0, names, out);
+    names_.clear();
+    Walk walk{*n.sheet, n.sheetIndex, out};
+    collect(*std::as_const(*n.cell).formula, walk, 0);
   }
 
  private:
+  // The formula cells of one sheet in row-major order (as the sheet stores
+  // cells), with where each row's cells begin among them.
   struct SheetFormulas {
     int base = 0;
-    std::vector<CellAddress> addresses;  // row-major, as the sheet stores cells
+    std::vector<CellAddress> addresses;
+    int firstRow = 1;
+    std::vector<int> rowStart;  // [r - firstRow]: the first address at row r or below
+
+    void indexRows() {
+      if (addresses.empty()) return;
+      firstRow = addresses.front().row;
+      const int rows = addresses.back().row - firstRow + 1;
+      rowStart.assign(static_cast<std::size_t>(rows) + 1, 0);
+      std::size_t i = 0;
+      for (int r = 0; r <= rows; ++r) {
+        while (i < addresses.size() && addresses[i].row < firstRow + r) ++i;
+        rowStart[static_cast<std::size_t>(r)] = static_cast<int>(i);
+      }
+    }
+    int lastRow() const { return firstRow + static_cast<int>(rowStart.size()) - 2; }
   };
 
-  // `names` holds the names already followed for this formula: each counts
-  // once. Chains deeper than evaluation follows are not followed either.
-  void collect(const FormulaNode& node, const Worksheet& sheet, std::size_t nameDepth,
-               std::vector<const DefinedName*>& names, std::vector<int>& out) const {
+  struct Walk {
+    const Worksheet& sheet;
+    std::size_t sheetIndex;
+    std::vector<int>& out;
+  };
+
+  // Names already followed for the formula being walked count once. Chains
+  // deeper than evaluation follows are not followed either.
+  void collect(const FormulaNode& node, const Walk& walk, std::size_t nameDepth) {
     if (node.kind == FormulaKind::Cell || node.kind == FormulaKind::Area) {
-      const Worksheet* target = node.sheet.empty() ? &sheet : book_.findSheet(node.sheet);
-      if (!target) return;
+      std::size_t target = walk.sheetIndex;
+      if (!node.sheet.empty()) {
+        const Worksheet* qualified = book_.findSheet(node.sheet);
+        if (!qualified) return;
+        target = static_cast<std::size_t>(book_.sheetIndex(*qualified));
+      }
       CellAddress first{node.first.row, node.first.column};
       CellAddress last =
           node.kind == FormulaKind::Cell ? first : CellAddress{node.last.row, node.last.column};
-      addInputs(static_cast<std::size_t>(book_.sheetIndex(*target)), {first, last}, out);
-    } else if (node.kind == FormulaKind::Name) {
-      const DefinedName* name = lookUpName(node, sheet);
+      addInputs(target, {first, last}, walk.out);
+      return;
+    }
+    if (node.kind == FormulaKind::Name) {
+      const DefinedName* name = lookUpName(node, walk.sheet);
       if (name && nameDepth < kMaxNameDepth &&
-          std::find(names.begin(), names.end(), name) == names.end()) {
-        names.push_back(name);
-        collect(name->formula, sheet, nameDepth + 1, names, out);
+          std::find(names_.begin(), names_.end(), name) == names_.end()) {
+        names_.push_back(name);
+        collect(name->formula, walk, nameDepth + 1);
       }
     }
-    for (const FormulaNode& child : node.children) collect(child, sheet, nameDepth, names, out);
+    for (const FormulaNode& child : node.children) collect(child, walk, nameDepth);
   }
 
-  // Every formula cell of the sheet inside `range` is an input.
+  // Every formula cell of the sheet inside `range` is an input, in row-major order.
   void addInputs(std::size_t sheetIndex, const CellRange& range, std::vector<int>& out) const {
     const SheetFormulas& f = sheets_[sheetIndex];
+    if (f.addresses.empty()) return;
     const auto& a = f.addresses;
-    auto it = std::lower_bound(a.begin(), a.end(), range.first);
-    while (it != a.end() && it->row <= range.last.row) {
-      if (it->column < range.first.column) {
-        it = std::lower_bound(it, a.end(), CellAddress{it->row, range.first.column});
-      } else if (it->column > range.last.column) {
-        it = std::lower_bound(it, a.end(), CellAddress{it->row + 1, range.first.column});
-      } else {
+    const int top = std::max(range.first.row, f.firstRow);
+    const int bottom = std::min(range.last.row, f.lastRow());
+    for (int r = top; r <= bottom; ++r) {
+      const auto row = static_cast<std::size_t>(r - f.firstRow);
+      const auto end = a.begin() + f.rowStart[row + 1];
+      auto it = std::lower_bound(a.begin() + f.rowStart[row], end, range.first.column,
+                                 [](CellAddress x, int column) { return x.column < column; });
+      for (; it != end && it->column <= range.last.column; ++it)
         out.push_back(f.base + static_cast<int>(it - a.begin()));
-        ++it;
-      }
     }
   }
 
   Workbook& book_;
   std::vector<SheetFormulas> sheets_;
   std::vector<FormulaCell> nodes_;
+  std::vector<const DefinedName*> names_;
 };
 
 // Inputs are collected when the walk reaches a formula and the formula is
@@ -102,7 +135,7 @@ class Graph {
 // quick succession while it is still in the cache.
 class Recalculation {
  public:
-  explicit Recalculation(const Graph& g)
+  explicit Recalculation(Graph& g)
       : g_(g), index_(g.size(), -1), low_(g.size(), 0), onStack_(g.size(), false) {}
 
   void run() {
@@ -162,7 +195,7 @@ class Recalculation {
     stack_.erase(first, stack_.end());
   }
 
-  const Graph& g_;
+  Graph& g_;
   std::vector<int> index_;
   std::vector<int> low_;
   std::vector<bool> onStack_;

@@ -31,6 +31,10 @@ std::vector<CellStore::Line>::const_iterator CellStore::lineAt(int row) const {
   return firstLineFrom(lines_, row);
 }
 
+std::vector<CellStore::Line>::iterator CellStore::addLine(std::vector<Line>::iterator at, int row) {
+  return lines_.insert(at, Line{row, Row(pool_.get())});
+}
+
 CellStore::iterator CellStore::begin() {
   return {&lines_, 0, lines_.empty() ? Row::iterator{} : lines_.front().cells.begin()};
 }
@@ -100,7 +104,7 @@ CellStore::const_iterator CellStore::lower_bound(CellAddress a) const {
 
 Cell& CellStore::operator[](CellAddress a) {
   auto line = lineAt(a.row);
-  if (line == lines_.end() || line->index != a.row) line = lines_.insert(line, Line{a.row, {}});
+  if (line == lines_.end() || line->index != a.row) line = addLine(line, a.row);
   return line->cells[a.column];
 }
 
@@ -131,7 +135,7 @@ CellStore::Row::node_type CellStore::extract(CellAddress a) {
 void CellStore::insert(CellAddress a, Row::node_type cell) {
   if (!cell) return;
   auto line = lineAt(a.row);
-  if (line == lines_.end() || line->index != a.row) line = lines_.insert(line, Line{a.row, {}});
+  if (line == lines_.end() || line->index != a.row) line = addLine(line, a.row);
   cell.key() = a.column;
   line->cells.insert(std::move(cell));
 }

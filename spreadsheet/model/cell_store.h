@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <type_traits>
@@ -10,6 +11,7 @@
 
 #include "spreadsheet/model/address.h"
 #include "spreadsheet/model/formula_tree.h"
+#include "spreadsheet/model/node_pool.h"
 #include "spreadsheet/model/shared_formula.h"
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/value.h"
@@ -28,14 +30,21 @@ struct Cell {
 // The stored cells of a sheet, row by row: a sorted list of row numbers, each
 // with its cells by column. Inserting or deleting whole rows renumbers the
 // rows after them and moves no cell. Reading works as with a map keyed by
-// address: cells come in row-major order as (address, cell) pairs.
+// address: cells come in row-major order as (address, cell) pairs. The
+// cells' nodes come from a pool of the store's own: thousands are made,
+// moved between rows and dropped at once when the sheet goes.
 class CellStore {
  public:
-  using Row = std::map<int, Cell>;  // column -> cell
+  using Row = std::pmr::map<int, Cell>;  // column -> cell
   struct Line {
     int index;  // row number
     Row cells;
   };
+
+  // The rows use the store's pool: a store is neither copied nor moved.
+  CellStore() = default;
+  CellStore(const CellStore&) = delete;
+  CellStore& operator=(const CellStore&) = delete;
 
   template <bool Const>
   class Iterator;
@@ -76,6 +85,10 @@ class CellStore {
  private:
   std::vector<Line>::iterator lineAt(int row);  // first line numbered row or more
   std::vector<Line>::const_iterator lineAt(int row) const;
+  std::vector<Line>::iterator addLine(std::vector<Line>::iterator at, int row);
+  // Declared before the rows, so it outlives them; on the heap, so a moved
+  // store keeps it where its rows expect it.
+  std::unique_ptr<NodePool> pool_ = std::make_unique<NodePool>();
   std::vector<Line> lines_;
 };
 

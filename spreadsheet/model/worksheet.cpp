@@ -6,6 +6,21 @@
 
 namespace spreadsheet {
 
+namespace {
+
+// The style of a cell that has none of its own: its row's, its column's, the sheet's.
+StyleId inheritedStyle(const Worksheet& sheet, CellAddress a) {
+  const auto& rows = sheet.lines(Axis::Rows);
+  auto r = rows.find(a.row);
+  if (r != rows.end() && r->second.style) return *r->second.style;
+  const auto& columns = sheet.lines(Axis::Columns);
+  auto col = columns.find(a.column);
+  if (col != columns.end() && col->second.style) return *col->second.style;
+  return sheet.sheetStyle().value_or(0);
+}
+
+}  // namespace
+
 Worksheet::Worksheet(Workbook& book, std::string name) : book_(&book), name_(std::move(name)) {}
 
 const Cell* Worksheet::find(CellAddress a) const {
@@ -18,7 +33,7 @@ Cell* Worksheet::find(CellAddress a) {
 
 Cell& Worksheet::cell(CellAddress a) {
   if (Cell* found = find(a)) return *found;
-  const StyleId style = styleAt(a);
+  const StyleId style = inheritedStyle(*this, a);
   Cell& c = cells_[a];
   c.style = style;
   return c;
@@ -30,11 +45,7 @@ void Worksheet::erase(CellAddress a) {
 
 StyleId Worksheet::styleAt(CellAddress a) const {
   if (const Cell* c = find(a)) return c->style;
-  auto r = rows_.find(a.row);
-  if (r != rows_.end() && r->second.style) return *r->second.style;
-  auto col = columns_.find(a.column);
-  if (col != columns_.end() && col->second.style) return *col->second.style;
-  return sheetStyle_.value_or(0);
+  return inheritedStyle(*this, a);
 }
 
 const Style& Worksheet::effectiveStyle(CellAddress a) const {

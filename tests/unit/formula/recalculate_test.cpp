@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "value_printer.h"
@@ -115,6 +119,42 @@ TEST_F(Recalculate, ADayBlockOfTheTimeSheet) {
   EXPECT_NEAR(at("F12").number(), 9.0, 1e-12);
   EXPECT_NEAR(at("E16").number(), 8.5, 1e-12);
   EXPECT_NEAR(at("R12").number(), 17.0 / 24 + 9.0, 1e-12);  // C12:P12 holds E12 and F12
+}
+
+// A formula on the first sheet reads formula cells of the second, which are
+// computed later in storage order: every one of them inside its reference
+// must be found as an input, whatever rows and columns the reference spans.
+TEST(RecalculateInputs, FormulaCellsInsideAReferenceAreFound) {
+  struct Case {
+    const char* reference;
+    std::vector<std::pair<const char*, const char*>> data;  // cell, formula or number
+    double expected;
+  };
+  const Case cases[] = {
+      {"SUM(Data!A1:A100)", {{"A5", "=2"}, {"A7", "4"}, {"A9", "=3"}}, 9},
+      {"SUM(Data!B6:C6)", {{"A6", "=100"}, {"B6", "=1"}, {"C6", "=2"}, {"D6", "=200"}}, 3},
+      {"SUM(Data!C:C)", {{"C2", "=4"}, {"C300", "=5"}, {"D300", "=50"}}, 9},
+      {"SUM(Data!B3:C8)", {{"A2", "=1"}, {"B5", "=2"}, {"C8", "=3"}, {"B9", "=40"}}, 5},
+      {"Data!A8", {{"A2", "=1"}, {"A8", "7"}, {"A9", "=2"}}, 7},
+      {"Data!E10*2", {{"E10", "=E11+1"}, {"E11", "=3"}}, 8},
+      {"SUM(Data!A1:B1)", {{"A4", "=1"}, {"A1", "5"}}, 5},
+      {"SUM(Data!A20:B30)", {{"A4", "=1"}, {"B25", "6"}}, 6},
+  };
+  for (const Case& c : cases) {
+    Workbook book;
+    Worksheet& sheet = book.addSheet("TimeSheet");
+    Worksheet& data = book.addSheet("Data");
+    sheet.cell({1, 1}).formula = parse(std::string("=") + c.reference, Notation::A1, {1, 1});
+    for (const auto& [a1, text] : c.data) {
+      const CellAddress at = parseA1Range(a1).first;
+      if (text[0] == '=')
+        data.cell(at).formula = parse(text, Notation::A1, at);
+      else
+        data.cell(at).value = std::stod(text);
+    }
+    recalculate(book);
+    EXPECT_EQ(sheet.find({1, 1})->value, CellValue(c.expected)) << c.reference;
+  }
 }
 
 }  // namespace
