@@ -64,20 +64,17 @@ FontTables sfntTables(const QByteArray& file) {
   if (version != 0x00010000 && version != 0x74727565) damaged();  // TrueType outlines only
   const int count = qFromBigEndian<quint16>(file.constData() + 4);
   if (kDirectoryStart + count * kDirectoryEntry > file.size()) damaged();
-  // Where each table lies; a table is copied out only when it is asked for,
-  // and most of a font's tables never are.
-  auto tables = std::make_shared<std::map<std::string, std::pair<qsizetype, qsizetype>>>();
+  auto tables = std::make_shared<std::map<std::string, QByteArray>>();
   for (int i = 0; i < count; ++i) {
     const qsizetype entry = kDirectoryStart + i * kDirectoryEntry;
     const quint32 offset = bigEndian32(file, entry + 8), length = bigEndian32(file, entry + 12);
     if (offset > static_cast<quint64>(file.size()) || length > file.size() - offset) damaged();
-    (*tables)[std::string(file.constData() + entry, 4)] = {static_cast<qsizetype>(offset),
-                                                           static_cast<qsizetype>(length)};
+    (*tables)[std::string(file.constData() + entry, 4)] =
+        file.mid(static_cast<qsizetype>(offset), static_cast<qsizetype>(length));
   }
-  return [file, tables](const char* tag) {
+  return [tables](const char* tag) {
     const auto found = tables->find(tag);
-    return found == tables->end() ? QByteArray()
-                                  : file.mid(found->second.first, found->second.second);
+    return found == tables->end() ? QByteArray() : found->second;
   };
 }
 
