@@ -27,20 +27,24 @@ void appendNumber(std::string& out, double value, int decimals) {
   decimals = std::clamp(decimals, 0, 6);
   const long long scale = kPowersOfTen[decimals];
   long long units = std::llround(value * static_cast<double>(scale));
+  // Sign, whole part, point and fraction go together into one buffer: the
+  // content stream appends millions of these.
+  char text[48];
+  char* at = text;
   if (units < 0) {
-    out += '-';
+    *at++ = '-';
     units = -units;
   }
-  appendInteger(out, units / scale);
+  at = std::to_chars(at, text + sizeof text, units / scale).ptr;
   long long fraction = units % scale;
-  if (fraction == 0) return;
-  char digits[8];
-  int n = decimals;
-  for (int i = n - 1; i >= 0; --i, fraction /= 10)
-    digits[i] = static_cast<char>('0' + fraction % 10);
-  while (n > 0 && digits[n - 1] == '0') --n;
-  out += '.';
-  out.append(digits, static_cast<std::size_t>(n));
+  if (fraction != 0) {
+    int n = decimals;
+    while (fraction % 10 == 0) fraction /= 10, --n;  // no trailing zeros
+    *at++ = '.';
+    for (int i = n - 1; i >= 0; --i, fraction /= 10) at[i] = static_cast<char>('0' + fraction % 10);
+    at += n;
+  }
+  out.append(text, at);
 }
 
 std::string pdfTextString(const QString& text) {

@@ -125,8 +125,15 @@ const FontFile& fontFile2(const PdfFont& font) {
 
 }  // namespace
 
+void appendFontResource(std::string& out, int index) {
+  out += "/F";
+  appendInteger(out, index + 1);
+}
+
 std::string fontResource(int index) {
-  return "/F" + std::to_string(index + 1);
+  std::string name;
+  appendFontResource(name, index);
+  return name;
 }
 
 int PdfFont::width(std::uint32_t glyph) const {

@@ -51,5 +51,6 @@ class PdfFonts {
 
 // The name a font has in a page's resources: /F1, /F2, ...
 std::string fontResource(int index);
+void appendFontResource(std::string& out, int index);
 
 }  // namespace spreadsheet::pdf

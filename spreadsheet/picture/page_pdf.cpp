@@ -109,10 +109,11 @@ std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const P
   // Qt measures on a device; our own layout needs none.
   std::optional<QImage> device;
   if (source == FontSource::Desktop) device = layoutDevice();
-  PdfCanvas canvas(fonts, device ? &*device : nullptr);
+  PdfCanvas canvas(fonts, device ? &*device : nullptr, std::move(content));
   RangePainter(sheet, grid, canvas, /*printedPage=*/true, source).paint();
-  content += canvas.content();
-  return content + "Q\n";
+  content = canvas.takeContent();
+  content += "Q\n";
+  return content;
 }
 
 QByteArray pageFile(const Worksheet& sheet, const PictureGrid& grid, const PagePlacement& place,

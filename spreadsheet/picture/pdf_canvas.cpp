@@ -2,8 +2,10 @@
 
 #include <QTextCharFormat>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <span>
 
 #include "spreadsheet/model/units.h"
@@ -12,7 +14,6 @@ namespace spreadsheet::picture {
 
 using pdf::appendInteger;
 using pdf::appendNumber;
-using pdf::fontResource;
 
 namespace {
 
@@ -25,18 +26,22 @@ void appendPoint(std::string& out, double x, double y) {
   out += ' ';
 }
 
+// Whole numbers, each followed by a space, and then `op`: the operands of a
+// rectangle or line (four at most), gathered before one append.
+void appendOperands(std::string& out, std::initializer_list<int> values, std::string_view op) {
+  char text[64];
+  char* at = text;
+  for (int v : values) {
+    at = std::to_chars(at, text + sizeof text - 1, v).ptr;
+    *at++ = ' ';
+  }
+  out.append(text, at);
+  out += op;
+}
+
 void appendHex(std::string& out, std::uint32_t glyph) {
   static const char kDigits[] = "0123456789ABCDEF";
   for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[glyph >> shift & 0xF];
-}
-
-void appendColor(std::string& out, QRgb c, const char* op) {
-  for (int v : {qRed(c), qGreen(c), qBlue(c)}) {
-    appendNumber(out, v / 255.0, 3);  // three places give back every byte value
-    out += ' ';
-  }
-  out += op;
-  out += '\n';
 }
 
 // The characters of `text` by the glyph each maps to in `raw`, for the
@@ -132,6 +137,24 @@ void PdfCanvas::closeText() {
   underlines_.clear();
 }
 
+void PdfCanvas::appendColor(std::string& out, QRgb rgb, const char* op) {
+  // A sheet has a handful of colours and switches between them all the time:
+  // each is spelled once.
+  auto known = std::find_if(colors_.begin(), colors_.end(),
+                            [rgb](const auto& color) { return color.first == rgb; });
+  if (known == colors_.end()) {
+    std::string text;
+    for (int v : {qRed(rgb), qGreen(rgb), qBlue(rgb)}) {
+      appendNumber(text, v / 255.0, 3);  // three places give back every byte value
+      text += ' ';
+    }
+    known = colors_.emplace(colors_.end(), rgb, std::move(text));
+  }
+  out += known->second;
+  out += op;
+  out += '\n';
+}
+
 void PdfCanvas::setFillColor(QRgb rgb) {
   if (rgb == state_.fill) return;
   appendColor(out_, rgb, "rg");
@@ -145,25 +168,31 @@ void PdfCanvas::fillRect(const QRect& rect, const QColor& color) {
   // path's single part, and a sheet's rules are such rectangles.
   inPixels();
   setFillColor(color.rgb());
-  for (int v : {rect.left(), rect.top(), rect.width(), rect.height()}) {
-    appendInteger(out_, v);
-    out_ += ' ';
-  }
-  out_ += "re f\n";
+  appendOperands(out_, {rect.left(), rect.top(), rect.width(), rect.height()}, "re f\n");
 }
 
 void PdfCanvas::strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) {
   inPixels();
-  appendColor(out_, color.rgb(), "RG");
-  appendInteger(out_, width);
-  // Square ends and bevelled joins as QPen's default; a dash of four widths, a gap of two.
-  out_ += " w 2 J 2 j [";
-  if (dashed) out_ += std::to_string(4 * width) + ' ' + std::to_string(2 * width);
-  out_ += "] 0 d\n";
-  for (int v : {from.x(), from.y()}) appendInteger(out_, v), out_ += ' ';
-  out_ += "m ";
-  for (int v : {to.x(), to.y()}) appendInteger(out_, v), out_ += ' ';
-  out_ += "l S\n";
+  // Every line states its whole pen; a sheet's rules share a few pens, each
+  // spelled once and kept.
+  const Pen pen{color.rgb(), width, dashed};
+  if (!(pen == lastPen_)) {
+    lastPen_ = pen;
+    penText_.clear();
+    appendColor(penText_, pen.rgb, "RG");
+    appendInteger(penText_, width);
+    // Square ends and bevelled joins as QPen's default; a dash of four widths, a gap of two.
+    penText_ += " w 2 J 2 j [";
+    if (dashed) {
+      appendInteger(penText_, 4 * width);
+      penText_ += ' ';
+      appendInteger(penText_, 2 * width);
+    }
+    penText_ += "] 0 d\n";
+  }
+  out_ += penText_;
+  appendOperands(out_, {from.x(), from.y()}, "m ");
+  appendOperands(out_, {to.x(), to.y()}, "l S\n");
 }
 
 void PdfCanvas::clipTo(const QRect& clip) {
@@ -204,13 +233,15 @@ void PdfCanvas::show(const ShownRun& run, QPointF origin) {
     save();
     out_ += "1 0 0 1 ";
     appendPoint(out_, origin.x() + run.origin.x(), origin.y() + run.origin.y());
-    out_ += "cm\n" + run.show;
+    out_ += "cm\n";
+    out_ += run.show;
     restore();
     return;
   }
   openText();
   if (run.font != state_.font || run.size != state_.size) {
-    out_ += fontResource(run.font) + ' ';
+    pdf::appendFontResource(out_, run.font);
+    out_ += ' ';
     appendNumber(out_, run.size, 4);
     out_ += " Tf\n";
     state_.font = run.font;
@@ -332,7 +363,11 @@ PdfCanvas::ShownRun PdfCanvas::prepareOwn(const FontEntry& entry, const QString&
 
 const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
                                                           const QString& line) {
-  auto& byText = shaped_[&font];
+  if (&font != shapedFont_) {
+    shapedFont_ = &font;
+    shapedTexts_ = &shaped_[&font];
+  }
+  auto& byText = *shapedTexts_;
   auto found = byText.constFind(line);
   if (found != byText.constEnd()) return *found;
   if (font.face) {
@@ -396,10 +431,10 @@ void PdfCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale, 
   restore();
 }
 
-const std::string& PdfCanvas::content() {
+std::string PdfCanvas::takeContent() {
   closeText();
   inPoints();
-  return out_;
+  return std::move(out_);
 }
 
 }  // namespace spreadsheet::picture

@@ -32,7 +32,9 @@ pdf::FontTables fontTablesOf(const QRawFont& font);
 // shape comes, and each text a sheet repeats is shaped once.
 class PdfCanvas final : public Canvas {
  public:
-  PdfCanvas(PdfFonts& fonts, QPaintDevice* layoutDevice) : fonts_(fonts), device_(layoutDevice) {}
+  // The content stream begins with `head`.
+  PdfCanvas(PdfFonts& fonts, QPaintDevice* layoutDevice, std::string head = {})
+      : fonts_(fonts), device_(layoutDevice), out_(std::move(head)) {}
 
   void fillRect(const QRect& rect, const QColor& color) override;
   void strokeLine(QPoint from, QPoint to, const QColor& color, int width, bool dashed) override;
@@ -42,8 +44,9 @@ class PdfCanvas final : public Canvas {
   void drawLayout(const QTextLayout& layout, QPointF at, double scale, const QRect& clip) override;
   QPaintDevice* layoutDevice() override { return device_; }
 
-  // The operators written so far, with every open object and section closed.
-  const std::string& content();
+  // The operators written, with every open object and section closed; the
+  // canvas is done with then.
+  std::string takeContent();
 
  private:
   // One glyph run ready to show: its font, size and the TJ operator.
@@ -71,6 +74,7 @@ class PdfCanvas final : public Canvas {
                          const std::vector<double>& x, double scale);
   const std::vector<ShownRun>& shaped(const FontEntry& font, const QString& line);
   void show(const ShownRun& run, QPointF origin);
+  void appendColor(std::string& out, QRgb rgb, const char* op);
   void setFillColor(QRgb color);
   void inPixels();
   void inPoints();
@@ -92,6 +96,18 @@ class PdfCanvas final : public Canvas {
   bool textClipped_ = false;
   std::vector<QRectF> underlines_;  // drawn once the text object ends
   std::map<const FontEntry*, QHash<QString, std::vector<ShownRun>>> shaped_;
+  const FontEntry* shapedFont_ = nullptr;  // texts follow in runs of one font
+  QHash<QString, std::vector<ShownRun>>* shapedTexts_ = nullptr;
+  // The pen of the last line drawn, and its operators.
+  struct Pen {
+    QRgb rgb = 0;
+    int width = -1;
+    bool dashed = false;
+    bool operator==(const Pen&) const = default;
+  };
+  Pen lastPen_;
+  std::vector<std::pair<QRgb, std::string>> colors_;  // "r g b " of each colour seen
+  std::string penText_;
 };
 
 }  // namespace spreadsheet::picture

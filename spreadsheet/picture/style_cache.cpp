@@ -89,7 +89,13 @@ const FontEntry& StyleCache::font(const std::string& name, double size, bool bol
   const int pixels = pixelSize(size > 0 ? size : 10);
   std::unique_ptr<FontEntry> entry;
   if (source_ == FontSource::Files) {
-    auto face = ownFace(drawnFamily(name), bold, italic);
+    // Sizes of one face share it; finding its file on the disk each time is not cheap.
+    auto known = faces_.find({name, bold, italic});
+    if (known == faces_.end())
+      known =
+          faces_.emplace(std::tuple(name, bold, italic), ownFace(drawnFamily(name), bold, italic))
+              .first;
+    auto face = known->second;
     if (!face) throw OutsideOwnFonts{};
     entry = std::make_unique<FontEntry>(std::move(face), pixels, underline != xl::UnderlineNone,
                                         fontScale());

@@ -109,6 +109,7 @@ class StyleCache {
   FontSizing sizing_;
   FontSource source_;
   std::map<FontKey, std::unique_ptr<FontEntry>> fonts_;
+  std::map<std::tuple<std::string, bool, bool>, std::shared_ptr<const pdf::TextFace>> faces_;
   std::vector<std::unique_ptr<ResolvedStyle>> styles_;  // by StyleId
 };
 
