@@ -24,7 +24,7 @@ void* NodePool::do_allocate(std::size_t bytes, std::size_t alignment) {
 
 void NodePool::do_deallocate(void* p, std::size_t bytes, std::size_t alignment) {
   if (!pooled(bytes, alignment)) {
-    ::operator delete(p, bytes, std::align_val_t(alignment));
+    ::operator delete(p, std::align_val_t(alignment));
     return;
   }
   free_ = new (p) Free{free_};
