@@ -57,7 +57,7 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
   try {
     folder.emplace();
     workbook = folder->pathOf("generated.xls");
-    generator::GenerateWorkbook(choices, workbook);
+    generator::GenerateWorkbook(choices, workbook, folder->pathOf("template.xls"));
     automation::SaveGeneratedWorkbook(workbook, request.output);
   } catch (const std::exception& e) {
     printError("cannot write " + request.output + ": " + e.what());

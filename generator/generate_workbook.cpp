@@ -174,13 +174,15 @@ void SelectStartCells(api::Application& app) {
   app.Range("C1").Select();
 }
 
-void GenerateWorkbook(const LayoutChoices& choices, const std::string& path) {
+void GenerateWorkbook(const LayoutChoices& choices, const std::string& path,
+                      const std::string& templatePath) {
   if (path.empty()) throw spreadsheet::Error("The file name is empty.");
   std::shared_ptr<api::Application> app;
   const automation::QuitOnExit quit(app);
-  const platform::OwnTemporaryFolder folder;
+  std::optional<platform::OwnTemporaryFolder> folder;
+  if (templatePath.empty()) folder.emplace();
   Generation g(app);
-  g.templatePath = folder.pathOf("template.xls");
+  g.templatePath = folder ? folder->pathOf("template.xls") : templatePath;
   g.workbookPath = path;
   g.choices = [&] { return choices; };
   RunSteps(BuildSteps(), g, nullptr);

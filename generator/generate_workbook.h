@@ -86,8 +86,11 @@ void KeepOneTimeSheet(spreadsheet::api::Application& app);
 void SelectStartCells(spreadsheet::api::Application& app);
 
 // The whole generation: the build and save steps in a hidden instance of its
-// own, the template in a private folder. Whole or nothing at `path`; throws
-// spreadsheet::Error with the reason when anything fails.
-void GenerateWorkbook(const LayoutChoices& choices, const std::string& path);
+// own. The template is written out at `templatePath`, a new name in a folder
+// of the caller's own, or when empty in a private folder made for the run.
+// Whole or nothing at `path`; throws spreadsheet::Error with the reason when
+// anything fails.
+void GenerateWorkbook(const LayoutChoices& choices, const std::string& path,
+                      const std::string& templatePath = {});
 
 }  // namespace generator
