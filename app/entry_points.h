@@ -9,7 +9,7 @@ struct CommandLineDrawing;
 int runCommandLine(int argc, char** argv);
 
 // The same with the given drawing, or none: then a request for a picture or a
-// PDF fails with a message (see wholeProgramNeeded).
+// PDF fails with a message (see handOverFor).
 int runCommandLine(int argc, char** argv, const CommandLineDrawing* drawing);
 
 // No arguments: the desktop program with its main window. Returns the exit code.

@@ -2,12 +2,11 @@
 // link the picture library (and Qt Gui) through it.
 #include <optional>
 
+#include "automation/clipboard_sheet_picture.h"
 #include "automation/excel1.h"
-#include "platform/clipboard_picture.h"
 #include "platform/error_report.h"
 #include "spreadsheet/api/application.h"
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/picture/page_pdf.h"
 #include "spreadsheet/picture/picture_file.h"
 #include "spreadsheet/picture/picture_source.h"
 
@@ -44,26 +43,13 @@ bool copyUsedRangePicture(platform::StepRunner& run, const api::Workbook& book) 
   return true;
 }
 
-QImage clipboardPicture() {
-  std::optional<QImage> picture = platform::GetClipboardPicture(platform::kAnyPictureFormat);
-  if (!picture) throw spreadsheet::Error("Invalid picture");
-  return *picture;
-}
-
-// The clipboard's picture taken over: the caller keeps the only copy.
-QImage takeClipboardPicture() {
-  QImage picture = clipboardPicture();
-  platform::ClearClipboardPicture();
-  return picture;
-}
-
 }  // namespace
 
 void saveCellsActivesheet(const api::Workbook& book, const QString& path) {
   platform::StepRunner run(platform::locationText("Excel1", "saveCellsActivesheet"));
   if (!copyUsedRangePicture(run, book)) return;
   run.step(112, [&] {
-    if (!spreadsheet::picture::savePicture(clipboardPicture(), path.toStdString()))
+    if (!spreadsheet::picture::savePicture(clipboardSheetPicture(), path.toStdString()))
       throw spreadsheet::Error("Path/File access error");
   });
 }
@@ -76,16 +62,6 @@ std::shared_ptr<const spreadsheet::picture::PictureSource> takeCellsActivesheet(
   if (sheetToPicture(run, book, sheet))
     run.step(110, [&] { picture = require(sheet).UsedRange().PictureSource(); });
   return picture;
-}
-
-void SaveUsedRangePicture(const api::Workbook& book, const std::string& path) {
-  if (!book.ActiveSheet().model().usedRange()) throw spreadsheet::Error("the sheet is empty");
-  book.ActiveSheet().UsedRange().CopyPicture();
-  spreadsheet::picture::writePictureFile(takeClipboardPicture(), path);
-}
-
-void SavePagePdf(const api::Worksheet& sheet, const std::string& path) {
-  spreadsheet::picture::savePagePdf(sheet.model(), path);
 }
 
 }  // namespace automation

@@ -1,5 +1,5 @@
 // This program writes the .xls only: the formats that are zip packages are
-// the whole program's (wholeProgramNeeded hands those runs over), so libzip
+// the whole program's (handOverFor hands those runs over), so libzip
 // and libxlsxwriter are not loaded here. Linked in place of the engine's own
 // definition.
 #include "spreadsheet/formats/package_formats.h"

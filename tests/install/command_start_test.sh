@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The command `tallyloom` starts without the desktop toolkit: a workbook, its
 # summary, the help and the version load neither Qt Gui nor Qt Widgets nor the
-# zip-package libraries; a picture, a PDF or a package format reaches the whole
-# program, which loads them and writes the file.
+# zip-package libraries; a picture or a PDF beside an .xls reaches the drawing
+# program (Qt Gui without Qt Widgets), a package
+# format the whole program, which loads them and writes the file.
 # Usage: command_start_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -38,19 +39,20 @@ generate --output OUT/largest.xls --weeks 4 --shifts 20 --days all|libQt6Core li
 generate --output OUT/summary --json --from-settings|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|summary
 generate --output OUT/week.xlsx|libxlsxwriter||week.xlsx
 generate --output OUT/week.ods --days sat,sun|libzip||week.ods
-generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui||week.png
-generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui||week.pdf
+generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui|libQt6Widgets libzip libxlsxwriter|week.png
+generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui|libQt6Widgets libzip libxlsxwriter|week.pdf
+generate --output OUT/week.xlsx --pdf OUT/week2.pdf|libQt6Widgets libxlsxwriter||week2.pdf
 TABLE
 
 # The command copied alone still writes the .xls; asked to draw, it names the
-# whole program it cannot find and writes nothing.
+# drawing program it cannot find and writes nothing.
 mkdir "$work/alone"
 cp "$program" "$work/alone/tallyloom"
 "$work/alone/tallyloom" generate --output "$work/alone.xls" || fail "the command alone wrote no .xls"
 if "$work/alone/tallyloom" generate --output "$work/drawn.xls" --picture "$work/drawn.png" 2>"$work/err.txt"; then
   fail "the command alone claimed to draw"
 fi
-grep -q "^tallyloom: cannot start .*/tallyloom (it shows the windows, .*): No such file" "$work/err.txt" ||
+grep -q "^tallyloom: cannot start .*/tallyloom-drawing (it draws pictures and PDFs): No such file" "$work/err.txt" ||
   fail "the command alone said: $(cat "$work/err.txt")"
 [ ! -e "$work/drawn.xls" ] || fail "the command alone wrote a workbook it could not draw"
 
