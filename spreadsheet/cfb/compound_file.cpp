@@ -1,11 +1,9 @@
+// The reader of compound files, through libgsf.
 #include "spreadsheet/cfb/compound_file.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 
 #include <algorithm>
@@ -54,49 +52,6 @@ class GsfMessages {
   bool assertionFailed_ = false;
 };
 
-// The folder tree of the stream paths, so each storage is made once.
-struct Folder {
-  std::map<std::string, Folder> folders;
-  std::map<std::string, const std::vector<std::uint8_t>*> streams;
-};
-
-Folder buildTree(const StreamMap& streams) {
-  Folder root;
-  for (const auto& [path, data] : streams) {
-    Folder* f = &root;
-    std::size_t start = 0;
-    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos;
-         start = slash + 1) {
-      std::string part = path.substr(start, slash - start);
-      if (part.empty()) throw Error("The stream path \"" + path + "\" is not valid.");
-      f = &f->folders[part];
-    }
-    std::string leaf = path.substr(start);
-    if (leaf.empty() || leaf.size() > 31)
-      throw Error("The stream path \"" + path + "\" is not valid.");
-    f->streams[leaf] = &data;
-  }
-  return root;
-}
-
-void writeFolder(GsfOutfile* out, const Folder& folder) {
-  for (const auto& [name, sub] : folder.folders) {
-    if (name.size() > 31 || folder.streams.count(name))
-      throw Error("The storage \"" + name + "\" is not valid.");
-    GPtr<GsfOutput> child(gsf_outfile_new_child(out, name.c_str(), TRUE));
-    if (!child) throw Error("The storage \"" + name + "\" could not be created.");
-    writeFolder(GSF_OUTFILE(child.get()), sub);
-    gsf_output_close(child.get());
-  }
-  for (const auto& [name, data] : folder.streams) {
-    GPtr<GsfOutput> child(gsf_outfile_new_child(out, name.c_str(), FALSE));
-    if (!child) throw Error("The stream \"" + name + "\" could not be created.");
-    bool ok = data->empty() || gsf_output_write(child.get(), data->size(), data->data());
-    if (!gsf_output_close(child.get()) || !ok)
-      throw Error("The stream \"" + name + "\" could not be written.");
-  }
-}
-
 void readFolder(GsfInfile* in, const std::string& prefix, std::size_t limit, StreamMap& out,
                 int depth) {
   if (depth > 32) throw Error("The compound file nests its storages too deeply.");
@@ -122,22 +77,6 @@ void readFolder(GsfInfile* in, const std::string& prefix, std::size_t limit, Str
 }
 
 }  // namespace
-
-std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams) {
-  initGsf();
-  Folder root = buildTree(streams);
-  GPtr<GsfOutput> sink(gsf_output_memory_new());
-  {
-    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
-    if (!ole) throw Error("The compound file could not be created.");
-    writeFolder(ole.get(), root);
-    if (!gsf_output_close(GSF_OUTPUT(ole.get())))
-      throw Error("The compound file could not be written.");
-  }
-  gsf_off_t size = gsf_output_size(sink.get());
-  const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
-  return std::vector<std::uint8_t>(data, data + size);  // closing the compound file closed the sink
-}
 
 StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   static const std::uint8_t signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
