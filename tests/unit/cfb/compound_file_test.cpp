@@ -119,5 +119,74 @@ TEST(CompoundFile, WritesLibgsfsBytesAndReadsAsLibgsfReads) {
   }
 }
 
+// Offsets below are of this file: "Big" in sectors 0-9, the mini stream
+// ("S", two mini sectors) in 10, the mini FAT in 11, the directory in 12
+// (Root Entry, Big, S), the FAT in 13; sector n starts at 512 * (n + 1).
+Bytes base() {
+  return writeCompoundFile({{"Big", pattern(5000, 1)}, {"S", pattern(100, 2)}});
+}
+
+void put32(Bytes& b, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+TEST(CompoundFile, RefusesMalformedFiles) {
+  constexpr std::size_t kDir = 512 * 13, kFat = 512 * 14;
+  constexpr std::size_t kRoot = kDir, kBig = kDir + 128, kShort = kDir + 256;
+  StreamMap deep;
+  std::string path;
+  for (int i = 0; i < 33; ++i) path += "d/";
+  deep[path + "s"] = {1};
+  struct Malformed {
+    const char* what;
+    Bytes file;
+    const char* message;
+  };
+  auto patched = [](std::size_t at, std::uint32_t v) {
+    Bytes b = base();
+    put32(b, at, v);
+    return b;
+  };
+  Bytes truncatedHeader = base();
+  truncatedHeader.resize(300);
+  Bytes cutInFat = base();
+  cutInFat.resize(cutInFat.size() - 100);
+  Bytes unknownType = base();
+  unknownType[kShort + 0x42] = 3;
+  const Malformed cases[] = {
+      {"truncated header", truncatedHeader, "it is not a compound file"},
+      {"no signature", patched(0, 0), "it is not a compound file"},
+      {"sector size", patched(0x1E, 10), "sector size"},
+      {"FAT cycle in the directory's chain", patched(kFat + 4 * 12, 12), "loops or crosses"},
+      {"two chains share a sector", patched(kFat + 4 * 8, 3), "loops or crosses"},
+      {"chain past the end of the file", cutInFat, "past the end of the file"},
+      {"sector index out of range", patched(kFat, 1000), "out of range"},
+      {"directory start out of range", patched(0x30, 0xFFFFFF), "out of range"},
+      {"FAT larger than the file", patched(0x2C, 500), "FAT does not fit"},
+      {"directory loop", patched(kBig + 0x48, 2), "directory loops"},
+      {"entry index out of range", patched(kBig + 0x48, 40), "entry index is out of range"},
+      {"chain shorter than the size", patched(kBig + 0x78, 5200), "shorter than its size"},
+      {"stream larger than the file", patched(kBig + 0x78, 0x7FFFFFFF),
+       "The stream \"Big\" is larger than the file."},
+      {"mini stream past its container", patched(kRoot + 0x78, 64),
+       "past the end of the mini stream"},
+      {"mini sector out of range", patched(512 * 12, 5000), "mini sector index is out of range"},
+      {"neither storage nor stream", unknownType, "neither a storage nor a stream"},
+      {"name with a slash", patched(kShort, '/'), "name is not valid"},
+      {"storages too deep", writeCompoundFile(deep),
+       "The compound file nests its storages too deeply."},
+  };
+  EXPECT_EQ(readCompoundFile(base()).size(), 2u);
+  for (const Malformed& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      readCompoundFile(c.file);
+      ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace spreadsheet::cfb
