@@ -2,7 +2,8 @@
 # The command `tallyloom` starts without the desktop toolkit: a workbook, its
 # summary, the help and the version load neither Qt Gui nor Qt Widgets nor the
 # zip-package libraries; a picture, a PDF or a package format reaches the whole
-# program, which loads them and writes the file.
+# program, which loads them and writes the file. Neither loads libgsf and its
+# GObject, GIO and libxml2 (GLib itself comes with Qt Core).
 # Usage: command_start_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -34,12 +35,12 @@ while IFS='|' read -r args loaded absent written; do
 done <<'TABLE'
 --version|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|
 --help|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|
-generate --output OUT/largest.xls --weeks 4 --shifts 20 --days all|libQt6Core libgsf-1|libQt6Gui libQt6Widgets libzip libxlsxwriter libfontconfig|largest.xls
+generate --output OUT/largest.xls --weeks 4 --shifts 20 --days all|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter libfontconfig libgsf-1 libgobject-2.0 libgio-2.0 libxml2|largest.xls
 generate --output OUT/summary --json --from-settings|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|summary
 generate --output OUT/week.xlsx|libxlsxwriter||week.xlsx
 generate --output OUT/week.ods --days sat,sun|libzip||week.ods
-generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui||week.png
-generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui||week.pdf
+generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui|libgsf-1 libgobject-2.0 libxml2|week.png
+generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui|libgsf-1 libgobject-2.0 libxml2|week.pdf
 TABLE
 
 # The command copied alone still writes the .xls; asked to draw, it names the
