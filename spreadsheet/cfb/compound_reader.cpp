@@ -127,18 +127,28 @@ class CompoundReader {
 
   // Up to the first zero unit; a stream path holds no "/" inside a name.
   static std::string name(const std::uint8_t* e) {
-    const std::uint16_t bytes = readU16(e + kNameLengthAt);
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < std::min<std::size_t>(bytes, kNameBytes) / 2; ++i) {
-      const char16_t unit = readU16(e + 2 * i);
-      if (unit == 0) break;
-      units.push_back(unit);
-    }
-    std::optional<std::string> text = utf8Name(units);
     if (e[kTypeAt] == kRootType) return {};
+    const std::size_t bytes = std::min<std::size_t>(readU16(e + kNameLengthAt), kNameBytes);
+    std::optional<std::string> text = narrowName(e, bytes);
+    if (!text) {
+      std::u16string units;
+      for (std::size_t i = 0; i + 1 < bytes / 2 && readU16(e + 2 * i) != 0; ++i)
+        units.push_back(readU16(e + 2 * i));
+      text = utf8Name(units);
+    }
     if (!text || text->empty() || text->find('/') != std::string::npos)
       malformed("a directory entry's name is not valid");
     return *text;
+  }
+
+  // A few writers store a name as 8-bit text, its length counting its bytes
+  // and the terminating zero; taken as such when it is UTF-8 and the length
+  // says so, as other readers do.
+  static std::optional<std::string> narrowName(const std::uint8_t* e, std::size_t bytes) {
+    const auto* end = std::find(e, e + kNameBytes, 0);
+    const std::string text(e, end);
+    if (end == e + kNameBytes || text.size() + 1 != bytes || !utf16Name(text)) return std::nullopt;
+    return text;
   }
 
   std::uint64_t fileSize_;

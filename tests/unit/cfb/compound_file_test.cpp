@@ -177,6 +177,9 @@ TEST(CompoundFile, RefusesMalformedFiles) {
        "The compound file nests its storages too deeply."},
   };
   EXPECT_EQ(readCompoundFile(base()).size(), 2u);
+  Bytes narrowName = patched(kShort, 'T' | 'u' << 8);  // "Tu" as 8-bit text
+  narrowName[kShort + 0x40] = 3;
+  EXPECT_EQ(readCompoundFile(narrowName).count("Tu"), 1u);
   for (const Malformed& c : cases) {
     SCOPED_TRACE(c.what);
     try {
