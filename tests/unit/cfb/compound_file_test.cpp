@@ -52,6 +52,10 @@ std::vector<Case> cases() {
   for (std::size_t size : {1, 63, 64, 65, 4095, 4096, 4097, 100000})
     out.push_back({"one stream", {{"Workbook", pattern(size, static_cast<unsigned>(size))}}});
   out.push_back({"more than 109 FAT sectors", {{"Workbook", pattern(7500000, 1)}}});
+  out.push_back({"two DIFAT sectors", {{"Workbook", pattern(16000000, 2)}}});
+  StreamMap shortOnes;
+  for (unsigned i = 0; i < 40; ++i) shortOnes["short" + std::to_string(i)] = pattern(4000 - i, i);
+  out.push_back({"a mini FAT of many sectors", shortOnes});
   StreamMap many;
   for (std::size_t size : {0, 1, 63, 64, 65, 700, 4095, 4096, 4097, 9000, 100000})
     many["s" + std::to_string(size)] = pattern(size, static_cast<unsigned>(size) + 3);
