@@ -42,7 +42,7 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# Shared libraries (Qt, libgsf, ...) are found by dpkg-shlibdeps; only what the
+# Shared libraries (Qt, libxlsxwriter, ...) are found by dpkg-shlibdeps; only what the
 # program loads without linking is named here: the fonts its pictures measure
 # Arial with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -11,7 +11,8 @@ namespace spreadsheet::cfb {
 using StreamMap = std::map<std::string, std::vector<std::uint8_t>>;
 
 // The compound file holding `streams`; storages are made for every folder of
-// a path. Equal maps give equal bytes. Error on a path libgsf cannot store.
+// a path. Equal maps give equal bytes. Error on a path that cannot be stored
+// (an empty part, a name over 31 bytes, text that is not UTF-8).
 std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams);
 
 // Every stream of a compound file by path. Error when the bytes are not a

@@ -5,6 +5,7 @@
 set(_targets ${CMAKE_CURRENT_LIST_DIR}/targets)
 set(TALLYLOOM_FUZZ_TARGETS
     "xls_reader|${_targets}/fuzz_xls_reader.cpp|spreadsheet_xls"
+    "compound_file|${_targets}/fuzz_compound_file.cpp|spreadsheet_cfb"
     "vba_decompress|${_targets}/fuzz_vba_decompress.cpp|spreadsheet_vba"
     "formula|${_targets}/fuzz_formula.cpp|spreadsheet_formula"
     "number_format|${_targets}/fuzz_number_format.cpp|spreadsheet_format"

@@ -2,8 +2,9 @@
 # The command `tallyloom` starts without the desktop toolkit: a workbook, its
 # summary, the help and the version load neither Qt Gui nor Qt Widgets nor the
 # zip-package libraries; a picture or a PDF beside an .xls reaches the drawing
-# program (Qt Gui without Qt Widgets), a package
-# format the whole program, which loads them and writes the file.
+# program (Qt Gui without Qt Widgets), a package format the whole program,
+# which loads them and writes the file. None loads libgsf and its GObject, GIO
+# and libxml2 (GLib itself comes with Qt Core).
 # Usage: command_start_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -35,13 +36,13 @@ while IFS='|' read -r args loaded absent written; do
 done <<'TABLE'
 --version|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|
 --help|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|
-generate --output OUT/largest.xls --weeks 4 --shifts 20 --days all|libQt6Core libgsf-1|libQt6Gui libQt6Widgets libzip libxlsxwriter libfontconfig|largest.xls
+generate --output OUT/largest.xls --weeks 4 --shifts 20 --days all|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter libfontconfig libgsf-1 libgobject-2.0 libgio-2.0 libxml2|largest.xls
 generate --output OUT/summary --json --from-settings|libQt6Core|libQt6Gui libQt6Widgets libzip libxlsxwriter|summary
 generate --output OUT/week.xlsx|libxlsxwriter||week.xlsx
 generate --output OUT/week.ods --days sat,sun|libzip||week.ods
-generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui|libQt6Widgets libzip libxlsxwriter|week.png
-generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui|libQt6Widgets libzip libxlsxwriter|week.pdf
-generate --output OUT/week.xlsx --pdf OUT/week2.pdf|libQt6Widgets libxlsxwriter||week2.pdf
+generate --output OUT/week.xls --picture OUT/week.png|libQt6Gui|libQt6Widgets libzip libxlsxwriter libgsf-1 libgobject-2.0 libxml2|week.png
+generate --output OUT/week.xls --pdf OUT/week.pdf|libQt6Gui|libQt6Widgets libzip libxlsxwriter libgsf-1 libgobject-2.0 libxml2|week.pdf
+generate --output OUT/week.xlsx --pdf OUT/week2.pdf|libQt6Widgets libxlsxwriter|libgsf-1 libgobject-2.0 libxml2|week2.pdf
 TABLE
 
 # The command copied alone still writes the .xls; asked to draw, it names the

@@ -44,6 +44,8 @@ TEST(CompoundFile, StoresNestedStreamsAndRefusesBadPaths) {
   EXPECT_THROW(cfb::writeCompoundFile({{"a//b", Bytes{1}}}), Error);
   EXPECT_THROW(cfb::writeCompoundFile({{"folder/", Bytes{1}}}), Error);
   EXPECT_THROW(cfb::writeCompoundFile({{std::string(32, 'n'), Bytes{1}}}), Error);
+  EXPECT_THROW(cfb::writeCompoundFile({{"a\xFF", Bytes{1}}}), Error);  // not UTF-8
+  EXPECT_THROW(cfb::writeCompoundFile({{std::string("a\0b", 3), Bytes{1}}}), Error);
   EXPECT_THROW(cfb::writeCompoundFile({{"x", Bytes{1}}, {"x/y", Bytes{2}}}),
                Error);  // a stream and a storage share a name
 }

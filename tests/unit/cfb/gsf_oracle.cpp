@@ -1,4 +1,6 @@
-#include "spreadsheet/cfb/compound_file.h"
+// libgsf's MS-OLE writer and reader driven as the engine drove them before it
+// had a compound file of its own: the reference our writer must match.
+#include "gsf_oracle.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -14,7 +16,7 @@
 
 #include "spreadsheet/model/error.h"
 
-namespace spreadsheet::cfb {
+namespace spreadsheet::cfb::oracle {
 
 namespace {
 
@@ -123,12 +125,12 @@ void readFolder(GsfInfile* in, const std::string& prefix, std::size_t limit, Str
 
 }  // namespace
 
-std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams) {
+std::vector<std::uint8_t> gsfWrite(const StreamMap& streams, unsigned sectorSize) {
   initGsf();
   Folder root = buildTree(streams);
   GPtr<GsfOutput> sink(gsf_output_memory_new());
   {
-    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
+    GPtr<GsfOutfile> ole(gsf_outfile_msole_new_full(sink.get(), sectorSize, 64));
     if (!ole) throw Error("The compound file could not be created.");
     writeFolder(ole.get(), root);
     if (!gsf_output_close(GSF_OUTPUT(ole.get())))
@@ -139,7 +141,7 @@ std::vector<std::uint8_t> writeCompoundFile(const StreamMap& streams) {
   return std::vector<std::uint8_t>(data, data + size);  // closing the compound file closed the sink
 }
 
-StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
+StreamMap gsfRead(std::span<const std::uint8_t> bytes) {
   static const std::uint8_t signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
   if (bytes.size() < 512 || !std::equal(signature, signature + 8, bytes.begin()))
     throw Error("The file is not an Excel 97-2003 workbook: it is not a compound file.");
@@ -162,4 +164,4 @@ StreamMap readCompoundFile(std::span<const std::uint8_t> bytes) {
   return streams;
 }
 
-}  // namespace spreadsheet::cfb
+}  // namespace spreadsheet::cfb::oracle
