@@ -19,13 +19,15 @@ enum SlotState : int { kFree, kTaken, kTracked };
 
 // Fixed storage: the handler may neither allocate nor lock. A run tracks a few
 // paths at a time (its folders and the file being written); when every slot is
-// taken a path simply goes untracked.
+// taken a path simply goes untracked. A free slot is all zero, so the table
+// stays in untouched zero pages until used (initialising a descriptor of -1
+// in every slot cost every run 32 page faults).
 struct Slot {
   std::atomic<int> state{kFree};
-  std::atomic<int> handle{-1};
-  char path[PATH_MAX];
+  std::atomic<int> handlePlusOne{0};  // the folder's open descriptor + 1; 0 for none
+  char path[PATH_MAX]{};
 };
-Slot gSlots[32];
+constinit Slot gSlots[32];
 std::atomic<bool> gClosed{false};
 
 constexpr int kMaxDepth = 8;
@@ -131,12 +133,12 @@ TrackedPath::TrackedPath(const std::function<std::string()>& make) {
 
 TrackedPath::~TrackedPath() {
   if (slot_ < 0) return;
-  gSlots[slot_].handle = -1;
+  gSlots[slot_].handlePlusOne = 0;
   gSlots[slot_].state.store(kFree, std::memory_order_release);
 }
 
 void TrackedPath::useHandle(int handle) {
-  if (slot_ >= 0) gSlots[slot_].handle = handle;
+  if (slot_ >= 0) gSlots[slot_].handlePlusOne = handle + 1;
 }
 
 void removeTrackedPaths() noexcept {
@@ -144,7 +146,7 @@ void removeTrackedPaths() noexcept {
   for (Slot& slot : gSlots) {
     int expected = kTracked;
     if (!slot.state.compare_exchange_strong(expected, kTaken, std::memory_order_acquire)) continue;
-    const int handle = slot.handle.exchange(-1);
+    const int handle = slot.handlePlusOne.exchange(0) - 1;
     if (handle >= 0)
       removeFolderAt(slot.path, handle);
     else
