@@ -9,6 +9,7 @@
 #include "app/command_line_choices.h"
 #include "app/command_line_options.h"
 #include "app/command_line_outputs.h"
+#include "app/drawing_partner.h"
 #include "app/entry_points.h"
 #include "app/failure_exit.h"
 #include "automation/save_result.h"
@@ -21,30 +22,29 @@ namespace tallyloom {
 
 namespace {
 
-void printError(const std::string& message) {
-  std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
-}
-
-int generate(const CommandLineRequest& request, const CommandLineDrawing* drawing) {
+int generate(const CommandLineRequest& request, const CommandLineDrawing* drawing, char** argv) {
+  // A program without a drawing starts the drawing program beside it first,
+  // so that it loads and checks its fonts while this one generates.
+  std::optional<DrawingPartner> partner;
+  if (needsGraphics(request) && !drawing) {
+    partner.emplace(argv);
+    if (const auto failure = partner->startFailure()) {
+      printCommandLineError(*failure);
+      return 1;
+    }
+  }
   const ResolvedChoices resolved = resolveChoices(request);
   if (resolved.exitCode != 0) {
-    printError(resolved.message);
+    printCommandLineError(resolved.message);
     return resolved.exitCode;
   }
   const generator::LayoutChoices& choices = resolved.choices;
   // Without a font that draws text, the picture and the page would come out
-  // without it: refused before any file is written or replaced.
-  if (needsGraphics(request)) {
-    if (!drawing) {
-      printError(std::string("cannot draw the picture or the PDF: ") + kNoDrawing);
-      return 1;
-    }
-    // The picture asks Qt's font database; the PDF reads its fonts' files.
-    std::optional<std::string> missing;
-    if (!request.picture.empty()) missing = drawing->missingFont();
-    if (!missing && !request.pdf.empty()) missing = drawing->missingPageFont();
-    if (missing) {
-      printError("cannot draw the picture or the PDF: " + *missing);
+  // without it: refused before any file is written or replaced (the partner's
+  // refusal is awaited below, before the output is written).
+  if (needsGraphics(request) && drawing) {
+    if (const auto refusal = drawingRefusal(request, drawing)) {
+      printCommandLineError(*refusal);
       return 1;
     }
   }
@@ -54,16 +54,29 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
   // the output, which a parallel run may have replaced meanwhile.
   std::string workbook;
   std::optional<platform::OwnTemporaryFolder> folder;
+  std::string failure;
   try {
     folder.emplace();
     workbook = folder->pathOf("generated.xls");
     generator::GenerateWorkbook(choices, workbook, folder->pathOf("template.xls"));
-    automation::SaveGeneratedWorkbook(workbook, request.output);
   } catch (const std::exception& e) {
-    printError("cannot write " + request.output + ": " + e.what());
+    failure = e.what();
+  }
+  if (partner && !partner->ready()) return partner->finish();  // it said why
+  if (failure.empty()) {
+    try {
+      automation::SaveGeneratedWorkbook(workbook, request.output);
+    } catch (const std::exception& e) {
+      failure = e.what();
+    }
+  }
+  if (!failure.empty()) {
+    printCommandLineError("cannot write " + request.output + ": " + failure);
     return 1;
   }
-  return writeOutputs(request, choices, workbook, drawing);
+  if (!partner) return writeOutputs(request, choices, workbook, drawing);
+  if (const int code = partner->draw(workbook); code != 0) return code;
+  return writeOutputs(request, choices, workbook, nullptr, true);
 }
 
 int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
@@ -71,7 +84,7 @@ int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const ParsedCommandLine parsed = parseCommandLine(args);
   if (parsed.error) {
-    printError(parsed.error->message);
+    printCommandLineError(parsed.error->message);
     return 2;
   }
   if (parsed.request->kind == CommandLineRequest::Kind::Version) {
@@ -81,20 +94,20 @@ int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
   // Qt's settings and temporary files want an application object, pictures a
   // graphical one; the desktop tests may already have one.
   std::unique_ptr<QCoreApplication> app;
+  const bool graphical = needsGraphics(*parsed.request) && drawing;
   if (!QCoreApplication::instance())
-    app =
-        makeCommandLineApplication(argc, argv, needsGraphics(*parsed.request) ? drawing : nullptr);
+    app = makeCommandLineApplication(argc, argv, graphical ? drawing : nullptr);
   applicationStarted();
   if (parsed.request->kind == CommandLineRequest::Kind::Help) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;
   }
-  const int code = generate(*parsed.request, drawing);
+  const int code = generate(*parsed.request, drawing, argv);
   // Qt's font database initialises fontconfig in its destructor only to free
   // it, reading every configuration file: milliseconds at the end of a
   // picture or PDF for nothing. The graphical application is left for the
   // process's end to reclaim; qApp keeps it reachable.
-  if (app && app->inherits("QGuiApplication")) (void)app.release();
+  if (graphical) (void)app.release();
   return code;
 }
 
@@ -104,7 +117,7 @@ int runCommandLine(int argc, char** argv, const CommandLineDrawing* drawing) {
   const int code = runRequest(argc, argv, drawing);
   // A summary or help text that did not arrive is a failure like any other.
   if (const std::string failure = platform::standardOutputFailure(); !failure.empty()) {
-    printError("cannot write to standard output: " + failure);
+    printCommandLineError("cannot write to standard output: " + failure);
     return 1;
   }
   return code;

@@ -18,10 +18,6 @@ namespace tallyloom {
 
 namespace {
 
-void printError(const std::string& message) {
-  std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
-}
-
 // Byte for byte: a name that is not UTF-8 must not pass through QString.
 std::string absolutePath(const std::string& path) {
   std::error_code ec;
@@ -41,7 +37,7 @@ bool writePicture(const spreadsheet::api::Workbook& book, const std::string& pat
     drawing->savePicture(book, path);
     return true;
   } catch (const std::exception& e) {
-    printError("cannot write the picture " + path + ": " + e.what());
+    printCommandLineError("cannot write the picture " + path + ": " + e.what());
     return false;
   }
 }
@@ -53,7 +49,7 @@ bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path,
     drawing->savePdf(sheet, path);
     return true;
   } catch (const std::exception& e) {
-    printError("cannot write the PDF " + path + ": " + e.what());
+    printCommandLineError("cannot write the PDF " + path + ": " + e.what());
     return false;
   }
 }
@@ -119,6 +115,22 @@ OutputSummary summarize(const CommandLineRequest& request, const generator::Layo
 
 }  // namespace
 
+void printCommandLineError(const std::string& message) {
+  std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
+}
+
+std::optional<std::string> drawingRefusal(const CommandLineRequest& request,
+                                          const CommandLineDrawing* drawing) {
+  std::optional<std::string> why;
+  if (!drawing)
+    why = kNoDrawing;
+  else if (!request.picture.empty())
+    why = drawing->missingFont();
+  if (drawing && !why && !request.pdf.empty()) why = drawing->missingPageFont();
+  if (!why) return std::nullopt;
+  return "cannot draw the picture or the PDF: " + *why;
+}
+
 bool needsGraphics(const CommandLineRequest& request) {
   return request.kind == CommandLineRequest::Kind::Generate &&
          (!request.picture.empty() || !request.pdf.empty());
@@ -166,8 +178,10 @@ std::string summaryJson(const OutputSummary& s) {
 }
 
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated, const CommandLineDrawing* drawing) {
-  if (request.picture.empty() && request.pdf.empty() && !request.json) return 0;
+                 const std::string& generated, const CommandLineDrawing* drawing,
+                 bool drawnElsewhere) {
+  const bool draws = !drawnElsewhere && (!request.picture.empty() || !request.pdf.empty());
+  if (!draws && !request.json) return 0;
   // The written file, opened in an instance of its own as the preview opens
   // it: the picture and the page show what the workbook holds.
   std::shared_ptr<spreadsheet::api::Application> app;
@@ -178,13 +192,14 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
     book = app->ActiveWorkbook();
     if (book->Sheets().Count() == 0) throw spreadsheet::Error("the workbook has no sheet");
   } catch (const std::exception& e) {
-    printError("cannot read back " + generated + ": " + e.what());
+    printCommandLineError("cannot read back " + generated + ": " + e.what());
     return 1;
   }
   const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);
   bool written = true;
-  if (!request.picture.empty()) written = writePicture(*book, request.picture, drawing) && written;
-  if (!request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
+  if (draws && !request.picture.empty())
+    written = writePicture(*book, request.picture, drawing) && written;
+  if (draws && !request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
   if (!written) return 1;
   if (request.json) {
     std::fputs(summaryJson(summarize(request, choices, sheet)).c_str(), stdout);

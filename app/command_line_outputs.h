@@ -15,6 +15,16 @@ namespace tallyloom {
 // Why a program without a drawing refuses a picture or a PDF.
 inline constexpr char kNoDrawing[] = "this program draws no pictures or pages";
 
+// Prints "tallyloom: " and the message on standard error.
+void printCommandLineError(const std::string& message);
+
+// Why the picture or the PDF of `request` cannot be drawn here, as the message
+// to print ("cannot draw the picture or the PDF: ..."): no drawing, or no
+// font that draws text (the picture asks Qt's font database, the PDF reads
+// its fonts' files). Nullopt when they can.
+std::optional<std::string> drawingRefusal(const CommandLineRequest& request,
+                                          const CommandLineDrawing* drawing);
+
 // Whether the request draws (a picture or a PDF) and so needs fonts, which
 // exist only with a graphical application object.
 bool needsGraphics(const CommandLineRequest& request);
@@ -47,7 +57,10 @@ std::string summaryJson(const OutputSummary& summary);
 // its print area through `drawing` when asked for, then prints the summary
 // when asked for. Each file is whole or absent. Returns the exit code: 0, or 1
 // after printing every failure (a picture or PDF without a drawing among them).
+// With `drawnElsewhere` the picture and the PDF are another program's, and
+// only the summary is this call's.
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated, const CommandLineDrawing* drawing);
+                 const std::string& generated, const CommandLineDrawing* drawing,
+                 bool drawnElsewhere = false);
 
 }  // namespace tallyloom

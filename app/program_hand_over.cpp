@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/command_line_options.h"
-#include "app/command_line_outputs.h"
 #include "platform/program_file.h"
 #include "spreadsheet/formats/workbook_format.h"
 #include "tallyloom/build_info.h"
@@ -27,27 +26,25 @@ std::string programPath(const char* fromCommand) {
 
 }  // namespace
 
-HandOver handOverFor(int argc, char** argv) {
-  if (argc <= 1) return HandOver::Whole;
+bool wholeProgramNeeded(int argc, char** argv) {
+  if (argc <= 1) return true;
   const std::vector<std::string> args(argv + 1, argv + argc);
   const ParsedCommandLine parsed = parseCommandLine(args);
-  if (!parsed.request) return HandOver::None;
+  if (!parsed.request) return false;
   const auto format = spreadsheet::formats::FormatForOutput(parsed.request->output);
-  if (format && *format != spreadsheet::formats::WorkbookFormat::Xls) return HandOver::Whole;
-  return needsGraphics(*parsed.request) ? HandOver::Drawing : HandOver::None;
+  return format && *format != spreadsheet::formats::WorkbookFormat::Xls;
 }
 
-void handOver(HandOver to, char** argv) {
-  const bool drawing = to == HandOver::Drawing;
-  const std::string path =
-      programPath(drawing ? build::kDrawingProgramFromCommand : build::kWholeProgramFromCommand);
+void runWholeProgram(char** argv) {
+  const std::string path = programPath(build::kWholeProgramFromCommand);
   const std::string why = platform::replaceRunningProgram(path, argv);
-  std::fprintf(stderr, "tallyloom: cannot start %s (%s): %s\n", path.c_str(),
-               drawing ? "it draws pictures and PDFs"
-                       : "it shows the windows, draws pictures and PDFs and writes .xlsx, .xlsm "
-                         "and .ods",
-               why.c_str());
+  std::fprintf(stderr,
+               "tallyloom: cannot start %s (it shows the windows, draws pictures and PDFs and "
+               "writes .xlsx, .xlsm and .ods): %s\n",
+               path.c_str(), why.c_str());
   std::exit(1);
 }
+
+std::string drawingProgramPath() { return programPath(build::kDrawingProgramFromCommand); }
 
 }  // namespace tallyloom

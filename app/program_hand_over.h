@@ -1,20 +1,23 @@
 #pragma once
+#include <string>
 
 namespace tallyloom {
 
-// The program that takes a run of the installed command over: none (the
-// command writes the .xls itself), the drawing program (a picture or a PDF
-// beside an .xls: Qt Gui without the windows' toolkit and the zip packages'
-// libraries), or the whole program (the windows, when there are no arguments,
-// and the zip package formats .xlsx, .xlsm and .ods). Arguments that do not
-// parse are the command line's to refuse.
-enum class HandOver { None, Drawing, Whole };
-HandOver handOverFor(int argc, char** argv);
+// Whether the arguments ask for what only the whole program does: the windows
+// (no arguments) or a workbook in a zip package format (.xlsx, .xlsm, .ods),
+// pictures and PDFs included. Arguments that do not parse are the command
+// line's to refuse. (A picture or a PDF beside an .xls is the drawing
+// program's, which works beside the command: see DrawingPartner.)
+bool wholeProgramNeeded(int argc, char** argv);
 
-// Replaces this process by the given program, installed in the private
+// Replaces this process by the whole program, installed in the private
 // folder (the same place relative to this program in the build tree), with
 // the same arguments, environment and descriptors. Returns only when it
 // cannot start: then prints why and exits with 1.
-[[noreturn]] void handOver(HandOver to, char** argv);
+[[noreturn]] void runWholeProgram(char** argv);
+
+// The drawing program (pictures and PDFs with Qt Gui, without the windows'
+// toolkit and the zip packages' libraries), found the same way.
+std::string drawingProgramPath();
 
 }  // namespace tallyloom

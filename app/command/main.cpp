@@ -3,12 +3,12 @@
 #include "app/program_run.h"
 
 // The installed `tallyloom`: the command line without the desktop toolkit, so
-// that `tallyloom generate` starts in a few milliseconds. The windows, the
-// picture and the PDF are other programs', which take this process over.
+// that `tallyloom generate` starts in a few milliseconds. The windows and the
+// zip package formats are the whole program's, which takes this process over;
+// pictures and PDFs the drawing program's, which works beside it.
 int main(int argc, char** argv) {
-  // Before anything else: the other program meets the process as it was started.
-  if (const auto to = tallyloom::handOverFor(argc, argv); to != tallyloom::HandOver::None)
-    tallyloom::handOver(to, argv);
+  // Before anything else: the whole program meets the process as it was started.
+  if (tallyloom::wholeProgramNeeded(argc, argv)) tallyloom::runWholeProgram(argv);
   return tallyloom::runGuarded(argc, argv, [](int count, char** args) {
     return tallyloom::runCommandLine(count, args, nullptr);
   });

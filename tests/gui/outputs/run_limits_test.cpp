@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fstream>
@@ -22,6 +23,26 @@ namespace {
 
 const std::string kOld = "old contents";
 const std::vector<std::string> kLargest = {"--days", "all", "--weeks", "4", "--shifts", "20"};
+
+// Standard error without the sanitizer's reports of virtual calls it could
+// not check (a report of three lines that ends "<memory cannot be printed>").
+std::string withoutBlindTypeChecks(const std::string& err) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = err.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(err.substr(start, end + 1 - start));
+  if (start < err.size()) lines.push_back(err.substr(start));
+  std::string kept;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + 2 < lines.size() && lines[i].find("runtime error: member ") != std::string::npos &&
+        lines[i + 2] == "<memory cannot be printed>\n") {
+      i += 2;
+      continue;
+    }
+    kept += lines[i];
+  }
+  return kept;
+}
 
 class RunLimits : public ::testing::Test {
  protected:
@@ -66,6 +87,12 @@ TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) 
   ASSERT_TRUE(QDir(dir.path()).mkdir("nofonts"));
   ASSERT_TRUE(QDir(dir.path()).mkdir("cutfonts"));
   put(at("cutfonts/LiberationSans-Regular.ttf"), std::string("\0\1\0\0\0\x13", 6));
+  // Without two spare descriptors a sanitizer build's check of virtual calls
+  // cannot probe memory (it writes through a pipe) and reports the first call
+  // of each type with "<memory cannot be printed>": not the program's own
+  // lines, so in that case it goes on and its reports are set aside.
+  const char* ubsan = std::getenv("UBSAN_OPTIONS");
+  const std::string goOn = std::string(ubsan ? ubsan : "") + ":halt_on_error=0";
   using Out = ChildSetup::Out;
   struct Case {
     const char* what;
@@ -123,7 +150,7 @@ TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) 
        "ro.xls\": Permission denied"},
       {"no descriptors left",
        {"--output", "t.xls", "--picture", "t.png"},
-       {.openFilesLimit = 4},
+       {.env = {{"UBSAN_OPTIONS", goOn}}, .openFilesLimit = 4},
        {"t.png"},
        "Too many open files"},
   };
@@ -136,7 +163,8 @@ TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) 
     args.insert(args.end(), kLargest.begin(), kLargest.end());
     ChildSetup setup = c.setup;
     setup.env.emplace_back("TEMP", temp());
-    const ChildResult r = runProgram(args, setup);
+    ChildResult r = runProgram(args, setup);
+    r.err = withoutBlindTypeChecks(r.err);
     EXPECT_EQ(r.code, 1) << c.what << "\n" << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what << "\n" << r.err;
     EXPECT_NE(r.err.find(c.said), std::string::npos) << c.what << "\n" << r.err;
@@ -210,20 +238,32 @@ TEST_F(RunLimits, APdfWithAFallbackFontIsTheSameInEveryRun) {
 }
 
 // Interrupted at many points, a run leaves neither its working folder nor a
-// hidden part of an output, and ends as the signal ends a program.
+// hidden part of an output, and ends as the signal ends a program: the whole
+// program's road, and the command's with the drawing program beside it, which
+// stops with the command and clears its own files a moment later.
 TEST_F(RunLimits, SigtermAnywhereLeavesNothingBehind) {
-  std::vector<std::string> args = {"generate",  "--output", at("t.xlsm"), "--picture",
-                                   at("t.png"), "--pdf",    at("t.pdf")};
-  args.insert(args.end(), kLargest.begin(), kLargest.end());
-  int interrupted = 0;
-  for (int delay = 50; delay <= 1250; delay += 300) {
-    const ChildResult r = runProgram(args, {.env = {{"TEMP", temp()}}, .terminateAfterMs = delay});
-    if (r.code == 0) continue;  // finished first
-    EXPECT_EQ(r.signal, SIGTERM) << "after " << delay << " ms: " << r.err;
-    ++interrupted;
-    expectNothingLeft("after " + std::to_string(delay) + " ms");
+  for (const char* output : {"t.xlsm", "t.xls"}) {
+    std::vector<std::string> args = {"generate",  "--output", at(output), "--picture",
+                                     at("t.png"), "--pdf",    at("t.pdf")};
+    args.insert(args.end(), kLargest.begin(), kLargest.end());
+    int interrupted = 0;
+    for (int delay = 50; delay <= 1250; delay += 300) {
+      const std::string what = std::string(output) + " after " + std::to_string(delay) + " ms";
+      const ChildResult r =
+          runProgram(args, {.env = {{"TEMP", temp()}}, .terminateAfterMs = delay});
+      if (r.code == 0) continue;  // finished first
+      EXPECT_EQ(r.signal, SIGTERM) << what << ": " << r.err;
+      ++interrupted;
+      const auto anythingLeft = [&] {
+        const QStringList beside = folderEntries(dir.path()).filter(QRegularExpression("^\\."));
+        return !folderEntries(QString::fromStdString(temp())).isEmpty() || !beside.isEmpty();
+      };
+      for (int wait = 0; wait < 40 && anythingLeft(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      expectNothingLeft(what);
+    }
+    EXPECT_GT(interrupted, 0) << output;
   }
-  EXPECT_GT(interrupted, 0);
 }
 
 }  // namespace
