@@ -40,9 +40,6 @@ const std::string* InternedText::intern(std::string_view s) {
   return &*it;
 }
 
-const std::string& InternedText::emptyText() {
-  static const std::string empty;
-  return empty;
-}
+const std::string InternedText::kEmpty;
 
 }  // namespace spreadsheet

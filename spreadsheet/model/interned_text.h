@@ -18,7 +18,7 @@ class InternedText {
   InternedText(const std::string& s) : InternedText(std::string_view(s)) {}  // NOLINT
   InternedText(const char* s) : InternedText(std::string_view(s)) {}         // NOLINT
 
-  const std::string& str() const { return text_ ? *text_ : emptyText(); }
+  const std::string& str() const { return text_ ? *text_ : kEmpty; }
   operator const std::string&() const { return str(); }  // NOLINT
   operator std::string_view() const { return str(); }    // NOLINT
 
@@ -58,7 +58,7 @@ class InternedText {
   std::string_view view() const { return text_ ? std::string_view(*text_) : std::string_view(); }
   // The shared copy of s; nullptr for the empty text.
   static const std::string* intern(std::string_view s);
-  static const std::string& emptyText();
+  static const std::string kEmpty;
 
   const std::string* text_ = nullptr;
 };
