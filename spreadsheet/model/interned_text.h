@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,14 +23,10 @@ class InternedText {
 
   bool empty() const { return text_ == nullptr; }
   std::size_t size() const { return text_ ? text_->size() : 0; }
-  std::size_t length() const { return size(); }
   const char* c_str() const { return str().c_str(); }
   const char* data() const { return str().data(); }
   std::string::const_iterator begin() const { return str().begin(); }
   std::string::const_iterator end() const { return str().end(); }
-  char operator[](std::size_t i) const { return str()[i]; }
-  char front() const { return str().front(); }
-  char back() const { return str().back(); }
 
   // Equal texts share one copy, so two handles are equal exactly when their
   // pointers are.
@@ -64,10 +59,3 @@ class InternedText {
 };
 
 }  // namespace spreadsheet
-
-template <>
-struct std::hash<spreadsheet::InternedText> {
-  std::size_t operator()(const spreadsheet::InternedText& t) const noexcept {
-    return std::hash<std::string_view>()(t);
-  }
-};
