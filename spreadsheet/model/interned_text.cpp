@@ -17,8 +17,8 @@ struct TextHash {
 // formulas hold function names, operators, sheet and defined names and short
 // literals, a small set even over many workbooks, and dropping none means a
 // handle can be read without a lock. The set's elements never move, so the
-// pointers handed out stay valid; the mutex guards insertion only (the
-// preview parses formulas on a thread of its own).
+// pointers handed out stay valid; the mutex guards lookup and insertion, so
+// formulas may be parsed on any thread.
 struct InternTable {
   std::mutex mutex;
   std::unordered_set<std::string, TextHash, std::equal_to<>> texts;
