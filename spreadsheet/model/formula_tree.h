@@ -1,7 +1,8 @@
 #pragma once
-#include <string>
+#include <cstdint>
 #include <vector>
 
+#include "spreadsheet/model/interned_text.h"
 #include "spreadsheet/model/value.h"
 
 namespace spreadsheet {
@@ -18,7 +19,7 @@ struct FormulaRef {
   bool operator==(const FormulaRef&) const = default;
 };
 
-enum class FormulaKind {
+enum class FormulaKind : std::uint8_t {
   Number,       // number
   Text,         // text: the literal without quotes
   Boolean,      // boolean
@@ -35,16 +36,18 @@ enum class FormulaKind {
   Parentheses,  // children[0] written inside ( )
 };
 
+// Members ordered widest first so a node (of which a sheet holds thousands)
+// carries no padding between them.
 struct FormulaNode {
-  FormulaKind kind = FormulaKind::Missing;
   double number = 0;
-  bool boolean = false;
-  ErrorCode error = ErrorCode::NA;
-  std::string text;
-  std::string sheet;  // sheet qualifier of a reference; empty for the formula's own sheet
+  InternedText text;
+  InternedText sheet;  // sheet qualifier of a reference; empty for the formula's own sheet
+  std::vector<FormulaNode> children;
   FormulaRef first;
   FormulaRef last;
-  std::vector<FormulaNode> children;
+  FormulaKind kind = FormulaKind::Missing;
+  bool boolean = false;
+  ErrorCode error = ErrorCode::NA;
 
   bool operator==(const FormulaNode&) const = default;
 };

@@ -113,7 +113,7 @@ void Decompiler::basic(std::uint8_t ptg) {
   switch (ptg) {
     case kUplus:
     case kUminus:
-      reduce(FormulaKind::Unary, 1, kLacksOperands).text.assign(1, ptg == kUminus ? '-' : '+');
+      reduce(FormulaKind::Unary, 1, kLacksOperands).text = ptg == kUminus ? "-" : "+";
       return;
     case kPercent:
     case kParen:

@@ -35,6 +35,12 @@ std::optional<FormulaNode> readDvFormula(ByteReader& in, const TokenNames& names
   return decompileFormula(in, size, names);
 }
 
+// A list typed as "a,b,c" is stored with NUL characters between the items.
+std::string withSeparator(std::string list, char from, char to) {
+  std::replace(list.begin(), list.end(), from, to);
+  return list;
+}
+
 }  // namespace
 
 void writeDval(RecordWriter& out, std::size_t count) {
@@ -58,7 +64,7 @@ void writeDv(RecordWriter& out, const Validation& v, const CompileFn& compile) {
   std::vector<std::uint8_t> f1, f2;
   if (explicitList) {
     FormulaNode list = *v.formula1;
-    std::replace(list.text.begin(), list.text.end(), ',', '\0');
+    list.text = withSeparator(list.text, ',', '\0');
     f1 = compile(list);
   } else if (v.formula1) {
     f1 = compile(*v.formula1);
@@ -108,7 +114,7 @@ Validation readDv(ByteReader in, const TokenNames& names) {
   v.formula1 = readDvFormula(in, names);
   v.formula2 = readDvFormula(in, names);
   if ((flags & kExplicitList) && v.formula1 && v.formula1->kind == FormulaKind::Text)
-    std::replace(v.formula1->text.begin(), v.formula1->text.end(), '\0', ',');
+    v.formula1->text = withSeparator(v.formula1->text, '\0', ',');
   std::size_t n = in.u16();
   for (std::size_t i = 0; i < n; ++i) v.ranges.push_back(readRange8(in));
   in.expectEnd();
