@@ -63,6 +63,9 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
     failure = e.what();
   }
   if (partner && !partner->ready()) return partner->finish();  // it said why
+  // The partner reads the run's .xls back while the output is written and
+  // made durable; it draws when told to, so a failed output leaves no picture.
+  if (partner && failure.empty()) partner->readBack(workbook);
   if (failure.empty()) {
     try {
       automation::SaveGeneratedWorkbook(workbook, request.output);
@@ -75,7 +78,7 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
     return 1;
   }
   if (!partner) return writeOutputs(request, choices, workbook, drawing);
-  if (const int code = partner->draw(workbook); code != 0) return code;
+  if (const int code = partner->draw(); code != 0) return code;
   return writeOutputs(request, choices, workbook, nullptr, true);
 }
 

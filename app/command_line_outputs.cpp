@@ -179,7 +179,7 @@ std::string summaryJson(const OutputSummary& s) {
 
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
                  const std::string& generated, const CommandLineDrawing* drawing,
-                 bool drawnElsewhere) {
+                 bool drawnElsewhere, const std::function<bool()>& goAhead) {
   const bool draws = !drawnElsewhere && (!request.picture.empty() || !request.pdf.empty());
   if (!draws && !request.json) return 0;
   // The written file, opened in an instance of its own as the preview opens
@@ -196,6 +196,7 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
     return 1;
   }
   const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);
+  if (goAhead && !goAhead()) return 0;
   bool written = true;
   if (draws && !request.picture.empty())
     written = writePicture(*book, request.picture, drawing) && written;

@@ -17,9 +17,13 @@ bool DrawingPartner::ready() {
   return message && *message == kDrawingPartnerReady;
 }
 
-int DrawingPartner::draw(const std::string& workbook) {
-  // A partner gone meanwhile shows in its exit code.
+// A partner gone meanwhile shows in its exit code.
+void DrawingPartner::readBack(const std::string& workbook) {
   process_.channel().writeMessage(workbook);
+}
+
+int DrawingPartner::draw() {
+  process_.channel().writeMessage(kDrawingPartnerDraw);
   return process_.finish();
 }
 

@@ -29,7 +29,10 @@ int runDrawingPartner(int argc, char** argv, int descriptor) {
     if (const std::optional<std::string> workbook = channel.readMessage()) {
       CommandLineRequest picturesOnly = request;
       picturesOnly.json = false;
-      code = writeOutputs(picturesOnly, {}, *workbook, &drawing);
+      code = writeOutputs(picturesOnly, {}, *workbook, &drawing, false, [&channel] {
+        // No word: the command could not write its output, and said why.
+        return channel.readMessage() == std::optional<std::string>(kDrawingPartnerDraw);
+      });
     }
   }
   // As in the command line: the graphical application is left to the

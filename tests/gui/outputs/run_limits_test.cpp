@@ -148,6 +148,13 @@ TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) 
        {.asNobody = true},
        {"ro.xls"},
        "ro.xls\": Permission denied"},
+      // The drawing program beside the command has read the workbook back by
+      // then; it must not draw for an output that was not written.
+      {"write-protected target, with a picture and a PDF",
+       {"--output", "ro.xls", "--picture", "t.png", "--pdf", "t.pdf"},
+       {.asNobody = true},
+       {"ro.xls", "t.png", "t.pdf"},
+       "ro.xls\": Permission denied"},
       {"no descriptors left",
        {"--output", "t.xls", "--picture", "t.png"},
        {.env = {{"UBSAN_OPTIONS", goOn}}, .openFilesLimit = 4},
