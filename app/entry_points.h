@@ -8,8 +8,8 @@ struct CommandLineDrawing;
 // picture and the PDF included. Returns the exit code.
 int runCommandLine(int argc, char** argv);
 
-// The same with the given drawing, or none: then a request for a picture or a
-// PDF fails with a message (see handOverFor).
+// The same with the given drawing, or none: then a picture or a PDF is drawn
+// by the drawing program, started beside this one (see DrawingPartner).
 int runCommandLine(int argc, char** argv, const CommandLineDrawing* drawing);
 
 // No arguments: the desktop program with its main window. Returns the exit code.
