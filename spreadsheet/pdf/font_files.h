@@ -1,9 +1,7 @@
 #pragma once
-#include <QByteArray>
 #include <optional>
 #include <string>
-
-#include "spreadsheet/pdf/truetype_font.h"
+#include <vector>
 
 namespace spreadsheet::pdf {
 
@@ -15,9 +13,5 @@ std::vector<std::string> fontFolders();
 
 // The first file named `fileName` in the font folders, or nullopt.
 std::optional<std::string> findFontFile(const std::string& fileName);
-
-// The tables of a font file's bytes by tag (an OpenType/TrueType file with one
-// font). Throws spreadsheet::Error when the table directory is damaged.
-FontTables sfntTables(const QByteArray& file);
 
 }  // namespace spreadsheet::pdf

@@ -1,15 +1,39 @@
 #include "spreadsheet/pdf/truetype_font.h"
 
+#include <QByteArrayView>
 #include <algorithm>
 #include <array>
 #include <map>
 
 #include "spreadsheet/model/error.h"
-#include "spreadsheet/pdf/font_bytes.h"
 
 namespace spreadsheet::pdf {
 
 namespace {
+
+// Big-endian reads from a font's table that refuse to go past its end: a
+// damaged font gives spreadsheet::Error naming the table, never a bad read.
+[[noreturn]] void damagedTable(const char* table) {
+  throw Error(std::string("The font cannot be embedded: its table '") + table +
+              "' is missing or damaged.");
+}
+
+std::uint32_t readU16(const QByteArray& data, qsizetype at, const char* table) {
+  if (at < 0 || at + 2 > data.size()) damagedTable(table);
+  // Through a view of its own size: GCC cannot see the check above through
+  // QByteArray's shared empty array and would warn of reading past it.
+  const QByteArrayView bytes(data);
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]) << 8 |
+                                    static_cast<unsigned char>(bytes[at + 1]));
+}
+
+std::uint32_t readU32(const QByteArray& data, qsizetype at, const char* table) {
+  return readU16(data, at, table) << 16 | readU16(data, at + 2, table);
+}
+
+int readS16(const QByteArray& data, qsizetype at, const char* table) {
+  return static_cast<std::int16_t>(readU16(data, at, table));
+}
 
 void writeU16(QByteArray& data, qsizetype at, std::uint32_t v) {
   data[at] = static_cast<char>(v >> 8 & 0xFF);

@@ -47,7 +47,7 @@ std::optional<std::string> missingFont() {
 std::optional<std::string> missingPageFont() {
   const std::string sheetFont = Font{}.name;
   const QString family = drawnFamily(sheetFont);
-  std::shared_ptr<const pdf::TextFace> face;
+  std::shared_ptr<const pdf::ShapingFace> face;
   try {
     face = ownFace(family, false, false);
   } catch (const Error& e) {

@@ -27,11 +27,11 @@ std::optional<std::string> liberationFile(const QString& family, bool bold, bool
   return std::nullopt;
 }
 
-std::shared_ptr<const pdf::TextFace> readFace(const std::string& path) {
+std::shared_ptr<const pdf::ShapingFace> readFace(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return nullptr;
   try {
-    return std::make_shared<const pdf::TextFace>(pdf::sfntTables(file.readAll()));
+    return std::make_shared<const pdf::ShapingFace>(file.readAll());
   } catch (const Error& e) {
     throw Error("The font file " + path + " cannot be used. " + e.what());
   }
@@ -39,13 +39,13 @@ std::shared_ptr<const pdf::TextFace> readFace(const std::string& path) {
 
 }  // namespace
 
-std::shared_ptr<const pdf::TextFace> ownFace(const QString& family, bool bold, bool italic) {
+std::shared_ptr<const pdf::ShapingFace> ownFace(const QString& family, bool bold, bool italic) {
   const auto name = liberationFile(family, bold, italic);
   if (!name) return nullptr;
   const auto path = pdf::findFontFile(*name);
   if (!path) return nullptr;
   static std::mutex guard;
-  static std::map<std::string, std::shared_ptr<const pdf::TextFace>> read;
+  static std::map<std::string, std::shared_ptr<const pdf::ShapingFace>> read;
   const std::lock_guard lock(guard);
   auto& face = read[*path];
   if (!face) face = readFace(*path);

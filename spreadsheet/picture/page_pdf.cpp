@@ -106,7 +106,7 @@ std::string pageContent(const Worksheet& sheet, const PictureGrid& grid, const P
   content += ' ';
   appendNumber(content, static_cast<double>(grid.height()) * kPointsPerPixel, 4);
   content += " re W n\n";
-  // Qt measures on a device; our own layout needs none.
+  // Qt measures on a device; HarfBuzz over the font files needs none.
   std::optional<QImage> device;
   if (source == FontSource::Desktop) device = layoutDevice();
   PdfCanvas canvas(fonts, device ? &*device : nullptr, std::move(content));
@@ -183,8 +183,8 @@ void savePagePdf(const Worksheet& sheet, const std::string& path) {
   const PagePlacement place = placeOnPage(sheet.pageSetup(), area);
 
   // The whole document is made in memory and goes to the disk in one whole-or-nothing write.
-  // The text is laid out in the fonts read from their files; a sheet with a
-  // text or font that layout does not handle is laid out by Qt instead.
+  // The text is laid out in the fonts opened from their files; a sheet with a
+  // font or text those faces cannot show alone is laid out by Qt instead.
   QByteArray bytes;
   try {
     bytes = pageFile(sheet, grid, place, FontSource::Files);

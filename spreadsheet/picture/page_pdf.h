@@ -33,9 +33,10 @@ PagePlacement placeOnPage(const PageSetup& setup, QSizeF areaPoints);
 // TrueType fonts, embedded). Equal sheets give equal bytes. The file is
 // written whole or not at all (a temporary file beside `path` replaces it
 // when complete). Throws spreadsheet::Error on any failure. The text is laid
-// out in the Liberation fonts read from their files; only a sheet with other
-// fonts or characters outside Latin needs the graphical application (its
-// fonts then come from Qt).
+// out by HarfBuzz in the Liberation fonts opened from their files; only a
+// sheet with other fonts, or with a text those faces cannot show alone (a
+// character they lack, right-to-left text), needs the graphical application
+// (its fonts and their fallbacks then come from Qt).
 void savePagePdf(const Worksheet& sheet, const std::string& path);
 
 }  // namespace spreadsheet::picture

@@ -66,6 +66,24 @@ void recordCharacters(PdfFont& font, const QRawFont& raw, const QList<quint32>& 
   }
 }
 
+// The character each glyph of a shaped line stands for, where a glyph shows
+// one character alone (not a ligature, not one of a character's several glyphs).
+void recordClusters(PdfFont& font, const pdf::ShapedLine& line, const QString& text) {
+  const std::size_t count = line.glyphs.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t from = line.clusters[i];
+    const auto to = i + 1 < count ? line.clusters[i + 1] : static_cast<std::uint32_t>(text.size());
+    if ((i > 0 && line.clusters[i - 1] == from) || to <= from) continue;
+    char32_t c = text[from].unicode();
+    std::uint32_t length = 1;
+    if (text[from].isHighSurrogate() && from + 1 < to && text[from + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(text[from], text[from + 1]);
+      length = 2;
+    }
+    if (to - from == length) font.characters.emplace(line.glyphs[i], c);
+  }
+}
+
 }  // namespace
 
 void appendFilledPath(std::string& out, const QPainterPath& path, double scale) {
@@ -355,9 +373,7 @@ PdfCanvas::ShownRun PdfCanvas::prepareOwn(const FontEntry& entry, const QString&
   run.underline = entry.underline;
   run.underlineOffset = pixels(entry.sized.underlinePosition) * scale;
   run.underlineThickness = std::max(pixels(entry.sized.lineThickness), 1.0) * scale;
-  // One glyph per character here: the first character of each glyph names it.
-  for (qsizetype i = 0; i < text.size(); ++i)
-    font.characters.emplace(line.glyphs[static_cast<std::size_t>(i)], text[i].unicode());
+  recordClusters(font, line, text);
   return run;
 }
 

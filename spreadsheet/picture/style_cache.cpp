@@ -36,7 +36,7 @@ QColor paletteColor(const Workbook& book, int index, QColor automatic) {
   return QColor(red(c), green(c), blue(c));
 }
 
-FontEntry::FontEntry(std::shared_ptr<const pdf::TextFace> face, int pixelSize, bool underline,
+FontEntry::FontEntry(std::shared_ptr<const pdf::ShapingFace> face, int pixelSize, bool underline,
                      double scale)
     : face(std::move(face)),
       pixelSize(pixelSize),

@@ -14,7 +14,7 @@
 
 #include "spreadsheet/model/style.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/pdf/text_face.h"
+#include "spreadsheet/pdf/shaping_face.h"
 
 namespace spreadsheet::picture {
 
@@ -25,9 +25,10 @@ QString drawnFamily(const std::string& fontName);
 // A palette colour for index 1..56; anything else gives `automatic`.
 QColor paletteColor(const Workbook& book, int index, QColor automatic);
 
-// Thrown while a page is laid out in the fonts read from their files when a
-// text or font is one that layout does not handle: the page is then laid out
-// again in the desktop's fonts.
+// Thrown while a page is laid out in the fonts opened from their files when a
+// font is not among them or a text needs more than its face (a character the
+// face lacks, right-to-left ordering): the page is then laid out again in the
+// desktop's fonts, with their fallbacks.
 struct OutsideOwnFonts {};
 
 // A font with its metrics, and the widths and laid-out glyphs of the texts
@@ -37,7 +38,7 @@ struct OutsideOwnFonts {};
 // made `1/scale` times larger and drawn scaled down, because a font's pixel
 // size is whole and the cell's points are not (10 pt is 13 1/3 px).
 // Its text is measured either by Qt (`font`, `metrics`) or, for a printed
-// page, by our own layout of the face's file (`face`), which gives the same
+// page, by HarfBuzz over the face's file (`face`), which gives the same
 // numbers without starting the desktop's font database.
 struct FontEntry {
   FontEntry(const QFont& f, QPaintDevice* device, double scale = 1)
@@ -45,18 +46,19 @@ struct FontEntry {
         metrics(std::in_place, f, device),
         scale(scale),
         height_(metrics->height() * scale) {}
-  FontEntry(std::shared_ptr<const pdf::TextFace> face, int pixelSize, bool underline, double scale);
+  FontEntry(std::shared_ptr<const pdf::ShapingFace> face, int pixelSize, bool underline,
+            double scale);
   double advance(const QString& text) const;      // picture pixels
   double fontAdvance(const QString& text) const;  // the font's own pixels, not kept
   double height() const { return height_; }
   const QStaticText& staticText(const QString& text) const;
-  // The text laid out in the face read from its file; throws OutsideOwnFonts
-  // when that layout does not handle it.
+  // The text laid out in the face opened from its file; throws
+  // OutsideOwnFonts when that face alone cannot show it.
   pdf::ShapedLine shaped(const QString& text) const;
 
   QFont font;
-  std::optional<QFontMetricsF> metrics;       // in the font's own pixels; Qt's measure only
-  std::shared_ptr<const pdf::TextFace> face;  // our own measure only
+  std::optional<QFontMetricsF> metrics;          // in the font's own pixels; Qt's measure only
+  std::shared_ptr<const pdf::ShapingFace> face;  // our own measure only
   int pixelSize = 0;
   bool underline = false;
   pdf::SizedMetrics sized;  // of the face at pixelSize
@@ -83,7 +85,7 @@ struct ResolvedStyle {
 enum class FontSizing { WholePixels, ExactPoints };
 
 // Where a cache's fonts come from: Qt's font database, or the font files
-// read by our own layout (a printed page; the page's faces are then known).
+// opened by FreeType (a printed page; the page's faces are then known).
 enum class FontSource { Desktop, Files };
 
 // Fonts and styles resolved for one picture: QFont creation and metrics are
@@ -109,7 +111,7 @@ class StyleCache {
   FontSizing sizing_;
   FontSource source_;
   std::map<FontKey, std::unique_ptr<FontEntry>> fonts_;
-  std::map<std::tuple<std::string, bool, bool>, std::shared_ptr<const pdf::TextFace>> faces_;
+  std::map<std::tuple<std::string, bool, bool>, std::shared_ptr<const pdf::ShapingFace>> faces_;
   std::vector<std::unique_ptr<ResolvedStyle>> styles_;  // by StyleId
 };
 

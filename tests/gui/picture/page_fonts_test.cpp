@@ -110,8 +110,9 @@ TEST_F(PageFonts, EqualSheetsGiveEqualFilesWithNoTimeOfWriting) {
 
 TEST_F(PageFonts, LaidOutFromTheFontFilesAsQtLaysThemOut) {
   // One page in every style and size the sheet's texts meet, with kerned pairs,
-  // accents, wrapping, overflow, alignment and an underline: laid out from the
-  // font files and, with no font folder to read, by Qt; the bytes agree.
+  // accents, wrapping, overflow, alignment, an underline, Cyrillic and Greek
+  // runs and a combining accent: laid out from the font files and, with no
+  // font folder to read, by Qt; the bytes agree.
   const struct {
     const char* at;
     const char* text;
@@ -125,6 +126,7 @@ TEST_F(PageFonts, LaidOutFromTheFontFilesAsQtLaysThemOut) {
       {"A4", "Employee Signature:", 8, true, true, true, false, xl::Right},
       {"B5", "Total 11:45 PM", 24, false, false, true, false, xl::Center},
       {"A6", "€ 1,234.56 – “Quote” Ty We Yo", 10, true, false, false, true, xl::Justify},
+      {"A8", "Всего Ελληνικά Te\u0301l AV", 10, false, false, false, false, xl::Left},
   };
   for (const auto& c : cells)
     put(c.at, std::string(c.text), styled([&](Style& s) {
@@ -139,7 +141,7 @@ TEST_F(PageFonts, LaidOutFromTheFontFilesAsQtLaysThemOut) {
   columnWidth(1, 14);
   rowHeight(3, 40);
   rowHeight(6, 40);
-  sheet.pageSetup().printArea = parseA1Range("A1:D7");
+  sheet.pageSetup().printArea = parseA1Range("A1:D8");
   QTemporaryDir dir;
   const auto bytesOf = [&](const QString& name) {
     picture::savePagePdf(sheet, dir.filePath(name).toStdString());
