@@ -1,6 +1,5 @@
 #include "spreadsheet/picture/pdf_canvas.h"
 
-#include <QTextCharFormat>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -8,6 +7,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "spreadsheet/model/error.h"
 #include "spreadsheet/model/units.h"
 
 namespace spreadsheet::picture {
@@ -415,36 +415,9 @@ const std::vector<PdfCanvas::ShownRun>& PdfCanvas::shaped(const FontEntry& font,
   return *byText.insert(line, std::move(runs));
 }
 
-void PdfCanvas::drawLayout(const QTextLayout& layout, QPointF at, double scale, const QRect& clip) {
-  clipTo(clip);
-  // Each stretch of the text in its format's colour, black where no format says.
-  struct Stretch {
-    int from, length;
-    QColor color;
-  };
-  std::vector<Stretch> stretches;
-  int next = 0;
-  const int length = static_cast<int>(layout.text().size());
-  QList<QTextLayout::FormatRange> formats = layout.formats();
-  std::sort(formats.begin(), formats.end(),
-            [](const auto& a, const auto& b) { return a.start < b.start; });
-  for (const QTextLayout::FormatRange& f : formats) {
-    if (f.start > next) stretches.push_back({next, f.start - next, Qt::black});
-    const int from = std::max(f.start, next), to = std::min(f.start + f.length, length);
-    if (to > from) stretches.push_back({from, to - from, f.format.foreground().color()});
-    next = std::max(next, to);
-  }
-  if (next < length) stretches.push_back({next, length - next, Qt::black});
-
-  for (const Stretch& s : stretches) {
-    openText();
-    setFillColor(s.color.rgb());
-    const QString text = layout.text().mid(s.from, s.length);
-    for (const QGlyphRun& glyphRun : layout.glyphRuns(s.from, s.length))
-      show(prepare(glyphRun, scale, text), at);
-  }
-  closeText();
-  restore();
+void PdfCanvas::drawLayout(const QTextLayout&, QPointF, double, const QRect&) {
+  // Captions belong to buttons, which a printed page leaves out.
+  throw Error("A printed page does not show buttons.");
 }
 
 std::string PdfCanvas::takeContent() {

@@ -41,6 +41,8 @@ class PdfCanvas final : public Canvas {
   void beginText(const FontEntry& font, const QColor& color, const QRect* clip) override;
   void drawTextLine(const QString& line, QPointF topLeft) override;
   void endText() override;
+  // Refused: a printed page has no buttons, whose captions are the only
+  // texts drawn this way.
   void drawLayout(const QTextLayout& layout, QPointF at, double scale, const QRect& clip) override;
   QPaintDevice* layoutDevice() override { return device_; }
 
