@@ -123,6 +123,9 @@ void ShapingFace::Release::operator()(hb_font_t* font) const {
 void ShapingFace::Release::operator()(hb_buffer_t* buffer) const {
   hb_buffer_destroy(buffer);
 }
+void ShapingFace::Release::operator()(hb_shape_plan_t* plan) const {
+  hb_shape_plan_destroy(plan);
+}
 
 ShapingFace::ShapingFace(QByteArray file) : file_(std::move(file)) {
   FT_Library library = nullptr;
@@ -187,6 +190,17 @@ ShapingFace::Sized& ShapingFace::sized(int pixelSize) const {
   return *slot;
 }
 
+hb_shape_plan_t* ShapingFace::plan(unsigned script) const {
+  auto& slot = plans_[script];
+  if (!slot) {
+    hb_segment_properties_t props = HB_SEGMENT_PROPERTIES_DEFAULT;
+    props.direction = HB_DIRECTION_LTR;
+    props.script = static_cast<hb_script_t>(script);
+    slot.reset(hb_shape_plan_create_cached(hbFace_.get(), &props, nullptr, 0, nullptr));
+  }
+  return slot.get();
+}
+
 SizedMetrics ShapingFace::metrics(int pixelSize) const {
   const std::lock_guard lock(guard_);
   return sized(pixelSize).metrics;
@@ -222,7 +236,8 @@ std::optional<ShapedLine> ShapingFace::shape(QStringView text, int pixelSize) co
         buffer, static_cast<hb_buffer_flags_t>((run.from == 0 ? HB_BUFFER_FLAG_BOT : 0) |
                                                (run.to == text.size() ? HB_BUFFER_FLAG_EOT : 0)));
     hb_buffer_set_cluster_level(buffer, HB_BUFFER_CLUSTER_LEVEL_MONOTONE_CHARACTERS);
-    hb_shape(font, buffer, nullptr, 0);
+    if (!hb_shape_plan_execute(plan(run.script), font, buffer, nullptr, 0))
+      throw Error("The text cannot be laid out: there is not enough memory.");
     unsigned count = 0;
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, nullptr);

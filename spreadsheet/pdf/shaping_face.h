@@ -15,6 +15,7 @@ struct FT_FaceRec_;
 struct hb_face_t;
 struct hb_font_t;
 struct hb_buffer_t;
+struct hb_shape_plan_t;
 
 namespace spreadsheet::pdf {
 
@@ -63,6 +64,9 @@ class ShapingFace {
  private:
   struct Sized;                       // FreeType's size and HarfBuzz's font at one pixel size
   Sized& sized(int pixelSize) const;  // with guard_ held
+  // HarfBuzz's plan for left-to-right text in `script`, made once: finding
+  // it again for every line costs more than shaping the line.
+  hb_shape_plan_t* plan(unsigned script) const;  // with guard_ held
 
   struct Release {
     void operator()(FT_LibraryRec_* library) const;
@@ -70,6 +74,7 @@ class ShapingFace {
     void operator()(hb_face_t* face) const;
     void operator()(hb_font_t* font) const;
     void operator()(hb_buffer_t* buffer) const;
+    void operator()(hb_shape_plan_t* plan) const;
   };
   QByteArray file_;  // FreeType and HarfBuzz read it in place
   std::unique_ptr<FT_LibraryRec_, Release> library_;
@@ -80,6 +85,7 @@ class ShapingFace {
   std::shared_ptr<const TrueTypeFont> font_;
   mutable std::mutex guard_;  // one FreeType face serves every size, one buffer every line
   mutable std::map<int, std::unique_ptr<Sized>> sizes_;
+  mutable std::map<unsigned, std::unique_ptr<hb_shape_plan_t, Release>> plans_;  // by script
 };
 
 }  // namespace spreadsheet::pdf

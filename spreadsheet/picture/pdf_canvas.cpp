@@ -355,7 +355,7 @@ void PdfCanvas::appendShow(ShownRun& run, PdfFont& font, std::span<const quint32
 }
 
 PdfCanvas::ShownRun PdfCanvas::prepareOwn(const FontEntry& entry, const QString& text) {
-  const pdf::ShapedLine line = entry.shaped(text);
+  const pdf::ShapedLine& line = entry.shaped(text);
   ShownRun run;
   run.font = fonts_.indexOf(entry.face->font());
   if (line.glyphs.empty()) return run;

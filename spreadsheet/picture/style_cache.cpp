@@ -45,10 +45,12 @@ FontEntry::FontEntry(std::shared_ptr<const pdf::ShapingFace> face, int pixelSize
       scale(scale),
       height_(static_cast<double>(sized.ascent + sized.descent) / 64 * scale) {}
 
-pdf::ShapedLine FontEntry::shaped(const QString& text) const {
+const pdf::ShapedLine& FontEntry::shaped(const QString& text) const {
+  const auto known = lines_.find(text);
+  if (known != lines_.end()) return known->second;
   auto line = face->shape(text, pixelSize);
   if (!line) throw OutsideOwnFonts{};
-  return std::move(*line);
+  return lines_.emplace(text, std::move(*line)).first->second;
 }
 
 double FontEntry::fontAdvance(const QString& text) const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "spreadsheet/model/style.h"
@@ -52,9 +53,10 @@ struct FontEntry {
   double fontAdvance(const QString& text) const;  // the font's own pixels, not kept
   double height() const { return height_; }
   const QStaticText& staticText(const QString& text) const;
-  // The text laid out in the face opened from its file; throws
-  // OutsideOwnFonts when that face alone cannot show it.
-  pdf::ShapedLine shaped(const QString& text) const;
+  // The text laid out in the face opened from its file, shaped once for
+  // measuring and drawing; throws OutsideOwnFonts when that face alone
+  // cannot show it.
+  const pdf::ShapedLine& shaped(const QString& text) const;
 
   QFont font;
   std::optional<QFontMetricsF> metrics;          // in the font's own pixels; Qt's measure only
@@ -68,6 +70,7 @@ struct FontEntry {
   double height_;  // of a line, in picture pixels
   mutable QHash<QString, double> advances_;
   mutable QHash<QString, QStaticText> laidOut_;
+  mutable std::unordered_map<QString, pdf::ShapedLine> lines_;  // stays put as it grows
 };
 
 // What drawing a cell needs from its style, worked out once per style.
