@@ -13,10 +13,13 @@ namespace {
 
 void layoutOnly(benchmark::State& state, const generator::LayoutChoices& choices) {
   for (auto _ : state) {
-    auto app = spreadsheet::api::Application::create();
+    std::shared_ptr<spreadsheet::api::Application> app = spreadsheet::api::Application::create();
     app->Workbooks().Add();
     app->Sheets().Item(1).setName("TimeSheet");
-    generator::AddAllSameAsPreviousButtons(*app, generator::BuildSheetLayout(*app, 1, choices));
+    generator::Generation g(app);
+    g.sheet = generator::BuildSheetLayout(*app, 1, choices);
+    // The buttons as a generation adds them.
+    generator::RunSteps(generator::StepsBetween(generator::BuildSteps(), 144, 146), g, nullptr);
     app->Quit();
   }
 }

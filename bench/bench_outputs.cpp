@@ -58,13 +58,13 @@ const Generated& generated(const benchmark::State& state) {
 // From the template to the finished sheet with its buttons, nothing saved.
 void BM_Layout(benchmark::State& state) {
   QTemporaryDir dir;
-  const std::string templatePath = dir.filePath("template.xls").toStdString();
+  const generator::LayoutChoices choices = choicesOf(state);
   for (auto _ : state) {
-    auto app = api::Application::create();
-    generator::OpenTemplate(*app, templatePath);
-    generator::KeepOneTimeSheet(*app);
-    generator::AddAllSameAsPreviousButtons(*app,
-                                           generator::BuildSheetLayout(*app, 1, choicesOf(state)));
+    std::shared_ptr<api::Application> app;
+    generator::Generation g(app);
+    g.templatePath = dir.filePath("template.xls").toStdString();
+    g.choices = [&] { return choices; };
+    generator::RunSteps(generator::BuildSteps(), g, nullptr);
     app->Quit();
   }
 }

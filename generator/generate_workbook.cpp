@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <QByteArray>
 
 #include "automation/excel1.h"
@@ -10,7 +12,6 @@
 #include "platform/temporary_folder.h"
 #include "resources/template_resource.h"
 #include "spreadsheet/api/api.h"
-#include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
 
 namespace generator {
@@ -72,9 +73,12 @@ const GenerationStep kBuild[] = {
        AddSameAsPreviousButton(g.instance(), pass + 2, spreadsheet::require(g.sheet).texts());
      },
      [](const Generation& g) { return g.dayColumns - 1; }},
-    {148, [](Generation& g, int) { g.instance().Range("E11").Select(); }},
+    // The cells selected when the workbook opens.
+    {148,
+     [](Generation& g, int) { g.instance().Range(A1(SheetGeometry::firstTimeCell())).Select(); }},
     {150, [](Generation& g, int) { g.instance().Sheets().Item(1).Select(); }},
-    {152, [](Generation& g, int) { g.instance().Range("C1").Select(); }},
+    {152,
+     [](Generation& g, int) { g.instance().Range(A1(SheetGeometry::titleCells().first)).Select(); }},
     {154, [](Generation& g, int) { g.instance().setCursor(xl::CursorDefault); }},
     {156, [](Generation& g, int) { g.instance().setScreenUpdating(true); }},
     {158, [](Generation& g, int) { g.instance().setDisplayAlerts(true); }},
@@ -154,24 +158,13 @@ void RunSteps(std::span<const GenerationStep> steps, Generation& generation,
   }
 }
 
-std::shared_ptr<api::Workbook> OpenTemplate(api::Application& app, const std::string& templatePath,
-                                            SheetLanguage language) {
-  const std::vector<unsigned char> bytes = TemplateBytes(language);
-  if (bytes.empty()) throw spreadsheet::Error("The template workbook is missing from the program.");
-  spreadsheet::io::writeWholeFile(templatePath, bytes);
-  return std::make_shared<api::Workbook>(app.Workbooks().Open(templatePath));
-}
-
-void KeepOneTimeSheet(api::Application& app) {
-  const int count = app.Sheets().Count();
-  for (int i = 1; i < count; ++i) app.Sheets().Item(2).Delete();
-  app.Sheets().Item(app.Sheets().Count()).setName("TimeSheet");
-}
-
-void SelectStartCells(api::Application& app) {
-  app.Range("E11").Select();
-  app.Sheets().Item(1).Select();
-  app.Range("C1").Select();
+std::span<const GenerationStep> StepsBetween(std::span<const GenerationStep> steps, int first,
+                                             int last) {
+  const auto begin = std::find_if(steps.begin(), steps.end(),
+                                  [&](const GenerationStep& s) { return s.line >= first; });
+  const auto end =
+      std::find_if(begin, steps.end(), [&](const GenerationStep& s) { return s.line > last; });
+  return {begin, end};
 }
 
 void GenerateWorkbook(const LayoutChoices& choices, const std::string& path,

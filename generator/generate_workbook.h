@@ -75,15 +75,10 @@ std::span<const GenerationStep> SaveSteps();
 void RunSteps(std::span<const GenerationStep> steps, Generation& generation,
               platform::StepRunner* report);
 
-// Opens the template in `app` from a temporary copy written to `templatePath`
-// (removed by the caller) and returns the opened workbook.
-std::shared_ptr<spreadsheet::api::Workbook> OpenTemplate(
-    spreadsheet::api::Application& app, const std::string& templatePath,
-    SheetLanguage language = SheetLanguage::English);
-// Deletes every sheet but the first and names the last remaining one "TimeSheet".
-void KeepOneTimeSheet(spreadsheet::api::Application& app);
-// E11, sheet 1, C1 selected, as the finished workbook opens.
-void SelectStartCells(spreadsheet::api::Application& app);
+// The steps of `steps` numbered `first` to `last`, in order: a part of a
+// generation run on its own (the buttons over a sheet laid out elsewhere).
+std::span<const GenerationStep> StepsBetween(std::span<const GenerationStep> steps, int first,
+                                             int last);
 
 // The whole generation: the build and save steps in a hidden instance of its
 // own. The template is written out at `templatePath`, a new name in a folder

@@ -47,7 +47,7 @@ void RowHeights(Excel& xl);
 
 // Header fields, signature lines and the title.
 void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
-void SignatureBlocks(Excel& xl, const FieldFlags& fields, const SheetTexts& texts);
+void SignatureBlocks(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
 void Title(Excel& xl, const SheetTexts& texts);
 
 // Grid: row labels, totals and pay; the seven day blocks; fonts, alignments and fills.
@@ -57,6 +57,8 @@ void DayBlocks(Excel& xl, const SheetGeometry& base);
 void GridFormats(Excel& xl, const SheetGeometry& base);
 // "=IF(R4C18=0,"",R4C18+k)": the date of a day, from the week-start cell.
 std::string DateFormula(const SheetGeometry& sheet, int week, int position);
+// "=IF(R4C18=0,"",R4C18+6)": the week's last date, from the week-start cell.
+std::string WeekEndFormula(const SheetGeometry& sheet);
 // The positive hours of every shift less the break hours.
 std::string DailyTotalFormula(const SheetGeometry& sheet);
 

@@ -111,6 +111,10 @@ std::string DateFormula(const SheetGeometry& sheet, int week, int position) {
   return dateFormula(sheet, sheet.dateOffset(week, position));
 }
 
+std::string WeekEndFormula(const SheetGeometry& sheet) {
+  return dateFormula(sheet, kDayCount - 1);
+}
+
 std::string DailyTotalFormula(const SheetGeometry& sheet) {
   // The hours of every shift's end row, less the break hours just above.
   const int row = sheet.dailyTotalRow();
@@ -153,12 +157,13 @@ void GridFormats(Excel& app, const SheetGeometry& base) {
     app.Range(range).Select();
     SetFont(app, "General", 9, kAuto);
   }
-  app.Columns("D:D").Select();
+  app.Columns(ColumnsA1(kLabelColumn + 1, kLabelColumn + 1)).Select();
   AlignSelection(app, xl::Center, xl::Center);
-  AlignRange(app, "D2:D6", xl::Left);
-  AlignRange(app, "K4:L5", xl::Left, xl::Center);
-  AlignRange(app, "Q4:R5", xl::Right, xl::Center);
-  AlignRange(app, "U4:V5", xl::Left, xl::Center);
+  const HeaderCells header = base.header();
+  AlignRange(app, A1(header.addressColumn), xl::Left);
+  AlignRange(app, A1(header.nameLines), xl::Left, xl::Center);
+  AlignRange(app, A1(header.dateLabels), xl::Right, xl::Center);
+  AlignRange(app, A1(header.pastDates), xl::Left, xl::Center);
   AlignRange(app, A1(g.firstDay, nameRow, g.pay, g.lastHours), xl::Center, xl::Center);
   app.Selection().setWrapText(true);
   const int labelEnd = kLabelColumn + 1;

@@ -11,18 +11,17 @@ constexpr int kAuto = xl::ColorAutomatic;
 constexpr int kGrey = 16;
 
 // A merged label, then an empty merged line to write on.
-void labelWithLine(Excel& app, const std::string& label, const std::string& text,
-                   const std::string& line) {
-  WriteCell(app, label, text, true);
-  WriteCell(app, line, "", true);
+void labelWithLine(Excel& app, const LabelledCells& cells, const std::string& text) {
+  WriteCell(app, A1(cells.label), text, true);
+  WriteCell(app, A1(cells.cells), "", true);
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
 }
 
 // A merged label, then a centred merged date cell with its line.
-void weekDate(Excel& app, const std::string& label, const std::string& text,
-              const std::string& cell, const std::string& content, const SheetOptions& options) {
-  WriteCell(app, label, text, true);
-  WriteCell(app, cell, content, true);
+void weekDate(Excel& app, const LabelledCells& cells, const std::string& text,
+              const std::string& content, const SheetOptions& options) {
+  WriteCell(app, A1(cells.label), text, true);
+  WriteCell(app, A1(cells.cells), content, true);
   AlignSelection(app, xl::Center);
   SetNumberFormat(app, "", DateFormat(options));
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
@@ -57,48 +56,51 @@ void signatureLine(Excel& app, const std::string& range) {
 void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base) {
   const SheetOptions& options = base.options();
   const SheetTexts& texts = base.texts();
+  const HeaderCells h = base.header();
   if (fields[CompanyName]) {
-    WriteCell(app, "C2:K2", std::string(texts.companyName), true);
+    WriteCell(app, A1(h.company), std::string(texts.companyName), true);
     SetFont(app, "Bold", 22, kAuto);
     AlignSelection(app, xl::Left);
     FillInterior(app, "", 2);
   }
-  if (fields[Address1]) WriteCell(app, "D4:H4", std::string(texts.address1), true);
-  if (fields[Address2]) WriteCell(app, "D5:H5", std::string(texts.address2), true);
+  if (fields[Address1]) WriteCell(app, A1(h.address1), std::string(texts.address1), true);
+  if (fields[Address2]) WriteCell(app, A1(h.address2), std::string(texts.address2), true);
   const std::string city = cityLine(fields, texts);
-  if (!city.empty()) WriteCell(app, "D6:H6", city, true);
-  if (fields[EmployeeName]) labelWithLine(app, "I4:J4", std::string(texts.employeeName), "K4:M4");
-  if (fields[ManagerName]) labelWithLine(app, "I5:J5", std::string(texts.managerName), "K5:M5");
+  if (!city.empty()) WriteCell(app, A1(h.cityLine), city, true);
+  if (fields[EmployeeName]) labelWithLine(app, h.employeeName, std::string(texts.employeeName));
+  if (fields[ManagerName]) labelWithLine(app, h.managerName, std::string(texts.managerName));
   if (fields[WeekStarting])
-    weekDate(app, "O4:P4", std::string(texts.weekStarting), "R4:S4", WeekStartContent(options),
+    weekDate(app, h.weekStarting, std::string(texts.weekStarting), WeekStartContent(options),
              options);
   if (fields[WeekEnding])
-    weekDate(app, "O5:P5", std::string(texts.weekEnding), "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)",
-             options);
-  app.Rows("4:6").Select();
+    weekDate(app, h.weekEnding, std::string(texts.weekEnding), WeekEndFormula(base), options);
+  app.Rows(RowsA1(h.smallPrintFirstRow, h.smallPrintLastRow)).Select();
   SetFont(app, "General", 9, kAuto);
-  app.Rows("25:25").Select();
+  app.Rows(RowsA1(base.signatureCaptionRow(), base.signatureCaptionRow())).Select();
   SetFont(app, "General", 9, kGrey);
 }
 
-void SignatureBlocks(Excel& app, const FieldFlags& fields, const SheetTexts& texts) {
+void SignatureBlocks(Excel& app, const FieldFlags& fields, const SheetGeometry& base) {
+  const SheetTexts& texts = base.texts();
   const std::string date(texts.date);
   if (fields[EmployeeSignature]) {
-    WriteCell(app, "D25:H25", std::string(texts.employeeSignature), true);
+    const SignatureCells employee = base.employeeSignature();
+    WriteCell(app, A1(employee.caption), std::string(texts.employeeSignature), true);
     AlignSelection(app, xl::Center);
-    signatureLine(app, "B24:J24");
-    WriteCell(app, "I25", date, false);
+    signatureLine(app, A1(employee.line));
+    WriteCell(app, A1(employee.date), date, false);
   }
   if (fields[ManagerSignature]) {
-    signatureLine(app, "M24:S24");
-    WriteCell(app, "M25:Q25", std::string(texts.managerSignature), true);
+    const SignatureCells manager = base.managerSignature();
+    signatureLine(app, A1(manager.line));
+    WriteCell(app, A1(manager.caption), std::string(texts.managerSignature), true);
     AlignSelection(app, xl::Center);
-    WriteCell(app, "R25", date, false);
+    WriteCell(app, A1(manager.date), date, false);
   }
 }
 
 void Title(Excel& app, const SheetTexts& texts) {
-  WriteCell(app, "C1:V1", std::string(texts.title), true);
+  WriteCell(app, A1(SheetGeometry::titleCells()), std::string(texts.title), true);
   AlignSelection(app, xl::Left);
   SetFont(app, "Bold", 24, kAuto);
 }

@@ -50,7 +50,7 @@ void TimeLists(Excel& app, const SheetGeometry& base) {
   app.Range(A1(breaks.column, breaks.firstRow + 1, breaks.column, breaks.lastRow)).Select();
   app.Selection().setNumberFormat("h:mm");
   app.ActiveWorkbook().Names().Add(breaks.name, refersTo(sheet, breaks));
-  app.Range("U6").Select();
+  app.Range(A1(SheetGeometry::kAfterListsCell)).Select();
 }
 
 void AttachTimeValidation(Excel& app, const SheetGeometry& base, const std::string& cell) {

@@ -11,9 +11,8 @@ namespace xl = spreadsheet::xl;
 namespace {
 
 constexpr int kGrey = 16;
-constexpr int kManagerSignatureColumn = 11;  // K: the signature block moves right from here
 
-// The merged week date of row `row` ("R4:S4" before the header widens).
+// The merged week date of row `row`, two columns from the week-start column.
 std::string weekDate(const SheetGeometry& g, int row) {
   const int column = g.weekStartCell().column;
   return A1(column, row, column + 1, row);
@@ -21,13 +20,15 @@ std::string weekDate(const SheetGeometry& g, int row) {
 
 // The header from column N and the manager's signature block move right by w columns.
 void widenHeader(Excel& app, const SheetGeometry& base, int w) {
-  app.Range("N4:N5").Select();
+  const int header = SheetGeometry::kHeaderWideningColumn;
+  const int top = base.weekStartCell().row, bottom = base.weekEndCell().row;
+  app.Range(A1(header, top, header, bottom)).Select();
   for (int i = 0; i < w; ++i) app.Selection().Insert(xl::ShiftToRight);
-  app.Range("N5:" + ColumnLetters(13 + w) + "5").Select();
+  app.Range(A1(header, bottom, header + w - 1, bottom)).Select();
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
   SetEdgeBorder(app, xl::EdgeTop, kGrey);
-  app.Range(A1(kManagerSignatureColumn, base.signatureLineRow(), kManagerSignatureColumn,
-               base.signatureCaptionRow() + 1))
+  const int signature = SheetGeometry::kSignatureWideningColumn;
+  app.Range(A1(signature, base.signatureLineRow(), signature, base.signatureCaptionRow() + 1))
       .Select();
   for (int i = 0; i < w; ++i) app.Selection().Insert(xl::ShiftToRight);
 }
@@ -152,7 +153,7 @@ void MarkerAndPageSetup(Excel& app, const SheetGeometry& sheet) {
   page.setZoom(std::nullopt);
   page.setFitToPagesWide(1);
   page.setFitToPagesTall(1);
-  app.Range("E11").Select();
+  app.Range(A1(SheetGeometry::firstTimeCell())).Select();
 }
 
 }  // namespace generator::layout

@@ -84,10 +84,13 @@ void FrameAndGridBorders(Excel& app, const SheetGeometry& base) {
 }
 
 void ColumnWidths(Excel& app, const SheetGeometry& base) {
-  SetColumnWidth(app, "A:A", 0.92);
-  SetColumnWidth(app, "B:B", 0.67);
-  SetColumnWidth(app, "C:C", 0.58);
-  SetColumnWidth(app, "D:D", 7.29);
+  struct ColumnWidth {
+    const char* columns;
+    double characters;
+  };
+  static constexpr ColumnWidth kWidths[] = {
+      {"A:A", 0.92}, {"B:B", 0.67}, {"C:C", 0.58}, {"D:D", 7.29}};
+  for (const auto& w : kWidths) SetColumnWidth(app, w.columns, w.characters);
   const std::string first = ColumnLetters(base.dayColumn(1));
   SetColumnWidth(app, first + ":" + ColumnLetters(kLastSizedColumn), 7);
 }
@@ -109,7 +112,7 @@ void RowHeights(Excel& app) {
       {"18:19", 20},    {"20:20", 20},    {"21:21", 20},    {"22:22", 5.25},  {"23:23", 12.75},
       {"24:24", 39.75}, {"25:25", 12.75}, {"26:26", 17.25}, {"27:27", 12.75}, {"28:70", 12.75}};
   for (const auto& h : kHeights) SetRowHeight(app, h.rows, h.points);
-  app.Rows("1:1").Select();
+  app.Rows(RowsA1(SheetGeometry::kTitleRow, SheetGeometry::kTitleRow)).Select();
   FillInterior(app, "", 2);
 }
 

@@ -19,7 +19,7 @@ void placeButton(spreadsheet::api::Application& app, const ButtonBox& box,
   font.setName("Arial");
   font.setFontStyle("General");
   font.setSize(8);
-  app.Range("E9").Select();
+  app.Range(A1(DayColumnSheetColumn(1), SheetGeometry::kDayNameRow)).Select();
 }
 
 }  // namespace
@@ -33,11 +33,6 @@ void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column,
   // No button where row 9 holds no day name.
   if (app.ActiveCell().Value().toText().size() <= 2) return;
   placeButton(app, SameAsPreviousBox(column), texts);
-}
-
-void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet) {
-  // The geometry knows which columns hold a day name: nothing is read back.
-  for (const ButtonBox& box : sheet.buttons()) placeButton(app, box, sheet.texts());
 }
 
 }  // namespace generator

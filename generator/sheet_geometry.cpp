@@ -11,6 +11,10 @@ namespace generator {
 namespace {
 
 constexpr int kLastBaseColumn = 21;   // U: the printed edge with one week
+constexpr int kTitleLastColumn = 22;  // V
+constexpr int kWeekDateColumn = 18;   // R, before the header widens
+constexpr int kWeekStartRow = 4;
+constexpr int kWeekEndRow = 5;
 constexpr int kLastBaseRow = 26;      // the row below the signature captions
 constexpr int kTimeListColumn = 29;   // AC
 constexpr int kBreakListColumn = 30;  // AD
@@ -75,7 +79,7 @@ int SheetGeometry::dateOffset(int week, int position) const {
   return (dayAt(position) - firstDay_ + kDayCount) % kDayCount + kDayCount * (week - 1);
 }
 
-int SheetGeometry::shiftStartRow(int shift) const {
+int SheetGeometry::shiftStartRow(int shift) {
   return kDateRow - 1 + 2 * shift;
 }
 
@@ -106,17 +110,78 @@ spreadsheet::CellRange SheetGeometry::usedRange() const {
   return spreadsheet::CellRange::of(1, 1, timeList().lastRow, lastColumn);
 }
 
+spreadsheet::CellAddress SheetGeometry::weekStartCell() const {
+  return {kWeekStartRow, kWeekDateColumn + headerWidening_};
+}
+
+spreadsheet::CellAddress SheetGeometry::weekEndCell() const {
+  return {kWeekEndRow, kWeekDateColumn + headerWidening_};
+}
+
+namespace {
+
+using spreadsheet::CellRange;
+
+// A range of one row from column `first` to `last`.
+CellRange span(int row, int first, int last) {
+  return CellRange::of(row, first, row, last);
+}
+
+// The header with `w` columns inserted at column N.
+HeaderCells headerWith(int w) {
+  const int date = kWeekDateColumn + w;
+  HeaderCells h;
+  h.company = span(2, 3, 11);  // C2:K2
+  h.address1 = span(4, 4, 8);  // D4:H4
+  h.address2 = span(5, 4, 8);  // D5:H5
+  h.cityLine = span(6, 4, 8);  // D6:H6
+  h.employeeName = {span(4, 9, 10), span(4, 11, 13)};  // I4:J4, K4:M4
+  h.managerName = {span(5, 9, 10), span(5, 11, 13)};   // I5:J5, K5:M5
+  h.weekStarting = {span(kWeekStartRow, date - 3, date - 2), span(kWeekStartRow, date, date + 1)};
+  h.weekEnding = {span(kWeekEndRow, date - 3, date - 2), span(kWeekEndRow, date, date + 1)};
+  h.smallPrintFirstRow = 4;
+  h.smallPrintLastRow = 6;
+  h.addressColumn = CellRange::of(2, 4, 6, 4);                                  // D2:D6
+  h.nameLines = CellRange::of(kWeekStartRow, 11, kWeekEndRow, 12);              // K4:L5
+  h.dateLabels = CellRange::of(kWeekStartRow, date - 1, kWeekEndRow, date);     // Q4:R5
+  h.pastDates = CellRange::of(kWeekStartRow, date + 3, kWeekEndRow, date + 4);  // U4:V5
+  return h;
+}
+
+}  // namespace
+
+HeaderCells SheetGeometry::header() const {
+  return headerWith(headerWidening_);
+}
+
 std::vector<HeaderInput> SheetGeometry::headerInputs() {
-  using spreadsheet::CellRange;
-  const CellRange cityLine = CellRange::of(6, 4, 6, 8);  // D6:H6, for any of its three parts
-  return {{CompanyName, CellRange::of(2, 3, 2, 11)},
-          {Address1, CellRange::of(4, 4, 4, 8)},
-          {Address2, CellRange::of(5, 4, 5, 8)},
-          {City, cityLine},
-          {State, cityLine},
-          {Zip, cityLine},
-          {EmployeeName, CellRange::of(4, 11, 4, 13)},
-          {ManagerName, CellRange::of(5, 11, 5, 13)}};
+  const HeaderCells h = headerWith(0);
+  return {{CompanyName, h.company},
+          {Address1, h.address1},
+          {Address2, h.address2},
+          {City, h.cityLine},
+          {State, h.cityLine},
+          {Zip, h.cityLine},
+          {EmployeeName, h.employeeName.cells},
+          {ManagerName, h.managerName.cells}};
+}
+
+SignatureCells SheetGeometry::employeeSignature() const {
+  const int line = signatureLineRow(), caption = signatureCaptionRow();
+  return {span(line, 2, 10), span(caption, 4, 8), {caption, 9}};  // B24:J24, D25:H25, I25
+}
+
+SignatureCells SheetGeometry::managerSignature() const {
+  const int line = signatureLineRow(), caption = signatureCaptionRow();
+  return {span(line, 13, 19), span(caption, 13, 17), {caption, 18}};  // M24:S24, M25:Q25, R25
+}
+
+spreadsheet::CellAddress SheetGeometry::firstTimeCell() {
+  return {shiftStartRow(1), DayColumnSheetColumn(1)};
+}
+
+spreadsheet::CellRange SheetGeometry::titleCells() {
+  return span(kTitleRow, kLabelColumn, kTitleLastColumn);  // C1:V1
 }
 
 std::vector<ButtonBox> SheetGeometry::buttons() const {
@@ -135,6 +200,22 @@ std::string A1(int column, int row) {
 
 std::string A1(int column1, int row1, int column2, int row2) {
   return A1(column1, row1) + ":" + A1(column2, row2);
+}
+
+std::string A1(spreadsheet::CellAddress cell) {
+  return spreadsheet::toA1(cell);
+}
+
+std::string A1(const spreadsheet::CellRange& range) {
+  return spreadsheet::toA1(range);
+}
+
+std::string RowsA1(int first, int last) {
+  return spreadsheet::toA1(CellRange::of(first, 1, last, spreadsheet::kMaxColumns));
+}
+
+std::string ColumnsA1(int first, int last) {
+  return spreadsheet::toA1(CellRange::of(1, first, spreadsheet::kMaxRows, last));
 }
 
 }  // namespace generator

@@ -31,6 +31,37 @@ struct HeaderInput {
   spreadsheet::CellRange cells;
 };
 
+// A label and the merged cells beside it that the user writes on.
+struct LabelledCells {
+  spreadsheet::CellRange label;
+  spreadsheet::CellRange cells;
+};
+
+// The header's fields (rows 2 to 6) and the areas its alignments cover.
+struct HeaderCells {
+  spreadsheet::CellRange company;
+  spreadsheet::CellRange address1;
+  spreadsheet::CellRange address2;
+  spreadsheet::CellRange cityLine;  // city, state and zip share one line
+  LabelledCells employeeName;
+  LabelledCells managerName;
+  LabelledCells weekStarting;
+  LabelledCells weekEnding;
+  int smallPrintFirstRow = 0;  // the rows of 9-point text
+  int smallPrintLastRow = 0;
+  spreadsheet::CellRange addressColumn;  // left-aligned
+  spreadsheet::CellRange nameLines;      // left, centred vertically
+  spreadsheet::CellRange dateLabels;     // right, centred vertically
+  spreadsheet::CellRange pastDates;      // left, centred vertically
+};
+
+// A signature: the line to sign on, the caption below it and its "Date".
+struct SignatureCells {
+  spreadsheet::CellRange line;
+  spreadsheet::CellRange caption;
+  spreadsheet::CellAddress date;
+};
+
 // A "Same as Previous" button over day column `dayColumn`, in points.
 struct ButtonBox {
   int dayColumn = 0;
@@ -85,7 +116,7 @@ class SheetGeometry {
   static constexpr int kFrameTopRow = 8;
   static constexpr int kDayNameRow = 9;
   static constexpr int kDateRow = 10;
-  int shiftStartRow(int shift) const;  // shift 1..shifts()
+  static int shiftStartRow(int shift);  // shift 1..shifts()
   int shiftEndRow(int shift) const { return shiftStartRow(shift) + 1; }
   int lunchRow() const { return 2 * shifts_ + 12; }
   int otherBreaksRow() const { return lunchRow() + 1; }
@@ -103,14 +134,29 @@ class SheetGeometry {
   int payColumn() const { return totalHoursColumn() + 2; }
   int frameRightColumn() const;
 
-  // Header: the columns inserted at N4:N5 and K24:K26 for six or seven days,
-  // and the week dates that stand right of them.
+  // Header: the columns inserted for six or seven days, in the header's rows
+  // from kHeaderWideningColumn (N) and in the signature rows from
+  // kSignatureWideningColumn (K); the week dates stand right of them.
+  static constexpr int kHeaderWideningColumn = 14;
+  static constexpr int kSignatureWideningColumn = 11;
   int headerWidening() const { return headerWidening_; }
-  spreadsheet::CellAddress weekStartCell() const { return {4, 18 + headerWidening_}; }
-  spreadsheet::CellAddress weekEndCell() const { return {5, 18 + headerWidening_}; }
+  spreadsheet::CellAddress weekStartCell() const;
+  spreadsheet::CellAddress weekEndCell() const;
+  HeaderCells header() const;
   // The other fields a user fills in (company, address, city line, names):
   // left of the widening, so the same for every sheet.
   static std::vector<HeaderInput> headerInputs();
+  // The signatures as the base drawing has them, before any widening.
+  SignatureCells employeeSignature() const;
+  SignatureCells managerSignature() const;
+
+  // The title's merged cells; its first cell is selected when the workbook opens.
+  static spreadsheet::CellRange titleCells();
+  // The first shift's start time of the first day: selected as the layout
+  // ends, and before the sheet is activated at the end of a generation.
+  static spreadsheet::CellAddress firstTimeCell();
+  // Where the time lists leave the selection.
+  static constexpr spreadsheet::CellAddress kAfterListsCell{6, 21};  // U6
 
   // The start/end times and the break durations; the break list's name
   // starts one row above its first value (an empty first entry).
@@ -141,5 +187,10 @@ ButtonBox SameAsPreviousBox(int k);
 // "E9", "E9:F9": the A1 text of a cell or a range of the geometry.
 std::string A1(int column, int row);
 std::string A1(int column1, int row1, int column2, int row2);
+std::string A1(spreadsheet::CellAddress cell);
+std::string A1(const spreadsheet::CellRange& range);
+// "4:6", "A:D": whole rows or whole columns.
+std::string RowsA1(int first, int last);
+std::string ColumnsA1(int first, int last);
 
 }  // namespace generator

@@ -40,7 +40,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   RowHeights(app);
   HeaderBlock(app, choices.fields, base);
   GridLabelsAndTotals(app, base);
-  SignatureBlocks(app, choices.fields, sheet.texts());
+  SignatureBlocks(app, choices.fields, base);
   TimeLists(app, base);
   DayBlocks(app, base);
   GridFormats(app, base);

@@ -44,7 +44,5 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
 // Throws for a column the macros cannot name (above 40).
 void AddSameAsPreviousButton(spreadsheet::api::Application& app, int column,
                              const SheetTexts& texts = SheetTextsOf(SheetLanguage::English));
-// The buttons over day columns 2 .. dayColumnCount() of `sheet`.
-void AddAllSameAsPreviousButtons(spreadsheet::api::Application& app, const SheetGeometry& sheet);
 
 }  // namespace generator

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "spreadsheet/model/bytes.h"
+#include "spreadsheet/model/error.h"
+
 namespace platform {
 
 namespace {
@@ -16,20 +19,27 @@ constexpr int kCursorType = 2;
 constexpr int kBitmapHeaderSize = 40;
 constexpr int kLargestSide = 256;
 
-// Little-endian reads that refuse to leave the buffer.
+// The file's little-endian fields; a read past the end throws, and the
+// parser turns that into "no cursor".
 class Reader {
  public:
-  explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
+  explicit Reader(const QByteArray& bytes)
+      : in_({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+             static_cast<std::size_t>(bytes.size())}) {}
   bool has(qsizetype offset, qsizetype length) const {
-    return offset >= 0 && length >= 0 && offset <= bytes_.size() - length;
+    return offset >= 0 && length >= 0 &&
+           in_.has(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
   }
-  std::uint32_t u8(qsizetype at) const { return static_cast<std::uint8_t>(bytes_[at]); }
-  std::uint32_t u16(qsizetype at) const { return u8(at) | u8(at + 1) << 8; }
-  std::uint32_t u32(qsizetype at) const { return u16(at) | u16(at + 2) << 16; }
-  const QByteArray& bytes() const { return bytes_; }
+  std::uint32_t u8(qsizetype at) const { return in_.u8At(index(at)); }
+  std::uint32_t u16(qsizetype at) const { return in_.u16At(index(at)); }
+  std::uint32_t u32(qsizetype at) const { return in_.u32At(index(at)); }
 
  private:
-  const QByteArray& bytes_;
+  // A negative offset becomes one past any buffer, so the read refuses it.
+  static std::size_t index(qsizetype at) {
+    return at < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(at);
+  }
+  spreadsheet::bytes::Reader in_;
 };
 
 qsizetype rowStride(int width, int bits) {
@@ -116,8 +126,10 @@ std::optional<QImage> decodeBitmap(const Reader& r, qsizetype at, qsizetype leng
 
 }  // namespace
 
-std::optional<CursorImage> parseCursor(const QByteArray& bytes) {
-  Reader r(bytes);
+namespace {
+
+std::optional<CursorImage> readCursor(const QByteArray& bytes) {
+  const Reader r(bytes);
   if (!r.has(0, kDirectorySize) || r.u16(0) != 0 || r.u16(2) != kCursorType || r.u16(4) == 0)
     return std::nullopt;
   if (!r.has(kDirectorySize, kEntrySize)) return std::nullopt;
@@ -139,6 +151,16 @@ std::optional<CursorImage> parseCursor(const QByteArray& bytes) {
   QPoint spot(std::min(hotspot.x(), image->width() - 1),
               std::min(hotspot.y(), image->height() - 1));
   return CursorImage{*image, spot};
+}
+
+}  // namespace
+
+std::optional<CursorImage> parseCursor(const QByteArray& bytes) {
+  try {
+    return readCursor(bytes);
+  } catch (const spreadsheet::Error&) {
+    return std::nullopt;
+  }
 }
 
 std::optional<QCursor> loadCursorFile(const QString& path) {

@@ -8,6 +8,7 @@
 #include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/cfb/entry_name.h"
 #include "spreadsheet/cfb/sector_file.h"
+#include "spreadsheet/model/bytes.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::cfb {
@@ -111,29 +112,30 @@ class CompoundReader {
   }
 
   Entry entry(std::uint32_t index) const {
-    const std::uint8_t* e = directory_.data() + std::size_t{index} * kEntrySize;
+    const std::span<const std::uint8_t> directory(directory_);
+    const bytes::Reader e(directory.subspan(std::size_t{index} * kEntrySize, kEntrySize));
     Entry out{name(e),
-              e[kTypeAt],
-              readU32(e + kLeftAt),
-              readU32(e + kRightAt),
-              readU32(e + kChildAt),
-              readU32(e + kStartSectorAt),
-              readU32(e + kStreamSizeAt)};
+              e.data()[kTypeAt],
+              e.u32At(kLeftAt),
+              e.u32At(kRightAt),
+              e.u32At(kChildAt),
+              e.u32At(kStartSectorAt),
+              e.u32At(kStreamSizeAt)};
     // Version 3 files may leave anything in the size's high half.
     if (file_.sectorShift() == kVersion4SectorShift)
-      out.size |= std::uint64_t{readU32(e + kStreamSizeAt + 4)} << 32;
+      out.size |= std::uint64_t{e.u32At(kStreamSizeAt + 4)} << 32;
     return out;
   }
 
   // Up to the first zero unit; a stream path holds no "/" inside a name.
-  static std::string name(const std::uint8_t* e) {
-    if (e[kTypeAt] == kRootType) return {};
-    const std::size_t bytes = std::min<std::size_t>(readU16(e + kNameLengthAt), kNameBytes);
-    std::optional<std::string> text = narrowName(e, bytes);
+  static std::string name(const bytes::Reader& e) {
+    if (e.data()[kTypeAt] == kRootType) return {};
+    const std::size_t length = std::min<std::size_t>(e.u16At(kNameLengthAt), kNameBytes);
+    std::optional<std::string> text = narrowName(e.data().data(), length);
     if (!text) {
       std::u16string units;
-      for (std::size_t i = 0; i + 1 < bytes / 2 && readU16(e + 2 * i) != 0; ++i)
-        units.push_back(readU16(e + 2 * i));
+      for (std::size_t i = 0; i + 1 < length / 2 && e.u16At(2 * i) != 0; ++i)
+        units.push_back(e.u16At(2 * i));
       text = utf8Name(units);
     }
     if (!text || text->empty() || text->find('/') != std::string::npos)

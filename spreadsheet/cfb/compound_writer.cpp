@@ -1,36 +1,41 @@
 // The writer of compound files: version 3, 512-byte sectors, 64-byte mini
 // sectors, every run of sectors unbroken (see sector_layout.h).
 #include <algorithm>
-#include <cstring>
+#include <span>
 
 #include "spreadsheet/cfb/compound_file.h"
 #include "spreadsheet/cfb/directory_tree.h"
 #include "spreadsheet/cfb/sector_layout.h"
+#include "spreadsheet/model/bytes.h"
 
 namespace spreadsheet::cfb {
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using bytes::storeU16;
+using bytes::storeU32;
 
 class FileImage {
  public:
   explicit FileImage(std::uint32_t sectors) : bytes_(kHeaderSize + sectors * kSectorSize, 0) {}
-  std::uint8_t* sector(std::uint32_t index) {
-    return bytes_.data() + kHeaderSize + std::size_t{index} * kSectorSize;
+  // `count` sectors from `index` on.
+  std::span<std::uint8_t> sectors(std::uint32_t index, std::uint32_t count = 1) {
+    return std::span(bytes_).subspan(kHeaderSize + std::size_t{index} * kSectorSize,
+                                     std::size_t{count} * kSectorSize);
   }
-  std::uint8_t* header() { return bytes_.data(); }
+  std::span<std::uint8_t> header() { return std::span(bytes_).first(kHeaderSize); }
   Bytes take() { return std::move(bytes_); }
 
  private:
   Bytes bytes_;
 };
 
-// Table entries from `at` on: a chain through each run in turn, then the
-// rest of the run's last sector marked free.
+// Table entries filling `table` from its start: a chain through each run in
+// turn, then the rest marked free.
 class TableWriter {
  public:
-  explicit TableWriter(std::uint8_t* at) : at_(at) {}
+  explicit TableWriter(std::span<std::uint8_t> table) : table_(table) {}
   void chain(SectorRun run) {
     for (std::uint32_t i = 1; i < run.count; ++i) put(run.start + i);
     if (run.count) put(kEndOfChain);
@@ -38,56 +43,61 @@ class TableWriter {
   void repeat(std::uint32_t value, std::uint32_t count) {
     while (count-- > 0) put(value);
   }
-  void freeUpTo(const std::uint8_t* end) {
+  // Free entries up to `end`, a byte offset in the table.
+  void freeUpTo(std::size_t end) {
     while (at_ < end) put(kFreeSector);
   }
+  void freeToEnd() { freeUpTo(table_.size()); }
   void put(std::uint32_t value) {
-    writeU32(at_, value);
+    storeU32(table_, at_, value);
     at_ += 4;
   }
-  std::uint8_t* position() const { return at_; }
 
  private:
-  std::uint8_t* at_;
+  std::span<std::uint8_t> table_;
+  std::size_t at_ = 0;
 };
 
-void writeHeader(std::uint8_t* h, const SectorLayout& layout) {
-  std::copy(kSignature.begin(), kSignature.end(), h);
-  writeU16(h + kMinorVersionAt, kMinorVersion);
-  writeU16(h + kMajorVersionAt, kVersion3);
-  writeU16(h + kByteOrderAt, kLittleEndianMark);
-  writeU16(h + kSectorShiftAt, kVersion3SectorShift);
-  writeU16(h + kMiniSectorShiftAt, kMiniSectorShift);
-  writeU32(h + kFatCountAt, layout.fat.count);
-  writeU32(h + kDirectoryStartAt, layout.directory.start);
-  writeU32(h + kMiniCutoffAt, kMiniStreamCutoff);
-  writeU32(h + kMiniFatStartAt, layout.miniFat.start);
-  writeU32(h + kMiniFatCountAt, layout.miniFat.count);
-  writeU32(h + kDifatStartAt, layout.difat.start);
-  writeU32(h + kDifatCountAt, layout.difat.count);
-  TableWriter difat(h + kHeaderDifatAt);
+void writeHeader(std::span<std::uint8_t> h, const SectorLayout& layout) {
+  std::copy(kSignature.begin(), kSignature.end(), h.begin());
+  storeU16(h, kMinorVersionAt, kMinorVersion);
+  storeU16(h, kMajorVersionAt, kVersion3);
+  storeU16(h, kByteOrderAt, kLittleEndianMark);
+  storeU16(h, kSectorShiftAt, kVersion3SectorShift);
+  storeU16(h, kMiniSectorShiftAt, kMiniSectorShift);
+  storeU32(h, kFatCountAt, layout.fat.count);
+  storeU32(h, kDirectoryStartAt, layout.directory.start);
+  storeU32(h, kMiniCutoffAt, kMiniStreamCutoff);
+  storeU32(h, kMiniFatStartAt, layout.miniFat.start);
+  storeU32(h, kMiniFatCountAt, layout.miniFat.count);
+  storeU32(h, kDifatStartAt, layout.difat.start);
+  storeU32(h, kDifatCountAt, layout.difat.count);
+  TableWriter difat(h.subspan(kHeaderDifatAt));
   const auto listed = std::min<std::uint32_t>(layout.fat.count, kHeaderDifatEntries);
   for (std::uint32_t i = 0; i < listed; ++i) difat.put(layout.fat.start + i);
-  difat.freeUpTo(h + kHeaderSize);
+  difat.freeToEnd();
 }
 
-void writeEntry(std::uint8_t* e, const DirectoryEntry& entry, SectorRun run, std::uint32_t size) {
-  for (std::size_t i = 0; i < entry.name.size(); ++i) writeU16(e + 2 * i, entry.name[i]);
-  writeU16(e + kNameLengthAt, static_cast<std::uint16_t>(2 * (entry.name.size() + 1)));
+void writeEntry(std::span<std::uint8_t> e, const DirectoryEntry& entry, SectorRun run,
+                std::uint32_t size) {
+  for (std::size_t i = 0; i < entry.name.size(); ++i) storeU16(e, 2 * i, entry.name[i]);
+  storeU16(e, kNameLengthAt, static_cast<std::uint16_t>(2 * (entry.name.size() + 1)));
   e[kTypeAt] = entry.type;
   e[kColourAt] = kBlack;
-  writeU32(e + kLeftAt, kNoEntry);
-  writeU32(e + kRightAt, entry.right);
-  writeU32(e + kChildAt, entry.child);
-  writeU32(e + kStartSectorAt, run.start);
-  writeU32(e + kStreamSizeAt, size);
+  storeU32(e, kLeftAt, kNoEntry);
+  storeU32(e, kRightAt, entry.right);
+  storeU32(e, kChildAt, entry.child);
+  storeU32(e, kStartSectorAt, run.start);
+  storeU32(e, kStreamSizeAt, size);
 }
 
 void writeDirectory(FileImage& file, const std::vector<DirectoryEntry>& entries,
                     const SectorLayout& layout) {
-  std::uint8_t* at = file.sector(layout.directory.start);
-  for (std::size_t i = 0; i < entries.size(); ++i, at += kEntrySize) {
+  const std::span<std::uint8_t> directory =
+      file.sectors(layout.directory.start, layout.directory.count);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     const DirectoryEntry& entry = entries[i];
+    const std::span<std::uint8_t> at = directory.subspan(i * kEntrySize, kEntrySize);
     if (entry.type == kRootType)
       writeEntry(at, entry, layout.miniStream, layout.miniStreamSize);
     else if (entry.type == kStorageType)
@@ -103,23 +113,25 @@ void writeStreams(FileImage& file, const std::vector<DirectoryEntry>& entries,
     const SectorRun run = layout.streams[i];
     if (entries[i].type != kStreamType || run.count == 0) continue;
     const Bytes& data = *entries[i].data;
-    std::uint8_t* to = data.size() >= kMiniStreamCutoff
-                           ? file.sector(run.start)
-                           : file.sector(layout.miniStream.start) + run.start * kMiniSectorSize;
-    std::memcpy(to, data.data(), data.size());
+    const std::span<std::uint8_t> to =
+        data.size() >= kMiniStreamCutoff
+            ? file.sectors(run.start, run.count)
+            : file.sectors(layout.miniStream.start, layout.miniStream.count)
+                  .subspan(run.start * kMiniSectorSize, run.count * kMiniSectorSize);
+    std::copy(data.begin(), data.end(), to.begin());
   }
 }
 
 void writeTables(FileImage& file, const std::vector<DirectoryEntry>& entries,
                  const SectorLayout& layout) {
   if (layout.miniFat.count) {
-    TableWriter miniFat(file.sector(layout.miniFat.start));
+    TableWriter miniFat(file.sectors(layout.miniFat.start, layout.miniFat.count));
     for (std::size_t i = 0; i < entries.size(); ++i)
       if (entries[i].type == kStreamType && entries[i].data->size() < kMiniStreamCutoff)
         miniFat.chain(layout.streams[i]);
-    miniFat.freeUpTo(file.sector(layout.miniFat.start + layout.miniFat.count));
+    miniFat.freeToEnd();
   }
-  TableWriter fat(file.sector(layout.fat.start));
+  TableWriter fat(file.sectors(layout.fat.start, layout.fat.count));
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (entries[i].type == kStreamType && entries[i].data->size() >= kMiniStreamCutoff)
       fat.chain(layout.streams[i]);
@@ -128,7 +140,7 @@ void writeTables(FileImage& file, const std::vector<DirectoryEntry>& entries,
   fat.chain(layout.directory);
   fat.repeat(kFatSector, layout.fat.count);
   fat.repeat(kDifatSector, layout.difat.count);
-  fat.freeUpTo(file.sector(layout.fat.start + layout.fat.count));
+  fat.freeToEnd();
 }
 
 // FAT sectors past the header's list, 127 to a DIFAT sector, each sector
@@ -136,12 +148,11 @@ void writeTables(FileImage& file, const std::vector<DirectoryEntry>& entries,
 void writeDifat(FileImage& file, const SectorLayout& layout) {
   std::uint32_t listed = kHeaderDifatEntries;
   for (std::uint32_t d = 0; d < layout.difat.count; ++d) {
-    std::uint8_t* sector = file.sector(layout.difat.start + d);
-    TableWriter difat(sector);
+    TableWriter difat(file.sectors(layout.difat.start + d));
     for (std::size_t k = 0; k + 1 < kSectorSize / 4 && listed < layout.fat.count; ++k)
       difat.put(layout.fat.start + listed++);
     const bool last = d + 1 == layout.difat.count;
-    difat.freeUpTo(sector + kSectorSize - 4);
+    difat.freeUpTo(kSectorSize - 4);
     difat.put(last ? kEndOfChain : layout.difat.start + d + 1);
   }
 }

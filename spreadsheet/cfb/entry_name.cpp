@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "spreadsheet/model/utf16.h"
+
 namespace spreadsheet::cfb {
 
 namespace {
@@ -96,72 +98,15 @@ char16_t upperUnit(char16_t unit) {
   return static_cast<char16_t>(unit + run->delta);
 }
 
-bool isContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
 }  // namespace
 
 std::optional<std::u16string> utf16Name(std::string_view utf8) {
-  std::u16string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead < 0x80   ? 1
-                               : lead < 0xC2 ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || i + length > utf8.size()) return std::nullopt;
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      if (!isContinuation(next)) return std::nullopt;
-      code = code << 6 | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and code points past Unicode are not text.
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code == 0 || code < kSmallest[length] || (code >= 0xD800 && code < 0xE000) ||
-        code > 0x10FFFF)
-      return std::nullopt;
-    if (code < 0x10000) {
-      out.push_back(static_cast<char16_t>(code));
-    } else {
-      out.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
-    }
-    i += length;
-  }
-  return out;
+  if (utf8.find('\0') != std::string_view::npos) return std::nullopt;
+  return utf16Strict(utf8);
 }
 
 std::optional<std::string> utf8Name(std::u16string_view utf16) {
-  std::string out;
-  for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t code = utf16[i];
-    if (code >= 0xDC00 && code < 0xE000) return std::nullopt;
-    if (code >= 0xD800 && code < 0xDC00) {
-      if (i + 1 == utf16.size() || utf16[i + 1] < 0xDC00 || utf16[i + 1] >= 0xE000)
-        return std::nullopt;
-      code = 0x10000 + ((code - 0xD800) << 10) + (utf16[++i] - 0xDC00);
-    }
-    if (code < 0x80) {
-      out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | code >> 6));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | code >> 12));
-      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | code >> 18));
-      out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-  }
-  return out;
+  return utf8Strict(utf16);
 }
 
 int compareEntryNames(std::u16string_view a, std::u16string_view b) {

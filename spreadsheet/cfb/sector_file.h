@@ -28,7 +28,8 @@ class SectorFile {
 
  private:
   void readFat(std::uint32_t fatCount, std::uint32_t difatStart, std::uint32_t difatCount);
-  const std::uint8_t* sector(std::uint32_t index, std::size_t needed);
+  // The first `needed` bytes of sector `index`.
+  std::span<const std::uint8_t> sector(std::uint32_t index, std::size_t needed);
   void claim(std::uint32_t index);
 
   std::span<const std::uint8_t> bytes_;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "spreadsheet/model/bytes.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::vba {
@@ -82,47 +83,44 @@ class MatchFinder {
 // Token sequences of one chunk: a flag byte (bit set = copy token, least
 // significant bit first) ahead of up to eight literal bytes or copy tokens.
 std::vector<std::uint8_t> encodeTokens(std::span<const std::uint8_t> chunk) {
-  std::vector<std::uint8_t> out;
+  bytes::Writer out;
   MatchFinder finder(chunk);
   std::size_t pos = 0;
   while (pos < chunk.size()) {
     const std::size_t flagAt = out.size();
-    out.push_back(0);
+    out.u8(0);
     for (int bit = 0; bit < 8 && pos < chunk.size(); ++bit) {
       auto [offset, length] = finder.longest(pos);
       if (length == 0) {
-        out.push_back(chunk[pos]);
+        out.u8(chunk[pos]);
         finder.insert(pos);
         ++pos;
         continue;
       }
-      const std::uint16_t token = copyToken(pos, offset, length);
-      out.push_back(static_cast<std::uint8_t>(token & 0xFF));
-      out.push_back(static_cast<std::uint8_t>(token >> 8));
-      out[flagAt] = static_cast<std::uint8_t>(out[flagAt] | (1u << bit));
+      out.u16(copyToken(pos, offset, length));
+      out.data()[flagAt] = static_cast<std::uint8_t>(out.data()[flagAt] | (1u << bit));
       for (std::size_t i = 0; i < length; ++i) finder.insert(pos + i);
       pos += length;
     }
   }
-  return out;
+  return out.take();
 }
 
-void appendHeader(std::vector<std::uint8_t>& out, std::size_t dataSize, bool compressed) {
+void appendHeader(bytes::Writer& out, std::size_t dataSize, bool compressed) {
   // The size field counts the whole chunk, header included, minus 3.
   const auto header = static_cast<std::uint16_t>((compressed ? kCompressedFlag : 0) |
                                                  kChunkSignatureBits | (dataSize + 2 - 3));
-  out.push_back(static_cast<std::uint8_t>(header & 0xFF));
-  out.push_back(static_cast<std::uint8_t>(header >> 8));
+  out.u16(header);
 }
 
-void appendChunk(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> chunk) {
+void appendChunk(bytes::Writer& out, std::span<const std::uint8_t> chunk) {
   std::vector<std::uint8_t> tokens = encodeTokens(chunk);
   if (tokens.size() <= kChunkSize) {
     appendHeader(out, tokens.size(), true);
-    out.insert(out.end(), tokens.begin(), tokens.end());
+    out.bytes(tokens);
   } else if (chunk.size() == kChunkSize) {
     appendHeader(out, kChunkSize, false);
-    out.insert(out.end(), chunk.begin(), chunk.end());
+    out.bytes(chunk);
   } else {
     // A short final chunk that does not shrink: a raw chunk would have to be
     // padded to 4096 bytes, which would add bytes on decompression, so it is
@@ -133,21 +131,26 @@ void appendChunk(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> c
   }
 }
 
-[[noreturn]] void malformed(const std::string& what, std::size_t offset) {
-  throw Error("Malformed compressed container: " + what + " at offset " + std::to_string(offset));
+[[noreturn]] void malformed(std::string_view what, std::size_t offset) {
+  throw Error("Malformed compressed container: " + std::string(what) + " at offset " +
+              std::to_string(offset));
 }
 
-void decodeTokens(std::span<const std::uint8_t> in, std::size_t pos, std::size_t end,
+[[noreturn]] void containerFailure(std::uint32_t, std::size_t offset, std::string_view what) {
+  malformed(what, offset);
+}
+
+void decodeTokens(const bytes::Reader& in, std::size_t pos, std::size_t end,
                   std::vector<std::uint8_t>& out) {
   const std::size_t chunkStart = out.size();
   while (pos < end) {
-    const std::uint8_t flags = in[pos++];
+    const std::uint8_t flags = in.data()[pos++];
     for (int bit = 0; bit < 8 && pos < end; ++bit) {
       if ((flags & (1u << bit)) == 0) {
-        out.push_back(in[pos++]);
+        out.push_back(in.data()[pos++]);
       } else {
         if (pos + 2 > end) malformed("truncated copy token", pos);
-        const std::uint16_t token = static_cast<std::uint16_t>(in[pos] | (in[pos + 1] << 8));
+        const std::uint16_t token = in.u16At(pos);
         const std::size_t position = out.size() - chunkStart;
         const int bits = offsetBits(position);
         const std::size_t length = (token & (0xFFFFu >> bits)) + kMinMatch;
@@ -165,19 +168,21 @@ void decodeTokens(std::span<const std::uint8_t> in, std::size_t pos, std::size_t
 }  // namespace
 
 std::vector<std::uint8_t> compressContainer(std::span<const std::uint8_t> data) {
-  std::vector<std::uint8_t> out{kSignature};
+  bytes::Writer out;
+  out.u8(kSignature);
   for (std::size_t start = 0; start < data.size(); start += kChunkSize)
     appendChunk(out, data.subspan(start, std::min(kChunkSize, data.size() - start)));
-  return out;
+  return out.take();
 }
 
-std::vector<std::uint8_t> decompressContainer(std::span<const std::uint8_t> in) {
-  if (in.empty() || in[0] != kSignature) malformed("missing signature byte", 0);
+std::vector<std::uint8_t> decompressContainer(std::span<const std::uint8_t> data) {
+  const bytes::Reader in(data, 0, &containerFailure);
+  if (data.empty() || data[0] != kSignature) malformed("missing signature byte", 0);
   std::vector<std::uint8_t> out;
   std::size_t pos = 1;
   while (pos < in.size()) {
     if (pos + 2 > in.size()) malformed("truncated chunk header", pos);
-    const std::uint16_t header = static_cast<std::uint16_t>(in[pos] | (in[pos + 1] << 8));
+    const std::uint16_t header = in.u16At(pos);
     if ((header & 0x7000) != kChunkSignatureBits) malformed("bad chunk signature", pos);
     const std::size_t end = pos + (header & 0x0FFF) + 3;
     if (end > in.size()) malformed("chunk running past the end", pos);
@@ -185,8 +190,8 @@ std::vector<std::uint8_t> decompressContainer(std::span<const std::uint8_t> in) 
       decodeTokens(in, pos + 2, end, out);
     } else {
       if (end - pos - 2 != kChunkSize) malformed("raw chunk not of 4096 bytes", pos);
-      out.insert(out.end(), in.begin() + static_cast<std::ptrdiff_t>(pos + 2),
-                 in.begin() + static_cast<std::ptrdiff_t>(end));
+      out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(pos + 2),
+                 data.begin() + static_cast<std::ptrdiff_t>(end));
     }
     pos = end;
   }

@@ -1,7 +1,9 @@
 #include "spreadsheet/vba/vba_dir.h"
 
+#include <algorithm>
 #include <string_view>
 
+#include "spreadsheet/model/bytes.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::vba {
@@ -46,15 +48,9 @@ constexpr std::uint16_t kNoCookie = 0xFFFF;
 
 class RecordWriter {
  public:
-  void u16(std::uint16_t v) {
-    out_.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out_.push_back(static_cast<std::uint8_t>(v >> 8));
-  }
-  void u32(std::uint32_t v) {
-    u16(static_cast<std::uint16_t>(v & 0xFFFF));
-    u16(static_cast<std::uint16_t>(v >> 16));
-  }
-  void bytes(std::string_view s) { out_.insert(out_.end(), s.begin(), s.end()); }
+  void u16(std::uint16_t v) { out_.u16(v); }
+  void u32(std::uint32_t v) { out_.u32(v); }
+  void bytes(std::string_view s) { out_.text(s); }
 
   void record16(std::uint16_t id, std::uint16_t value) {
     u16(id);
@@ -85,10 +81,10 @@ class RecordWriter {
     u16(id);
     u32(0);
   }
-  std::vector<std::uint8_t> take() { return std::move(out_); }
+  std::vector<std::uint8_t> take() { return out_.take(); }
 
  private:
-  std::vector<std::uint8_t> out_;
+  bytes::Writer out_;
 };
 
 void writeInformation(RecordWriter& w, const DirInfo& info) {
@@ -136,39 +132,35 @@ struct Record {
   std::span<const std::uint8_t> data;
 };
 
+[[noreturn]] void dirFailure(std::uint32_t, std::size_t offset, std::string_view) {
+  throw Error("Malformed dir stream: record runs past the end at offset " +
+              std::to_string(offset));
+}
+
 class RecordReader {
  public:
-  explicit RecordReader(std::span<const std::uint8_t> in) : in_(in) {}
-  bool atEnd() const { return pos_ >= in_.size(); }
-  std::size_t offset() const { return pos_; }
+  explicit RecordReader(std::span<const std::uint8_t> in) : in_(in, 0, &dirFailure) {}
+  bool atEnd() const { return in_.atEnd(); }
+  std::size_t offset() const { return in_.offset(); }
 
   Record next() {
-    need(6);
-    const std::uint16_t id = static_cast<std::uint16_t>(in_[pos_] | (in_[pos_ + 1] << 8));
-    std::uint32_t size = 0;
-    for (int i = 0; i < 4; ++i) size |= std::uint32_t{in_[pos_ + 2 + i]} << (8 * i);
+    if (in_.remaining() < 6) in_.fail("");  // the failure names the record's start
+    const std::uint16_t id = in_.u16();
+    std::uint32_t size = in_.u32();
+    // The version record's size field says 4 although 6 bytes follow.
     if (id == kVersion) size = 6;
-    pos_ += 6;
-    need(size);
-    Record r{id, in_.subspan(pos_, size)};
-    pos_ += size;
-    return r;
+    return {id, in_.take(size)};
   }
 
  private:
-  void need(std::size_t n) const {
-    if (in_.size() - pos_ < n)
-      throw Error("Malformed dir stream: record runs past the end at offset " +
-                  std::to_string(pos_));
-  }
-  std::span<const std::uint8_t> in_;
-  std::size_t pos_ = 0;
+  bytes::Reader in_;
 };
 
+// A record's value: its first bytes as a number, however few it has.
 std::uint32_t number(const Record& r) {
-  std::uint32_t v = 0;
-  for (std::size_t i = 0; i < r.data.size() && i < 4; ++i) v |= std::uint32_t{r.data[i]} << (8 * i);
-  return v;
+  std::uint8_t value[4] = {};
+  std::copy_n(r.data.begin(), std::min<std::size_t>(r.data.size(), 4), value);
+  return bytes::Reader(value).u32();
 }
 
 std::string text(const Record& r) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "spreadsheet/model/bytes.h"
 #include "spreadsheet/model/error.h"
 
 namespace spreadsheet::vba {
@@ -47,9 +48,9 @@ std::vector<std::uint8_t> obfuscate(std::span<const std::uint8_t> data, std::str
   Chain chain{key, keyEnc, versionEnc};
   const int fillers = (seed & 6) / 2;
   for (int i = 0; i < fillers; ++i) out.push_back(chain.scramble(0));
-  const auto length = static_cast<std::uint32_t>(data.size());
-  for (int i = 0; i < 4; ++i)
-    out.push_back(chain.scramble(static_cast<std::uint8_t>(length >> (8 * i))));
+  bytes::Writer length;
+  length.u32(static_cast<std::uint32_t>(data.size()));
+  for (std::uint8_t b : length.data()) out.push_back(chain.scramble(b));
   for (std::uint8_t b : data) out.push_back(chain.scramble(b));
   return out;
 }
@@ -64,8 +65,9 @@ std::vector<std::uint8_t> deobfuscate(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 3 + fillers + 4) throw Error("Scrambled project value too short");
   std::size_t pos = 3;
   for (std::size_t i = 0; i < fillers; ++i) chain.unscramble(bytes[pos++]);
-  std::uint32_t length = 0;
-  for (int i = 0; i < 4; ++i) length |= std::uint32_t{chain.unscramble(bytes[pos++])} << (8 * i);
+  std::uint8_t lengthBytes[4];
+  for (std::uint8_t& b : lengthBytes) b = chain.unscramble(bytes[pos++]);
+  const std::uint32_t length = bytes::Reader(lengthBytes).u32();
   if (bytes.size() - pos != length) throw Error("Scrambled project value of wrong length");
   std::vector<std::uint8_t> out;
   while (pos < bytes.size()) out.push_back(chain.unscramble(bytes[pos++]));

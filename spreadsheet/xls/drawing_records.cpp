@@ -41,7 +41,7 @@ std::vector<std::pair<unsigned, std::uint32_t>> buttonProperties(const std::u16s
 }
 
 std::size_t optSize(const ButtonShape& s) {
-  std::u16string name = toUtf16(s.name);
+  std::u16string name = utf16Lenient(s.name);
   return 8 + buttonProperties(name).size() * 6 + (name.empty() ? 0 : (name.size() + 1) * 2);
 }
 
@@ -55,7 +55,7 @@ void writeShape(ByteWriter& b, const ButtonShape& s) {
   escher(b, 2, kHostControl, kFsp, 8);
   b.u32(s.shapeId);
   b.u32(0x0A00);  // has anchor, has shape type
-  std::u16string name = toUtf16(s.name);
+  std::u16string name = utf16Lenient(s.name);
   auto props = buttonProperties(name);
   escher(b, 3, static_cast<unsigned>(props.size()), kFopt, optSize(s) - 8);
   for (auto [id, value] : props) {
@@ -83,13 +83,13 @@ std::optional<std::string> readShapeName(ByteReader& atom, std::size_t count) {
   std::optional<std::string> name;
   for (auto [id, size] : props) {
     if (!(id & 0x8000)) continue;
-    auto data = atom.take(size);
+    const std::size_t at = atom.offset();
+    ByteReader data(atom.take(size), atom.recordId(), at);
     if ((id & 0x3FFF) != 0x0380 || size % 2) continue;
     std::u16string text;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
-      text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    while (!data.atEnd()) text += static_cast<char16_t>(data.u16());
     while (!text.empty() && text.back() == 0) text.pop_back();
-    name = toUtf8(text);
+    name = utf8Lenient(text);
   }
   return name;
 }

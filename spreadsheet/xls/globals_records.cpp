@@ -117,7 +117,7 @@ std::vector<Xti> readExternSheet(ByteReader in) {
 }
 
 void writeName(RecordWriter& out, const NameRecord& name) {
-  std::u16string text = toUtf16(name.text);
+  std::u16string text = utf16Lenient(name.text);
   if (text.empty() || text.size() > 255)
     throw Error("The name \"" + name.text + "\" cannot be saved.");
   if (name.tokens.size() > 0xFFFF)

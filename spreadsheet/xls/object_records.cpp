@@ -60,7 +60,7 @@ ButtonObj readObj(ByteReader in) {
 }
 
 void writeTxo(RecordWriter& out, const TextboxText& t) {
-  std::u16string text = toUtf16(t.text);
+  std::u16string text = utf16Lenient(t.text);
   bool wide = !fitsLatin1(text);
   if (text.size() * (wide ? 2 : 1) + 1 > kMaxRecordBody)
     throw Error("A button's text is too long to be saved.");
@@ -105,7 +105,7 @@ TextboxText readTxo(const RawRecord& txo, const std::vector<RawRecord>& continua
     while (!part.atEnd() && text.size() < length)
       text += wide ? static_cast<char16_t>(part.u16()) : part.u8();
   }
-  t.text = toUtf8(text);
+  t.text = utf8Lenient(text);
   if (next >= continuations.size() || runBytes < 16 || runBytes % 8)
     in.fail("a text box without its font runs");
   ByteReader runs = continuations[next].reader();

@@ -91,8 +91,9 @@ std::vector<RawRecord> splitRecords(std::span<const std::uint8_t> stream) {
                     [](std::uint8_t b) { return b == 0; }))
       break;
     if (stream.size() - pos < 4) throwRecordError(0, pos, "the stream ends inside a record header");
-    auto id = static_cast<std::uint16_t>(stream[pos] | (stream[pos + 1] << 8));
-    std::size_t len = static_cast<std::size_t>(stream[pos + 2] | (stream[pos + 3] << 8));
+    ByteReader header(stream.subspan(pos, 4), 0, pos);
+    const std::uint16_t id = header.u16();
+    const std::size_t len = header.u16();
     if (len > kMaxRecordBody) throwRecordError(id, pos, "record length over the format's limit");
     if (len > stream.size() - pos - 4)
       throwRecordError(id, pos, "record length runs past the end of the stream");

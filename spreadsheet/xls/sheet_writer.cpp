@@ -247,7 +247,7 @@ void SheetWriter::buttons() {
     writeObj(out_, obj);
     writeTextboxDrawing(out_);
     TextboxText text{b.text, {}};
-    std::size_t length = toUtf16(b.text).size();
+    std::size_t length = utf16Lenient(b.text).size();
     const auto& fonts = ctx_.runFonts[index_][k];
     for (std::size_t r = 0; r < b.runs.size(); ++r) {
       auto start = static_cast<std::size_t>(std::max(0, b.runs[r].start));

@@ -37,9 +37,14 @@ class PieceReader {
     if (!nextPieceIfEmpty()) fail("the string table ends early");
     return pieces_[piece_].body[pos_++];
   }
-  std::uint16_t u16() { return static_cast<std::uint16_t>(u8() | (u8() << 8)); }
+  // Numbers may straddle two pieces: their bytes are gathered first.
+  std::uint16_t u16() {
+    const std::uint8_t b[2] = {u8(), u8()};
+    return bytes::Reader(b).u16();
+  }
   std::uint32_t u32() {
-    return static_cast<std::uint32_t>(u16()) | (static_cast<std::uint32_t>(u16()) << 16);
+    const std::uint8_t b[4] = {u8(), u8(), u8(), u8()};
+    return bytes::Reader(b).u32();
   }
   void skip(std::size_t n) {
     for (; n > 0; --n) u8();
@@ -97,7 +102,7 @@ void writeSst(RecordWriter& out, const std::vector<std::string>& strings,
   head.u32(references);
   head.u32(static_cast<std::uint32_t>(strings.size()));
   for (std::size_t i = 0; i < strings.size(); ++i) {
-    std::u16string s = toUtf16(strings[i]);
+    std::u16string s = utf16Lenient(strings[i]);
     if (s.size() > 32767) throw Error("A cell's text is longer than 32,767 characters.");
     bool wide = !fitsLatin1(s);
     // The count and flag byte stay together with at least the first character.
@@ -124,7 +129,7 @@ std::vector<std::string> readSst(const RawRecord& sst,
     std::uint8_t flags = in.u8();
     std::size_t runs = (flags & 0x08) ? in.u16() : 0;
     std::size_t phonetic = (flags & 0x04) ? in.u32() : 0;
-    strings.push_back(toUtf8(in.characters(length, flags & 0x01)));
+    strings.push_back(utf8Lenient(in.characters(length, flags & 0x01)));
     in.skip(runs * 4);
     in.skip(phonetic);
   }

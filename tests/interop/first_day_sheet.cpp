@@ -24,14 +24,15 @@ int main(int argc, char** argv) {
     choices.weekIndex = std::stoi(argv[3]) - 1;
     QTemporaryDir dir;
     const std::string xls = dir.filePath("sheet.xls").toStdString();
-    auto app = spreadsheet::api::Application::create();
-    auto book = generator::OpenTemplate(*app, dir.filePath("template.xls").toStdString());
-    generator::KeepOneTimeSheet(*app);
-    const auto sheet = generator::BuildSheetLayout(*app, std::stoi(argv[1]), choices);
-    generator::AddAllSameAsPreviousButtons(*app, sheet);
-    generator::SelectStartCells(*app);
-    book->SaveAs(xls, spreadsheet::xl::Excel8);
-    app->Quit();
+    std::shared_ptr<spreadsheet::api::Application> app;
+    generator::Generation g(app);
+    g.templatePath = dir.filePath("template.xls").toStdString();
+    g.workbookPath = xls;
+    g.startDay = std::stoi(argv[1]);
+    g.choices = [&] { return choices; };
+    generator::RunSteps(generator::BuildSteps(), g, nullptr);
+    const generator::SheetGeometry sheet = spreadsheet::require(g.sheet);
+    generator::RunSteps(generator::SaveSteps(), g, nullptr);
     spreadsheet::formats::ConvertWorkbookFile(
         xls, argv[4], spreadsheet::formats::WorkbookFormat::Ods,
         TemplateBasicModules({sheet.options().language, sheet.options().protectFormulas}));

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
 #include "spreadsheet/api/api.h"
 
@@ -46,7 +47,12 @@ class LaidOutSheet {
     app->Range(cell).setFormulaR1C1(typed);
   }
 
-  void addButtons() const { AddAllSameAsPreviousButtons(*app, geometry); }
+  // The buttons as a generation adds them: its own steps, over this sheet.
+  void addButtons() {
+    Generation g(app);
+    g.sheet = geometry;
+    RunSteps(StepsBetween(BuildSteps(), 144, 146), g, nullptr);
+  }
 
   std::shared_ptr<spreadsheet::api::Application> app;
   SheetGeometry geometry;
