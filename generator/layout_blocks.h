@@ -45,8 +45,8 @@ void ColumnWidths(Excel& xl, const SheetGeometry& base);
 void WidenTotalColumn(Excel& xl, const SheetGeometry& sheet);  // 700/75 characters
 void RowHeights(Excel& xl);
 
-// Header fields, signature lines and the title.
-void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
+// Header fields, signature lines and the title; the week end is the last of `weeks` weeks.
+void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base, int weeks);
 void SignatureBlocks(Excel& xl, const FieldFlags& fields, const SheetTexts& texts);
 void Title(Excel& xl, const SheetTexts& texts);
 

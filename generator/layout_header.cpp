@@ -28,6 +28,21 @@ void weekDate(Excel& app, const std::string& label, const std::string& text,
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
 }
 
+// The sheet's last day: the week start plus the sheet's days, or, when the
+// dates count back from it, the date itself.
+std::string weekEndContent(const SheetGeometry& base, int weeks) {
+  const SheetOptions& o = base.options();
+  if (base.datesCountBack()) {
+    if (o.weekStart == WeekStartKind::Empty) return "";
+    const int start =
+        o.weekStart == WeekStartKind::Given ? o.weekStartSerial : ExampleWeekStart(o.firstDay);
+    return std::to_string(start + WeekEndOffset(weeks));
+  }
+  const spreadsheet::CellAddress cell = base.weekStartCell();
+  const std::string start = "R" + std::to_string(cell.row) + "C" + std::to_string(cell.column);
+  return "=IF(" + start + "=0,\"\"," + start + "+" + std::to_string(WeekEndOffset(weeks)) + ")";
+}
+
 // "[City, State, ZIP]" from whichever of the three are on; empty when none is.
 std::string cityLine(const FieldFlags& fields, const SheetTexts& texts) {
   std::string text;
@@ -54,7 +69,7 @@ void signatureLine(Excel& app, const std::string& range) {
 
 }  // namespace
 
-void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base) {
+void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base, int weeks) {
   const SheetOptions& options = base.options();
   const SheetTexts& texts = base.texts();
   if (fields[CompanyName]) {
@@ -73,7 +88,7 @@ void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base
     weekDate(app, "O4:P4", std::string(texts.weekStarting), "R4:S4", WeekStartContent(options),
              options);
   if (fields[WeekEnding])
-    weekDate(app, "O5:P5", std::string(texts.weekEnding), "R5:S5", "=IF(R4C18=0,\"\",R4C18+6)",
+    weekDate(app, "O5:P5", std::string(texts.weekEnding), "R5:S5", weekEndContent(base, weeks),
              options);
   app.Rows("4:6").Select();
   SetFont(app, "General", 9, kAuto);
