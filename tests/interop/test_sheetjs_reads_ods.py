@@ -55,7 +55,7 @@ def read_cells(path, wanted, failures):
     for ref, (value, text) in sorted(wanted.items()):
         got = cells.get(ref)
         failures.check(got is not None and got["t"] == "n" and wc.close(got["v"], value) and
-                       got["w"] == text, "%s: %s reads as %r, expected %r shown as %r" % (
+                       got.get("w") == text, "%s: %s reads as %r, expected %r shown as %r" % (
                            os.path.basename(path), ref, got, value, text))
 
 

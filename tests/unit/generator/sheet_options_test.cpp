@@ -52,21 +52,6 @@ TEST(SheetOptionsProblems, NameBothValues) {
   }
 }
 
-// The example start for each first day, Sunday 29 May 2005 to Saturday 4 June,
-// and how the week-start cell is given it.
-TEST(ExampleWeekStart, FirstDateOnTheFirstDay) {
-  const char* const typed[] = {"5/29/2005", "5/30/2005", "5/31/2005", "6/1/2005",
-                               "6/2/2005",  "6/3/2005",  "6/4/2005"};
-  for (int day = 1; day <= 7; ++day) {
-    SheetOptions o;
-    o.firstDay = day;
-    EXPECT_EQ(ExampleWeekStart(day), 38500 + day);
-    EXPECT_EQ(WeekStartContent(o), typed[day - 1]);
-    o.dateOrder = DateOrder::Ymd;
-    EXPECT_EQ(WeekStartContent(o), std::to_string(38500 + day));
-  }
-}
-
 // What a reader shows for 38502 (30 May 2005) and a rate of 23.25.
 TEST(SheetFormats, DatesAndRatesAsShown) {
   struct Case {
@@ -91,27 +76,7 @@ TEST(SheetFormats, DatesAndRatesAsShown) {
               c.date);
     EXPECT_EQ(spreadsheet::format::displayText(spreadsheet::CellValue(23.25), RateFormat(o)),
               c.rate);
-    EXPECT_NE(
-        spreadsheet::format::displayText(spreadsheet::CellValue(15.5), RateFormat(o)).find("15.50"),
-        std::string::npos);
   }
-  // Every separator of a date format is escaped.
-  SheetOptions dots;
-  dots.dateOrder = DateOrder::DmyDots;
-  EXPECT_EQ(DateFormat(dots), "d\\.m\\.yyyy");
-}
-
-// The start/end list: times of day only, in the list's order.
-TEST(TimeList, WholeMinutesWithinOneDay) {
-  SheetOptions late;
-  late.firstTime = 22 * 60;
-  const std::pair<int, int> entries[] = {{1, 1320}, {8, 1425}, {9, 0}, {95, 1290}};
-  EXPECT_EQ(TimeListSize(late), 95);
-  for (const auto& [entry, minutes] : entries)
-    EXPECT_EQ(TimeListValue(late, entry), minutes / 1440.0) << entry;
-  SheetOptions byDefault;
-  EXPECT_EQ(TimeListValue(byDefault, 73), 0.0);           // midnight
-  EXPECT_EQ(TimeListValue(byDefault, 93), 300 / 1440.0);  // 5:00 AM
 }
 
 }  // namespace
