@@ -2,8 +2,9 @@
 sheets made with the command line: under an overtime rule a day of breaks
 alone counts 0, so the total row is regular plus overtime; 2.5 overtime
 hours at 23.25 pay 58.13; rates show their cents; without a rule the total
-row still counts such a day; a German sheet shows its dates with dots and
-its money in euros.
+row still counts such a day; a week starting on Monday starts on a Monday
+and ends, over two weeks, on the second Sunday; a German sheet shows its
+dates with dots and its money in euros.
 
 Skips (exit 0) when the program's `generate` command is not built."""
 
@@ -39,6 +40,9 @@ CASES = [
      {"E11": "9:00 AM", "E12": "10:00 AM", "E14": "2:00", "G11": "8:00 AM", "G12": "5:00 PM",
       "P18": "15.50", "E18": "8"},
      {"E16": (-1, "-1.00"), "O16": (8, "8.00"), "P18": (15.5, "$15.50"), "Q18": (124, None)}),
+    ("monday-first", ["--first-day", "mon", "--weeks", "2"], {},
+     {"R4": (38502, "5/30/2005"), "E10": (38502, "5/30/2005"), "M10": (38506, "6/3/2005"),
+      "O10": (38509, "6/6/2005"), "R5": (38515, "6/12/2005")}),
     ("german", ["--language", "de"],
      {"E11": "22:00", "E12": "06:00", "P18": "15.5"},
      {"F12": (8, "8.00"), "R4": (38501, "29.5.2005"), "E10": (38502, "30.5.2005"),
