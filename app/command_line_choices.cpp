@@ -58,6 +58,10 @@ ResolvedChoices restore(const CommandLineRequest& request) {
   r.choices = generator::CurrentLayoutChoices(controls);
   if (r.choices.weekIndex < 0) r.choices.weekIndex = 0;  // nothing selected: the first entry
   if (r.choices.shiftIndex < 0) r.choices.shiftIndex = 0;
+  std::string problems;
+  for (const std::string& p : generator::SheetOptionsProblems(r.choices.sheet))
+    problems += (problems.empty() ? "" : "; ") + p;
+  if (!problems.empty()) return failure(2, problems);
   // --days always names a day: too few can only come from the stored choices.
   const generator::OptionEntry& days = generator::DaysOption();
   if (!generator::TooFewChosen(days, days.flags(r.choices))) return r;

@@ -9,7 +9,8 @@ namespace tallyloom {
 // The choices a generate command asks for, or why there are none.
 struct ResolvedChoices {
   generator::LayoutChoices choices;
-  int exitCode = 0;     // 0, or the run's exit code: 1 stored values unusable, 2 no day
+  int exitCode = 0;     // 0, or the run's exit code: 1 stored values unusable, 2 no day or
+                        // options that cannot go together
   std::string message;  // what to print when exitCode is not 0
 };
 

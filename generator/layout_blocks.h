@@ -45,8 +45,8 @@ void ColumnWidths(Excel& xl, const SheetGeometry& base);
 void WidenTotalColumn(Excel& xl, const SheetGeometry& sheet);  // 700/75 characters
 void RowHeights(Excel& xl);
 
-// Header fields, signature lines and the title.
-void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
+// Header fields, signature lines and the title; the week end is the last of `weeks` weeks.
+void HeaderBlock(Excel& xl, const FieldFlags& fields, const SheetGeometry& base, int weeks);
 void SignatureBlocks(Excel& xl, const FieldFlags& fields, const SheetGeometry& base);
 void Title(Excel& xl, const SheetTexts& texts);
 
@@ -57,8 +57,8 @@ void DayBlocks(Excel& xl, const SheetGeometry& base);
 void GridFormats(Excel& xl, const SheetGeometry& base);
 // "=IF(R4C18=0,"",R4C18+k)": the date of a day, from the week-start cell.
 std::string DateFormula(const SheetGeometry& sheet, int week, int position);
-// "=IF(R4C18=0,"",R4C18+6)": the week's last date, from the week-start cell.
-std::string WeekEndFormula(const SheetGeometry& sheet);
+// "=IF(R4C18=0,"",R4C18+6)": the last date of `weeks` weeks, from the week-start cell.
+std::string WeekEndFormula(const SheetGeometry& sheet, int weeks);
 // The positive hours of every shift less the break hours.
 std::string DailyTotalFormula(const SheetGeometry& sheet);
 

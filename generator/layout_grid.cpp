@@ -1,4 +1,5 @@
 #include "generator/layout_blocks.h"
+#include "generator/overtime_rule.h"
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/model/error.h"
 
@@ -13,12 +14,13 @@ constexpr int kLabelColumn = SheetGeometry::kLabelColumn;  // C:D
 constexpr int kGreen = 52;
 constexpr int kBlue = 55;
 
+// Times of day are whole minutes over 1440; an end before its start is the
+// next day. Hours count whole minutes, so 2 h 30 min is exactly 2.5.
 const char* const kWorkedHours =
-    "=IF((OR(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]<R[-1]C[-1]),((RC[-1]-R[-1]C[-1])*24)+24,"
-    "(RC[-1]-R[-1]C[-1])*24))";
+    "=IF(OR(RC[-1]=\"\",R[-1]C[-1]=\"\"),0,"
+    "ROUND((RC[-1]-R[-1]C[-1]+IF(RC[-1]<R[-1]C[-1],1,0))*1440,0)/60)";
 const char* const kBreakHours =
-    "=IF((AND(RC[-1]=\"\",R[-1]C[-1]=\"\")),0,IF((RC[-1]=\"\"),(((R[-1]C[-1]))*24),"
-    "(RC[-1]+R[-1]C[-1])*24))";
+    "=IF(AND(RC[-1]=\"\",R[-1]C[-1]=\"\"),0,ROUND((RC[-1]+R[-1]C[-1])*1440,0)/60)";
 
 std::string pair(int column, int row) {
   return A1(column, row, column + 1, row);
@@ -30,9 +32,10 @@ std::string label(int row) {
 }
 
 std::string dateFormula(const SheetGeometry& g, int offset) {
-  const spreadsheet::CellAddress cell = g.weekStartCell();
+  const spreadsheet::CellAddress cell = g.dateAnchorCell();
   const std::string start = "R" + std::to_string(cell.row) + "C" + std::to_string(cell.column);
-  return "=IF(" + start + "=0,\"\"," + start + "+" + std::to_string(offset) + ")";
+  return "=IF(" + start + "=0,\"\"," + start + (offset < 0 ? "" : "+") + std::to_string(offset) +
+         ")";
 }
 
 void totalsAndPay(Excel& app, const SheetGeometry& base) {
@@ -56,7 +59,8 @@ void totalsAndPay(Excel& app, const SheetGeometry& base) {
       SetFont(app, "Bold", 9, kAuto);
     }
     if (r >= g.firstHours) {
-      WriteCell(app, A1(g.pay, r), "=RC[-2]*RC[-1]", false);
+      // Pay to the cent, half a cent up, as a payslip has it.
+      WriteCell(app, A1(g.pay, r), "=ROUND(RC[-2]*RC[-1],2)", false);
       SetFont(app, "Bold", 8, kAuto);
       SetNumberFormat(app, "", PayFormat(options));
       SetNumberFormat(app, A1(base.rateColumn(), r), RateFormat(options));
@@ -111,16 +115,19 @@ std::string DateFormula(const SheetGeometry& sheet, int week, int position) {
   return dateFormula(sheet, sheet.dateOffset(week, position));
 }
 
-std::string WeekEndFormula(const SheetGeometry& sheet) {
-  return dateFormula(sheet, kDayCount - 1);
+std::string WeekEndFormula(const SheetGeometry& sheet, int weeks) {
+  return dateFormula(sheet, WeekEndOffset(weeks));
 }
 
 std::string DailyTotalFormula(const SheetGeometry& sheet) {
   // The hours of every shift's end row, less the break hours just above.
   const int row = sheet.dailyTotalRow();
-  return "=SUMIF(R[-" + std::to_string(row - sheet.shiftEndRow(1)) + "]C[1]:R[-" +
-         std::to_string(row - sheet.shiftEndRow(sheet.shifts())) +
-         "]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
+  const std::string hours = "SUMIF(R[-" + std::to_string(row - sheet.shiftEndRow(1)) + "]C[1]:R[-" +
+                            std::to_string(row - sheet.shiftEndRow(sheet.shifts())) +
+                            "]C[1],\">0\")-IF(R[-1]C[1]>0,R[-1]C[1],0)";
+  // Under an overtime rule a day of breaks alone pays nothing and takes nothing
+  // away, so the week's total is its regular plus its overtime hours.
+  return HasOvertimeRule(sheet.options()) ? "=MAX(0," + hours + ")" : "=" + hours;
 }
 
 void GridLabelsAndTotals(Excel& app, const SheetGeometry& base) {

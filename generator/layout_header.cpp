@@ -27,6 +27,19 @@ void weekDate(Excel& app, const LabelledCells& cells, const std::string& text,
   SetEdgeBorder(app, xl::EdgeBottom, kGrey);
 }
 
+// The sheet's last day: the week start plus the sheet's days, or, when the
+// dates count back from it, the date itself.
+std::string weekEndContent(const SheetGeometry& base, int weeks) {
+  const SheetOptions& o = base.options();
+  if (base.datesCountBack()) {
+    if (o.weekStart == WeekStartKind::Empty) return "";
+    const int start =
+        o.weekStart == WeekStartKind::Given ? o.weekStartSerial : ExampleWeekStart(o.firstDay);
+    return std::to_string(start + WeekEndOffset(weeks));
+  }
+  return WeekEndFormula(base, weeks);
+}
+
 // "[City, State, ZIP]" from whichever of the three are on; empty when none is.
 std::string cityLine(const FieldFlags& fields, const SheetTexts& texts) {
   std::string text;
@@ -53,7 +66,7 @@ void signatureLine(Excel& app, const std::string& range) {
 
 }  // namespace
 
-void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base) {
+void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base, int weeks) {
   const SheetOptions& options = base.options();
   const SheetTexts& texts = base.texts();
   const HeaderCells h = base.header();
@@ -73,7 +86,8 @@ void HeaderBlock(Excel& app, const FieldFlags& fields, const SheetGeometry& base
     weekDate(app, h.weekStarting, std::string(texts.weekStarting), WeekStartContent(options),
              options);
   if (fields[WeekEnding])
-    weekDate(app, h.weekEnding, std::string(texts.weekEnding), WeekEndFormula(base), options);
+    weekDate(app, h.weekEnding, std::string(texts.weekEnding), weekEndContent(base, weeks),
+             options);
   app.Rows(RowsA1(h.smallPrintFirstRow, h.smallPrintLastRow)).Select();
   SetFont(app, "General", 9, kAuto);
   app.Rows(RowsA1(base.signatureCaptionRow(), base.signatureCaptionRow())).Select();

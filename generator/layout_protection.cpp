@@ -35,8 +35,8 @@ void ProtectFormulas(Excel& app, const SheetGeometry& sheet, const FieldFlags& f
     for (HoursKind kind : kHoursKinds) unlockInput(app, A1(input, sheet.hoursRow(kind)));
   }
   for (HoursKind kind : kHoursKinds) unlockInput(app, A1(sheet.rateColumn(), sheet.hoursRow(kind)));
-  if (fields[WeekStarting])
-    unlockInput(app, A1(sheet.weekStartCell().column, sheet.weekStartCell().row));
+  if (fields[WeekStarting] || sheet.datesCountBack())
+    unlockInput(app, A1(sheet.dateAnchorCell().column, sheet.dateAnchorCell().row));
   for (const HeaderInput& h : SheetGeometry::headerInputs())
     if (fields[h.field]) unlockInput(app, areaText(h.cells));
   // The buttons' copy writes into locked cells too: its macro lifts the

@@ -196,6 +196,20 @@ void restoreSheetOption(platform::SettingsStore& store, const OptionEntry& optio
     bad.push_back({std::string(option.key), text, "Invalid property value"});
 }
 
+// A key the store does not hold gives back whichever default it is asked with.
+bool storeHolds(platform::SettingsStore& store, std::string_view key) {
+  return readKey(store, key, "") == readKey(store, key, "-");
+}
+
+// The date format, clock and currency of the sheet's language where the store names none.
+void applyLanguageDefaults(platform::SettingsStore& store) {
+  SheetOptions& o = SheetOptionChoices();
+  const LanguageDefaults d = LanguageDefaultsOf(o.language);
+  if (!storeHolds(store, OptionOfFlag("--date-format")->key)) o.dateOrder = d.dateOrder;
+  if (!storeHolds(store, OptionOfFlag("--clock")->key)) o.clock24 = d.clock24;
+  if (!storeHolds(store, OptionOfFlag("--currency")->key)) o.currency = d.currency;
+}
+
 }  // namespace
 
 std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
@@ -220,6 +234,7 @@ std::vector<BadStoredValue> RestoreChoices(ChoiceControls& controls,
       table[i] = readChoice(store, keys[i].first, keys[i].second, option.items[i].ticked,
                             truthFromText, bad);
   }
+  applyLanguageDefaults(store);
   Palette() = kPaletteColours;
   ApplyChoices(controls);
   return bad;

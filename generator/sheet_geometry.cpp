@@ -49,6 +49,8 @@ SheetGeometry::SheetGeometry(int firstDay, const DayChoiceTable& days, int weeks
 SheetGeometry SheetGeometry::of(const LayoutChoices& choices, int firstDay) {
   SheetGeometry g(firstDay, choices.days, choices.weekIndex + 1, choices.shiftIndex + 1);
   g.options_ = choices.sheet;
+  g.options_.firstDay = firstDay;  // the example week start falls on the sheet's first day
+  g.datesCountBack_ = choices.fields[WeekEnding] && !choices.fields[WeekStarting];
   return g;
 }
 
@@ -56,6 +58,7 @@ SheetGeometry SheetGeometry::base() const {
   SheetGeometry g;
   g.firstDay_ = firstDay_;
   g.options_ = options_;
+  g.datesCountBack_ = datesCountBack_;
   for (int k = 0; k < kDayCount; ++k) g.days_.push_back((firstDay_ - 1 + k) % kDayCount + 1);
   return g;
 }
@@ -76,7 +79,9 @@ int SheetGeometry::dayColumn(int week, int position) const {
 }
 
 int SheetGeometry::dateOffset(int week, int position) const {
-  return (dayAt(position) - firstDay_ + kDayCount) % kDayCount + kDayCount * (week - 1);
+  const int fromStart =
+      (dayAt(position) - firstDay_ + kDayCount) % kDayCount + kDayCount * (week - 1);
+  return datesCountBack_ ? fromStart - WeekEndOffset(weeks_) : fromStart;
 }
 
 int SheetGeometry::shiftStartRow(int shift) {

@@ -105,7 +105,8 @@ class SheetGeometry {
   int dayColumn(int k) const;
   int dayColumn(int week, int position) const;  // position 1..dayCount() in the week
   int lastDayColumn() const { return dayColumn(dayColumnCount()) + 1; }  // right column
-  // Days from the week-start date to the day at `position` of week `week`.
+  // Days from the date anchor (the week start, or the last day when the dates
+  // count back) to the day at `position` of week `week`.
   int dateOffset(int week, int position) const;
   // Day number (1 = Sunday) of the day at `position`.
   int dayAt(int position) const { return days_.at(static_cast<std::size_t>(position - 1)); }
@@ -143,6 +144,12 @@ class SheetGeometry {
   spreadsheet::CellAddress weekStartCell() const;
   spreadsheet::CellAddress weekEndCell() const;
   HeaderCells header() const;
+  // A sheet with a week end and no week start counts its dates back from the
+  // week end, which then takes the date rather than computing it.
+  bool datesCountBack() const { return datesCountBack_; }
+  spreadsheet::CellAddress dateAnchorCell() const {
+    return datesCountBack_ ? weekEndCell() : weekStartCell();
+  }
   // The other fields a user fills in (company, address, city line, names):
   // left of the widening, so the same for every sheet.
   static std::vector<HeaderInput> headerInputs();
@@ -179,6 +186,7 @@ class SheetGeometry {
   int weeks_ = 1;
   int shifts_ = 1;
   int headerWidening_ = 0;
+  bool datesCountBack_ = false;
 };
 
 // The button over day column k (its box whatever the days on the sheet).

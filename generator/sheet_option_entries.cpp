@@ -87,7 +87,8 @@ const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--clock",
      .valueName = "12|24",
-     .help = "12-hour clock with AM/PM (default) or 24-hour clock",
+     .help = "12-hour clock with AM/PM or 24-hour clock (default 12; 24 for\n"
+             "--language de, fr or es)",
      .jsonName = "clock",
      .key = "Clock",
      .read =
@@ -144,7 +145,8 @@ const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--longest-break",
      .valueName = "H:MM",
-     .help = "the break list's longest duration, 0:15 to 8:00 (default 2:00)",
+     .help = "the break list's longest duration, 0:15 to 8:00, a multiple of\n"
+             "the break step (default 2:00)",
      .jsonName = "longest-break",
      .key = "LongestBreak",
      .read =
@@ -159,8 +161,9 @@ const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--date-format",
      .valueName = "ORDER",
-     .help = "dates as mdy (5/29/2005, default), dmy (29/5/2005),\n"
-             "dmy-dots (29.5.2005) or ymd (2005-05-29)",
+     .help = "dates as mdy (5/29/2005), dmy (29/5/2005), dmy-dots (29.5.2005)\n"
+             "or ymd (2005-05-29) (default mdy; dmy-dots for --language de,\n"
+             "dmy for fr and es)",
      .jsonName = "date-format",
      .key = "DateFormat",
      .read =
@@ -174,7 +177,8 @@ const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--currency",
      .valueName = "SYMBOL",
-     .help = "the currency symbol of the rate and pay (default $)",
+     .help = "the currency symbol of the rate and pay (default $; \u20ac for\n"
+             "--language de, fr or es)",
      .jsonName = "currency",
      .key = "Currency",
      .read =
@@ -204,7 +208,9 @@ const OptionEntry kSheetOptions[] = {
     {.kind = OptionKind::Sheet,
      .flag = "--week-start",
      .valueName = "DATE",
-     .help = "the week-start date: YYYY-MM-DD, empty, or example (default,\n5/29/2005)",
+     .help = "the week-start date, on the first day: YYYY-MM-DD, empty, or\n"
+             "example (default: 5/29/2005, or the first date after it on the\n"
+             "first day)",
      .jsonName = "week-start",
      .key = "WeekStart",
      .read =

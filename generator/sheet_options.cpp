@@ -1,6 +1,7 @@
 #include "generator/sheet_options.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace generator {
 
@@ -8,7 +9,9 @@ namespace {
 
 constexpr int kDayMinutes = 24 * 60;
 constexpr int kListShortOfDay = 30;    // the list ends this many minutes before a full day
-constexpr int kExampleSerial = 38501;  // 29 May 2005
+constexpr int kExampleSerial = 38501;  // 29 May 2005, a Sunday
+constexpr std::string_view kEnglishDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                 "Thursday", "Friday", "Saturday"};
 
 // Days since 0000-03-01 of the proleptic Gregorian calendar.
 int daysFromCivil(int y, int m, int d) {
@@ -38,7 +41,7 @@ std::string TimeListFormat(const SheetOptions& o) {
   return o.clock24 ? "hh:mm" : "h:mm AM/PM";
 }
 
-std::string DateFormat(const SheetOptions& o) {
+std::string DatePattern(const SheetOptions& o) {
   switch (o.dateOrder) {
     case DateOrder::Dmy:
       return "d/m/yyyy";
@@ -52,10 +55,21 @@ std::string DateFormat(const SheetOptions& o) {
   return "m/d/yyyy";
 }
 
+// Separators are escaped: an unescaped dot is a decimal point to some readers,
+// and an unescaped slash the reader's own date separator.
+std::string DateFormat(const SheetOptions& o) {
+  std::string format;
+  for (const char ch : DatePattern(o)) {
+    if (ch != 'd' && ch != 'm' && ch != 'y') format += '\\';
+    format += ch;
+  }
+  return format;
+}
+
 std::string RateFormat(const SheetOptions& o) {
-  if (o.currency == "$" && !o.currencyAfter) return "$#,##0";
+  if (o.currency == "$" && !o.currencyAfter) return "$#,##0.00";
   const std::string symbol = "\"" + o.currency + "\"";
-  return o.currencyAfter ? "#,##0\\ " + symbol : symbol + "\\ #,##0";
+  return o.currencyAfter ? "#,##0.00\\ " + symbol : symbol + "\\ #,##0.00";
 }
 
 std::string PayFormat(const SheetOptions& o) {
@@ -83,7 +97,43 @@ std::string WeekStartContent(const SheetOptions& o) {
       break;
   }
   // Typed as text, as the sheet always had it; another order gets the number.
-  return o.dateOrder == DateOrder::Mdy ? "5/29/2005" : std::to_string(kExampleSerial);
+  const int serial = ExampleWeekStart(o.firstDay);
+  if (o.dateOrder != DateOrder::Mdy) return std::to_string(serial);
+  const std::string iso = IsoDate(serial);  // "2005-05-29" -> "5/29/2005"
+  return std::to_string(std::stoi(iso.substr(5, 2))) + "/" +
+         std::to_string(std::stoi(iso.substr(8, 2))) + "/" + iso.substr(0, 4);
+}
+
+int ExampleWeekStart(int firstDay) {
+  return kExampleSerial + (firstDay - WeekdayOf(kExampleSerial) + 7) % 7;
+}
+
+int WeekdayOf(int serial) {
+  return (serial - 1) % 7 + 1;  // serial 1 is a Sunday in the 1900 date system
+}
+
+int WeekEndOffset(int weeks) {
+  return 7 * weeks - 1;
+}
+
+std::vector<std::string> SheetOptionsProblems(const SheetOptions& o) {
+  std::vector<std::string> problems;
+  if (o.weekStart == WeekStartKind::Given && WeekdayOf(o.weekStartSerial) != o.firstDay)
+    problems.push_back(IsoDate(o.weekStartSerial) + " is a " +
+                       std::string(kEnglishDayNames[WeekdayOf(o.weekStartSerial) - 1]) +
+                       "; the week starts on " + std::string(kEnglishDayNames[o.firstDay - 1]));
+  if (o.breakStep > 0 && o.longestBreak % o.breakStep != 0)
+    problems.push_back("the longest break " + std::to_string(o.longestBreak / 60) + ":" +
+                       (o.longestBreak % 60 < 10 ? "0" : "") + std::to_string(o.longestBreak % 60) +
+                       " is not a multiple of the break step of " + std::to_string(o.breakStep) +
+                       " minutes");
+  return problems;
+}
+
+LanguageDefaults LanguageDefaultsOf(SheetLanguage language) {
+  if (language == SheetLanguage::English) return {DateOrder::Mdy, false, "$"};
+  if (language == SheetLanguage::German) return {DateOrder::DmyDots, true, "\u20ac"};
+  return {DateOrder::Dmy, true, "\u20ac"};
 }
 
 int TimeListSize(const SheetOptions& o) {
@@ -91,7 +141,7 @@ int TimeListSize(const SheetOptions& o) {
 }
 
 double TimeListValue(const SheetOptions& o, int entry) {
-  const int minutes = o.firstTime + o.timeStep * (entry - 1);
+  const int minutes = (o.firstTime + o.timeStep * (entry - 1)) % kDayMinutes;
   return minutes / double(kDayMinutes);
 }
 

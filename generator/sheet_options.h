@@ -37,6 +37,9 @@ struct SheetOptions {
 // Number formats of the time cells, the start/end list, the date cells and the rate.
 std::string TimeCellFormat(const SheetOptions& o);
 std::string TimeListFormat(const SheetOptions& o);
+// "d.m.yyyy" as a person reads it; DateFormat is the same with its separators
+// escaped, as the number format needs it ("d\.m\.yyyy").
+std::string DatePattern(const SheetOptions& o);
 std::string DateFormat(const SheetOptions& o);
 std::string RateFormat(const SheetOptions& o);
 // The pay's accounting layout; the default "$" before keeps the sheet's own
@@ -47,6 +50,27 @@ std::string MoneyHeading(const SheetOptions& o, const std::string& word);
 // What the week-start cell is given: the example date in the chosen order, a
 // day number, or nothing.
 std::string WeekStartContent(const SheetOptions& o);
+// The example week start: the first date from 29 May 2005 on that falls on
+// the first day (1 = Sunday .. 7), as a day number.
+int ExampleWeekStart(int firstDay);
+// 1 = Sunday .. 7 = Saturday for a day number of the 1900 date system (from 1900-03-01).
+int WeekdayOf(int serial);
+// Days from the sheet's first date to its last.
+int WeekEndOffset(int weeks);
+
+// What makes the options unusable together, each as one sentence without a
+// full stop ("2026-12-09 is a Wednesday; the week starts on Monday"); empty
+// when nothing does. The command line and the dialog refuse such options.
+std::vector<std::string> SheetOptionsProblems(const SheetOptions& o);
+
+// What a sheet in a language shows unless the date format, clock or currency
+// is chosen: English keeps the sheet's own (m/d/yyyy, 12-hour, $).
+struct LanguageDefaults {
+  DateOrder dateOrder;
+  bool clock24;
+  std::string currency;
+};
+LanguageDefaults LanguageDefaultsOf(SheetLanguage language);
 
 // Entries of the start/end list: from the first time to half an hour short of
 // the same time the next day. Each value is whole minutes over 1440, the very

@@ -38,7 +38,7 @@ SheetGeometry BuildSheetLayout(spreadsheet::api::Application& app, int startDay,
   ColumnWidths(app, base);
   if (sheet.weeks() == 1) WidenTotalColumn(app, sheet);
   RowHeights(app);
-  HeaderBlock(app, choices.fields, base);
+  HeaderBlock(app, choices.fields, base, sheet.weeks());
   GridLabelsAndTotals(app, base);
   SignatureBlocks(app, choices.fields, base);
   TimeLists(app, base);

@@ -8,8 +8,10 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <array>
@@ -99,7 +101,7 @@ QString SheetOptionsSummary(const generator::SheetOptions& o) {
       .arg(clockText(o.firstTime))
       .arg(o.timeStep)
       .arg(clockText(o.longestBreak))
-      .arg(QString::fromStdString(generator::DateFormat(o)))
+      .arg(QString::fromStdString(generator::DatePattern(o)))
       .arg(QString::fromStdString(o.currency))
       .arg(tr(kDays[static_cast<std::size_t>(o.firstDay - 1)]));
 }
@@ -193,13 +195,29 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
     language_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
   }
   languageForm->addRow(QCoreApplication::translate("SheetOptions", "Sheet &language:"), language_);
+  // A language picked by the user brings its date format, clock and currency;
+  // they can be changed again afterwards.
+  connect(language_, &QComboBox::activated, this, [this](int index) {
+    const generator::LanguageDefaults d =
+        generator::LanguageDefaultsOf(generator::SheetLanguage(index));
+    dateOrder_->setCurrentIndex(static_cast<int>(d.dateOrder));
+    clock_->setCurrentIndex(d.clock24 ? 1 : 0);
+    currency_->setText(QString::fromStdString(d.currency));
+  });
   layout->addWidget(sheetLanguage);
+
+  problem_ = new QLabel(this);
+  problem_->setObjectName("problem");
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet("color: #b00020");
+  problem_->hide();
+  layout->addWidget(problem_);
 
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
   buttons->button(QDialogButtonBox::RestoreDefaults)
       ->setText(QCoreApplication::translate("SheetOptions", "Restore Defaults"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &SheetOptionsDialog::acceptIfUsable);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
           [this] { show(generator::SheetOptions{}); });
@@ -235,6 +253,19 @@ void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   enableOvertimeBoxes(rule);
   protect_->setChecked(o.protectFormulas);
   language_->setCurrentIndex(static_cast<int>(o.language));
+}
+
+void SheetOptionsDialog::acceptIfUsable() {
+  const std::vector<std::string> problems = generator::SheetOptionsProblems(options());
+  if (problems.empty()) {
+    problem_->hide();
+    accept();
+    return;
+  }
+  QStringList lines;
+  for (const std::string& p : problems) lines << QString::fromStdString(p) + ".";
+  problem_->setText(lines.join("\n"));
+  problem_->show();
 }
 
 void SheetOptionsDialog::enableOvertimeBoxes(int rule) {

@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QTimeEdit;
 
@@ -17,7 +18,8 @@ namespace shell {
 QString SheetOptionsSummary(const generator::SheetOptions& options);
 
 // The sheet options, grouped, with OK, Cancel and "Restore Defaults". The
-// caller reads options() after OK; Cancel leaves everything as it was.
+// caller reads options() after OK; Cancel leaves everything as it was. OK
+// with options that cannot go together says why below them and stays open.
 class SheetOptionsDialog : public QDialog {
  public:
   explicit SheetOptionsDialog(const generator::SheetOptions& options, QWidget* parent = nullptr);
@@ -28,6 +30,7 @@ class SheetOptionsDialog : public QDialog {
  private:
   // The limits of the overtime rule at `rule` (the list's index), and its rate.
   void enableOvertimeBoxes(int rule);
+  void acceptIfUsable();
 
   QComboBox* clock_ = nullptr;
   QComboBox* timeStep_ = nullptr;
@@ -46,6 +49,7 @@ class SheetOptionsDialog : public QDialog {
   QDoubleSpinBox* overtimeRate_ = nullptr;
   QCheckBox* protect_ = nullptr;
   QComboBox* language_ = nullptr;  // in the order of generator::SheetLanguage
+  QLabel* problem_ = nullptr;      // why OK did not close the dialog
 };
 
 }  // namespace shell

@@ -8,6 +8,7 @@ Sub CopyTimes(lngCol As Long)
     Dim lastRow As Long
     Dim k As Long
     Dim found As Boolean
+    Dim r As Long
 
     lastRow = Range("BC200").Value
     If lastRow = 0 Then lastRow = 21
@@ -32,19 +33,20 @@ Sub CopyTimes(lngCol As Long)
     Application.ScreenUpdating = False
 @PROTECTED_SHEET@    ActiveSheet.Unprotect
 
-    Range(DayColumnLetter(k) & "11:" & DayColumnLetter(k) & lastRow).Copy
+    ' Cell by cell, never through the clipboard: the user's clipboard keeps
+    ' what it held, and the day's merged rows are written through their first
+    ' cell, which every reader accepts. A formula keeps its relative references.
     If IsWeekName(Range(DayColumnLetter(k + 1) & "9").Text) Then
-@COMPUTED_HOURS@        ' Regular and Overtime, 3 and 2 rows above the last, are the day's own
-@COMPUTED_HOURS@        ' formulas (a week's running sum): the paste must not replace them.
-@COMPUTED_HOURS@        Dim computed As Variant
-@COMPUTED_HOURS@        computed = Range(DayColumnLetter(k + 1) & (lastRow - 3) & ":" & DayColumnLetter(k + 1) & (lastRow - 2)).FormulaR1C1
-        Range(DayColumnLetter(k + 1) & "11:" & DayColumnLetter(k + 1) & lastRow).Select
-        ActiveSheet.Paste
-@COMPUTED_HOURS@        Range(DayColumnLetter(k + 1) & (lastRow - 3) & ":" & DayColumnLetter(k + 1) & (lastRow - 2)).FormulaR1C1 = computed
+        For r = 11 To lastRow
+@COMPUTED_HOURS@            ' Regular and Overtime, 3 and 2 rows above the last, are the day's own
+@COMPUTED_HOURS@            ' formulas (a week's running sum): they stay.
+@COMPUTED_HOURS@            If r < lastRow - 3 Or r > lastRow - 2 Then
+            CopyCell Range(DayColumnLetter(k) & r), Range(DayColumnLetter(k + 1) & r)
+@COMPUTED_HOURS@            End If
+        Next r
     End If
 @PROTECTED_SHEET@    ActiveSheet.Protect
 
-    Application.CutCopyMode = False
     Application.EnableEvents = True
     Application.DisplayAlerts = True
     Range(DayColumnLetter(k) & "11").Select
@@ -69,6 +71,15 @@ Private Function IsWeekName(ByVal text As String) As Boolean
         End If
     Next i
 End Function
+
+' What a paste does to one cell's content: the formula, or the value.
+Private Sub CopyCell(ByVal source As Range, ByVal target As Range)
+    If source.HasFormula Then
+        target.FormulaR1C1 = source.FormulaR1C1
+    Else
+        target.Value = source.Value
+    End If
+End Sub
 
 ' True when a cell value is a number; times and dates count as numbers.
 Private Function HoldsNumber(ByVal v As Variant) As Boolean

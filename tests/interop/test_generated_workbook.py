@@ -22,7 +22,7 @@ CONFIGURATIONS = [
 
 def list_time(i):
     """Entry i (1-based) of the quarter-hour list, as the sheet holds it."""
-    return (360 + 15 * (i - 1)) / 1440
+    return (360 + 15 * (i - 1)) % 1440 / 1440
 
 
 def check_buttons_described(desc, failures):

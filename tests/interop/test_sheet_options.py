@@ -24,31 +24,31 @@ WEEKDAYS = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday"]
 # label, flags, expectations written out by hand:
 #   time list (count, first text, last text, first minutes), break list (count, last text),
 #   typed (cell, text, accepted), week-start cell and its text, day dates (cell, text),
-#   row 9 from E, currency texts (heading Rate, an amount of 12 in the rate cell).
+#   row 9 from E, currency texts (heading Rate, a rate of 12 with its cents).
 CASES = [
     ("clock24", ["--clock", "24", "--time-step", "10", "--first-time", "5:00"],
      dict(times=(142, "05:00", "04:30", 300), breaks=(24, "2:00"),
           typed=[("E11", "17:40", True), ("G11", "17:45", False), ("E12", "23:50", True)],
           start=("R4", "5/29/2005"), dates=[("E10", "5/30/2005")], days=WEEKDAYS,
-          money=("Rate($)", "$12"))),
+          money=("Rate($)", "$12.00"))),
     ("euro", ["--date-format", "dmy-dots", "--currency", "\u20ac", "--currency-after",
               "--break-step", "15", "--longest-break", "1:30"],
      dict(times=(95, "6:00 AM", "5:30 AM", 360), breaks=(6, "1:30"),
           typed=[("E11", "8:00 AM", True), ("G11", "8:10 AM", False)],
           start=("R4", "29.5.2005"), dates=[("E10", "30.5.2005"), ("M10", "3.6.2005")],
-          days=WEEKDAYS, money=("Rate(\u20ac)", "12 \u20ac"))),
+          days=WEEKDAYS, money=("Rate(\u20ac)", "12.00 \u20ac"))),
     ("monday-empty", ["--first-day", "mon", "--days", "mon,tue,wed,thu,fri", "--weeks", "2",
                       "--week-start", "empty", "--time-step", "60"],
      dict(times=(24, "6:00 AM", "5:00 AM", 360), breaks=(24, "2:00"),
           typed=[("E11", "9:00 AM", True), ("G11", "9:30 AM", False)],
           start=("R4", ""), dates=[("E10", ""), ("W10", "")], days=WEEKDAYS * 2,
-          money=("Rate($)", "$12"))),
+          money=("Rate($)", "$12.00"))),
     ("given-date", ["--first-day", "mon", "--days", "all", "--week-start", "2026-03-02",
                     "--date-format", "ymd", "--currency", "CHF"],
      dict(times=(95, "6:00 AM", "5:30 AM", 360), breaks=(24, "2:00"),
           typed=[("E11", "6:00 AM", True)],
           start=("U4", "2026-03-02"), dates=[("E10", "2026-03-02"), ("Q10", "2026-03-08")],
-          days=WEEKDAYS + ["Saturday", "Sunday"], money=("Rate(CHF)", "CHF 12"))),
+          days=WEEKDAYS + ["Saturday", "Sunday"], money=("Rate(CHF)", "CHF 12.00"))),
 ]
 
 
@@ -102,7 +102,8 @@ def check_money(sheet, label, want, failures):
     total.setValue(1234.5)
     # The accounting layout pads with spaces as the column's width allows.
     shown = "".join(total.getString().split())
-    expected = amount.replace("12", "1,234.50").replace(" ", "") if amount != "$12" else "1,234.50"
+    expected = amount.replace("12.00", "1,234.50").replace(" ", "")
+    expected = "1,234.50" if amount == "$12.00" else expected
     failures.check(shown == expected, "%s: a pay of 1234.5 shows %r" % (label, shown))
 
 

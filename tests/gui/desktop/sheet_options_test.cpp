@@ -2,6 +2,7 @@
 // shows and gives back, Restore Defaults, Cancel, the summary line, and the
 // choices stored at close and restored at the next start.
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -52,9 +53,9 @@ TEST_F(SheetOptionsTest, TheDialogGivesBackWhatItShowsAndRestoresTheDefaults) {
   SheetOptions empty;
   empty.weekStart = generator::WeekStartKind::Empty;
   empty.firstDay = 7;
-  for (const SheetOptions& o : {SheetOptions{}, europe(), empty, paid(800, 0, 150, true),
-                                paid(0, 3750, 200, false), paid(725, 16800, 125, true),
-                                paid(0, 0, 300, true)}) {
+  for (const SheetOptions& o :
+       {SheetOptions{}, europe(), empty, paid(800, 0, 150, true), paid(0, 3750, 200, false),
+        paid(725, 16800, 125, true), paid(0, 0, 300, true)}) {
     shell::SheetOptionsDialog dialog(o);
     EXPECT_TRUE(dialog.options() == o);
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults)->click();
@@ -103,6 +104,25 @@ TEST_F(SheetOptionsTest, SummaryCancelOkAndTheNextStart) {
   second->ChangeSheetOptions_Click();
   EXPECT_TRUE(generator::SheetOptionChoices() == SheetOptions{});
   EXPECT_EQ(second->SheetSummary()->text().left(8), "12-hour,");
+}
+
+TEST_F(SheetOptionsTest, OkRefusesAStartOffTheFirstDayAndALanguageBringsItsFormats) {
+  SheetOptions o;
+  o.weekStart = generator::WeekStartKind::Given;
+  o.weekStartSerial = 46085;  // Wednesday 4 March 2026
+  o.firstDay = 2;
+  shell::SheetOptionsDialog dialog(o);
+  dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.findChild<QLabel*>("problem")->text(),
+            "2026-03-04 is a Wednesday; the week starts on Monday.");
+
+  QComboBox* language = dialog.findChildren<QComboBox*>().back();
+  language->setCurrentIndex(1);
+  emit language->activated(1);  // German
+  EXPECT_EQ(dialog.options().dateOrder, generator::DateOrder::DmyDots);
+  EXPECT_TRUE(dialog.options().clock24);
+  EXPECT_EQ(dialog.options().currency, "\u20ac");
 }
 
 TEST_F(SheetOptionsTest, ABadStoredOptionCostsOnlyItself) {

@@ -36,12 +36,12 @@ TEST(DefaultLayout, MondayToFridayWithTotalsInOToQ) {
               "=IF(R4C18=0,\"\",R4C18+" + std::to_string(i + 1) + ")");
   }
   EXPECT_EQ(s.value("E10"), spreadsheet::CellValue(38502.0));  // 5/29/2005 + 1
-  EXPECT_EQ(s.format("E10"), "m/d/yyyy");
+  EXPECT_EQ(s.format("E10"), "m\\/d\\/yyyy");
   EXPECT_EQ(s.text("O14"), "Total Hours Scheduled");
   EXPECT_EQ(s.text("P14"), "Rate($)");
   EXPECT_EQ(s.text("Q14"), "Total($)");
-  EXPECT_EQ(s.formula("Q18"), "=RC[-2]*RC[-1]");
-  EXPECT_EQ(s.format("P18"), "$#,##0");
+  EXPECT_EQ(s.formula("Q18"), "=ROUND(RC[-2]*RC[-1],2)");
+  EXPECT_EQ(s.format("P18"), "$#,##0.00");
   EXPECT_NEAR(s.app->Range("O1").ColumnWidth(), kTotalWidth, 1e-9);
   EXPECT_EQ(s.printArea(), "$A$1:$U$26");
   EXPECT_EQ(s.value("BC200"), spreadsheet::CellValue(21.0));
@@ -93,10 +93,11 @@ TEST(TimeLists, NamesTextsAndValidation) {
   LaidOutSheet s(choicesFor(kWeekdays));
   EXPECT_EQ(s.name("Time0"), "=TimeSheet!R201C29:R295C29");
   EXPECT_EQ(s.name("LunchTime"), "=TimeSheet!R200C30:R224C30");
-  // Exact quarter hours, as minutes over 1440: 6:00 AM, 6:15 AM, next midnight.
+  // Exact quarter hours, as minutes over 1440: 6:00 AM, 6:15 AM, midnight, 5:30 AM.
   EXPECT_EQ(s.value("AC201"), spreadsheet::CellValue(0.25));
   EXPECT_EQ(s.value("AC202"), spreadsheet::CellValue(375.0 / 1440));
-  EXPECT_EQ(s.value("AC273"), spreadsheet::CellValue(1.0));
+  EXPECT_EQ(s.value("AC273"), spreadsheet::CellValue(0.0));
+  EXPECT_EQ(s.value("AC295"), spreadsheet::CellValue(330.0 / 1440));
   // A typed time is the very number of its list entry (8:00 AM, 5:30 PM).
   s.app->Range("E11").setValue("8:00 AM");
   s.app->Range("E12").setValue("5:30 PM");
@@ -146,7 +147,7 @@ TEST(Values, HoursBreaksAndPayAfterEnteringTimes) {
   s.type("P18", "20");
   EXPECT_NEAR(s.value("O18").number(), 16, 1e-9);
   EXPECT_NEAR(s.value("Q18").number(), 320, 1e-9);
-  EXPECT_EQ(s.app->Range("P18").Text(), "$20");
+  EXPECT_EQ(s.app->Range("P18").Text(), "$20.00");
   EXPECT_TRUE(s.formula("O17").empty());
   EXPECT_TRUE(s.formula("Q16").empty());
 }
@@ -313,8 +314,11 @@ TEST(HeaderFields, WeekEndingWithoutStartAndAllFieldsOn) {
   auto choices = choicesFor(kWeekdays);
   choices.fields[WeekStarting] = false;
   LaidOutSheet s(choices);
-  EXPECT_EQ(s.formula("R5"), "=IF(R4C18=0,\"\",R4C18+6)");
-  EXPECT_EQ(s.text("R5"), "");
+  // The week end takes the date and the days count back from it.
+  EXPECT_EQ(s.formula("R5"), "38507");
+  EXPECT_EQ(s.app->Range("R5").Text(), "6/4/2005");
+  EXPECT_EQ(s.formula("E10"), "=IF(R5C18=0,\"\",R5C18-5)");
+  EXPECT_EQ(s.value("E10"), spreadsheet::CellValue(38502.0));
   EXPECT_EQ(s.text("O5"), "Week ending:");
 
   LaidOutSheet full(choicesFor(kWeekdays));

@@ -143,6 +143,34 @@ TEST_F(LoadChoicesTest, AnOverflowingNumberIsABadValue) {
   EXPECT_EQ(controls.comboIndex(2), 0);
 }
 
+// Date format, clock and currency follow the sheet's language where the store names none.
+TEST_F(LoadChoicesTest, ALanguageBringsItsDefaultsUnlessStored) {
+  struct Case {
+    std::map<QString, QString> stored;
+    DateOrder order;
+    bool clock24;
+    std::string currency;
+  };
+  const Case cases[] = {
+      {{}, DateOrder::Mdy, false, "$"},
+      {{{"SheetLanguage", "de"}}, DateOrder::DmyDots, true, "\u20ac"},
+      {{{"SheetLanguage", "fr"}, {"DateFormat", "ymd"}, {"Currency", "CHF"}},
+       DateOrder::Ymd,
+       true,
+       "CHF"},
+      {{{"SheetLanguage", "es"}, {"Clock", "12"}}, DateOrder::Dmy, false, "\u20ac"},
+      {{{"SheetLanguage", "en"}, {"Clock", "24"}}, DateOrder::Mdy, true, "$"},
+  };
+  for (const Case& c : cases) {
+    store.values = c.stored;
+    EXPECT_TRUE(RestoreChoices(controls, store).empty());
+    const SheetOptions& o = SheetOptionChoices();
+    EXPECT_EQ(o.dateOrder, c.order) << c.stored.size();
+    EXPECT_EQ(o.clock24, c.clock24) << c.stored.size();
+    EXPECT_EQ(o.currency, c.currency) << c.stored.size();
+  }
+}
+
 TEST(CollectChoices, OnlyTickedBoxesCount) {
   ChoiceState controls;
   controls.setCheckValue(8, 1);
