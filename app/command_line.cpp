@@ -9,7 +9,6 @@
 #include "app/command_line_choices.h"
 #include "app/command_line_options.h"
 #include "app/command_line_outputs.h"
-#include "app/drawing_partner.h"
 #include "app/entry_points.h"
 #include "app/failure_exit.h"
 #include "automation/save_result.h"
@@ -22,27 +21,17 @@ namespace tallyloom {
 
 namespace {
 
-int generate(const CommandLineRequest& request, const CommandLineDrawing* drawing, char** argv) {
-  // A program without a drawing starts the drawing program beside it first,
-  // so that it loads and checks its fonts while this one generates.
-  std::optional<DrawingPartner> partner;
-  if (needsGraphics(request) && !drawing) {
-    partner.emplace(argv);
-    if (const auto failure = partner->startFailure()) {
-      printCommandLineError(*failure);
-      return 1;
-    }
-  }
+int generate(const CommandLineRequest& request, const CommandLineDrawing* drawing) {
   const ResolvedChoices resolved = resolveChoices(request);
   if (resolved.exitCode != 0) {
     printCommandLineError(resolved.message);
     return resolved.exitCode;
   }
   const generator::LayoutChoices& choices = resolved.choices;
-  // Without a font that draws text, the picture and the page would come out
-  // without it: refused before any file is written or replaced (the partner's
-  // refusal is awaited below, before the output is written).
-  if (needsGraphics(request) && drawing) {
+  // Without a drawing, or without a font that draws text, the picture and the
+  // page would come out without it: refused before any file is written or
+  // replaced.
+  if (needsGraphics(request)) {
     if (const auto refusal = drawingRefusal(request, drawing)) {
       printCommandLineError(*refusal);
       return 1;
@@ -54,32 +43,16 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
   // the output, which a parallel run may have replaced meanwhile.
   std::string workbook;
   std::optional<platform::OwnTemporaryFolder> folder;
-  std::string failure;
   try {
     folder.emplace();
     workbook = folder->pathOf("generated.xls");
     generator::GenerateWorkbook(choices, workbook, folder->pathOf("template.xls"));
+    automation::SaveGeneratedWorkbook(workbook, request.output);
   } catch (const std::exception& e) {
-    failure = e.what();
-  }
-  if (partner && !partner->ready()) return partner->finish();  // it said why
-  // The partner reads the run's .xls back while the output is written and
-  // made durable; it draws when told to, so a failed output leaves no picture.
-  if (partner && failure.empty()) partner->readBack(workbook);
-  if (failure.empty()) {
-    try {
-      automation::SaveGeneratedWorkbook(workbook, request.output);
-    } catch (const std::exception& e) {
-      failure = e.what();
-    }
-  }
-  if (!failure.empty()) {
-    printCommandLineError("cannot write " + request.output + ": " + failure);
+    printCommandLineError("cannot write " + request.output + ": " + e.what());
     return 1;
   }
-  if (!partner) return writeOutputs(request, choices, workbook, drawing);
-  if (const int code = partner->draw(); code != 0) return code;
-  return writeOutputs(request, choices, workbook, nullptr, true);
+  return writeOutputs(request, choices, workbook, drawing);
 }
 
 int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
@@ -105,7 +78,7 @@ int runRequest(int argc, char** argv, const CommandLineDrawing* drawing) {
     std::fputs(commandLineHelp().c_str(), stdout);
     return 0;
   }
-  const int code = generate(*parsed.request, drawing, argv);
+  const int code = generate(*parsed.request, drawing);
   // Qt's font database initialises fontconfig in its destructor only to free
   // it, reading every configuration file: milliseconds at the end of a
   // picture or PDF for nothing. The graphical application is left for the

@@ -13,9 +13,9 @@ namespace tallyloom {
 
 // The command line's drawing: the picture, the PDF, the fonts they need and
 // the graphical application object that has fonts. It is the only part of the
-// command line that needs Qt Gui, so the program started for `tallyloom
-// generate` runs the command line without it and hands requests that draw to
-// the whole program.
+// command line that needs Qt Gui: the installed command runs the command line
+// without it and hands every request that draws to the whole program
+// (wholeProgramNeeded), which has it.
 struct CommandLineDrawing {
   std::unique_ptr<QCoreApplication> (*makeApplication)(int& argc, char** argv);
   // Why no usable font exists for the picture, or for the PDF's page; nullopt

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-
 #include <variant>
 
 #include "automation/excel1.h"
@@ -178,9 +177,8 @@ std::string summaryJson(const OutputSummary& s) {
 }
 
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated, const CommandLineDrawing* drawing,
-                 bool drawnElsewhere, const std::function<bool()>& goAhead) {
-  const bool draws = !drawnElsewhere && (!request.picture.empty() || !request.pdf.empty());
+                 const std::string& generated, const CommandLineDrawing* drawing) {
+  const bool draws = !request.picture.empty() || !request.pdf.empty();
   if (!draws && !request.json) return 0;
   // The written file, opened in an instance of its own as the preview opens
   // it: the picture and the page show what the workbook holds.
@@ -196,11 +194,9 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
     return 1;
   }
   const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);
-  if (goAhead && !goAhead()) return 0;
   bool written = true;
-  if (draws && !request.picture.empty())
-    written = writePicture(*book, request.picture, drawing) && written;
-  if (draws && !request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
+  if (!request.picture.empty()) written = writePicture(*book, request.picture, drawing) && written;
+  if (!request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
   if (!written) return 1;
   if (request.json) {
     std::fputs(summaryJson(summarize(request, choices, sheet)).c_str(), stdout);

@@ -1,6 +1,5 @@
 #pragma once
 #include <QCoreApplication>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,12 +57,7 @@ std::string summaryJson(const OutputSummary& summary);
 // its print area through `drawing` when asked for, then prints the summary
 // when asked for. Each file is whole or absent. Returns the exit code: 0, or 1
 // after printing every failure (a picture or PDF without a drawing among them).
-// With `drawnElsewhere` the picture and the PDF are another program's, and
-// only the summary is this call's. `goAhead`, when given, is asked once the
-// workbook is read back and before anything is written: false ends the call
-// with 0 and nothing written.
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
-                 const std::string& generated, const CommandLineDrawing* drawing,
-                 bool drawnElsewhere = false, const std::function<bool()>& goAhead = {});
+                 const std::string& generated, const CommandLineDrawing* drawing);
 
 }  // namespace tallyloom

@@ -2,8 +2,8 @@
 # version, desktop id and the installed folders relative to the programs.
 include(GNUInstallDirs)
 
-# The private folder of the whole program and the drawing program under the prefix (Debian's place for a
-# package's own programs), and the same folder in the build tree.
+# The private folder of the whole program under the prefix (Debian's place for
+# a package's own programs), and the same folder in the build tree.
 if(CMAKE_LIBRARY_ARCHITECTURE)
   set(TALLYLOOM_PRIVATE_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/tallyloom)
 else()
@@ -11,8 +11,6 @@ else()
 endif()
 file(RELATIVE_PATH TALLYLOOM_WHOLE_FROM_COMMAND
      ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${TALLYLOOM_PRIVATE_DIR}/tallyloom)
-file(RELATIVE_PATH TALLYLOOM_DRAWING_FROM_COMMAND
-     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${TALLYLOOM_PRIVATE_DIR}/tallyloom-drawing)
 file(RELATIVE_PATH TALLYLOOM_DATA_FROM_PROGRAM
      ${CMAKE_INSTALL_PREFIX}/${TALLYLOOM_PRIVATE_DIR} ${CMAKE_INSTALL_FULL_DATADIR}/tallyloom)
 

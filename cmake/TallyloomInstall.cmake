@@ -2,7 +2,7 @@
 # menu entry, metainfo and manual page install from resources/. CPack makes
 # the Debian package of the same install (scripts/package).
 install(TARGETS tallyloom RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS tallyloom_whole tallyloom_drawing RUNTIME DESTINATION ${TALLYLOOM_PRIVATE_DIR})
+install(TARGETS tallyloom_whole RUNTIME DESTINATION ${TALLYLOOM_PRIVATE_DIR})
 # The files that sit beside the program in the build tree; the installed
 # program looks for them in share/tallyloom (platform/folders.cpp).
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/beside/

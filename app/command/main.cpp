@@ -3,9 +3,9 @@
 #include "app/program_run.h"
 
 // The installed `tallyloom`: the command line without the desktop toolkit, so
-// that `tallyloom generate` starts in a few milliseconds. The windows and the
-// zip package formats are the whole program's, which takes this process over;
-// pictures and PDFs the drawing program's, which works beside it.
+// that `tallyloom generate` starts in a few milliseconds. The windows, the
+// pictures, the PDFs and the zip package formats are the whole program's,
+// which takes this process over.
 int main(int argc, char** argv) {
   // Before anything else: the whole program meets the process as it was started.
   if (tallyloom::wholeProgramNeeded(argc, argv)) tallyloom::runWholeProgram(argv);

@@ -1,7 +1,7 @@
-// The command and the drawing program write the .xls only: the formats that
-// are zip packages are the whole program's (wholeProgramNeeded hands those
-// runs over), so libzip and libxlsxwriter are not loaded here. Linked in place
-// of the engine's own definition.
+// The command writes the .xls only: the formats that are zip packages are the
+// whole program's (wholeProgramNeeded hands those runs over), so libzip and
+// libxlsxwriter are not loaded here. Linked in place of the engine's own
+// definition.
 #include "spreadsheet/formats/package_formats.h"
 #include "spreadsheet/model/error.h"
 

@@ -23,7 +23,6 @@ sizes=(16 32 48 64 128 256)
 {
   echo usr/bin/tallyloom
   echo "usr/$private/tallyloom"
-  echo "usr/$private/tallyloom-drawing"
   echo "usr/share/applications/$id.desktop"
   echo "usr/share/metainfo/$id.metainfo.xml"
   echo usr/share/man/man1/tallyloom.1.gz
@@ -42,7 +41,7 @@ for s in "${sizes[@]}"; do
 done
 
 program=$root/usr/bin/tallyloom
-for elf in "$program" "$root/usr/$private/tallyloom" "$root/usr/$private/tallyloom-drawing"; do
+for elf in "$program" "$root/usr/$private/tallyloom"; do
   if readelf -d "$elf" | grep -E 'RPATH|RUNPATH' | grep -qF "$build"; then
     fail "the installed $elf still looks for libraries in the build tree"
   fi
@@ -60,9 +59,9 @@ args=(--days mon,wed,sat --weeks 2 --shifts 3)
 cmp -s "$work/out/installed.xls" "$work/out/built.xls" ||
   fail "the installed and the built program write different workbooks"
 grep -qF "\"version\":\"$version\"" "$work/summary.json" || fail "summary: $(cat "$work/summary.json")"
-# The picture and the PDF come from the drawing program in the private folder.
+# The picture and the PDF come from the whole program in the private folder.
 QT_QPA_PLATFORM=offscreen "$program" generate --output "$work/out/drawn.xls" --picture "$work/out/drawn.png" \
-  --pdf "$work/out/drawn.pdf" || fail "the installed program could not draw through the drawing program"
+  --pdf "$work/out/drawn.pdf" || fail "the installed program could not draw through the whole program"
 file "$work/out/drawn.png" | grep -q "PNG image data" || fail "no picture: $(file -b "$work/out/drawn.png")"
 "$build/bin/interop_sample" describe "$work/out/installed.xls" "$work/described.json" ||
   fail "our reader cannot open the installed program's workbook"

@@ -51,7 +51,7 @@ dpkg-deb --info "$deb" >/dev/null || fail "dpkg-deb --info"
 
 # Contents: everything under /usr, owned by root, nothing writable by others.
 dpkg-deb --contents "$deb" >"$work/contents"
-for path in ./usr/bin/tallyloom "./usr/$private/tallyloom" "./usr/$private/tallyloom-drawing" "./usr/share/applications/$id.desktop" \
+for path in ./usr/bin/tallyloom "./usr/$private/tallyloom" "./usr/share/applications/$id.desktop" \
   "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/tallyloom.1.gz \
   "./usr/share/icons/hicolor/48x48/apps/$id.png" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
   ./usr/share/tallyloom/HAND-M.CUR ./usr/share/doc/tallyloom/copyright \
@@ -63,7 +63,9 @@ awk '$6 !~ /^\.\/(usr\/)?$/ && $6 !~ /^\.\/usr\// { print "outside /usr: " $6 }'
 awk '$2 != "root/root" { print "owner " $2 ": " $6 }' "$work/contents" | grep . && fail "not owned by root"
 awk '$1 ~ /^.....w|^........w/ { print "writable " $1 ": " $6 }' "$work/contents" | grep . &&
   fail "writable by group or others"
-for program in ./usr/bin/tallyloom "./usr/$private/tallyloom" "./usr/$private/tallyloom-drawing"; do
+# Two programs: the command and the whole program it becomes.
+[ "$(grep -c '^-rwx' "$work/contents")" = 2 ] || fail "not two programs: $(grep '^-rwx' "$work/contents")"
+for program in ./usr/bin/tallyloom "./usr/$private/tallyloom"; do
   grep -E " $program\$" "$work/contents" | grep -q '^-rwxr-xr-x' || fail "$program is not rwxr-xr-x"
 done
 

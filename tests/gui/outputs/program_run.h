@@ -30,7 +30,8 @@ struct ChildSetup {
   std::optional<rlim_t> openFilesLimit;                                 // RLIMIT_NOFILE
   enum class Out { Captured, Closed, Full } out = Out::Captured;
   bool asNobody = false;                // when we are root: the run as uid/gid 65534
-  std::optional<int> terminateAfterMs;  // SIGTERM this long after the start
+  std::optional<int> terminateAfterMs;  // `signal` this long after the start
+  int signal = SIGTERM;
 };
 
 struct ChildResult {
@@ -92,7 +93,7 @@ inline ChildResult runProgram(const std::vector<std::string>& args, const ChildS
   ::close(out[1]);
   if (setup.terminateAfterMs) {
     std::this_thread::sleep_for(std::chrono::milliseconds(*setup.terminateAfterMs));
-    ::kill(pid, SIGTERM);
+    ::kill(pid, setup.signal);
   }
   ChildResult r;
   char chunk[65536];

@@ -9,8 +9,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <random>
 
 #include "outputs_fixture.h"
 #include "program_run.h"
@@ -148,8 +151,7 @@ TEST_F(RunLimits, EachHostileRunFailsInOneLineKeepsTheOldFilesAndLeavesNothing) 
        {.asNobody = true},
        {"ro.xls"},
        "ro.xls\": Permission denied"},
-      // The drawing program beside the command has read the workbook back by
-      // then; it must not draw for an output that was not written.
+      // The picture and the PDF are not drawn for an output that was not written.
       {"write-protected target, with a picture and a PDF",
        {"--output", "ro.xls", "--picture", "t.png", "--pdf", "t.pdf"},
        {.asNobody = true},
@@ -244,32 +246,51 @@ TEST_F(RunLimits, APdfWithAFallbackFontIsTheSameInEveryRun) {
   }
 }
 
-// Interrupted at many points, a run leaves neither its working folder nor a
-// hidden part of an output, and ends as the signal ends a program: the whole
-// program's road, and the command's with the drawing program beside it, which
-// stops with the command and clears its own files a moment later.
-TEST_F(RunLimits, SigtermAnywhereLeavesNothingBehind) {
-  for (const char* output : {"t.xlsm", "t.xls"}) {
-    std::vector<std::string> args = {"generate",  "--output", at(output), "--picture",
-                                     at("t.png"), "--pdf",    at("t.pdf")};
+// Interrupted at a random moment, a run leaves each output as it was or
+// whole (as an uninterrupted run writes it), never part of one, and ends as
+// the signal ends a program. A signal it can catch also removes its working
+// folder and every hidden part of an output; SIGKILL leaves those behind.
+TEST_F(RunLimits, AKillAnywhereLeavesNoPartialOutput) {
+  const unsigned seed = std::random_device{}();
+  SCOPED_TRACE("random seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  for (const char* workbook : {"t.xls", "t.xlsm"}) {
+    std::vector<std::string> args = {"generate",  "--output", at(workbook), "--picture",
+                                      at("t.png"), "--pdf",    at("t.pdf")};
     args.insert(args.end(), kLargest.begin(), kLargest.end());
+    // An uninterrupted run gives the whole outputs and how long a run lasts here.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(runProgram(args, {.env = {{"TEMP", temp()}}}).code, 0) << workbook;
+    const auto lasted = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    std::map<std::string, std::string> whole;
+    for (const char* name : {"t.png", "t.pdf", workbook}) whole[name] = contents(at(name));
+    std::uniform_int_distribution<int> moment(1, std::max<int>(2, lasted.count() * 9 / 10));
     int interrupted = 0;
-    for (int delay = 50; delay <= 1250; delay += 300) {
-      const std::string what = std::string(output) + " after " + std::to_string(delay) + " ms";
-      const ChildResult r =
-          runProgram(args, {.env = {{"TEMP", temp()}}, .terminateAfterMs = delay});
+    for (const int signal : {SIGTERM, SIGTERM, SIGTERM, SIGTERM, SIGKILL, SIGKILL}) {
+      const int delay = moment(random);
+      const std::string what = std::string(workbook) + " " + strsignal(signal) + " after " +
+                               std::to_string(delay) + " ms";
+      for (const auto& [name, bytes] : whole) put(at(name), kOld);
+      const ChildResult r = runProgram(
+          args, {.env = {{"TEMP", temp()}}, .terminateAfterMs = delay, .signal = signal});
+      for (const auto& [name, bytes] : whole) {
+        const std::string now = contents(at(name));
+        EXPECT_TRUE(now == kOld || now == bytes) << what << ": " << name << " is partial";
+      }
       if (r.code == 0) continue;  // finished first
-      EXPECT_EQ(r.signal, SIGTERM) << what << ": " << r.err;
+      EXPECT_EQ(r.signal, signal) << what << ": " << r.err;
       ++interrupted;
-      const auto anythingLeft = [&] {
-        const QStringList beside = folderEntries(dir.path()).filter(QRegularExpression("^\\."));
-        return !folderEntries(QString::fromStdString(temp())).isEmpty() || !beside.isEmpty();
-      };
-      for (int wait = 0; wait < 40 && anythingLeft(); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      if (signal == SIGKILL) {
+        QDir(QString::fromStdString(temp())).removeRecursively();
+        QDir(dir.path()).mkdir("tmp");
+        for (const QString& name : folderEntries(dir.path()).filter(QRegularExpression("^\\.")))
+          QFile::remove(dir.filePath(name));
+        continue;
+      }
       expectNothingLeft(what);
     }
-    EXPECT_GT(interrupted, 0) << output;
+    EXPECT_GT(interrupted, 0) << workbook;
   }
 }
 
