@@ -8,16 +8,24 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
+class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
-class QTimeEdit;
+class QScrollArea;
 
 namespace shell {
 
-// One line for the main window: "12-hour clock, times from 6:00 every 15 min, ...".
+// The sheet options as they come, from the option table's defaults.
+generator::SheetOptions DefaultSheetOptions();
+
+// For the main window: every option that differs from its default, by its
+// caption in the dialog and its value ("Clock: 24-hour; Overtime: daily 8 h").
 QString SheetOptionsSummary(const generator::SheetOptions& options);
 
-// The sheet options, grouped, with OK, Cancel and "Restore Defaults". The
-// caller reads options() after OK; Cancel leaves everything as it was.
+// The sheet options, grouped in two columns that scroll on a low screen, with
+// OK, Cancel and "Restore Defaults". A typed value the sheet cannot take is
+// flagged beside its field and keeps OK disabled. The caller reads options()
+// after OK; Cancel leaves everything as it was.
 class SheetOptionsDialog : public QDialog {
  public:
   explicit SheetOptionsDialog(const generator::SheetOptions& options, QWidget* parent = nullptr);
@@ -28,17 +36,23 @@ class SheetOptionsDialog : public QDialog {
  private:
   // The limits of the overtime rule at `rule` (the list's index), and its rate.
   void enableOvertimeBoxes(int rule);
+  void checkTypedValues();
+  bool typedValuesValid() const;
+  void fitScreen(QScrollArea& scroll, QWidget& page);
 
   QComboBox* clock_ = nullptr;
   QComboBox* timeStep_ = nullptr;
-  QTimeEdit* firstTime_ = nullptr;
+  QLineEdit* firstTime_ = nullptr;
+  QLabel* firstTimeWhy_ = nullptr;
   QComboBox* breakStep_ = nullptr;
-  QTimeEdit* longestBreak_ = nullptr;
+  QLineEdit* longestBreak_ = nullptr;
+  QLabel* longestBreakWhy_ = nullptr;
   QComboBox* dateOrder_ = nullptr;
   QComboBox* weekStart_ = nullptr;
   QDateEdit* weekStartDate_ = nullptr;
   QComboBox* firstDay_ = nullptr;
   QLineEdit* currency_ = nullptr;
+  QLabel* currencyWhy_ = nullptr;
   QCheckBox* currencyAfter_ = nullptr;
   QComboBox* overtime_ = nullptr;
   QDoubleSpinBox* dailyLimit_ = nullptr;
@@ -46,6 +60,7 @@ class SheetOptionsDialog : public QDialog {
   QDoubleSpinBox* overtimeRate_ = nullptr;
   QCheckBox* protect_ = nullptr;
   QComboBox* language_ = nullptr;  // in the order of generator::SheetLanguage
+  QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace shell
