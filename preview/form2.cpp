@@ -28,6 +28,8 @@ namespace {
 // The window's first size, before the user makes it another.
 constexpr QSize kFirstSize(656, 624);
 constexpr QSize kSmallestSize(420, 300);
+// The window manager's title bar and borders, which the size leaves out.
+constexpr QSize kFrameAllowance(16, 40);
 constexpr const char* kPlaceKey = "PreviewWindow";
 
 QString location(const char* procedure) {
@@ -201,8 +203,13 @@ void Form2::restorePlace() {
   placed_ = true;
   const QByteArray kept = QByteArray::fromBase64(readDesktopState(kPlaceKey).toLatin1());
   if (!kept.isEmpty() && restoreGeometry(kept)) return;
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    // A low screen at a large scaling (1366 x 768 at 1.5) is smaller than
+    // the first size: the buttons must stay on it.
+    const QRect room = screen->availableGeometry();
+    resize(size().boundedTo(room.size() - kFrameAllowance).expandedTo(minimumSize()));
+    move(room.center() - rect().center());
+  }
 }
 
 void Form2::storePlace() {

@@ -47,13 +47,9 @@ void SheetView::setPicture(PictureSourcePtr picture) {
   tiles_.clear();
   zoom_ = 1.0;
   fitted_ = false;
+  updateScrollBars();
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
-  if (picture_ && fitZoom(picture_->size(), viewport()->size()) < 1.0) {
-    zoomToFit();
-    return;
-  }
-  updateScrollBars();
   viewport()->update();
   if (zoomChanged_) zoomChanged_();
 }

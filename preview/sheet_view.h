@@ -21,7 +21,8 @@ class SheetView : public QAbstractScrollArea {
  public:
   explicit SheetView(QWidget* parent = nullptr);
 
-  // A new picture, shown whole when it fits at 100 %, else fitted.
+  // A new picture, at 100 % from its top left (the sheet itself; the lists
+  // the sheet draws on lie further right and down).
   void setPicture(PictureSourcePtr picture);
   const PictureSourcePtr& picture() const { return picture_; }
 

@@ -7,7 +7,6 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -220,7 +219,12 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   setObjectName("SheetOptionsDialog");
   setWindowTitle(QCoreApplication::translate("SheetOptions", "Sheet Options"));
   auto* page = new QWidget;
-  auto* columns = new QGridLayout(page);
+  // Two columns of about one height each, so the dialog stays low.
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
 
   auto* times = new QGroupBox(QCoreApplication::translate("SheetOptions", "Times"), page);
   auto* timesForm = new QFormLayout(times);
@@ -246,7 +250,7 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   timesForm->addRow(caption("--first-time"), checkedField(firstTime_, firstTimeWhy_));
   timesForm->addRow(caption("--break-step"), breakStep_);
   timesForm->addRow(caption("--longest-break"), checkedField(longestBreak_, longestBreakWhy_));
-  columns->addWidget(times, 0, 0);
+  left->addWidget(times);
 
   auto* dates = new QGroupBox(QCoreApplication::translate("SheetOptions", "Dates and week"), page);
   auto* datesForm = new QFormLayout(dates);
@@ -266,7 +270,8 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   datesForm->addRow(caption("--first-day"), firstDay_);
   connect(weekStart_, &QComboBox::currentIndexChanged, this,
           [this](int index) { weekStartDate_->setEnabled(index == 2); });
-  columns->addWidget(dates, 1, 0);
+  left->addWidget(dates);
+  left->addStretch(1);
 
   auto* money = new QGroupBox(QCoreApplication::translate("SheetOptions", "Money"), page);
   auto* moneyForm = new QFormLayout(money);
@@ -280,7 +285,7 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   currencyAfter_ = new QCheckBox(caption("--currency-after"), money);
   moneyForm->addRow(caption("--currency"), checkedField(currency_, currencyWhy_));
   moneyForm->addRow(QString(), currencyAfter_);
-  columns->addWidget(money, 0, 1);
+  right->addWidget(money);
 
   auto* pay = new QGroupBox(QCoreApplication::translate("SheetOptions", "Pay"), page);
   auto* payForm = new QFormLayout(pay);
@@ -302,7 +307,7 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   payForm->addRow(QString(), protect_);
   connect(overtime_, &QComboBox::currentIndexChanged, this,
           &SheetOptionsDialog::enableOvertimeBoxes);
-  columns->addWidget(pay, 1, 1);
+  right->addWidget(pay);
 
   auto* sheetLanguage =
       new QGroupBox(QCoreApplication::translate("SheetOptions", "Language"), page);
@@ -314,8 +319,8 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
     language_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
   }
   languageForm->addRow(caption("--language"), language_);
-  columns->addWidget(sheetLanguage, 2, 0, 1, 2);
-  columns->setRowStretch(3, 1);
+  right->insertWidget(0, sheetLanguage);
+  right->addStretch(1);
 
   // The groups scroll when the screen is too low for them.
   auto* scroll = new QScrollArea(this);
@@ -353,7 +358,10 @@ void SheetOptionsDialog::fitScreen(QScrollArea& scroll, QWidget& page) {
   const QSize wanted = page.sizeHint() + QSize(scroll.verticalScrollBar()->sizeHint().width(), 0);
   scroll.setMinimumWidth(wanted.width());
   QSize size = sizeHint().expandedTo(QSize(wanted.width(), 0));
-  size.setHeight(size.height() + wanted.height() - scroll.sizeHint().height());
+  // The page's whole height in place of the scroll area's own hint, and the
+  // scroll area's frame and spacing.
+  constexpr int kAllowance = 8;
+  size.setHeight(size.height() + wanted.height() - scroll.sizeHint().height() + kAllowance);
   if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
     const QSize room = screen->availableGeometry().size() - QSize(16, 48);  // the frame
     size = size.boundedTo(room);

@@ -46,7 +46,10 @@ TEST_F(ViewerTest, EveryStepChangesTheDrawnSizeAndTheScrollRangesFollow) {
       EXPECT_EQ(hBar().maximum(), std::max(0, drawn.width() - room.width())) << at;
       EXPECT_EQ(vBar().maximum(), std::max(0, drawn.height() - room.height())) << at;
     };
-    // Shown fitted: the whole sheet in the view.
+    // Shown at 100 % from the top left; Fit puts the whole sheet in the view.
+    EXPECT_DOUBLE_EQ(view().zoom(), 1.0);
+    EXPECT_EQ(hBar().value(), 0);
+    form->ZoomFit()->click();
     EXPECT_TRUE(view().fitted());
     EXPECT_LE(view().drawnSize().width(), room.width());
     EXPECT_LE(view().drawnSize().height(), room.height());
