@@ -52,9 +52,9 @@ TEST_F(SheetOptionsTest, TheDialogGivesBackWhatItShowsAndRestoresTheDefaults) {
   SheetOptions empty;
   empty.weekStart = generator::WeekStartKind::Empty;
   empty.firstDay = 7;
-  for (const SheetOptions& o : {SheetOptions{}, europe(), empty, paid(800, 0, 150, true),
-                                paid(0, 3750, 200, false), paid(725, 16800, 125, true),
-                                paid(0, 0, 300, true)}) {
+  for (const SheetOptions& o :
+       {SheetOptions{}, europe(), empty, paid(800, 0, 150, true), paid(0, 3750, 200, false),
+        paid(725, 16800, 125, true), paid(0, 0, 300, true)}) {
     shell::SheetOptionsDialog dialog(o);
     EXPECT_TRUE(dialog.options() == o);
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults)->click();

@@ -159,7 +159,14 @@ TEST_F(Screens, MainWindowOptionsAndPreviewAtOneAndOneAndAHalf) {
     QThread::msleep(500);
 
     click(main, QPointF(268, 21), scale);  // "Start Creating Template"
-    QThread::msleep(3000);
+    // The preview shares the title: wait until a window other than the main one shows.
+    QString preview;
+    for (int tries = 0; tries < 200 && (preview.isEmpty() || preview == main); ++tries) {
+      QThread::msleep(100);
+      preview = xdotool({"search", "--onlyvisible", "--name", "^Tallyloom$"}).split('\n').last();
+    }
+    ASSERT_NE(preview, main) << "no preview";
+    QThread::msleep(1500);
     expectLooksLike(grab(), "preview_" + at);
     xdotool({"key", "ctrl+q"});
     EXPECT_TRUE(app.waitForFinished(10000));
