@@ -131,8 +131,8 @@ void Form2::buildShortcuts() {
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, handler);
   };
-  // Ctrl+= too: on many keyboards "+" needs Shift, and Ctrl+Shift+= is what arrives.
-  // (Two shortcuts of one sequence would cancel each other as ambiguous.)
+  // Ctrl+= as well: on many keyboards "+" needs Shift. Each sequence only once:
+  // two shortcuts of one sequence cancel each other as ambiguous.
   on(QKeySequence::ZoomIn, [this] { PushButton1_Click(); });
   on(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { PushButton1_Click(); });
   on(QKeySequence::ZoomOut, [this] { PushButton2_Click(); });
