@@ -93,7 +93,7 @@ preview::PictureSourcePtr largestSource() {
 
 // What the window shows of the canvas: the viewport box with the canvas in it.
 QImage paintedViewport(preview::Form2& form) {
-  preview::PictureBox& viewport = *form.Picture2();
+  QWidget& viewport = *form.View()->viewport();
   QImage image(viewport.size(), QImage::Format_RGB32);
   viewport.render(&image);
   return image;
@@ -104,9 +104,8 @@ struct ShownPreview {
   Desktop desktop;
   preview::Form2 form;
   ShownPreview() {
-    form.Picture1()->setPicture(largestSource());
+    form.setPicture(largestSource());
     form.show();
-    form.Form_Activate();
   }
 };
 
@@ -121,7 +120,7 @@ void BM_ZoomStep(benchmark::State& state) {
     form.PushButton1_Click();  // back in, for the next step
     state.ResumeTiming();
   }
-  state.counters["canvas_width_px"] = form.Picture1()->width();
+  state.counters["canvas_width_px"] = form.View()->drawnSize().width();
 }
 // Qt scales large pictures on worker threads: compare wall times.
 BENCHMARK(BM_ZoomStep)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -129,7 +128,7 @@ BENCHMARK(BM_ZoomStep)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_ScrollStep(benchmark::State& state) {
   ensureApplication();
   ShownPreview shown;
-  QScrollBar& bar = *shown.form.VScroll1();
+  QScrollBar& bar = *shown.form.View()->verticalScrollBar();
   for (auto _ : state) {
     const int next = bar.value() + bar.singleStep();
     bar.setValue(next > bar.maximum() ? 0 : next);

@@ -20,8 +20,8 @@ namespace generator {
 namespace api = spreadsheet::api;
 
 const char* const kNoColumnsMessage =
-    "There are no columns in Time Sheet Templet.\r\n"
-    "You turn off all columns of Time Sheet Templet.\r\n";
+    "There are no columns in the time sheet template.\r\n"
+    "You turned off all columns of the time sheet template.\r\n";
 
 namespace {
 

@@ -8,12 +8,19 @@ enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 // Values as the desktop's message box returns them.
 enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
 
-// The save dialog: only file name, title and filter are set by callers. The
-// filter uses "description|pattern|" pairs. An empty result means cancelled.
+// The save dialog: the suggested path (its folder is where the dialog opens),
+// title and filter in "description|pattern|" pairs.
 struct SaveDialogRequest {
   QString fileName;
   QString title;
   QString filter;
+};
+
+// The chosen path as typed (empty when cancelled) and the index of the file
+// type chosen in the filter.
+struct SaveDialogAnswer {
+  QString fileName;
+  int filterIndex = 0;
 };
 
 // Every message box and file dialog goes through this interface, so tests can
@@ -21,9 +28,9 @@ struct SaveDialogRequest {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual MessageAnswer message(const QString& text, const QString& caption,
-                                MessageButtons buttons, MessageIcon icon) = 0;
-  virtual QString saveFileName(const SaveDialogRequest& request) = 0;
+  virtual MessageAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
+                                MessageIcon icon) = 0;
+  virtual SaveDialogAnswer saveFileName(const SaveDialogRequest& request) = 0;
 };
 
 // The process-wide dialogs; the Qt implementation until another is installed.

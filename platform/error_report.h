@@ -4,18 +4,23 @@
 
 #include <QString>
 
+#include "tallyloom/build_info.h"
+
 namespace platform {
 
-// The support address named in every error report and the maker's site.
-inline constexpr const char* kSupportAddress = "support@tallyloom.example";
-inline constexpr const char* kMakerSite = "https://www.tallyloom.example/";
+// The support address named in the error report and the maker's site, as the
+// build sets them; empty when the build names none.
+inline constexpr const char* kSupportAddress = tallyloom::build::kSupportAddress;
+inline constexpr const char* kMakerSite = tallyloom::build::kMakerSite;
 
 // "in Tallyloom2021/08/31.Form1.Form_Load " for module "Form1", procedure "Form_Load".
 QString locationText(const QString& module, const QString& procedure);
 
-// The text of the error report: description, CR LF, location, "at line ", the
-// number, CR, CR, and the request to mail a screenshot.
-QString applicationErrorText(const QString& location, const QString& description, int line);
+// The text of the error report: description, CR LF, location, "at line " and
+// the number; then CR, CR and the request to mail a screenshot to
+// `supportAddress`, when there is one.
+QString applicationErrorText(const QString& location, const QString& description, int line,
+                             const QString& supportAddress = kSupportAddress);
 
 // Shows the error report (caption "Application Error", exclamation, OK) and
 // returns when the user has pressed OK.

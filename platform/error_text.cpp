@@ -3,7 +3,10 @@
 // bring in the desktop toolkit.
 #include <QCoreApplication>
 
+#include <cstring>
+
 #include "platform/error_report.h"
+#include "platform/error_text.h"
 
 namespace platform {
 
@@ -11,11 +14,19 @@ QString locationText(const QString& module, const QString& procedure) {
   return "in Tallyloom2021/08/31." + module + "." + procedure + " ";
 }
 
-QString applicationErrorText(const QString& location, const QString& description, int line) {
-  return description + "\r\n" + location + QCoreApplication::translate("ErrorReport", "at line ") +
-         QString::number(line) + "\r\r" +
+QString applicationErrorText(const QString& location, const QString& description, int line,
+                             const QString& supportAddress) {
+  const QString report = description + "\r\n" + location +
+                         QCoreApplication::translate("ErrorReport", "at line ") +
+                         QString::number(line);
+  if (supportAddress.isEmpty()) return report;
+  return report + "\r\r" +
          QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
-             .arg(kSupportAddress);
+             .arg(supportAddress);
+}
+
+std::string systemReasonText(int errnoValue) {
+  return std::strerror(errnoValue);
 }
 
 }  // namespace platform

@@ -27,12 +27,12 @@ MessageAnswer FakeDialogs::message(const QString& text, const QString& caption,
   return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-QString FakeDialogs::saveFileName(const SaveDialogRequest& request) {
+SaveDialogAnswer FakeDialogs::saveFileName(const SaveDialogRequest& request) {
   saveRequests_.push_back(request);
   if (fileNames_.empty()) return {};
-  QString name = fileNames_.front();
+  SaveDialogAnswer answer = fileNames_.front();
   fileNames_.pop_front();
-  return name;
+  return answer;
 }
 
 std::vector<ShownMessage> FakeDialogs::errorReports() const {

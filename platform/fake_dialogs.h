@@ -26,10 +26,13 @@ class FakeDialogs final : public Dialogs {
 
   MessageAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
                         MessageIcon icon) override;
-  QString saveFileName(const SaveDialogRequest& request) override;
+  SaveDialogAnswer saveFileName(const SaveDialogRequest& request) override;
 
   void scriptAnswer(MessageAnswer answer) { answers_.push_back(answer); }
-  void scriptFileName(const QString& name) { fileNames_.push_back(name); }
+  // A name typed into the save dialog with the file type at `filterIndex` chosen.
+  void scriptFileName(const QString& name, int filterIndex = 0) {
+    fileNames_.push_back({name, filterIndex});
+  }
 
   const std::vector<ShownMessage>& messages() const { return messages_; }
   const std::vector<SaveDialogRequest>& saveRequests() const { return saveRequests_; }
@@ -39,7 +42,7 @@ class FakeDialogs final : public Dialogs {
 
  private:
   std::deque<MessageAnswer> answers_;
-  std::deque<QString> fileNames_;
+  std::deque<SaveDialogAnswer> fileNames_;
   std::vector<ShownMessage> messages_;
   std::vector<SaveDialogRequest> saveRequests_;
   Dialogs* previous_ = nullptr;

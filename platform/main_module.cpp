@@ -50,9 +50,10 @@ QString SetApplicationTitle(const QString& productName) {
   return title;
 }
 
-void OpenMakerSiteAtRandom(const DrawOneToHundred& draw) {
-  int n = draw ? draw() : drawFromClock();
-  if (n == kSiteNumber) urlOpener().open(kMakerSite);
+void OpenMakerSiteAtRandom(const DrawOneToHundred& draw, const QString& site) {
+  if (site.isEmpty()) return;
+  const int n = draw ? draw() : drawFromClock();
+  if (n == kSiteNumber) urlOpener().open(site);
 }
 
 void ApplySkin(QWidget& window, const QString& skinPath) {

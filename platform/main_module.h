@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/error_report.h"
+
 class QWidget;
 
 // Start-up and window helpers shared by the program's windows.
@@ -18,8 +20,9 @@ QString SetApplicationTitle(const QString& productName = kProductName);
 
 // A whole number from 1 to 100, each equally likely.
 using DrawOneToHundred = std::function<int()>;
-// Opens the maker's web site when the draw gives 7: one start in a hundred.
-void OpenMakerSiteAtRandom(const DrawOneToHundred& draw = {});
+// Opens the maker's web site `site` when the draw gives 7: one start in a
+// hundred. Without a site (the build names none) nothing is drawn or opened.
+void OpenMakerSiteAtRandom(const DrawOneToHundred& draw = {}, const QString& site = kMakerSite);
 
 // When a file is at the skin path: button-face colours for the window, then
 // the skin is loaded from the file and applied to the window. Otherwise nothing.

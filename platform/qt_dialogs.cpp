@@ -1,9 +1,11 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
 
@@ -65,11 +67,17 @@ QString qtFilterFromPairs(const QString& pairs) {
   return filters.join(";;");
 }
 
-QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
-  // No overwrite question of the dialog's own: the caller asks it.
-  return QFileDialog::getSaveFileName(nullptr, request.title, request.fileName,
-                                      qtFilterFromPairs(request.filter), nullptr,
-                                      QFileDialog::DontConfirmOverwrite);
+SaveDialogAnswer QtDialogs::saveFileName(const SaveDialogRequest& request) {
+  const QString filters = qtFilterFromPairs(request.filter);
+  QString chosenFilter;
+  // No overwrite question of the dialog's own: the caller asks it, once the
+  // chosen type's ending is on the name.
+  SaveDialogAnswer answer;
+  answer.fileName =
+      QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.fileName,
+                                   filters, &chosenFilter, QFileDialog::DontConfirmOverwrite);
+  answer.filterIndex = std::max<int>(0, int(filters.split(";;").indexOf(chosenFilter)));
+  return answer;
 }
 
 }  // namespace platform

@@ -8,7 +8,7 @@ class QtDialogs final : public Dialogs {
  public:
   MessageAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
                         MessageIcon icon) override;
-  QString saveFileName(const SaveDialogRequest& request) override;
+  SaveDialogAnswer saveFileName(const SaveDialogRequest& request) override;
 };
 
 // "Excel Files|*.xls|" -> "Excel Files (*.xls)" as Qt expects; a description that

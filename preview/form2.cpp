@@ -1,41 +1,36 @@
 #include "preview/form2.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 #include "platform/add_folder.h"
 #include "platform/cursor_file.h"
 #include "platform/error_report.h"
 #include "platform/folders.h"
 #include "platform/main_module.h"
-#include "preview/viewer_math.h"
+#include "preview/desktop_state.h"
 
 namespace preview {
 
 namespace {
 
-// The window's layout in twips: client area, then each control as left, top,
-// width, height. The zoom buttons lie inside the frame.
-constexpr int kClientWidth = 9840;
-constexpr int kClientHeight = 9360;
-constexpr QRect kPicture2(120, 120, 9330, 7425);
-constexpr QRect kVScroll1(9450, 120, 255, 7425);
-constexpr QRect kHScroll1(120, 7545, 9330, 255);
-constexpr QRect kFrame1(120, 7860, 9600, 855);
-constexpr QRect kPushButton1(240, 300, 4440, 405);
-constexpr QRect kPushButton2(4800, 300, 4560, 405);
-constexpr QRect kPushButton8(120, 8850, 4680, 405);
-constexpr QRect kPushButton6(4920, 8850, 4800, 405);
-constexpr QRect kZoomOri(10320, 480, 735, 375);
-// The viewport's sunken border, on each side.
-constexpr int kViewportBorder = 30;
+// The window's first size, before the user makes it another.
+constexpr QSize kFirstSize(656, 624);
+constexpr QSize kSmallestSize(420, 300);
+// The window manager's title bar and borders, which the size leaves out.
+constexpr QSize kFrameAllowance(16, 40);
+constexpr const char* kPlaceKey = "PreviewWindow";
 
 QString location(const char* procedure) {
   return platform::locationText("Form2", procedure);
@@ -48,110 +43,108 @@ QFont arialBold(double points) {
   return font;
 }
 
-QScrollBar* scrollBar(Qt::Orientation orientation, const char* name, const QRect& at,
-                      QWidget* parent) {
-  auto* bar = new QScrollBar(orientation, parent);
-  bar->setObjectName(name);
-  bar->setGeometry(twipsToPixels(at));
-  // A scroll bar control starts at 0..32767 and moves by 1 for arrows and track.
-  bar->setRange(0, 32767);
-  bar->setSingleStep(1);
-  bar->setPageStep(1);
-  // Only the committed value counts, not the box while it is dragged.
-  bar->setTracking(false);
-  bar->setFocusPolicy(Qt::TabFocus);
-  return bar;
-}
-
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form2");
   buildControls();
-  buildButtons();
-  setTabOrder();
+  buildShortcuts();
   Form_Load();
 }
 
 void Form2::buildControls() {
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
   setFont(arialBold(9));
   setMouseTracking(true);
+  resize(kFirstSize);
+  setMinimumSize(kSmallestSize);
 
-  picture2_ = new PictureBox(this, kViewportBorder);
-  picture2_->setObjectName("Picture2");
-  picture2_->setTwipGeometry(kPicture2.left(), kPicture2.top(), kPicture2.width(),
-                             kPicture2.height());
-  picture1_ = new PictureBox(picture2_);
-  picture1_->setObjectName("Picture1");
-  picture1_->installEventFilter(this);
-  // A new snapshot after the viewer was set up gets a set-up of its own.
-  picture1_->setPictureAssignedHook([this] { mFirstActivate_ = true; });
-
-  vScroll1_ = scrollBar(Qt::Vertical, "VScroll1", kVScroll1, this);
-  hScroll1_ = scrollBar(Qt::Horizontal, "HScroll1", kHScroll1, this);
-  connect(hScroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-  connect(vScroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+  view_ = new SheetView(this);
+  view_->setObjectName("Picture2");
+  view_->setZoomChanged([this] { showZoom(); });
 
   frame1_ = new QGroupBox(QCoreApplication::translate("Form2", "Zoom:"), this);
   frame1_->setObjectName("Frame1");
-  frame1_->setGeometry(twipsToPixels(kFrame1));
   frame1_->setMouseTracking(true);
   frame1_->installEventFilter(this);
 
-  zoomOri_ = new PictureBox(this);
-  zoomOri_->setObjectName("Zoom_Ori");
-  zoomOri_->setTwipGeometry(kZoomOri.left(), kZoomOri.top(), kZoomOri.width(), kZoomOri.height());
-  zoomOri_->hide();
-}
-
-void Form2::buildButtons() {
-  auto button = [this](const char* name, const QString& text, const QRect& at, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+  auto button = [this](const char* name, const QString& caption, const QString& keys,
+                       double points) {
+    auto* b = new QPushButton(caption);
     b->setObjectName(name);
-    b->setGeometry(twipsToPixels(at));
-    b->setFont(arialBold(11.25));
+    b->setFont(arialBold(points));
     b->setMouseTracking(true);
     b->installEventFilter(this);
+    b->setToolTip(keys);
     return b;
   };
-  auto text = [](const char* english) { return QCoreApplication::translate("Form2", english); };
-  pushButton1_ =
-      button("PushButton1", text(QT_TRANSLATE_NOOP("Form2", "Zoom In")), kPushButton1, frame1_);
-  pushButton2_ =
-      button("PushButton2", text(QT_TRANSLATE_NOOP("Form2", "Zoom Out")), kPushButton2, frame1_);
-  pushButton8_ =
-      button("PushButton8", text(QT_TRANSLATE_NOOP("Form2", "< Back")), kPushButton8, this);
+  const auto keys = [](const QKeySequence& sequence) {
+    return sequence.toString(QKeySequence::NativeText);
+  };
+  pushButton1_ = button("PushButton1", QCoreApplication::translate("Form2", "Zoom In"),
+                        keys(QKeySequence::ZoomIn), 11.25);
+  pushButton2_ = button("PushButton2", QCoreApplication::translate("Form2", "Zoom Out"),
+                        keys(QKeySequence::ZoomOut), 11.25);
+  zoomFit_ = button("ZoomFit", QCoreApplication::translate("Form2", "Fit"),
+                    QCoreApplication::translate("Form2", "The whole sheet in the window"), 9);
+  zoomActual_ = button("ZoomActual", QCoreApplication::translate("Form2", "100%"),
+                       keys(QKeySequence(Qt::CTRL | Qt::Key_0)), 9);
+  pushButton8_ = button("PushButton8", QCoreApplication::translate("Form2", "< Back"),
+                        keys(QKeySequence(Qt::Key_Escape)), 11.25);
   pushButton6_ =
-      button("PushButton6", text(QT_TRANSLATE_NOOP("Form2", "Save Results To Excel File")),
-             kPushButton6, this);
+      button("PushButton6", QCoreApplication::translate("Form2", "Save Results To Excel File"),
+             keys(QKeySequence::Save), 11.25);
+  // The zoom buttons leave the keyboard with the view: PgDn still pages after a click.
+  for (QPushButton* zoom : {pushButton1_, pushButton2_, zoomFit_, zoomActual_})
+    zoom->setFocusPolicy(Qt::TabFocus);
   connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
   connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+  connect(zoomFit_, &QPushButton::clicked, this, [this] { view_->zoomToFit(); });
+  connect(zoomActual_, &QPushButton::clicked, this, [this] { view_->setZoom(1.0); });
   connect(pushButton6_, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
   connect(pushButton8_, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+
+  auto* zoomRow = new QHBoxLayout(frame1_);
+  zoomRow->addWidget(pushButton1_, 3);
+  zoomRow->addWidget(pushButton2_, 3);
+  zoomRow->addWidget(zoomFit_, 1);
+  zoomRow->addWidget(zoomActual_, 1);
+  auto* roads = new QHBoxLayout;
+  roads->addWidget(pushButton8_);
+  roads->addWidget(pushButton6_);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 8, 8, 8);
+  column->setSpacing(6);
+  column->addWidget(view_, 1);
+  column->addWidget(frame1_);
+  column->addLayout(roads);
+  setTabOrder(view_, pushButton1_);
+  setTabOrder(pushButton1_, pushButton2_);
+  setTabOrder(pushButton2_, zoomFit_);
+  setTabOrder(zoomFit_, zoomActual_);
+  setTabOrder(zoomActual_, pushButton6_);
+  setTabOrder(pushButton6_, pushButton8_);
 }
 
-void Form2::setTabOrder() {
-  picture2_->setFocusPolicy(Qt::TabFocus);
-  picture1_->setFocusPolicy(Qt::TabFocus);
-  QWidget* order[] = {hScroll1_, vScroll1_,    picture2_,    picture1_,    frame1_,
-                      zoomOri_,  pushButton1_, pushButton2_, pushButton6_, pushButton8_};
-  // Controls that never take the focus (the frame, the hidden store) would
-  // break the chain, so the order links only the ones that do.
-  QWidget* previous = nullptr;
-  for (QWidget* control : order) {
-    if (control->focusPolicy() == Qt::NoFocus) continue;
-    if (previous) QWidget::setTabOrder(previous, control);
-    previous = control;
-  }
+void Form2::buildShortcuts() {
+  const auto on = [this](const QKeySequence& keys, auto handler) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, handler);
+  };
+  // Ctrl+= as well: on many keyboards "+" needs Shift. Each sequence only once:
+  // two shortcuts of one sequence cancel each other as ambiguous.
+  on(QKeySequence::ZoomIn, [this] { PushButton1_Click(); });
+  on(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { PushButton1_Click(); });
+  on(QKeySequence::ZoomOut, [this] { PushButton2_Click(); });
+  on(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { view_->setZoom(1.0); });
+  on(QKeySequence::Save, [this] { PushButton6_Click(); });
+  on(QKeySequence(Qt::Key_Escape), [this] { PushButton8_Click(); });
+  on(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { PushButton8_Click(); });
+  on(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 }
 
 void Form2::Form_Load() {
   platform::StepRunner run(location("Form_Load"));
-  run.step(100, [&] { mFirstActivate_ = true; });
   run.step(102, [&] { platform::UseFaceColors(*this); });
   run.step(104, [&] {
     setWindowTitle("Tallyloom");
@@ -165,36 +158,18 @@ void Form2::Form_Load() {
   }
 }
 
-void Form2::Form_Activate() {
-  platform::StepRunner run(location("Form_Activate"));
-  if (!run.test(100, [&] { return mFirstActivate_; })) return;
-  setUpCanvas();
-  run.step(124, [&] { mZoom_ = 1.0F; });
-  run.step(126, [&] { mOriWidth_ = baseSizeOf(zoomOri_->ScaleWidth()); });
-  run.step(128, [&] { mOriHeight_ = baseSizeOf(zoomOri_->ScaleHeight()); });
-  // A snapshot too large to draw whole starts at the largest smaller zoom
-  // that fits, instead of leaving the canvas empty.
-  run.step(130, [&] {
-    mZoom_ = startingZoom(mOriWidth_, mOriHeight_);
-    mNewWidth_ = drawnSize(mOriWidth_, mZoom_);
-  });
-  run.step(132, [&] { mNewHeight_ = drawnSize(mOriHeight_, mZoom_); });
-  run.step(134, [&] { RedrawImage(); });
-  run.step(136, [&] { SetupScrollbars(); });
-  run.step(138, [&] { mFirstActivate_ = false; });
+void Form2::showZoom() {
+  const int percent = static_cast<int>(std::lround(view_->zoom() * 100));
+  frame1_->setTitle(QCoreApplication::translate("Form2", "Zoom:") + " " +
+                    QLocale().toString(percent) + "%");
 }
 
-// The canvas and the store of the unscaled copy, steps 102 to 122.
-void Form2::setUpCanvas() {
-  platform::StepRunner run(location("Form_Activate"));
-  run.step(102, [&] { picture1_->setAutoRedraw(true); });
-  run.step(104, [&] { picture1_->setAutoSize(true); });
-  run.step(106, [&] { picture1_->setBackColor(QColor(0xFF, 0xFF, 0xFF)); });
-  run.step(112, [&] { zoomOri_->setAutoRedraw(true); });
-  run.step(114, [&] { zoomOri_->hide(); });
-  run.step(116, [&] { zoomOri_->setOuterSize(picture1_->Width(), zoomOri_->Height()); });
-  run.step(118, [&] { zoomOri_->setOuterSize(zoomOri_->Width(), picture1_->Height()); });
-  run.step(120, [&] { zoomOri_->setPicture(picture1_->pictureSource()); });
+void Form2::PushButton1_Click() {
+  platform::StepRunner(location("PushButton1_Click")).step(100, [&] { view_->zoomIn(); });
+}
+
+void Form2::PushButton2_Click() {
+  platform::StepRunner(location("PushButton2_Click")).step(100, [&] { view_->zoomOut(); });
 }
 
 void Form2::setMousePointer(Pointer pointer) {
@@ -221,24 +196,35 @@ void Form2::Form_MouseMove() {
   if (pointer_ != Pointer::Hourglass) setMousePointer(Pointer::Default);
 }
 
-void Form2::centreOnScreen() {
-  if (centred_) return;
-  centred_ = true;
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+// The place and size of the last run, when it is on a screen now; else the
+// first size, centred.
+void Form2::restorePlace() {
+  if (placed_) return;
+  placed_ = true;
+  const QByteArray kept = QByteArray::fromBase64(readDesktopState(kPlaceKey).toLatin1());
+  if (!kept.isEmpty() && restoreGeometry(kept)) return;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    // A low screen at a large scaling (1366 x 768 at 1.5) is smaller than
+    // the first size: the buttons must stay on it.
+    const QRect room = screen->availableGeometry();
+    resize(size().boundedTo(room.size() - kFrameAllowance).expandedTo(minimumSize()));
+    move(room.center() - rect().center());
+  }
+}
+
+void Form2::storePlace() {
+  if (placed_) writeDesktopState(kPlaceKey, QString::fromLatin1(saveGeometry().toBase64()));
 }
 
 void Form2::showEvent(QShowEvent* event) {
-  centreOnScreen();
+  restorePlace();
   QWidget::showEvent(event);
-  // Some platforms never activate a window that is shown (offscreen); the
-  // set-up runs once either way.
-  if (mFirstActivate_) Form_Activate();
+  view_->setFocus();
 }
 
-void Form2::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
-  QWidget::changeEvent(event);
+void Form2::hideEvent(QHideEvent* event) {
+  storePlace();
+  QWidget::hideEvent(event);
 }
 
 void Form2::mouseMoveEvent(QMouseEvent* event) {
@@ -247,38 +233,14 @@ void Form2::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picture1_) return canvasMouseEvent(event) || QWidget::eventFilter(watched, event);
   if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
     if (watched == frame1_) {
       Form_MouseMove();
-    } else if (watched == pushButton1_ || watched == pushButton2_ || watched == pushButton6_ ||
-               watched == pushButton8_) {
+    } else if (qobject_cast<QPushButton*>(watched)) {
       PushButton_MouseMove();
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-// Mouse events on the canvas, in canvas twips.
-bool Form2::canvasMouseEvent(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-      const QPointF at = static_cast<QMouseEvent*>(event)->position() * kTwipsPerPixel;
-      Picture1_MouseDown(at.x(), at.y());
-      return true;
-    }
-    case QEvent::MouseMove: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      const QPointF at = mouse->position() * kTwipsPerPixel;
-      Picture1_MouseMove(mouse->buttons() != Qt::NoButton, at.x(), at.y());
-      return true;
-    }
-    case QEvent::MouseButtonRelease:
-      Picture1_MouseUp();
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace preview

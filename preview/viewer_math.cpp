@@ -1,71 +1,53 @@
 #include "preview/viewer_math.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <limits>
 
 namespace preview {
 
-double roundHalfEven(double value) {
-  // nearbyint follows the current rounding mode, which is to-nearest-even.
-  return std::nearbyint(value);
+namespace {
+
+// Percent, as picture viewers and office programs offer them.
+constexpr std::array<int, 18> kSteps{10,  15,  20,  25,  33,  50,  67,  75,  90,
+                                     100, 110, 125, 150, 175, 200, 250, 300, 400};
+// Levels closer than this to a step count as that step (a fitted 0.74999...).
+constexpr double kSameLevel = 0.001;
+
+}  // namespace
+
+double zoomInStep(double zoom) {
+  for (const int step : kSteps)
+    if (step / 100.0 > zoom + kSameLevel) return step / 100.0;
+  return kMaxZoom;
 }
 
-int baseSizeOf(int innerSize) {
-  return static_cast<int>(roundHalfEven(innerSize - 2.0));
+double zoomOutStep(double zoom) {
+  for (auto it = kSteps.rbegin(); it != kSteps.rend(); ++it)
+    if (*it / 100.0 < zoom - kSameLevel) return *it / 100.0;
+  return std::min(zoom, kMinZoom);
 }
 
-int drawnSize(int base, float zoom) {
-  return static_cast<int>(std::floor(static_cast<double>(base) * static_cast<double>(zoom)));
+double fitZoom(QSize picture, QSize room) {
+  if (picture.isEmpty() || room.isEmpty()) return 1.0;
+  const double zoom =
+      std::min(double(room.width()) / picture.width(), double(room.height()) / picture.height());
+  return std::clamp(zoom, kMinFitZoom, kMaxZoom);
 }
 
-bool fitsDrawLimit(int width, int height) {
-  return width < kDrawLimitWidth && height < kDrawLimitHeight;
+QSize drawnSize(QSize picture, double zoom, double scale) {
+  if (picture.isEmpty()) return {0, 0};
+  const auto side = [&](int pixels) {
+    return std::max(1, static_cast<int>(std::lround(pixels * zoom * scale)));
+  };
+  return {side(picture.width()), side(picture.height())};
 }
 
-float startingZoom(int baseWidth, int baseHeight) {
-  for (float zoom = 1.0F; zoom >= kMinZoom; zoom -= kZoomStep) {
-    if (fitsDrawLimit(drawnSize(baseWidth, zoom), drawnSize(baseHeight, zoom))) return zoom;
-  }
-  return 1.0F;
-}
-
-ScrollRange scrollRangeFor(int canvasOuter, int viewportOuter) {
-  ScrollRange range;
-  if (canvasOuter <= viewportOuter) return range;
-  const auto d = static_cast<float>(canvasOuter - viewportOuter);
-  range.enabled = true;
-  range.step = d <= 100 ? 1 : 10;
-  const double maximum = roundHalfEven(static_cast<double>(d) / range.step);
-  // A scroll bar's maximum is a 16-bit value.
-  range.maximum = static_cast<int>(std::min<double>(maximum, std::numeric_limits<int16_t>::max()));
-  return range;
-}
-
-int canvasOffset(std::int16_t step, int value) {
-  return -(static_cast<int>(step) * value);
-}
-
-double limitDrag(double position, int viewportInner, int canvasOuter) {
-  if (position > 0) return 0;
-  const double farthest = viewportInner - canvasOuter;
-  return farthest > position ? farthest : position;
-}
-
-std::optional<std::int16_t> dropPercent(int canvasPosition, int canvasOuter, int viewportOuter) {
-  const int extent = canvasOuter - viewportOuter;
-  if (extent == 0) return std::nullopt;
-  const double percent =
-      roundHalfEven(std::abs(static_cast<double>(canvasPosition)) / extent * 100.0);
-  constexpr double low = std::numeric_limits<std::int16_t>::min();
-  constexpr double high = std::numeric_limits<std::int16_t>::max();
-  return static_cast<std::int16_t>(std::clamp(percent, low, high));
-}
-
-std::optional<int> valueForPercent(std::int16_t percent, int maximum) {
-  if (percent < 0) return std::nullopt;
-  const double value = roundHalfEven(percent / 100.0 * maximum);
-  return static_cast<int>(std::clamp(value, 0.0, static_cast<double>(std::max(0, maximum))));
+QPointF anchoredScroll(QPointF onPicture, QPointF anchor, QSize before, QSize after) {
+  if (before.isEmpty()) return onPicture - anchor;
+  const double x = onPicture.x() * after.width() / before.width();
+  const double y = onPicture.y() * after.height() / before.height();
+  return {x - anchor.x(), y - anchor.y()};
 }
 
 }  // namespace preview

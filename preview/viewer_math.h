@@ -1,56 +1,34 @@
 #pragma once
-#include <cstdint>
-#include <optional>
+#include <QPointF>
+#include <QSize>
 
-// The arithmetic of the preview's viewer, apart from any widget. All sizes and
-// positions are in twips.
+// The arithmetic of the preview's viewer, apart from any widget. Zoom levels
+// are factors (1.0 is the sheet's own pixels); sizes are logical pixels.
 namespace preview {
 
-// The drawn canvas must stay below these sizes.
-inline constexpr int kDrawLimitWidth = 50000;
-inline constexpr int kDrawLimitHeight = 90000;
-inline constexpr float kMinZoom = 0.25F;
-inline constexpr float kMaxZoom = 1.75F;
-inline constexpr float kZoomStep = 0.25F;
+inline constexpr double kMinZoom = 0.10;
+inline constexpr double kMaxZoom = 4.00;
+// Fit goes lower when it must: the largest sheet is 6920 pixels high.
+inline constexpr double kMinFitZoom = 0.02;
 
-// Nearest integer, ties to the even one.
-double roundHalfEven(double value);
+// The next level of the usual steps above (or below) `zoom`; `zoom` itself
+// when it is already at that end (or below it, after Fit). A level between
+// steps goes to the nearest step in the asked direction.
+double zoomInStep(double zoom);
+double zoomOutStep(double zoom);
 
-// The base size of a stored picture from its inner size: 2 less, rounded.
-int baseSizeOf(int innerSize);
+// The largest level, within kMinFitZoom..kMaxZoom, at which a picture of
+// `picture` pixels fits whole into `room`.
+double fitZoom(QSize picture, QSize room);
 
-// The drawn size of a base size at a zoom: the fraction is cut off.
-int drawnSize(int base, float zoom);
-bool fitsDrawLimit(int width, int height);
+// The size of `picture` drawn at `zoom` times `scale` (the device pixel ratio
+// for device pixels), rounded, at least one pixel each way for a picture.
+QSize drawnSize(QSize picture, double zoom, double scale = 1.0);
 
-// The zoom of the first drawing: 1.0 when the base size fits the limit,
-// otherwise the largest smaller step that fits (1.0 again when none does).
-float startingZoom(int baseWidth, int baseHeight);
-
-// A scroll bar's range for a canvas against the viewport's outer size. When
-// the canvas is no larger the bar is disabled, its step is 0 and its maximum
-// stays as it was (no maximum here).
-struct ScrollRange {
-  bool enabled = false;
-  std::int16_t step = 0;
-  std::optional<int> maximum;
-};
-ScrollRange scrollRangeFor(int canvasOuter, int viewportOuter);
-
-// The canvas position for a bar value. Formed in 32 bits: the same as a 16-bit
-// product wherever that fits, and still right for extents past 32767 twips.
-int canvasOffset(std::int16_t step, int value);
-
-// A dragged position kept against the viewport's edges: never right of (or
-// below) 0, never so far that the canvas's far edge leaves the inner edge.
-double limitDrag(double position, int viewportInner, int canvasOuter);
-
-// Where a dropped canvas lies within its scroll extent, in percent; nothing
-// when the extent is zero (canvas and viewport of one outer size).
-std::optional<std::int16_t> dropPercent(int canvasPosition, int canvasOuter, int viewportOuter);
-
-// The bar value for a percentage of its maximum, kept within 0..maximum;
-// nothing for a negative percentage.
-std::optional<int> valueForPercent(std::int16_t percent, int maximum);
+// The scroll position that keeps a point of the drawn picture under `anchor`
+// (in the view) when the picture goes from `before` to `after` wide and high;
+// `onPicture` is where the anchor lies on the picture before. Not yet kept
+// within the bars' range.
+QPointF anchoredScroll(QPointF onPicture, QPointF anchor, QSize before, QSize after);
 
 }  // namespace preview

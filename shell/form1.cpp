@@ -67,13 +67,16 @@ class FrameBox : public QGroupBox {
 
 // The boxes of a set stand in two columns, 350 twips apart: a days-like set
 // fills the left column first, the others fill row by row.
+// Each box takes the room of its column, so a longer translated caption
+// still fits at the window's font.
 QRect boxPlace(const generator::OptionEntry& set, std::size_t i) {
   constexpr int kLefts[] = {240, 4155};
+  constexpr int kRooms[] = {4155 - 240 - 120, 7800 - 4155 - 240};
   constexpr int kFirstTop = 300, kRowStep = 350, kBoxHeight = 255;
   const std::size_t rows = (set.items.size() + 1) / 2;
   const std::size_t column = set.downFirst ? i / rows : i % 2;
   const std::size_t row = set.downFirst ? i % rows : i / 2;
-  return twips(kLefts[column], kFirstTop + kRowStep * int(row), set.items[i].width, kBoxHeight);
+  return twips(kLefts[column], kFirstTop + kRowStep * int(row), kRooms[column], kBoxHeight);
 }
 
 void whiteBackground(QWidget& widget, QPalette::ColorRole role) {
@@ -214,10 +217,12 @@ void Form1::buildControls() {
   refreshSheetSummary();
 }
 
+// The options that differ from their defaults, cut with an ellipsis where the
+// line ends; the whole list is the tooltip.
 void Form1::refreshSheetSummary() {
   const QString text = SheetOptionsSummary(generator::SheetOptionChoices());
-  sheetSummary_->setText(text);
-  fitCaption(*sheetSummary_, text, sheetSummary_->width());
+  sheetSummary_->setText(
+      QFontMetrics(sheetSummary_->font()).elidedText(text, Qt::ElideRight, sheetSummary_->width()));
   sheetSummary_->setToolTip(text);
 }
 
@@ -284,6 +289,7 @@ preview::Form2& Form1::form2() {
   if (!form2_) {
     form2_ = std::make_unique<preview::Form2>();
     form2_->setMainWindow(this);
+    form2_->setStoreChoices([this] { Form_QueryUnload(); });
   }
   return *form2_;
 }

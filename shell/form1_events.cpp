@@ -130,7 +130,7 @@ void Form1::setPreviewPicture(
   preview::Form2& preview = form2();
   // What the user was told when the snapshot left no picture file to load.
   if (!picture) throw std::runtime_error("File not found");
-  preview.Picture1()->setPicture(picture);
+  preview.setPicture(picture);
 }
 
 void Form1::setPreviewExcelFile(const QString& path) {

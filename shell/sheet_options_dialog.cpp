@@ -8,13 +8,20 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
-#include <QTimeEdit>
+#include <QTime>
 #include <QVBoxLayout>
 #include <array>
+#include <optional>
 
 #include "generator/option_table.h"
 #include "generator/overtime_rule.h"
@@ -57,22 +64,17 @@ QComboBox* textList(const std::array<const char*, N>& texts, QWidget* parent) {
   return list;
 }
 
-QTimeEdit* timeEdit(QWidget* parent) {
-  auto* edit = new QTimeEdit(parent);
-  edit->setDisplayFormat("H:mm");
-  return edit;
-}
-
-QTime timeOf(int minutes) {
-  return QTime(minutes / 60, minutes % 60);
-}
-
-int minutesOf(const QTime& time) {
-  return time.hour() * 60 + time.minute();
-}
-
 QString clockText(int minutes) {
-  return timeOf(minutes).toString("H:mm");
+  return QTime(minutes / 60, minutes % 60).toString("H:mm");
+}
+
+// What the option table makes of `text` for the option of `flag`: the
+// options with that one value read, or nothing when the table refuses it.
+std::optional<generator::SheetOptions> readOption(const char* flag, const QString& text,
+                                                  generator::SheetOptions options = {}) {
+  if (!generator::OptionOfFlag(flag)->read(text.trimmed().toStdString(), options))
+    return std::nullopt;
+  return options;
 }
 
 // The overtime rules in the list's order: none, daily, weekly, daily and weekly.
@@ -92,46 +94,166 @@ int hundredthsOf(const QDoubleSpinBox* box) {
   return qRound(box->value() * 100);
 }
 
+// Each option's caption in the dialog, by its flag; the main window's summary
+// names the options by the same words. One accelerator per letter, in every
+// language (a test holds each translation to that).
+struct Caption {
+  std::string_view flag;
+  const char* text;
+};
+constexpr Caption kCaptions[] = {
+    {"--clock", QT_TRANSLATE_NOOP("SheetOptions", "&Clock:")},
+    {"--time-step", QT_TRANSLATE_NOOP("SheetOptions", "&Start/end list step:")},
+    {"--first-time", QT_TRANSLATE_NOOP("SheetOptions", "&First time in the list:")},
+    {"--break-step", QT_TRANSLATE_NOOP("SheetOptions", "&Break list step:")},
+    {"--longest-break", QT_TRANSLATE_NOOP("SheetOptions", "&Longest break:")},
+    {"--date-format", QT_TRANSLATE_NOOP("SheetOptions", "&Date format:")},
+    {"--week-start", QT_TRANSLATE_NOOP("SheetOptions", "&Week starting:")},
+    {"--first-day", QT_TRANSLATE_NOOP("SheetOptions", "First da&y of the week:")},
+    {"--currency", QT_TRANSLATE_NOOP("SheetOptions", "C&urrency symbol:")},
+    {"--currency-after", QT_TRANSLATE_NOOP("SheetOptions", "Symbol &after the amount")},
+    {"--overtime", QT_TRANSLATE_NOOP("SheetOptions", "&Overtime:")},
+    {"--overtime-rate", QT_TRANSLATE_NOOP("SheetOptions", "Overtime &rate multiplier:")},
+    {"--protect", QT_TRANSLATE_NOOP("SheetOptions", "&Protect formulas")},
+    {"--language", QT_TRANSLATE_NOOP("SheetOptions", "Sheet la&nguage:")},
+};
+
+QString caption(std::string_view flag) {
+  for (const Caption& c : kCaptions)
+    if (c.flag == flag) return tr(c.text);
+  return QString::fromUtf8(flag.data(), qsizetype(flag.size()));
+}
+
+// The caption as running text: no accelerator, no colon.
+QString plainCaption(std::string_view flag) {
+  QString text = caption(flag);
+  text.remove(QRegularExpression("&(?!&)"));
+  if (text.endsWith(':')) text.chop(1);
+  return text.trimmed();
+}
+
+QString hoursText(int hundredths) {
+  return QLocale().toString(hundredths / 100.0, 'g', 4);
+}
+
+// An option's value as the dialog shows it.
+QString valueText(std::string_view flag, const generator::SheetOptions& o) {
+  using generator::WeekStartKind;
+  if (flag == "--clock") return tr(o.clock24 ? "24-hour" : "12-hour (AM/PM)");
+  if (flag == "--time-step")
+    return QCoreApplication::translate("SheetOptions", "%1 minutes").arg(o.timeStep);
+  if (flag == "--first-time") return clockText(o.firstTime);
+  if (flag == "--break-step")
+    return QCoreApplication::translate("SheetOptions", "%1 minutes").arg(o.breakStep);
+  if (flag == "--longest-break") return clockText(o.longestBreak);
+  if (flag == "--date-format") return tr(kDateOrders[static_cast<std::size_t>(o.dateOrder)]);
+  if (flag == "--week-start") {
+    if (o.weekStart == WeekStartKind::Given)
+      return QString::fromStdString(generator::IsoDate(o.weekStartSerial));
+    return tr(o.weekStart == WeekStartKind::Empty ? "Empty" : "Example date");
+  }
+  if (flag == "--first-day") return tr(kDays[static_cast<std::size_t>(o.firstDay - 1)]);
+  if (flag == "--currency") return QString::fromStdString(o.currency);
+  if (flag == "--overtime") {
+    QStringList limits;
+    if (o.overtimeDaily > 0)
+      limits << QCoreApplication::translate("SheetOptions", "daily %1 h")
+                    .arg(hoursText(o.overtimeDaily));
+    if (o.overtimeWeekly > 0)
+      limits << QCoreApplication::translate("SheetOptions", "weekly %1 h")
+                    .arg(hoursText(o.overtimeWeekly));
+    return limits.isEmpty() ? QCoreApplication::translate("SheetOptions", "None")
+                            : limits.join(", ");
+  }
+  if (flag == "--overtime-rate") return QString("\u00d7") + hoursText(o.overtimeRate);
+  if (flag == "--language") {
+    const std::string_view name = generator::SheetTextsOf(o.language).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+  }
+  return {};  // a switch: its caption says it
+}
+
+// A field that takes a typed value: the value is checked as it is typed and a
+// short reason stands beside the field while it is refused.
+QWidget* checkedField(QLineEdit* edit, QLabel* why) {
+  auto* field = new QWidget;
+  auto* row = new QHBoxLayout(field);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(edit);
+  row->addWidget(why, 1);
+  QPalette red = why->palette();
+  red.setColor(QPalette::WindowText, QColor(0xB0, 0, 0));
+  why->setPalette(red);
+  why->setWordWrap(true);
+  why->hide();
+  return field;
+}
+
 }  // namespace
 
+generator::SheetOptions DefaultSheetOptions() {
+  generator::SheetOptions defaults;
+  for (const generator::OptionEntry& option : generator::OptionTable())
+    if (option.kind == generator::OptionKind::Sheet)
+      option.read(generator::KeysWithDefaults(option).front().second, defaults);
+  return defaults;
+}
+
 QString SheetOptionsSummary(const generator::SheetOptions& o) {
-  return QCoreApplication::translate(
-             "SheetOptions", "%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first")
-      .arg(o.clock24 ? 24 : 12)
-      .arg(clockText(o.firstTime))
-      .arg(o.timeStep)
-      .arg(clockText(o.longestBreak))
-      .arg(QString::fromStdString(generator::DatePattern(o)))
-      .arg(QString::fromStdString(o.currency))
-      .arg(tr(kDays[static_cast<std::size_t>(o.firstDay - 1)]));
+  const generator::SheetOptions defaults = DefaultSheetOptions();
+  QStringList changed;
+  for (const generator::OptionEntry& option : generator::OptionTable()) {
+    if (option.kind != generator::OptionKind::Sheet) continue;
+    if (option.word(o) == option.word(defaults)) continue;
+    const QString value = valueText(option.flag, o);
+    changed << (value.isEmpty() ? plainCaption(option.flag)
+                                : QCoreApplication::translate("SheetOptions", "%1: %2")
+                                      .arg(plainCaption(option.flag), value));
+  }
+  if (changed.isEmpty())
+    return QCoreApplication::translate("SheetOptions", "Every option as it comes");
+  return changed.join(QCoreApplication::translate("SheetOptions", "; "));
 }
 
 SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, QWidget* parent)
     : QDialog(parent) {
   setObjectName("SheetOptionsDialog");
   setWindowTitle(QCoreApplication::translate("SheetOptions", "Sheet Options"));
-  auto* layout = new QVBoxLayout(this);
+  auto* page = new QWidget;
+  // Two columns of about one height each, so the dialog stays low.
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
 
-  auto* times = new QGroupBox(QCoreApplication::translate("SheetOptions", "Times"), this);
+  auto* times = new QGroupBox(QCoreApplication::translate("SheetOptions", "Times"), page);
   auto* timesForm = new QFormLayout(times);
   clock_ = new QComboBox(times);
   clock_->addItems({QCoreApplication::translate("SheetOptions", "12-hour (AM/PM)"),
                     QCoreApplication::translate("SheetOptions", "24-hour")});
   timeStep_ = minutesList(kTimeSteps, times);
-  firstTime_ = timeEdit(times);
+  firstTime_ = new QLineEdit(times);
+  firstTimeWhy_ =
+      new QLabel(QCoreApplication::translate("SheetOptions", "A time from 0:00 to 23:59"), times);
   breakStep_ = minutesList(kBreakSteps, times);
-  longestBreak_ = timeEdit(times);
-  longestBreak_->setTimeRange(QTime(0, 15), QTime(8, 0));
-  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Clock:"), clock_);
-  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Start/end list step:"),
-                    timeStep_);
-  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&First time in the list:"),
-                    firstTime_);
-  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Break list step:"), breakStep_);
-  timesForm->addRow(QCoreApplication::translate("SheetOptions", "&Longest break:"), longestBreak_);
-  layout->addWidget(times);
+  longestBreak_ = new QLineEdit(times);
+  longestBreakWhy_ = new QLabel(
+      QCoreApplication::translate("SheetOptions", "A duration from 0:15 to 8:00"), times);
+  firstTime_->setObjectName("FirstTime");
+  longestBreak_->setObjectName("LongestBreak");
+  for (QLineEdit* time : {firstTime_, longestBreak_}) {
+    time->setMaxLength(5);
+    time->setMaximumWidth(fontMetrics().horizontalAdvance("00:000") + 16);
+  }
+  timesForm->addRow(caption("--clock"), clock_);
+  timesForm->addRow(caption("--time-step"), timeStep_);
+  timesForm->addRow(caption("--first-time"), checkedField(firstTime_, firstTimeWhy_));
+  timesForm->addRow(caption("--break-step"), breakStep_);
+  timesForm->addRow(caption("--longest-break"), checkedField(longestBreak_, longestBreakWhy_));
+  left->addWidget(times);
 
-  auto* dates = new QGroupBox(QCoreApplication::translate("SheetOptions", "Dates and week"), this);
+  auto* dates = new QGroupBox(QCoreApplication::translate("SheetOptions", "Dates and week"), page);
   auto* datesForm = new QFormLayout(dates);
   dateOrder_ = textList(kDateOrders, dates);
   weekStart_ = new QComboBox(dates);
@@ -143,26 +265,30 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   weekStartDate_->setMinimumDate(kFirstDate);
   weekStartDate_->setCalendarPopup(true);
   firstDay_ = textList(kDays, dates);
-  datesForm->addRow(QCoreApplication::translate("SheetOptions", "&Date format:"), dateOrder_);
-  datesForm->addRow(QCoreApplication::translate("SheetOptions", "&Week starting:"), weekStart_);
-  datesForm->addRow(QCoreApplication::translate("SheetOptions", "D&ate:"), weekStartDate_);
-  datesForm->addRow(QCoreApplication::translate("SheetOptions", "First &day of the week:"),
-                    firstDay_);
+  datesForm->addRow(caption("--date-format"), dateOrder_);
+  datesForm->addRow(caption("--week-start"), weekStart_);
+  datesForm->addRow(QCoreApplication::translate("SheetOptions", "Da&te:"), weekStartDate_);
+  datesForm->addRow(caption("--first-day"), firstDay_);
   connect(weekStart_, &QComboBox::currentIndexChanged, this,
           [this](int index) { weekStartDate_->setEnabled(index == 2); });
-  layout->addWidget(dates);
+  left->addWidget(dates);
+  left->addStretch(1);
 
-  auto* money = new QGroupBox(QCoreApplication::translate("SheetOptions", "Money"), this);
+  auto* money = new QGroupBox(QCoreApplication::translate("SheetOptions", "Money"), page);
   auto* moneyForm = new QFormLayout(money);
   currency_ = new QLineEdit(money);
-  currency_->setMaxLength(4);
-  currencyAfter_ =
-      new QCheckBox(QCoreApplication::translate("SheetOptions", "Symbol &after the amount"), money);
-  moneyForm->addRow(QCoreApplication::translate("SheetOptions", "C&urrency symbol:"), currency_);
+  currency_->setObjectName("Currency");
+  currency_->setMaximumWidth(fontMetrics().horizontalAdvance("MMMMMM") + 16);
+  currencyWhy_ = new QLabel(
+      QCoreApplication::translate("SheetOptions",
+                                  "No quotes, backslashes or control characters; at most 12 bytes"),
+      money);
+  currencyAfter_ = new QCheckBox(caption("--currency-after"), money);
+  moneyForm->addRow(caption("--currency"), checkedField(currency_, currencyWhy_));
   moneyForm->addRow(QString(), currencyAfter_);
-  layout->addWidget(money);
+  right->addWidget(money);
 
-  auto* pay = new QGroupBox(QCoreApplication::translate("SheetOptions", "Pay"), this);
+  auto* pay = new QGroupBox(QCoreApplication::translate("SheetOptions", "Pay"), page);
   auto* payForm = new QFormLayout(pay);
   overtime_ = new QComboBox(pay);
   overtime_->addItems({QCoreApplication::translate("SheetOptions", "None"),
@@ -172,21 +298,20 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   dailyLimit_ = hundredthsBox(generator::kDailyLimitRange, pay);
   weeklyLimit_ = hundredthsBox(generator::kWeeklyLimitRange, pay);
   overtimeRate_ = hundredthsBox(generator::kOvertimeRateRange, pay);
-  protect_ = new QCheckBox(QCoreApplication::translate("SheetOptions", "&Protect formulas"), pay);
-  payForm->addRow(QCoreApplication::translate("SheetOptions", "&Overtime:"), overtime_);
-  payForm->addRow(QCoreApplication::translate("SheetOptions", "Dail&y limit (hours):"),
+  protect_ = new QCheckBox(caption("--protect"), pay);
+  payForm->addRow(caption("--overtime"), overtime_);
+  payForm->addRow(QCoreApplication::translate("SheetOptions", "Da&ily limit (hours):"),
                   dailyLimit_);
   payForm->addRow(QCoreApplication::translate("SheetOptions", "Wee&kly limit (hours):"),
                   weeklyLimit_);
-  payForm->addRow(QCoreApplication::translate("SheetOptions", "Overtime &rate multiplier:"),
-                  overtimeRate_);
+  payForm->addRow(caption("--overtime-rate"), overtimeRate_);
   payForm->addRow(QString(), protect_);
   connect(overtime_, &QComboBox::currentIndexChanged, this,
           &SheetOptionsDialog::enableOvertimeBoxes);
-  layout->addWidget(pay);
+  right->addWidget(pay);
 
   auto* sheetLanguage =
-      new QGroupBox(QCoreApplication::translate("SheetOptions", "Language"), this);
+      new QGroupBox(QCoreApplication::translate("SheetOptions", "Language"), page);
   auto* languageForm = new QFormLayout(sheetLanguage);
   language_ = new QComboBox(sheetLanguage);
   // Each language by its own name, whatever the program's language.
@@ -194,7 +319,7 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
     const std::string_view name = generator::SheetTextsOf(language).name;
     language_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
   }
-  languageForm->addRow(QCoreApplication::translate("SheetOptions", "Sheet &language:"), language_);
+  languageForm->addRow(caption("--language"), language_);
   // A language picked by the user brings its date format, clock and currency;
   // they can be changed again afterwards.
   connect(language_, &QComboBox::activated, this, [this](int index) {
@@ -204,33 +329,81 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
     clock_->setCurrentIndex(d.clock24 ? 1 : 0);
     currency_->setText(QString::fromStdString(d.currency));
   });
-  layout->addWidget(sheetLanguage);
+  right->insertWidget(0, sheetLanguage);
+  right->addStretch(1);
 
+  // The groups scroll when the screen is too low for them.
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  // Options that cannot go together: why OK did not close the dialog.
   problem_ = new QLabel(this);
   problem_->setObjectName("problem");
   problem_->setWordWrap(true);
   problem_->setStyleSheet("color: #b00020");
   problem_->hide();
-  layout->addWidget(problem_);
 
-  auto* buttons = new QDialogButtonBox(
+  buttons_ = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
-  buttons->button(QDialogButtonBox::RestoreDefaults)
-      ->setText(QCoreApplication::translate("SheetOptions", "Restore Defaults"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &SheetOptionsDialog::acceptIfUsable);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
-          [this] { show(generator::SheetOptions{}); });
-  layout->addWidget(buttons);
+  // OK and Cancel answer to Enter and Esc; their texts carry no accelerator
+  // that could repeat one of the fields'.
+  buttons_->button(QDialogButtonBox::Ok)
+      ->setText(QCoreApplication::translate("SheetOptions", "OK"));
+  buttons_->button(QDialogButtonBox::Cancel)
+      ->setText(QCoreApplication::translate("SheetOptions", "Cancel"));
+  buttons_->button(QDialogButtonBox::RestoreDefaults)
+      ->setText(QCoreApplication::translate("SheetOptions", "R&estore Defaults"));
+  connect(buttons_, &QDialogButtonBox::accepted, this, &SheetOptionsDialog::acceptIfUsable);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons_->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
+          [this] { show(DefaultSheetOptions()); });
+  for (QLineEdit* edit : {firstTime_, longestBreak_, currency_})
+    connect(edit, &QLineEdit::textChanged, this, [this] { checkTypedValues(); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(scroll, 1);
+  layout->addWidget(problem_);
+  layout->addWidget(buttons_);
   show(options);
+  fitScreen(*scroll, *page);
+}
+
+// As large as the groups want, but never beyond the screen's free area.
+void SheetOptionsDialog::fitScreen(QScrollArea& scroll, QWidget& page) {
+  const QSize wanted = page.sizeHint() + QSize(scroll.verticalScrollBar()->sizeHint().width(), 0);
+  scroll.setMinimumWidth(wanted.width());
+  QSize size = sizeHint().expandedTo(QSize(wanted.width(), 0));
+  // The page's whole height in place of the scroll area's own hint, and the
+  // scroll area's frame and spacing.
+  constexpr int kAllowance = 8;
+  size.setHeight(size.height() + wanted.height() - scroll.sizeHint().height() + kAllowance);
+  if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);  // the frame
+    size = size.boundedTo(room);
+  }
+  resize(size);
+}
+
+bool SheetOptionsDialog::typedValuesValid() const {
+  return firstTimeWhy_->isHidden() && longestBreakWhy_->isHidden() && currencyWhy_->isHidden();
+}
+
+void SheetOptionsDialog::checkTypedValues() {
+  firstTimeWhy_->setVisible(!readOption("--first-time", firstTime_->text()));
+  longestBreakWhy_->setVisible(!readOption("--longest-break", longestBreak_->text()));
+  currencyWhy_->setVisible(!readOption("--currency", currency_->text()));
+  buttons_->button(QDialogButtonBox::Ok)->setEnabled(typedValuesValid());
 }
 
 void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   clock_->setCurrentIndex(o.clock24 ? 1 : 0);
   timeStep_->setCurrentIndex(timeStep_->findData(o.timeStep));
-  firstTime_->setTime(timeOf(o.firstTime));
+  firstTime_->setText(clockText(o.firstTime));
   breakStep_->setCurrentIndex(breakStep_->findData(o.breakStep));
-  longestBreak_->setTime(timeOf(o.longestBreak));
+  longestBreak_->setText(clockText(o.longestBreak));
   dateOrder_->setCurrentIndex(static_cast<int>(o.dateOrder));
   weekStart_->setCurrentIndex(static_cast<int>(o.weekStart));
   const QDate given =
@@ -253,6 +426,7 @@ void SheetOptionsDialog::show(const generator::SheetOptions& o) {
   enableOvertimeBoxes(rule);
   protect_->setChecked(o.protectFormulas);
   language_->setCurrentIndex(static_cast<int>(o.language));
+  checkTypedValues();
 }
 
 void SheetOptionsDialog::acceptIfUsable() {
@@ -278,17 +452,18 @@ generator::SheetOptions SheetOptionsDialog::options() const {
   generator::SheetOptions o;
   o.clock24 = clock_->currentIndex() == 1;
   o.timeStep = timeStep_->currentData().toInt();
-  o.firstTime = minutesOf(firstTime_->time());
   o.breakStep = breakStep_->currentData().toInt();
-  o.longestBreak = minutesOf(longestBreak_->time());
   o.dateOrder = generator::DateOrder(dateOrder_->currentIndex());
   o.weekStart = generator::WeekStartKind(weekStart_->currentIndex());
   const QDate date = weekStartDate_->date();
   if (o.weekStart == generator::WeekStartKind::Given)
     o.weekStartSerial = generator::DaySerial(date.year(), date.month(), date.day());
   o.firstDay = firstDay_->currentIndex() + 1;
-  // A symbol the sheet cannot carry leaves the default one.
-  generator::OptionOfFlag("--currency")->read(currency_->text().trimmed().toStdString(), o);
+  // The typed values as the option table reads them; OK stays disabled while
+  // one is refused, so a refused one never gets here.
+  if (const auto v = readOption("--first-time", firstTime_->text(), o)) o = *v;
+  if (const auto v = readOption("--longest-break", longestBreak_->text(), o)) o = *v;
+  if (const auto v = readOption("--currency", currency_->text(), o)) o = *v;
   o.currencyAfter = currencyAfter_->isChecked();
   const int rule = overtime_->currentIndex();
   o.overtimeDaily = rule & kDailyBit ? hundredthsOf(dailyLimit_) : 0;

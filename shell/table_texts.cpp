@@ -6,7 +6,9 @@
 namespace shell {
 
 QString CaptionText(std::string_view english) {
-  return QCoreApplication::translate("Form1", std::string(english).c_str());
+  // A caption that begins with a blank in the table is shown without it, in
+  // line with the others.
+  return QCoreApplication::translate("Form1", std::string(english).c_str()).trimmed();
 }
 
 }  // namespace shell

@@ -127,8 +127,8 @@ Möchten Sie trotzdem fortfahren?</translation>
 4. Diese Software unterstützt alle Excel-Versionen außer den seltenen Ausgaben Excel Starter und Student.</translation>
     </message>
     <message>
-        <source>There are no columns in Time Sheet Templet.<byte value="xd"/>
-You turn off all columns of Time Sheet Templet.<byte value="xd"/>
+        <source>There are no columns in the time sheet template.<byte value="xd"/>
+You turned off all columns of the time sheet template.<byte value="xd"/>
 </source>
         <translation>Die Stundenzettel-Vorlage hat keine Spalten.<byte value="xd"/>
 Sie haben alle Spalten der Stundenzettel-Vorlage ausgeschaltet.<byte value="xd"/>

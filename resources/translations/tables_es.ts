@@ -127,8 +127,8 @@ Would you like to proceed anyway?</source>
 4. Este programa admite todas las versiones de Excel excepto las poco habituales ediciones Excel Starter y Student.</translation>
     </message>
     <message>
-        <source>There are no columns in Time Sheet Templet.<byte value="xd"/>
-You turn off all columns of Time Sheet Templet.<byte value="xd"/>
+        <source>There are no columns in the time sheet template.<byte value="xd"/>
+You turned off all columns of the time sheet template.<byte value="xd"/>
 </source>
         <translation>La plantilla de hoja de horas no tiene columnas.<byte value="xd"/>
 Ha desactivado todas las columnas de la plantilla de hoja de horas.<byte value="xd"/>

@@ -127,8 +127,8 @@ Voulez-vous continuer quand même&#xa0;?</translation>
 4. Ce logiciel prend en charge toutes les versions d&apos;Excel, sauf les rares éditions Excel Starter et Étudiant.</translation>
     </message>
     <message>
-        <source>There are no columns in Time Sheet Templet.<byte value="xd"/>
-You turn off all columns of Time Sheet Templet.<byte value="xd"/>
+        <source>There are no columns in the time sheet template.<byte value="xd"/>
+You turned off all columns of the time sheet template.<byte value="xd"/>
 </source>
         <translation>Le modèle de feuille de temps n&apos;a aucune colonne.<byte value="xd"/>
 Vous avez désactivé toutes les colonnes du modèle de feuille de temps.<byte value="xd"/>

@@ -58,10 +58,6 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>Zoom:</source>
-        <translation>Zoom:</translation>
-    </message>
-    <message>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
@@ -78,12 +74,44 @@
         <translation>Als Excel-Datei speichern</translation>
     </message>
     <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>The whole sheet in the window</source>
+        <translation>Das ganze Blatt im Fenster</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>The generated workbook is gone from the temporary folder. Go back and create the template again.</source>
+        <translation>Die erstellte Arbeitsmappe ist nicht mehr im temporären Ordner. Gehen Sie zurück und erstellen Sie die Vorlage neu.</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>time-sheet</source>
+        <translation>Stundenzettel</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Could not save %1.
+
+%2</source>
+        <translation>%1 konnte nicht gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -152,10 +180,6 @@
         <translation>%1 Minuten</translation>
     </message>
     <message>
-        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
-        <translation>%1 Std., ab %2 alle %3 Min., Pausen bis %4, %5, %6, Woche ab %7</translation>
-    </message>
-    <message>
         <source>Sheet Options</source>
         <translation>Blattoptionen</translation>
     </message>
@@ -216,14 +240,6 @@
         <translation>&amp;Wochenbeginn:</translation>
     </message>
     <message>
-        <source>D&amp;ate:</source>
-        <translation>D&amp;atum:</translation>
-    </message>
-    <message>
-        <source>First &amp;day of the week:</source>
-        <translation>Erster &amp;Tag der Woche:</translation>
-    </message>
-    <message>
         <source>Money</source>
         <translation>Geld</translation>
     </message>
@@ -233,11 +249,7 @@
     </message>
     <message>
         <source>C&amp;urrency symbol:</source>
-        <translation>&amp;Währungssymbol:</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Standard wiederherstellen</translation>
+        <translation>Währungss&amp;ymbol:</translation>
     </message>
     <message>
         <source>Pay</source>
@@ -268,10 +280,6 @@
         <translation>Ü&amp;berstunden:</translation>
     </message>
     <message>
-        <source>Dail&amp;y limit (hours):</source>
-        <translation>Tägliche &amp;Grenze (Stunden):</translation>
-    </message>
-    <message>
         <source>Wee&amp;kly limit (hours):</source>
         <translation>Wöchentliche G&amp;renze (Stunden):</translation>
     </message>
@@ -284,8 +292,115 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Sheet &amp;language:</source>
-        <translation>Sp&amp;rache des Blatts:</translation>
+        <source>First da&amp;y of the week:</source>
+        <translation>Erster &amp;Tag der Woche:</translation>
+    </message>
+    <message>
+        <source>Sheet la&amp;nguage:</source>
+        <translation>Spra&amp;che des Blatts:</translation>
+    </message>
+    <message>
+        <source>daily %1 h</source>
+        <translation>täglich %1 Std.</translation>
+    </message>
+    <message>
+        <source>weekly %1 h</source>
+        <translation>wöchentlich %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Every option as it comes</source>
+        <translation>Alle Optionen wie vorgegeben</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>A time from 0:00 to 23:59</source>
+        <translation>Eine Uhrzeit von 0:00 bis 23:59</translation>
+    </message>
+    <message>
+        <source>A duration from 0:15 to 8:00</source>
+        <translation>Eine Dauer von 0:15 bis 8:00</translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation>D&amp;atum:</translation>
+    </message>
+    <message>
+        <source>No quotes, backslashes or control characters; at most 12 bytes</source>
+        <translation>Keine Anführungszeichen, Backslashes oder Steuerzeichen; höchstens 12 Byte</translation>
+    </message>
+    <message>
+        <source>Da&amp;ily limit (hours):</source>
+        <translation>Tägliche &amp;Grenze (Stunden):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Defaults</source>
+        <translation>Standard wieder&amp;herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
     </message>
 </context>
 </TS>

@@ -58,10 +58,6 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>Zoom:</source>
-        <translation>Zoom:</translation>
-    </message>
-    <message>
         <source>Zoom In</source>
         <translation>Acercar</translation>
     </message>
@@ -78,12 +74,44 @@
         <translation>Guardar como archivo de Excel</translation>
     </message>
     <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>The whole sheet in the window</source>
+        <translation>La hoja entera en la ventana</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>The generated workbook is gone from the temporary folder. Go back and create the template again.</source>
+        <translation>El libro generado ya no está en la carpeta temporal. Vuelva atrás y cree la plantilla de nuevo.</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>time-sheet</source>
+        <translation>hoja-de-horas</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>¿Seguro que desea sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>Could not save %1.
+
+%2</source>
+        <translation>No se pudo guardar %1.
+
+%2</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -152,10 +180,6 @@
         <translation>%1 minutos</translation>
     </message>
     <message>
-        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
-        <translation>%1 h, desde %2 cada %3 min, pausas hasta %4, %5, %6, semana desde %7</translation>
-    </message>
-    <message>
         <source>Sheet Options</source>
         <translation>Opciones de la hoja</translation>
     </message>
@@ -185,7 +209,7 @@
     </message>
     <message>
         <source>&amp;Break list step:</source>
-        <translation>Paso de la lista de &amp;pausas:</translation>
+        <translation>Paso de la lista de pa&amp;usas:</translation>
     </message>
     <message>
         <source>&amp;Longest break:</source>
@@ -216,14 +240,6 @@
         <translation>Inicio de la &amp;semana:</translation>
     </message>
     <message>
-        <source>D&amp;ate:</source>
-        <translation>Fech&amp;a:</translation>
-    </message>
-    <message>
-        <source>First &amp;day of the week:</source>
-        <translation>Primer &amp;día de la semana:</translation>
-    </message>
-    <message>
         <source>Money</source>
         <translation>Dinero</translation>
     </message>
@@ -234,10 +250,6 @@
     <message>
         <source>C&amp;urrency symbol:</source>
         <translation>Símbolo de &amp;moneda:</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
         <source>Pay</source>
@@ -268,10 +280,6 @@
         <translation>Horas &amp;extra:</translation>
     </message>
     <message>
-        <source>Dail&amp;y limit (hours):</source>
-        <translation>Límite d&amp;iario (horas):</translation>
-    </message>
-    <message>
         <source>Wee&amp;kly limit (hours):</source>
         <translation>Límite sema&amp;nal (horas):</translation>
     </message>
@@ -284,8 +292,115 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Sheet &amp;language:</source>
-        <translation>&amp;Idioma de la hoja:</translation>
+        <source>First da&amp;y of the week:</source>
+        <translation>Primer &amp;día de la semana:</translation>
+    </message>
+    <message>
+        <source>Sheet la&amp;nguage:</source>
+        <translation>Idioma de la ho&amp;ja:</translation>
+    </message>
+    <message>
+        <source>daily %1 h</source>
+        <translation>diario %1 h</translation>
+    </message>
+    <message>
+        <source>weekly %1 h</source>
+        <translation>semanal %1 h</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Every option as it comes</source>
+        <translation>Todas las opciones predeterminadas</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>A time from 0:00 to 23:59</source>
+        <translation>Una hora de 0:00 a 23:59</translation>
+    </message>
+    <message>
+        <source>A duration from 0:15 to 8:00</source>
+        <translation>Una duración de 0:15 a 8:00</translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation>Fech&amp;a:</translation>
+    </message>
+    <message>
+        <source>No quotes, backslashes or control characters; at most 12 bytes</source>
+        <translation>Sin comillas, barras invertidas ni caracteres de control; 12 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>Da&amp;ily limit (hours):</source>
+        <translation>Límite d&amp;iario (horas):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Defaults</source>
+        <translation>Restablecer &amp;valores predeterminados</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco excedida</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
     </message>
 </context>
 </TS>

@@ -58,10 +58,6 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>Zoom:</source>
-        <translation>Zoom&#xa0;:</translation>
-    </message>
-    <message>
         <source>Zoom In</source>
         <translation>Agrandir</translation>
     </message>
@@ -78,12 +74,44 @@
         <translation>Enregistrer en fichier Excel</translation>
     </message>
     <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>The whole sheet in the window</source>
+        <translation>La feuille entière dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>The generated workbook is gone from the temporary folder. Go back and create the template again.</source>
+        <translation>Le classeur créé a disparu du dossier temporaire. Revenez en arrière et créez de nouveau le modèle.</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>time-sheet</source>
+        <translation>feuille-de-temps</translation>
+    </message>
+    <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Voulez-vous vraiment remplacer %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Could not save %1.
+
+%2</source>
+        <translation>Impossible d’enregistrer %1.
+
+%2</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -152,10 +180,6 @@
         <translation>%1 minutes</translation>
     </message>
     <message>
-        <source>%1-hour, from %2 every %3 min, breaks to %4, %5, %6, %7 first</source>
-        <translation>%1 h, dès %2 par %3 min, pauses jusqu’à %4, %5, %6, semaine dès %7</translation>
-    </message>
-    <message>
         <source>Sheet Options</source>
         <translation>Options de la feuille</translation>
     </message>
@@ -185,7 +209,7 @@
     </message>
     <message>
         <source>&amp;Break list step:</source>
-        <translation>Pas de la liste des &amp;pauses :</translation>
+        <translation>Pas de la liste des pa&amp;uses :</translation>
     </message>
     <message>
         <source>&amp;Longest break:</source>
@@ -209,19 +233,11 @@
     </message>
     <message>
         <source>&amp;Date format:</source>
-        <translation>Format de &amp;date :</translation>
+        <translation>F&amp;ormat de date :</translation>
     </message>
     <message>
         <source>&amp;Week starting:</source>
         <translation>Début de la &amp;semaine :</translation>
-    </message>
-    <message>
-        <source>D&amp;ate:</source>
-        <translation>D&amp;ate :</translation>
-    </message>
-    <message>
-        <source>First &amp;day of the week:</source>
-        <translation>Premier &amp;jour de la semaine :</translation>
     </message>
     <message>
         <source>Money</source>
@@ -229,15 +245,11 @@
     </message>
     <message>
         <source>Symbol &amp;after the amount</source>
-        <translation>Symbole &amp;après le montant</translation>
+        <translation>Symbole après le mo&amp;ntant</translation>
     </message>
     <message>
         <source>C&amp;urrency symbol:</source>
         <translation>Symbole &amp;monétaire :</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
         <source>Pay</source>
@@ -268,12 +280,8 @@
         <translation>Heures supplémen&amp;taires :</translation>
     </message>
     <message>
-        <source>Dail&amp;y limit (hours):</source>
-        <translation>Limite &amp;quotidienne (heures) :</translation>
-    </message>
-    <message>
         <source>Wee&amp;kly limit (hours):</source>
-        <translation>Limite hebd&amp;omadaire (heures) :</translation>
+        <translation>Limite he&amp;bdomadaire (heures) :</translation>
     </message>
     <message>
         <source>Overtime &amp;rate multiplier:</source>
@@ -284,8 +292,115 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Sheet &amp;language:</source>
+        <source>First da&amp;y of the week:</source>
+        <translation>Premier &amp;jour de la semaine :</translation>
+    </message>
+    <message>
+        <source>Sheet la&amp;nguage:</source>
         <translation>Lan&amp;gue de la feuille :</translation>
+    </message>
+    <message>
+        <source>daily %1 h</source>
+        <translation>par jour %1 h</translation>
+    </message>
+    <message>
+        <source>weekly %1 h</source>
+        <translation>par semaine %1 h</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Every option as it comes</source>
+        <translation>Toutes les options par défaut</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>A time from 0:00 to 23:59</source>
+        <translation>Une heure de 0:00 à 23:59</translation>
+    </message>
+    <message>
+        <source>A duration from 0:15 to 8:00</source>
+        <translation>Une durée de 0:15 à 8:00</translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation>D&amp;ate :</translation>
+    </message>
+    <message>
+        <source>No quotes, backslashes or control characters; at most 12 bytes</source>
+        <translation>Ni guillemets, ni barres obliques inverses, ni caractères de contrôle ; 12 octets au plus</translation>
+    </message>
+    <message>
+        <source>Da&amp;ily limit (hours):</source>
+        <translation>Limite &amp;quotidienne (heures) :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Defaults</source>
+        <translation>Rétablir les valeurs par dé&amp;faut</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
     </message>
 </context>
 </TS>

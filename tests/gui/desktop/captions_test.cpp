@@ -21,6 +21,7 @@ namespace {
 QStringList cutCaptions(const QWidget& window) {
   QStringList cut;
   auto check = [&](const QWidget& w, const QString& text, int room) {
+    if (!w.isVisibleTo(&window)) return;  // a reason shown only beside a refused entry
     // A mnemonic's '&' is not drawn.
     const QString shown = QString(text).replace("&&", "\x01").remove('&').replace("\x01", "&");
     const int needed = QFontMetrics(w.font()).horizontalAdvance(shown);

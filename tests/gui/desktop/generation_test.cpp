@@ -53,10 +53,11 @@ TEST_F(GenerationTest, FullGenerationHandsTheWorkbookToThePreview) {
   EXPECT_TRUE(form->Form2()->isVisible());
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->Form2()->mExcelFile(), path);
-  // The canvas got the picture; once shown, the viewer keeps its unscaled copy.
+  // The view got the picture.
   const preview::Form2& preview = *form->Form2();
-  const QImage& shown = preview.Picture1()->picture().isNull() ? preview.Zoom_Ori()->picture()
-                                                               : preview.Picture1()->picture();
+  ASSERT_TRUE(preview.View()->picture());
+  const QImage shown = preview.View()->picture()->draw(
+      QRect(QPoint(0, 0), preview.View()->picture()->size()));
   EXPECT_GT(shown.width(), 100);
   EXPECT_GT(shown.height(), 100);
   EXPECT_EQ(form->mousePointer(), shell::Form1::Pointer::Default);
@@ -77,8 +78,8 @@ TEST_F(GenerationTest, NoDayChosenShowsOnlyTheTwoLineMessage) {
   form->PushButton22_Click();
   ASSERT_EQ(fake.messages().size(), 1u);
   EXPECT_EQ(fake.messages()[0].text,
-            "There are no columns in Time Sheet Templet.\r\n"
-            "You turn off all columns of Time Sheet Templet.\r\n");
+            "There are no columns in the time sheet template.\r\n"
+            "You turned off all columns of the time sheet template.\r\n");
   EXPECT_EQ(fake.messages()[0].caption, "Tallyloom");
   EXPECT_EQ(fake.messages()[0].icon, platform::MessageIcon::None);
   EXPECT_TRUE(tempFiles().isEmpty());
@@ -124,8 +125,9 @@ TEST_F(GenerationTest, PictureReachesThePreviewWithoutAFile) {
   EXPECT_TRUE(fake.errorReports().empty()) << fake.errorReports()[0].text.toStdString();
   ASSERT_TRUE(form->Form2());
   const preview::Form2& preview = *form->Form2();
-  const QImage& shown = preview.Picture1()->picture().isNull() ? preview.Zoom_Ori()->picture()
-                                                               : preview.Picture1()->picture();
+  ASSERT_TRUE(preview.View()->picture());
+  const QImage shown = preview.View()->picture()->draw(
+      QRect(QPoint(0, 0), preview.View()->picture()->size()));
   // The private clipboard does not keep a second copy of the picture.
   EXPECT_FALSE(platform::GetClipboardPicture(platform::kAnyPictureFormat));
   ASSERT_EQ(generatedWorkbooks().size(), 1);

@@ -8,7 +8,9 @@
 
 #include "generator/generate_workbook.h"
 #include "generator/time_sheet.h"
-#include "preview/picture_box.h"
+#include "preview/scaled_part.h"
+#include "preview/sheet_view.h"
+#include "preview/viewer_math.h"
 #include "spreadsheet/picture/picture_source.h"
 #include "spreadsheet/picture/sheet_picture.h"
 #include "spreadsheet/xls/workbook_file.h"
@@ -65,35 +67,29 @@ TEST_F(RangeSourceTest, PartsAtTheirOwnSizeEqualTheWholePicture) {
   EXPECT_TRUE(source_->draw(QRect(w, 0, 10, 10)).isNull());
 }
 
-// Smooth scaling of a part gives the pixels of the whole scaled where a
-// reduction repeats within a tile (a half of this picture's even sizes); the
-// windows cross tile edges and the picture's far edges.
+// Scaled through the preview's resampling, the sheet drawn in parts gives the
+// pixels of the whole picture scaled; the windows cross tile edges and the
+// picture's far edges.
 TEST_F(RangeSourceTest, TilesEqualTheWholePictureScaled) {
   struct Zoom {
-    int times, per;  // target = whole × times ÷ per
-    QRect window;    // target pixels the viewport shows
+    double level;
+    QRect window;  // target pixels the viewport shows
   };
   const Zoom zooms[] = {
-      {1, 2, {0, 0, 640, 560}},     {1, 2, {300, 270, 640, 560}},   {1, 2, {1100, 2500, 640, 560}},
-      {1, 1, {250, 250, 640, 560}}, {1, 1, {2500, 5500, 640, 560}},
+      {0.5, {0, 0, 640, 560}},     {0.75, {300, 270, 640, 560}},  {0.5, {1100, 2500, 640, 560}},
+      {1.0, {250, 250, 640, 560}}, {1.0, {2500, 5500, 640, 560}}, {1.5, {1000, 4000, 960, 840}},
   };
-  ASSERT_EQ(whole_.size(), QSize(2902, 5716));  // even: every zoom below divides it
+  ASSERT_EQ(whole_.size(), QSize(2902, 5716));
+  const auto wholeSource = picture::imageSource(whole_);
   for (const Zoom& z : zooms) {
-    const QSize target = whole_.size() * z.times / z.per;
-    const QImage expected =
-        z.times == z.per ? whole_
-                         : whole_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    preview::PictureBox box(nullptr);
-    box.setTwipGeometry(0, 0, target.width() * preview::kTwipsPerPixel,
-                        target.height() * preview::kTwipsPerPixel);
-    box.paintPicture(source_, QRect(QPoint(0, 0), target * preview::kTwipsPerPixel),
-                     QRect(QPoint(0, 0), whole_.size() * preview::kTwipsPerPixel));
-    const QRect window = z.window.intersected(QRect(QPoint(0, 0), target));
-    QImage shown(window.size(), QImage::Format_RGB32);
-    box.render(&shown, QPoint(), QRegion(window));
-    EXPECT_EQ(shown, expected.copy(window).convertToFormat(QImage::Format_RGB32))
-        << z.times << "/" << z.per << " at " << window.x() << "," << window.y();
+    const QSize target = preview::drawnSize(whole_.size(), z.level);
+    const QImage expected = preview::scaledPart(*wholeSource, target, z.window);
+    EXPECT_EQ(preview::scaledPart(*source_, target, z.window), expected)
+        << z.level << " at " << z.window.x() << "," << z.window.y();
   }
+  // At 100 % the resampling keeps every pixel.
+  EXPECT_EQ(preview::scaledPart(*source_, whole_.size(), QRect(250, 250, 640, 560)),
+            whole_.copy(250, 250, 640, 560).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

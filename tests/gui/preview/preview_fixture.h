@@ -10,6 +10,8 @@
 
 #include "platform/fake_dialogs.h"
 #include "platform/folders.h"
+#include "platform/program_end.h"
+#include "platform/settings_store.h"
 #include "preview/form2.h"
 #include "preview/viewer_math.h"
 
@@ -29,36 +31,61 @@ inline QImage quarteredPicture(int width, int height) {
   return image;
 }
 
-// A preview window with scripted dialogs and no cursor file, the way the
-// generation driver prepares it: a snapshot in the canvas, then activation.
+// A picture of any size drawn from its coordinates only: a one-pixel grid
+// every 7 pixels over a slow gradient, so a part scaled from the wrong source
+// pixels or put one pixel off shows. Costs no memory until drawn.
+class GridSource final : public spreadsheet::picture::PictureSource {
+ public:
+  explicit GridSource(QSize size) : size_(size) {}
+  QSize size() const override { return size_; }
+  QImage draw(const QRect& part) const override {
+    const QRect inside = part.intersected(QRect(QPoint(0, 0), size_));
+    if (inside.isEmpty()) return {};
+    QImage image(inside.size(), QImage::Format_RGB32);
+    for (int y = 0; y < inside.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < inside.width(); ++x) {
+        const int px = inside.left() + x, py = inside.top() + y;
+        row[x] =
+            px % 7 == 0 || py % 7 == 0 ? qRgb(0, 0, 0) : qRgb(px / 16 % 256, py / 16 % 256, 160);
+      }
+    }
+    return image;
+  }
+
+ private:
+  QSize size_;
+};
+
+// A preview window with scripted dialogs, its own settings folder, a recorded
+// program end and no cursor file.
 class PreviewTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
     platform::setProgramFolderForTesting(folder.path());
+    store = std::make_unique<platform::IniSettingsStore>(settingsFolder.path());
+    platform::setSettingsStore(store.get());
+    platform::setProgramEndHandlerForTesting([this] { ++programEnds; });
     form = std::make_unique<preview::Form2>();
   }
   void TearDown() override {
     form.reset();
+    platform::setProgramEndHandlerForTesting(nullptr);
+    platform::setSettingsStore(nullptr);
     platform::setProgramFolderForTesting({});
   }
 
-  // Assigns a snapshot and runs the viewer set-up.
-  void showPicture(int widthPixels, int heightPixels) {
-    form->Picture1()->setPicture(quarteredPicture(widthPixels, heightPixels));
-    form->Form_Activate();
-  }
-  preview::PictureBox& canvas() { return *form->Picture1(); }
-  QScrollBar& hBar() { return *form->HScroll1(); }
-  QScrollBar& vBar() { return *form->VScroll1(); }
-  // A press at one canvas point and a move to another, in canvas twips.
-  void drag(double fromX, double fromY, double toX, double toY) {
-    form->Picture1_MouseDown(fromX, fromY);
-    form->Picture1_MouseMove(true, toX, toY);
-  }
+  void showPicture(QSize size) { form->setPicture(std::make_shared<GridSource>(size)); }
+  preview::SheetView& view() { return *form->View(); }
+  QScrollBar& hBar() { return *view().horizontalScrollBar(); }
+  QScrollBar& vBar() { return *view().verticalScrollBar(); }
 
   QTemporaryDir folder;
+  QTemporaryDir settingsFolder;
+  std::unique_ptr<platform::IniSettingsStore> store;
   platform::FakeDialogs dialogs;
+  int programEnds = 0;
   std::unique_ptr<preview::Form2> form;
 };
 

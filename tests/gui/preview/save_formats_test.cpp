@@ -102,10 +102,11 @@ TEST_F(SaveFormatsTest, AnUnreadableWorkbookIsReportedAndTheOldFileKept) {
     }
     dialogs.clear();
     saveAs(name);
-    ASSERT_EQ(dialogs.errorReports().size(), 1U) << name;
-    EXPECT_TRUE(dialogs.errorReports()[0].text.contains("PushButton6_Click at line 130")) << name;
+    // Said plainly, not as a fault of the program, and never "Done.".
+    EXPECT_TRUE(dialogs.errorReports().empty()) << name;
+    EXPECT_TRUE(dialogs.messages().back().text.startsWith("Could not save " + target + ".\n\n"))
+        << dialogs.messages().back().text.toStdString();
     EXPECT_EQ(readAll(target), "the user's old file") << name;
-    EXPECT_EQ(dialogs.messages().back().text, "Done.") << name;
   }
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 4);
 }

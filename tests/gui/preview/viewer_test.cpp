@@ -1,9 +1,11 @@
-// The viewer of the preview window: zoom levels, drawing, scroll ranges,
-// dragging and the drawing-size limit, driven through the window's handlers
-// with twip coordinates. The viewport is 9330 x 7425 twips outside and
-// 9270 x 7365 inside; a picture of n pixels is n x 15 twips.
-#include <QScrollBar>
+// The preview's viewer: zoom levels, the drawn size and the scroll ranges at
+// every step, Fit, the zoom that keeps the point under the mouse, and tiles
+// that add up to the whole scaled picture at device pixel ratios 1 and 2.
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
 
+#include "preview/scaled_part.h"
 #include "preview_fixture.h"
 
 namespace preview_test {
@@ -11,227 +13,156 @@ namespace {
 
 using ViewerTest = PreviewTest;
 
-TEST_F(ViewerTest, ZoomMovesInQuarterStepsAndStopsQuietlyAtBothEnds) {
-  showPicture(600, 400);  // base 8998 x 5998
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-  EXPECT_EQ(form->mOriWidth(), 8998);
-  EXPECT_EQ(canvas().Width(), 8998);
+// The usual steps, in percent, as the buttons go through them.
+const std::vector<double> kLevels{0.10, 0.15, 0.20, 0.25, 0.33, 0.50, 0.67, 0.75, 0.90,
+                                  1.00, 1.10, 1.25, 1.50, 1.75, 2.00, 2.50, 3.00, 4.00};
 
-  const float in[] = {1.25F, 1.5F, 1.75F, 1.75F};
-  const int inWidths[] = {11247, 13497, 15746, 15746};
-  for (int i = 0; i < 4; ++i) {
-    form->PushButton1_Click();
-    EXPECT_FLOAT_EQ(form->mZoom(), in[i]) << "press " << i + 1;
-    EXPECT_EQ(canvas().Width(), inWidths[i]) << "press " << i + 1;
-  }
-  for (int i = 0; i < 3; ++i) form->PushButton2_Click();
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-
-  const float out[] = {0.75F, 0.5F, 0.25F, 0.25F};
-  const int outHeights[] = {4498, 2999, 1499, 1499};
-  for (int i = 0; i < 4; ++i) {
-    form->PushButton2_Click();
-    EXPECT_FLOAT_EQ(form->mZoom(), out[i]) << "press " << i + 1;
-    EXPECT_EQ(canvas().Height(), outHeights[i]) << "press " << i + 1;
-  }
-  EXPECT_TRUE(dialogs.messages().empty());
-}
-
-TEST_F(ViewerTest, DrawnSizeCutsTheFractionOff) {
+TEST(ZoomSteps, GoToTheNextUsualLevelAndStopAtBothEnds) {
   struct Case {
-    int base;
-    float zoom;
-    int drawn;
+    double from, in, out;
   };
-  const Case cases[] = {{900, 0.75F, 675}, {901, 0.25F, 225},  {907, 0.25F, 226},
-                        {903, 0.75F, 677}, {901, 1.75F, 1576}, {-5, 0.5F, -3}};
-  for (const Case& c : cases)
-    EXPECT_EQ(preview::drawnSize(c.base, c.zoom), c.drawn) << c.base << " x " << c.zoom;
-}
-
-TEST_F(ViewerTest, EveryZoomLevelIsDrawnFromTheUnscaledCopy) {
-  const QImage original = quarteredPicture(600, 400);
-  form->Picture1()->setPicture(original);
-  form->Form_Activate();
-  form->PushButton2_Click();
-  form->PushButton2_Click();  // 0.5: 300 x 200 pixels
-  QImage half = canvas().shownImage();
-  EXPECT_EQ(half.size(), QSize(300, 200));
-  EXPECT_EQ(QColor(half.pixel(10, 10)), QColor(200, 0, 0));
-  EXPECT_EQ(QColor(half.pixel(290, 190)), QColor(90, 90, 90));
-
-  form->PushButton2_Click();
-  form->PushButton1_Click();
-  form->PushButton1_Click();
-  form->PushButton1_Click();  // back at 1.0 after 0.25: nothing lost
-  EXPECT_EQ(canvas().shownImage(), original.convertToFormat(QImage::Format_RGB32));
-}
-
-// The scroll range of a canvas against the viewport's outer width 9330.
-TEST_F(ViewerTest, ScrollRangeAndStepFollowTheCanvasWidth) {
-  struct Case {
-    int canvasWidth;
-    bool enabled;
-    int step;
-    int maximum;
-  };
-  const Case cases[] = {
-      {15000, true, 10, 567},  // D = 5670
-      {9400, true, 1, 70},     {9430, true, 1, 100},
-      {9431, true, 10, 10},    {9435, true, 10, 10},  // 10.5 goes to the even 10
-      {9445, true, 10, 12},                           // 11.5 goes to the even 12
-      {9330, false, 0, 32767}, {4000, false, 0, 32767},
-  };
+  const Case cases[] = {{1.00, 1.10, 0.90}, {0.10, 0.15, 0.10},   {4.00, 4.00, 3.00},
+                        {0.43, 0.50, 0.33}, {0.7499, 0.90, 0.67}, {0.05, 0.10, 0.05},
+                        {2.20, 2.50, 2.00}, {0.07, 0.10, 0.07}};
   for (const Case& c : cases) {
-    hBar().setMaximum(32767);
-    canvas().setOuterSize(c.canvasWidth, 1000);
-    form->SetupScrollbars();
-    EXPECT_EQ(hBar().isEnabled(), c.enabled) << c.canvasWidth;
-    EXPECT_EQ(form->mHStep(), c.step) << c.canvasWidth;
-    EXPECT_EQ(hBar().maximum(), c.maximum) << c.canvasWidth;
+    EXPECT_DOUBLE_EQ(preview::zoomInStep(c.from), c.in) << c.from;
+    EXPECT_DOUBLE_EQ(preview::zoomOutStep(c.from), c.out) << c.from;
   }
+  EXPECT_DOUBLE_EQ(preview::fitZoom(QSize(2000, 1000), QSize(500, 400)), 0.25);
+  EXPECT_DOUBLE_EQ(preview::fitZoom(QSize(100, 100), QSize(600, 500)), 4.0);
+  EXPECT_DOUBLE_EQ(preview::fitZoom(QSize(20000, 900), QSize(600, 500)), 0.03);
+  EXPECT_DOUBLE_EQ(preview::fitZoom(QSize(60000, 900), QSize(600, 500)), 0.02);
 }
 
-TEST_F(ViewerTest, ScrollValuesMoveTheCanvasByTheirStep) {
-  canvas().setOuterSize(15000, 7425 + 70);
-  form->SetupScrollbars();
-  hBar().setValue(567);
-  EXPECT_EQ(canvas().Left(), -5670);
-  hBar().setValue(1);
-  EXPECT_EQ(canvas().Left(), -10);
-  EXPECT_EQ(form->mVStep(), 1);
-  EXPECT_EQ(vBar().maximum(), 70);
-  vBar().setValue(70);
-  EXPECT_EQ(canvas().Top(), -70);
-}
+// The default sheet's picture and the largest one's (seven days, four weeks,
+// twenty shifts), in pixels, as the command line's --picture writes them.
+TEST_F(ViewerTest, EveryStepChangesTheDrawnSizeAndTheScrollRangesFollow) {
+  for (const QSize sheet : {QSize(2902, 5286), QSize(3532, 6920)}) {
+    form->show();
+    showPicture(sheet);
+    const QSize room = view().viewport()->size();
+    auto expectRanges = [&](const std::string& at) {
+      const QSize drawn = view().drawnSize();
+      EXPECT_EQ(hBar().maximum(), std::max(0, drawn.width() - room.width())) << at;
+      EXPECT_EQ(vBar().maximum(), std::max(0, drawn.height() - room.height())) << at;
+    };
+    // Shown at 100 % from the top left; Fit puts the whole sheet in the view.
+    EXPECT_DOUBLE_EQ(view().zoom(), 1.0);
+    EXPECT_EQ(hBar().value(), 0);
+    form->ZoomFit()->click();
+    EXPECT_TRUE(view().fitted());
+    EXPECT_LE(view().drawnSize().width(), room.width());
+    EXPECT_LE(view().drawnSize().height(), room.height());
+    EXPECT_TRUE(view().drawnSize().width() >= room.width() - 1 ||
+                view().drawnSize().height() >= room.height() - 1);
+    expectRanges("fitted");
 
-TEST_F(ViewerTest, SnapshotNoWiderThanTheViewportStaysPutOrGoesToTheRightEdge) {
-  showPicture(300, 200);  // 4498 x 2998
-  EXPECT_FALSE(hBar().isEnabled());
-  EXPECT_FALSE(vBar().isEnabled());
-  EXPECT_EQ(form->mHStep(), 0);
-  hBar().setValue(5);
-  EXPECT_EQ(canvas().Left(), 0);
-
-  drag(1500, 1500, 1500, 1800);  // only downwards
-  EXPECT_EQ(canvas().Left(), 9270 - 4498);
-  EXPECT_EQ(canvas().Top(), 0);
-  form->Picture1_MouseUp();  // a negative share leaves the bars alone
-  EXPECT_EQ(hBar().value(), 5);
-
-  drag(1500, 1500, 3000, 1500);  // pulled to the right
-  EXPECT_EQ(canvas().Left(), 0);
-  EXPECT_TRUE(dialogs.errorReports().empty());
-}
-
-TEST_F(ViewerTest, DragStopsAtEveryEdgeAndReleaseKeepsTheBarsInRange) {
-  showPicture(1000, 800);            // 14998 x 11998
-  EXPECT_EQ(hBar().maximum(), 567);  // (14998 - 9330) / 10 = 566.8
-  EXPECT_EQ(vBar().maximum(), 457);  // (11998 - 7425) / 10 = 457.3
-
-  drag(5000, 5000, 9000, 9000);
-  EXPECT_EQ(canvas().Left(), 0);
-  EXPECT_EQ(canvas().Top(), 0);
-
-  drag(5000, 5000, -20000, -20000);
-  EXPECT_EQ(canvas().Left(), 9270 - 14998);
-  EXPECT_EQ(canvas().Top(), 7365 - 11998);
-  // Dropped against the inner edges: a little over 100 %, kept at the maximum.
-  form->Picture1_MouseUp();
-  EXPECT_EQ(hBar().value(), 567);
-  EXPECT_EQ(vBar().value(), 457);
-  EXPECT_EQ(canvas().Left(), -5670);
-  EXPECT_EQ(canvas().Top(), -4570);
-  EXPECT_TRUE(dialogs.errorReports().empty());
-}
-
-TEST_F(ViewerTest, ReleaseSettlesTheCanvasOnTheNearestBarStep) {
-  showPicture(1000, 800);
-  drag(5000, 5000, 5000 - 2834, 5000);  // half of the extent 5668
-  EXPECT_EQ(canvas().Left(), -2834);
-  form->Picture1_MouseUp();
-  EXPECT_EQ(hBar().value(), 284);  // 283.5 goes to the even 284
-  EXPECT_EQ(canvas().Left(), -2840);
-  EXPECT_EQ(canvas().Top(), 0);
-
-  // At another zoom the bars keep the set-up's maximum and step.
-  form->PushButton2_Click();  // 0.75: 11248 wide, extent 1918
-  EXPECT_EQ(hBar().maximum(), 567);
-  EXPECT_EQ(form->mHStep(), 10);
-  drag(3000, 3000, 3000 - 959, 3000);
-  form->Picture1_MouseUp();
-  EXPECT_EQ(canvas().Left(), -2840);
-}
-
-TEST_F(ViewerTest, CanvasOfTheViewportsOuterWidthLeavesTheBarOnRelease) {
-  showPicture(300, 200);
-  canvas().setOuterSize(9330, 7425);
-  hBar().setValue(3);
-  drag(100, 100, 0, 0);
-  EXPECT_EQ(canvas().Left(), -60);
-  form->Picture1_MouseUp();
-  EXPECT_EQ(hBar().value(), 3);
-  EXPECT_EQ(vBar().value(), 0);
-  EXPECT_TRUE(dialogs.errorReports().empty());
-}
-
-TEST_F(ViewerTest, ZoomPastTheSizeLimitKeepsThePictureAndRestartsFromOne) {
-  showPicture(2000, 1000);  // base 29998: 1.75 would draw 52496
-  for (int i = 0; i < 3; ++i) form->PushButton1_Click();
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-  EXPECT_EQ(canvas().Width(), 44997);  // still the 1.5 drawing
-  EXPECT_EQ(form->mNewWidth(), 29998);
-  form->PushButton1_Click();
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.25F);
-  EXPECT_EQ(canvas().Width(), 37497);
-
-  form->Picture1()->setPicture(quarteredPicture(500, 5000));  // 74998 high
-  form->Form_Activate();
-  form->PushButton1_Click();  // 93747 high: refused
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-  EXPECT_EQ(canvas().Height(), 74998);
+    form->ZoomActual()->click();
+    EXPECT_EQ(view().drawnSize(), sheet);
+    std::size_t level = 9;  // 100 %
+    for (; level + 1 < kLevels.size(); ++level) {
+      const QSize before = view().drawnSize();
+      form->PushButton1_Click();
+      const std::string at =
+          std::to_string(sheet.width()) + " in to " + std::to_string(kLevels[level + 1]);
+      EXPECT_DOUBLE_EQ(view().zoom(), kLevels[level + 1]) << at;
+      EXPECT_EQ(view().drawnSize().width(), std::lround(sheet.width() * kLevels[level + 1])) << at;
+      EXPECT_GT(view().drawnSize().height(), before.height()) << at;
+      expectRanges(at);
+    }
+    form->PushButton1_Click();  // at 400 %: stays
+    EXPECT_DOUBLE_EQ(view().zoom(), 4.0);
+    for (; level > 0; --level) {
+      const QSize before = view().drawnSize();
+      form->PushButton2_Click();
+      const std::string at =
+          std::to_string(sheet.width()) + " out to " + std::to_string(kLevels[level - 1]);
+      EXPECT_DOUBLE_EQ(view().zoom(), kLevels[level - 1]) << at;
+      EXPECT_LT(view().drawnSize().width(), before.width()) << at;
+      expectRanges(at);
+    }
+    // Both thumbs at their ends still show picture, never an empty view.
+    form->ZoomFit()->click();
+    form->PushButton1_Click();
+    hBar().setValue(hBar().maximum());
+    vBar().setValue(vBar().maximum());
+    EXPECT_EQ(hBar().value() + room.width(), std::max(room.width(), view().drawnSize().width()));
+    EXPECT_EQ(vBar().value() + room.height(), std::max(room.height(), view().drawnSize().height()));
+  }
   EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST_F(ViewerTest, LargestTemplateStartsAtTheLargestZoomThatFits) {
-  showPicture(3800, 5200);  // base 56998 x 77998: too wide at 1.0
-  EXPECT_FLOAT_EQ(form->mZoom(), 0.75F);
-  EXPECT_EQ(canvas().Width(), 42748);
-  EXPECT_EQ(canvas().Height(), 58498);
-  const QImage shown = canvas().shownImage();
-  EXPECT_EQ(QColor(shown.pixel(20, 20)), QColor(200, 0, 0));
-  EXPECT_EQ(QColor(shown.pixel(shown.width() - 20, shown.height() - 20)), QColor(90, 90, 90));
-
-  // Extent 33418: past what a 16-bit product holds.
-  EXPECT_EQ(hBar().maximum(), 3342);
-  hBar().setValue(3342);
-  EXPECT_EQ(canvas().Left(), -33420);
-
-  form->PushButton2_Click();
-  EXPECT_EQ(canvas().Width(), 28499);
-  form->PushButton1_Click();
-  form->PushButton1_Click();  // 1.0 does not fit: the 0.75 drawing stays
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-  EXPECT_EQ(canvas().Width(), 42748);
-  EXPECT_TRUE(dialogs.messages().empty());
+TEST_F(ViewerTest, ZoomKeepsThePointUnderTheAnchorInPlace) {
+  form->show();
+  showPicture(QSize(3000, 2000));
+  view().setZoom(1.0);
+  hBar().setValue(300);
+  vBar().setValue(400);
+  // The picture's point (400, 450) lies under (100, 50); at 110 % it lies at
+  // (440, 495), so the view scrolls to (340, 445).
+  view().setZoom(1.1, QPoint(100, 50));
+  EXPECT_EQ(hBar().value(), 340);
+  EXPECT_EQ(vBar().value(), 445);
 }
 
-TEST_F(ViewerTest, LaterActivationsChangeNothingUntilANewSnapshotArrives) {
-  showPicture(1000, 800);
-  form->PushButton1_Click();
-  form->Form_Activate();
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.25F);
-  EXPECT_FALSE(form->mFirstActivate());
+TEST(ScaledPart, AveragesTheSourcePixelsEachTargetPixelCovers) {
+  QImage row(3, 1, QImage::Format_RGB32);
+  row.setPixel(0, 0, qRgb(0, 0, 0));
+  row.setPixel(1, 0, qRgb(90, 90, 90));
+  row.setPixel(2, 0, qRgb(180, 180, 180));
+  const auto source = spreadsheet::picture::imageSource(row);
+  // Two thirds: (0 + 90 / 2) / 1.5 = 30 and (90 / 2 + 180) / 1.5 = 150.
+  const QImage smaller = preview::scaledPart(*source, QSize(2, 1), QRect(0, 0, 2, 1));
+  EXPECT_EQ(qRed(smaller.pixel(0, 0)), 30);
+  EXPECT_EQ(qRed(smaller.pixel(1, 0)), 150);
+  // Twice: each source pixel twice over, nothing blurred.
+  const QImage larger = preview::scaledPart(*source, QSize(6, 2), QRect(0, 0, 6, 2));
+  const int expected[] = {0, 0, 90, 90, 180, 180};
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(qRed(larger.pixel(x, 1)), expected[x]) << x;
+}
 
-  // The next template after "< Back": a fresh set-up for the new snapshot.
-  form->PushButton8_Click();
-  showPicture(300, 200);
-  EXPECT_FLOAT_EQ(form->mZoom(), 1.0F);
-  EXPECT_EQ(form->mOriWidth(), 4498);
-  EXPECT_EQ(form->Zoom_Ori()->picture().size(), QSize(300, 200));
-  EXPECT_FALSE(hBar().isEnabled());
-  EXPECT_EQ(form->mHStep(), 0);
-  EXPECT_EQ(canvas().Left(), 0);
+// What the view paints, at `scale` device pixels per pixel.
+QImage painted(const preview::SheetView& view, double scale) {
+  const QSize room = view.viewport()->size();
+  QImage image(room * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::magenta);
+  QPainter painter(&image);
+  view.paintView(painter, QRect(QPoint(0, 0), room), scale);
+  return image;
+}
+
+// A seam is a column or row where a tile differs from the whole picture
+// scaled at once (the stray stroke at x = 512 at 75 %).
+TEST_F(ViewerTest, TilesAddUpToTheWholeScaledPictureAtEveryStep) {
+  form->show();
+  const auto source = std::make_shared<GridSource>(QSize(900, 700));
+  form->setPicture(source);
+  for (const double scale : {1.0, 2.0}) {
+    for (const double level : kLevels) {
+      view().setZoom(level);
+      hBar().setValue(hBar().maximum() / 3);
+      vBar().setValue(vBar().maximum() / 3);
+      const QImage shown = painted(view(), scale);
+      const QSize whole = preview::drawnSize(source->size(), level, scale);
+      const QSize drawn = view().drawnSize();
+      const QSize room = view().viewport()->size();
+      // The picture's top left in device pixels: scrolled, or centred when smaller.
+      const int left =
+          drawn.width() < room.width() ? (room.width() - drawn.width()) / 2 : -hBar().value();
+      const int top =
+          drawn.height() < room.height() ? (room.height() - drawn.height()) / 2 : -vBar().value();
+      const QPoint origin(std::lround(left * scale), std::lround(top * scale));
+      const QRect seen = QRect(QPoint(0, 0), shown.size())
+                             .translated(-origin)
+                             .intersected(QRect(QPoint(0, 0), whole));
+      const QImage expected = preview::scaledPart(*source, whole, seen);
+      QImage part = shown.copy(seen.translated(origin));
+      part.setDevicePixelRatio(1);
+      EXPECT_TRUE(part.convertToFormat(QImage::Format_RGB32) == expected)
+          << "zoom " << level << " at scale " << scale;
+    }
+  }
 }
 
 }  // namespace

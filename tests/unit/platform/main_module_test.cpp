@@ -49,13 +49,17 @@ class RecordingOpener : public platform::UrlOpener {
   std::vector<QString> opened;
 };
 
-TEST(MakerSite, OpensOnlyOnSeven) {
+TEST(MakerSite, OpensOnlyOnSevenAndNeverWithoutASite) {
   RecordingOpener opener;
-  for (int n : {1, 6, 8, 100}) platform::OpenMakerSiteAtRandom([n] { return n; });
+  const QString site = "https://maker.example.org/";
+  for (int n : {1, 6, 8, 100}) platform::OpenMakerSiteAtRandom([n] { return n; }, site);
   EXPECT_TRUE(opener.opened.empty());
-  platform::OpenMakerSiteAtRandom([] { return 7; });
+  platform::OpenMakerSiteAtRandom([] { return 7; }, site);
   ASSERT_EQ(opener.opened.size(), 1u);
-  EXPECT_EQ(opener.opened[0], platform::kMakerSite);
+  EXPECT_EQ(opener.opened[0], site);
+  opener.opened.clear();
+  platform::OpenMakerSiteAtRandom([] { return 7; }, "");
+  EXPECT_TRUE(opener.opened.empty());
 }
 
 TEST(ClipboardPicture, FetchesWhatWasPut) {
