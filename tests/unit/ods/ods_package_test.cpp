@@ -174,9 +174,9 @@ TEST(OdsBasicLibraryTest, ButtonsCallTheirSubThroughAGeneratedSubWithoutArgument
   const BasicLibrary library = bindButtons(book, kCopyModule);
   const std::string prefix = "vnd.sun.star.script:Standard.ButtonMacros.";
   const std::string suffix = "?language=Basic&location=document";
-  EXPECT_EQ(library.scripts.at({0, 0}).toStdString(), prefix + "CopyTimes_2" + suffix);
-  EXPECT_EQ(library.scripts.at({0, 1}).toStdString(), prefix + "CopyTimes_3" + suffix);
-  EXPECT_EQ(library.scripts.at({0, 2}).toStdString(), prefix + "CopyTimes_2" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 0}), prefix + "CopyTimes_2" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 1}), prefix + "CopyTimes_3" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 2}), prefix + "CopyTimes_2" + suffix);
   // A Sub the modules lack, text that is no call, and no action stay unbound.
   EXPECT_EQ(library.scripts.size(), 3u);
   ASSERT_EQ(library.modules.size(), 2u);
