@@ -98,7 +98,8 @@ std::optional<MacroCall> parseCall(std::string_view onAction) {
     const std::size_t before = c.at;
     const bool first = call.arguments.empty();
     const std::size_t gap = c.spaces();
-    if (!first && c.take(',')) c.spaces();
+    if (!first && c.take(','))
+      c.spaces();
     else if (!first || gap == 0) {
       c.at = before;
       break;

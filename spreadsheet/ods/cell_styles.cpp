@@ -22,9 +22,9 @@ std::string borderText(const Workbook& book, const Border& b) {
   if (!b.visible()) return "none";
   const bool heavy = b.weight == xl::Medium || b.weight == xl::Thick;
   std::string width = b.weight == xl::Hairline ? "0.05pt"
-                  : b.weight == xl::Medium ? "1.76pt"
-                  : b.weight == xl::Thick  ? "2.49pt"
-                                           : "0.74pt";
+                      : b.weight == xl::Medium ? "1.76pt"
+                      : b.weight == xl::Thick  ? "2.49pt"
+                                               : "0.74pt";
   std::string line = "solid";
   switch (b.lineStyle) {
     case xl::Dash:
@@ -199,7 +199,8 @@ void AutomaticStyles::writeCellStyle(XmlWriter& xml, const std::string& name,
   xml.attribute("fo:font-style", s.font.italic ? "italic" : "normal");
   if (s.font.underline == xl::UnderlineSingle || s.font.underline == xl::UnderlineDouble) {
     xml.attribute("style:text-underline-style", "solid");
-    xml.attribute("style:text-underline-type", s.font.underline == xl::UnderlineDouble ? "double" : "single");
+    xml.attribute("style:text-underline-type",
+                  s.font.underline == xl::UnderlineDouble ? "double" : "single");
     xml.attribute("style:text-underline-width", "auto");
     xml.attribute("style:text-underline-color", "font-color");
   }

@@ -28,7 +28,8 @@ std::string controlId(std::size_t sheet, std::size_t button) {
 // Text as paragraphs, one a line, as spreadsheet cells keep line feeds.
 void paragraph(XmlWriter& xml, const std::string& text) {
   std::string_view rest = text;
-  for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1))
+  for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;
+       rest.remove_prefix(end + 1))
     xml.textElement("text:p", rest.substr(0, end));
   xml.textElement("text:p", rest);
 }
@@ -142,7 +143,8 @@ class ContentWriter {
     }
     xml.attribute("table:allow-empty-cell", rule.ignoreBlank ? "true" : "false");
     if (!rule.ranges.empty())
-      xml.attribute("table:base-cell-address", sheetPart(sheet.name()) + "." + toA1(rule.ranges.front().first));
+      xml.attribute("table:base-cell-address",
+                    sheetPart(sheet.name()) + "." + toA1(rule.ranges.front().first));
     xml.startElement("table:help-message");
     xml.attribute("table:title", rule.inputTitle);
     xml.attribute("table:display", rule.showInput ? "true" : "false");
@@ -151,9 +153,10 @@ class ContentWriter {
     xml.startElement("table:error-message");
     xml.attribute("table:title", rule.errorTitle);
     xml.attribute("table:display", rule.showError ? "true" : "false");
-    xml.attribute("table:message-type", rule.alertStyle == xl::ValidAlertWarning       ? "warning"
-                       : rule.alertStyle == xl::ValidAlertInformation ? "information"
-                                                                      : "stop");
+    xml.attribute("table:message-type", rule.alertStyle == xl::ValidAlertWarning ? "warning"
+                                        : rule.alertStyle == xl::ValidAlertInformation
+                                            ? "information"
+                                            : "stop");
     if (!rule.errorMessage.empty()) paragraph(xml, rule.errorMessage);
     xml.endElement();
     xml.endElement();
@@ -171,8 +174,7 @@ class ContentWriter {
     for (const ColumnRun& c : layout.columns) {
       xml.emptyElement("table:table-column");
       xml.attribute("table:style-name", styles_.columnStyle(c.pixels));
-      if (c.repeat > 1)
-        xml.attribute("table:number-columns-repeated", std::to_string(c.repeat));
+      if (c.repeat > 1) xml.attribute("table:number-columns-repeated", std::to_string(c.repeat));
       if (c.hidden) xml.attribute("table:visibility", "collapse");
       xml.attribute("table:default-cell-style-name", styles_.cellStyle(c.style));
     }
@@ -185,11 +187,9 @@ class ContentWriter {
   void writeRow(XmlWriter& xml, std::size_t sheet, const RowRun& r) {
     xml.startElement("table:table-row");
     xml.attribute("table:style-name", styles_.rowStyle(r.height));
-    if (r.repeat > 1)
-      xml.attribute("table:number-rows-repeated", std::to_string(r.repeat));
+    if (r.repeat > 1) xml.attribute("table:number-rows-repeated", std::to_string(r.repeat));
     if (r.hidden) xml.attribute("table:visibility", "collapse");
-    if (r.style)
-      xml.attribute("table:default-cell-style-name", styles_.cellStyle(*r.style));
+    if (r.style) xml.attribute("table:default-cell-style-name", styles_.cellStyle(*r.style));
     if (r.cells.empty()) {
       xml.emptyElement("table:table-cell");
       if (columnCount_ > 1)
@@ -202,8 +202,7 @@ class ContentWriter {
   void writeCell(XmlWriter& xml, std::size_t sheet, const CellRun& c) {
     xml.startElement(c.covered ? "table:covered-table-cell" : "table:table-cell");
     xml.attribute("table:style-name", cellStyleOf(c));
-    if (c.repeat > 1)
-      xml.attribute("table:number-columns-repeated", std::to_string(c.repeat));
+    if (c.repeat > 1) xml.attribute("table:number-columns-repeated", std::to_string(c.repeat));
     if (c.columnsSpanned > 1 || c.rowsSpanned > 1) {
       xml.attribute("table:number-columns-spanned", std::to_string(c.columnsSpanned));
       xml.attribute("table:number-rows-spanned", std::to_string(c.rowsSpanned));
@@ -287,7 +286,8 @@ class ContentWriter {
     for (std::size_t b = 0; b < buttons.size(); ++b) {
       const Button& button = buttons[b];
       xml.startElement("form:button");
-      xml.attribute("form:name", button.name.empty() ? "Button " + std::to_string(button.id) : button.name);
+      xml.attribute("form:name",
+                    button.name.empty() ? "Button " + std::to_string(button.id) : button.name);
       xml.attribute("form:control-implementation", "ooo:com.sun.star.form.component.CommandButton");
       xml.attribute("xml:id", controlId(sheet, b));
       xml.attribute("form:id", controlId(sheet, b));
@@ -331,8 +331,9 @@ class ContentWriter {
           book_.sheetCount() > 0 ? book_.sheet(0).name() : std::string("Sheet1");
       xml.attribute("table:base-cell-address", absoluteRangeAddress(base, CellRange::of({1, 1})));
       if (range) {
-        xml.attribute("table:cell-range-address", (absoluteRangeAddress(
-                               f.sheet, {{f.first.row, f.first.column}, {last.row, last.column}})));
+        xml.attribute("table:cell-range-address",
+                      (absoluteRangeAddress(
+                          f.sheet, {{f.first.row, f.first.column}, {last.row, last.column}})));
       } else {
         xml.attribute("table:expression", formulaText(f));
       }

@@ -1,6 +1,5 @@
 #include "spreadsheet/ods/ods_file.h"
 
-
 #include "spreadsheet/ods/content_xml.h"
 #include "spreadsheet/ods/styles_xml.h"
 #include "spreadsheet/ods/xml_writer.h"

@@ -1,6 +1,5 @@
 #include "spreadsheet/ods/styles_xml.h"
 
-
 #include "spreadsheet/model/constants.h"
 #include "spreadsheet/ods/content_xml.h"
 #include "spreadsheet/ods/lengths.h"
@@ -61,8 +60,8 @@ void writePageLayout(XmlWriter& xml, std::size_t index, const PageSetup& page) {
   }
   // Zero values print, as the sheet shows them ("0.00" hours, the pay dashes).
   xml.attribute("style:print", page.printComments == xl::PrintNoComments
-                         ? "objects charts drawings zero-values"
-                         : "annotations objects charts drawings zero-values");
+                                   ? "objects charts drawings zero-values"
+                                   : "annotations objects charts drawings zero-values");
   xml.endElement();
 }
 

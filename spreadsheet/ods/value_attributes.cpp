@@ -36,8 +36,8 @@ std::string dateText(long long days, long long seconds) {
   using namespace std::chrono;
   const year_month_day date{sys_days{1899y / December / 30} + std::chrono::days{days}};
   std::string text = padded(static_cast<int>(date.year()), 4) + '-' +
-                 padded(static_cast<unsigned>(date.month())) + '-' +
-                 padded(static_cast<unsigned>(date.day()));
+                     padded(static_cast<unsigned>(date.month())) + '-' +
+                     padded(static_cast<unsigned>(date.day()));
   if (seconds == 0) return text;
   return text + 'T' + padded(seconds / 3600) + ':' + padded(seconds / 60 % 60) + ':' +
          padded(seconds % 60);

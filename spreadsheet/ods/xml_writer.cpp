@@ -1,35 +1,8 @@
 #include "spreadsheet/ods/xml_writer.h"
 
+#include "spreadsheet/model/utf8.h"
+
 namespace spreadsheet::ods {
-
-namespace {
-
-// The length of the UTF-8 sequence at text[i] and its code point; 0 when the
-// bytes there are no well-formed sequence.
-std::size_t sequence(std::string_view text, std::size_t i, char32_t& code) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  std::size_t length = 0;
-  char32_t minimum = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, code = lead & 0x1F, minimum = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, code = lead & 0x0F, minimum = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, code = lead & 0x07, minimum = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i + k) & 0x3F);
-  }
-  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
-}
-
-}  // namespace
 
 void XmlWriter::startDocument() {
   out_ += R"(<?xml version="1.0" encoding="UTF-8"?>)";
@@ -117,7 +90,7 @@ void XmlWriter::escaped(std::string_view text, bool inAttribute) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 0x80) {
       char32_t code = 0;
-      const std::size_t length = sequence(text, i, code);
+      const std::size_t length = Utf8SequenceAt(text, i, code);
       if (length == 0) {
         out_ += "\xEF\xBF\xBD";
         ++i;
@@ -129,13 +102,27 @@ void XmlWriter::escaped(std::string_view text, bool inAttribute) {
     }
     ++i;
     switch (c) {
-      case '<': out_ += "&lt;"; break;
-      case '>': out_ += "&gt;"; break;
-      case '&': out_ += "&amp;"; break;
-      case '"': out_ += "&quot;"; break;
-      case '\t': out_ += inAttribute ? "&#9;" : "\t"; break;
-      case '\n': out_ += inAttribute ? "&#10;" : "\n"; break;
-      case '\r': out_ += inAttribute ? "&#13;" : "\r"; break;
+      case '<':
+        out_ += "&lt;";
+        break;
+      case '>':
+        out_ += "&gt;";
+        break;
+      case '&':
+        out_ += "&amp;";
+        break;
+      case '"':
+        out_ += "&quot;";
+        break;
+      case '\t':
+        out_ += inAttribute ? "&#9;" : "\t";
+        break;
+      case '\n':
+        out_ += inAttribute ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out_ += inAttribute ? "&#13;" : "\r";
+        break;
       default:
         if (u >= 0x20) out_ += c;
         break;
