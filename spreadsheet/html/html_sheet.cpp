@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "spreadsheet/format/number_format.h"
@@ -176,7 +177,20 @@ class TableWriter {
         book_(sheet.workbook()),
         range_(range),
         columns_(visibleLines(sheet, Axis::Columns, range.first.column, range.last.column)),
-        rows_(visibleLines(sheet, Axis::Rows, range.first.row, range.last.row)) {}
+        rows_(visibleLines(sheet, Axis::Rows, range.first.row, range.last.row)) {
+    // Each cell of the range inside a merged area, with that area: asked of
+    // every cell, a search through all the areas would cost the most.
+    const auto& areas = sheet.mergedAreas();
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+      const int top = std::max(areas[i].first.row, range.first.row);
+      const int bottom = std::min(areas[i].last.row, range.last.row);
+      const int left = std::max(areas[i].first.column, range.first.column);
+      const int right = std::min(areas[i].last.column, range.last.column);
+      for (int row = top; row <= bottom; ++row)
+        for (int column = left; column <= right; ++column)
+          merged_.try_emplace(key({row, column}), i);
+    }
+  }
 
   std::string write() {
     std::string body;
@@ -210,18 +224,21 @@ class TableWriter {
 
   void writeCell(std::string& out, CellAddress at) {
     CellRange area = CellRange::of(at);
-    if (const std::optional<CellRange> merged = sheet_.mergedAreaAt(at)) {
+    if (const auto it = merged_.find(key(at)); it != merged_.end()) {
+      const CellRange& merged = sheet_.mergedAreas()[it->second];
       // A merged area shows once, from its first visible cell in the range.
-      const CellAddress shown{std::max(merged->first.row, firstVisibleRow(*merged)),
-                              std::max(merged->first.column, firstVisibleColumn(*merged))};
-      if (!(shown == at)) return;
-      area = *merged;
+      auto [shown, added] = shown_.try_emplace(it->second);
+      if (added)
+        shown->second = {std::max(merged.first.row, firstVisibleRow(merged)),
+                         std::max(merged.first.column, firstVisibleColumn(merged))};
+      if (!(shown->second == at)) return;
+      area = merged;
     }
     const Cell* cell = sheet_.find(area.first);
     const StyleId id = sheet_.styleAt(area.first);
     const Style& style = book_.styles().get(id);
     std::string classes;
-    if (!styleRule(book_, style).empty()) classes = className(id);
+    if (hasRule(id)) classes = className(id);
     std::string text;
     if (cell && !cell->value.isEmpty()) {
       text = format::displayText(cell->value, style.numberFormat);
@@ -253,6 +270,14 @@ class TableWriter {
     return area.first.column;
   }
 
+  static long long key(CellAddress a) { return static_cast<long long>(a.row) << 16 | a.column; }
+
+  bool hasRule(StyleId id) {
+    const auto [it, added] = hasRule_.try_emplace(id, false);
+    if (added) it->second = !styleRule(book_, book_.styles().get(id)).empty();
+    return it->second;
+  }
+
   const std::string& className(StyleId id) {
     auto [it, added] = classes_.try_emplace(id, "s" + std::to_string(id));
     return it->second;
@@ -264,6 +289,9 @@ class TableWriter {
   std::vector<std::pair<int, int>> columns_;  // (column, pixels)
   std::vector<std::pair<int, int>> rows_;     // (row, pixels)
   std::map<StyleId, std::string> classes_;
+  std::unordered_map<StyleId, bool> hasRule_;
+  std::unordered_map<long long, std::size_t> merged_;   // key(cell) -> index of its merged area
+  std::unordered_map<std::size_t, CellAddress> shown_;  // merged area -> the cell that shows it
 };
 
 struct Paper {
