@@ -202,7 +202,7 @@ class TableWriter {
                       escaped(font.name) +
                       "\",\"Liberation Sans\",sans-serif;font-size:" + decimal(font.size) +
                       "pt}\n"
-                      ".sheet td{padding:0 2px;overflow:hidden;white-space:pre;"
+                      ".sheet td{padding:0 2px;overflow:hidden;white-space:pre;line-height:1;"
                       "vertical-align:bottom}\n"
                       ".sheet .n{text-align:right}.sheet .b{text-align:center}\n";
     for (const auto& [id, name] : classes_)
