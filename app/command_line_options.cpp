@@ -69,7 +69,8 @@ struct Parser {
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
       return true;
     }
-    const bool takesValue = choice || name == "--output" || name == "--picture" || name == "--pdf";
+    const bool takesValue =
+        choice || name == "--output" || name == "--picture" || name == "--pdf" || name == "--html";
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);
     if (!text) return fail(name + " needs a value");
@@ -86,6 +87,9 @@ struct Parser {
       if (!hasPictureExtension(*text))
         return fail("--picture accepts a file name ending in .png or .bmp; got '" + *text + "'");
       request.picture = *text;
+    } else if (name == "--html") {
+      if (text->empty()) return fail("--html needs a file name");
+      request.html = *text;
     } else {
       if (text->empty()) return fail("--pdf needs a file name");
       request.pdf = *text;
@@ -95,15 +99,18 @@ struct Parser {
 
   // JSON text is UTF-8: a name in another encoding could not be given back as it is.
   bool namesFitJson() {
-    for (const std::string* name : {&request.output, &request.picture, &request.pdf})
+    for (const std::string* name : {&request.output, &request.picture, &request.pdf, &request.html})
       if (QString::fromStdString(*name).toStdString() != *name)
         return fail("--json needs file names in UTF-8; \x27" + *name + "\x27 is not");
     return true;
   }
 
   bool distinctOutputs() const {
-    return !samePath(request.output, request.picture) && !samePath(request.output, request.pdf) &&
-           !samePath(request.picture, request.pdf);
+    const std::string* names[] = {&request.output, &request.picture, &request.pdf, &request.html};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+      for (std::size_t j = i + 1; j < std::size(names); ++j)
+        if (samePath(*names[i], *names[j])) return false;
+    return true;
   }
 
   ParsedCommandLine run() {
@@ -123,7 +130,7 @@ struct Parser {
       return result;
     }
     if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {
-      fail("--output, --picture and --pdf must name different files");
+      fail("--output, --picture, --pdf and --html must name different files");
       return result;
     }
     if (request.kind == CommandLineRequest::Kind::Generate && request.json && !namesFitJson())
@@ -176,8 +183,11 @@ Options of generate:
   --pdf FILE          also write the print area as a PDF: one page, paper,
                       orientation and margins from the sheet's page setup,
                       shrunk to fit the page when it is larger (never enlarged)
+  --html FILE         also write the print area as a web page: one table, and
+                      print rules for one page as the sheet's page setup says
   --json              print a one-line JSON summary on stdout: the absolute
-                      paths (workbook, picture, pdf; null when not written),
+                      paths (workbook, picture, pdf, html; null when not
+                      written),
                       days, weeks, shifts, usedRange and printArea
 
 Every file is written whole or not at all. Exit status: 0 everything written;

@@ -18,6 +18,7 @@ struct CommandLineRequest {
   bool fromSettings = false;
   std::string picture;  // the used range's picture (.png or .bmp); empty: none
   std::string pdf;      // the print area on one page; empty: none
+  std::string html;     // the print area as a web page; empty: none
   bool json = false;    // a one-line summary on stdout
 };
 

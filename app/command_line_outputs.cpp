@@ -10,6 +10,8 @@
 #include "automation/excel1.h"
 #include "generator/option_table.h"
 #include "spreadsheet/api/api.h"
+#include "spreadsheet/html/html_sheet.h"
+#include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
 #include "tallyloom/build_info.h"
 
@@ -49,6 +51,18 @@ bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path,
     return true;
   } catch (const std::exception& e) {
     printCommandLineError("cannot write the PDF " + path + ": " + e.what());
+    return false;
+  }
+}
+
+bool writeHtml(const spreadsheet::api::Workbook& book, const std::string& path) {
+  try {
+    const std::string page = spreadsheet::html::htmlPage(book.model());
+    spreadsheet::io::writeWholeFile(
+        path, {reinterpret_cast<const std::uint8_t*>(page.data()), page.size()});
+    return true;
+  } catch (const std::exception& e) {
+    printCommandLineError("cannot write the web page " + path + ": " + e.what());
     return false;
   }
 }
@@ -103,6 +117,7 @@ OutputSummary summarize(const CommandLineRequest& request, const generator::Layo
   s.workbook = absolutePath(request.output);
   if (!request.picture.empty()) s.picture = absolutePath(request.picture);
   if (!request.pdf.empty()) s.pdf = absolutePath(request.pdf);
+  if (!request.html.empty()) s.html = absolutePath(request.html);
   for (const generator::OptionEntry& option : generator::OptionTable())
     if (!option.jsonName.empty())
       s.choices.emplace_back(option.jsonName,
@@ -160,6 +175,8 @@ std::string summaryJson(const OutputSummary& s) {
   out += quotedOrNull(s.picture);
   out += ",\"pdf\":";
   out += quotedOrNull(s.pdf);
+  out += ",\"html\":";
+  out += quotedOrNull(s.html);
   for (const auto& [name, value] : s.choices) {
     out += ',';
     out += quoted(name);
@@ -179,7 +196,7 @@ std::string summaryJson(const OutputSummary& s) {
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,
                  const std::string& generated, const CommandLineDrawing* drawing) {
   const bool draws = !request.picture.empty() || !request.pdf.empty();
-  if (!draws && !request.json) return 0;
+  if (!draws && !request.json && request.html.empty()) return 0;
   // The written file, opened in an instance of its own as the preview opens
   // it: the picture and the page show what the workbook holds.
   std::shared_ptr<spreadsheet::api::Application> app;
@@ -197,6 +214,7 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
   bool written = true;
   if (!request.picture.empty()) written = writePicture(*book, request.picture, drawing) && written;
   if (!request.pdf.empty()) written = writePdf(sheet, request.pdf, drawing) && written;
+  if (!request.html.empty()) written = writeHtml(*book, request.html) && written;
   if (!written) return 1;
   if (request.json) {
     std::fputs(summaryJson(summarize(request, choices, sheet)).c_str(), stdout);

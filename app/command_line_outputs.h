@@ -41,6 +41,7 @@ struct OutputSummary {
   std::string workbook;                // absolute paths
   std::optional<std::string> picture;  // nullopt when not asked for
   std::optional<std::string> pdf;
+  std::optional<std::string> html;
   // The choices with a JSON name, in the option table's order, each as its
   // JSON value ("days": ["Monday", ...], "weeks": 1).
   std::vector<std::pair<std::string, std::string>> choices;
@@ -54,7 +55,8 @@ std::string summaryJson(const OutputSummary& summary);
 // After the workbook of `request` is written: reopens `generated`, the .xls
 // the generation wrote (the output itself, or the one it was made from), as
 // the preview does, and writes the picture of its used range and the PDF of
-// its print area through `drawing` when asked for, then prints the summary
+// its print area through `drawing` and the web page of its print area when
+// asked for, then prints the summary
 // when asked for. Each file is whole or absent. Returns the exit code: 0, or 1
 // after printing every failure (a picture or PDF without a drawing among them).
 int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoices& choices,

@@ -32,6 +32,7 @@ const std::array<OptionEntry, 4> kOptions{{
      .help = "comma-separated header fields: company,address1,address2,city,\n"
              "state,zip,employee,manager,week-start,week-end,\n"
              "employee-signature,manager-signature, or all, or none (default all)",
+     .jsonName = "fields",
      .items = kFieldItems,
      .firstBox = 1 + kDayCount,
      .frame = 2,

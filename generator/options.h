@@ -143,6 +143,8 @@ void LoadChoices(ChoiceControls& controls);  // the program's settings store
 void ApplyChoices(ChoiceControls& controls);
 // Reads the check boxes into the tables; a greyed box counts as not chosen.
 void CollectChoices(const ChoiceControls& controls);
+// Puts the twelve header fields' labels into FieldChoices.
+void WriteFieldLabels();
 
 // What the main window's close writes, in its order: Sunday..Saturday, the twelve
 // field keys, NumberOfWeeks, NumberOfShifts, each its control's value as decimal text.

@@ -1,6 +1,5 @@
 #include "generator/sheet_option_entries.h"
 
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,6 +7,7 @@
 
 #include "generator/overtime_rule.h"
 #include "generator/sheet_options.h"
+#include "spreadsheet/model/utf8.h"
 
 namespace generator {
 
@@ -67,8 +67,7 @@ bool acceptableSymbol(std::string_view text) {
   for (const char ch : text)
     if (static_cast<unsigned char>(ch) < 0x20 || ch == '"' || ch == '\\' || ch == 0x7f)
       return false;
-  const QByteArray bytes(text.data(), qsizetype(text.size()));
-  return QString::fromUtf8(bytes).toUtf8() == bytes;
+  return spreadsheet::IsWellFormedUtf8(text);
 }
 
 // "2026-03-02": the date's day number, 0 when it is no such date.

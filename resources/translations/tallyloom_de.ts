@@ -128,6 +128,10 @@
         <source>PNG picture</source>
         <translation>PNG-Bild</translation>
     </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
 </context>
 <context>
     <name>SheetOptions</name>

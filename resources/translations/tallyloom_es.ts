@@ -128,6 +128,10 @@
         <source>PNG picture</source>
         <translation>Imagen PNG</translation>
     </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
 </context>
 <context>
     <name>SheetOptions</name>

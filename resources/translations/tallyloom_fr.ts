@@ -128,6 +128,10 @@
         <source>PNG picture</source>
         <translation>Image PNG</translation>
     </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
 </context>
 <context>
     <name>SheetOptions</name>

@@ -40,7 +40,7 @@ void emptyFolder(int dir, int depth) {
   for (int pass = 0; pass < 2; ++pass) {
     ::lseek(dir, 0, SEEK_SET);
     for (;;) {
-      const ssize_t n = ::getdents64(dir, buffer, sizeof buffer);
+      const ssize_t n = ::getdents64(dir, reinterpret_cast<dirent64*>(buffer), sizeof buffer);
       if (n <= 0) break;
       for (ssize_t at = 0; at < n;) {
         const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);

@@ -116,14 +116,18 @@ std::size_t CellStore::erase(CellAddress a) {
   return erased;
 }
 
+// Spans made from a pointer and a count: not every library has the
+// iterator-pair constructor yet (the web build's).
 std::span<CellStore::Line> CellStore::rows(int first, int last) {
-  auto from = lineAt(first);
-  return {from, lineAt(last + 1)};
+  const auto from = lineAt(first);
+  return {lines_.data() + (from - lines_.begin()),
+          static_cast<std::size_t>(lineAt(last + 1) - from)};
 }
 
 std::span<const CellStore::Line> CellStore::rows(int first, int last) const {
-  auto from = lineAt(first);
-  return {from, lineAt(last + 1)};
+  const auto from = lineAt(first);
+  return {lines_.data() + (from - lines_.begin()),
+          static_cast<std::size_t>(lineAt(last + 1) - from)};
 }
 
 CellStore::Row::node_type CellStore::extract(CellAddress a) {

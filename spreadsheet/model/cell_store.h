@@ -35,7 +35,7 @@ struct Cell {
 // moved between rows and dropped at once when the sheet goes.
 class CellStore {
  public:
-  using Row = std::pmr::map<int, Cell>;  // column -> cell
+  using Row = pmr::map<int, Cell>;  // column -> cell
   struct Line {
     int index;  // row number
     Row cells;

@@ -38,9 +38,11 @@ class InternedText {
   friend bool operator==(const InternedText& a, const char* b) { return a.view() == b; }
   // Ordered as the texts are, so sorted output does not depend on addresses.
   friend auto operator<=>(const InternedText& a, const InternedText& b) {
-    return a.view() <=> b.view();
+    return a.view().compare(b.view()) <=> 0;
   }
-  friend auto operator<=>(const InternedText& a, std::string_view b) { return a.view() <=> b; }
+  friend auto operator<=>(const InternedText& a, std::string_view b) {
+    return a.view().compare(b) <=> 0;
+  }
 
   friend std::string operator+(const InternedText& a, std::string_view b) {
     return std::string(a.view()).append(b);

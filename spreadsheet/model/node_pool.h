@@ -1,7 +1,24 @@
 #pragma once
 #include <cstddef>
-#include <memory_resource>
 #include <vector>
+
+// The polymorphic allocators of the standard library; a library that has them
+// only as the technical specification's (the web build's) gives those.
+#if __has_include(<memory_resource>)
+#include <map>
+#include <memory_resource>
+namespace spreadsheet::pmr {
+using std::pmr::map;
+using std::pmr::memory_resource;
+}  // namespace spreadsheet::pmr
+#else
+#include <experimental/map>
+#include <experimental/memory_resource>
+namespace spreadsheet::pmr {
+using std::experimental::pmr::map;
+using std::experimental::pmr::memory_resource;
+}  // namespace spreadsheet::pmr
+#endif
 
 namespace spreadsheet {
 
@@ -9,7 +26,7 @@ namespace spreadsheet {
 // a free list over chunks taken from the heap, handed back all at once when
 // the pool goes. The first block asked for sets the size; blocks of another
 // size (or alignment) come from the heap as usual.
-class NodePool final : public std::pmr::memory_resource {
+class NodePool final : public pmr::memory_resource {
  public:
   NodePool() = default;
   NodePool(const NodePool&) = delete;
@@ -23,7 +40,7 @@ class NodePool final : public std::pmr::memory_resource {
 
   void* do_allocate(std::size_t bytes, std::size_t alignment) override;
   void do_deallocate(void* p, std::size_t bytes, std::size_t alignment) override;
-  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
+  bool do_is_equal(const pmr::memory_resource& other) const noexcept override {
     return this == &other;
   }
   bool pooled(std::size_t bytes, std::size_t alignment) const {

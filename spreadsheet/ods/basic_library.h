@@ -1,5 +1,4 @@
 #pragma once
-#include <QByteArray>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +27,6 @@ BasicLibrary bindButtons(const Workbook& book, std::vector<BasicModule> modules)
 
 // The library's files by package path ("Basic/script-lc.xml", ...); none for
 // a library without modules.
-std::vector<std::pair<std::string, QByteArray>> basicFiles(const BasicLibrary& library);
+std::vector<std::pair<std::string, std::string>> basicFiles(const BasicLibrary& library);
 
 }  // namespace spreadsheet::ods

@@ -1,5 +1,6 @@
 #include "spreadsheet/ods/cell_styles.h"
 
+#include <cstdio>
 #include <set>
 
 #include "spreadsheet/model/constants.h"
@@ -17,14 +18,14 @@ bool paletteIndex(int colorIndex) {
 
 // A border as fo:border takes it: width, line, colour. Widths are those a
 // spreadsheet program gives its thin, medium and thick lines.
-QString borderText(const Workbook& book, const Border& b) {
+std::string borderText(const Workbook& book, const Border& b) {
   if (!b.visible()) return "none";
   const bool heavy = b.weight == xl::Medium || b.weight == xl::Thick;
-  QString width = b.weight == xl::Hairline ? "0.05pt"
-                  : b.weight == xl::Medium ? "1.76pt"
-                  : b.weight == xl::Thick  ? "2.49pt"
-                                           : "0.74pt";
-  QString line = "solid";
+  std::string width = b.weight == xl::Hairline ? "0.05pt"
+                      : b.weight == xl::Medium ? "1.76pt"
+                      : b.weight == xl::Thick  ? "2.49pt"
+                                               : "0.74pt";
+  std::string line = "solid";
   switch (b.lineStyle) {
     case xl::Dash:
       line = "dashed";
@@ -47,11 +48,11 @@ QString borderText(const Workbook& book, const Border& b) {
       break;
   }
   if (heavy && b.lineStyle != xl::Continuous && b.lineStyle != xl::Double) width = "1.76pt";
-  const QString color = paletteIndex(b.colorIndex) ? colorText(book, b.colorIndex) : "#000000";
+  const std::string color = paletteIndex(b.colorIndex) ? colorText(book, b.colorIndex) : "#000000";
   return width + " " + line + " " + color;
 }
 
-QString horizontalText(int alignment) {
+std::string horizontalText(int alignment) {
   switch (alignment) {
     case xl::Left:
       return "start";
@@ -69,7 +70,7 @@ QString horizontalText(int alignment) {
   }
 }
 
-QString verticalText(int alignment) {
+std::string verticalText(int alignment) {
   switch (alignment) {
     case xl::Top:
       return "top";
@@ -83,7 +84,7 @@ QString verticalText(int alignment) {
 }
 
 // A list of "protected" and "formula-hidden", or "none".
-QString cellProtect(const Style& s) {
+std::string cellProtect(const Style& s) {
   if (s.locked && s.hidden) return "protected formula-hidden";
   if (s.hidden) return "formula-hidden";
   return s.locked ? "protected" : "none";
@@ -91,122 +92,121 @@ QString cellProtect(const Style& s) {
 
 }  // namespace
 
-QString colorText(const Workbook& book, int colorIndex) {
+std::string colorText(const Workbook& book, int colorIndex) {
   const Rgb c = book.color(colorIndex);
-  return QString("#%1%2%3")
-      .arg(red(c), 2, 16, QChar('0'))
-      .arg(green(c), 2, 16, QChar('0'))
-      .arg(blue(c), 2, 16, QChar('0'));
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", red(c) & 0xFF, green(c) & 0xFF, blue(c) & 0xFF);
+  return text;
 }
 
-QString AutomaticStyles::cellStyle(StyleId style) {
+std::string AutomaticStyles::cellStyle(StyleId style) {
   return cellStyle(book_.styles().get(style));
 }
 
-QString AutomaticStyles::cellStyle(const Style& style) {
+std::string AutomaticStyles::cellStyle(const Style& style) {
   auto [it, added] = cellIndex_.try_emplace(style, cells_.size());
   if (added) {
-    cells_.emplace_back("ce" + QString::number(cells_.size() + 1), style);
+    cells_.emplace_back("ce" + std::to_string(cells_.size() + 1), style);
     if (style.numberFormat != "General")
       numberFormats_.try_emplace(style.numberFormat,
-                                 "N" + QString::number(numberFormats_.size() + 1));
+                                 "N" + std::to_string(numberFormats_.size() + 1));
   }
   return cells_[it->second].first;
 }
 
-QString AutomaticStyles::columnStyle(int pixels) {
-  auto [it, added] = columns_.try_emplace(pixels, "co" + QString::number(columns_.size() + 1));
+std::string AutomaticStyles::columnStyle(int pixels) {
+  auto [it, added] = columns_.try_emplace(pixels, "co" + std::to_string(columns_.size() + 1));
   return it->second;
 }
 
-QString AutomaticStyles::rowStyle(double points) {
-  auto [it, added] = rows_.try_emplace(points, "ro" + QString::number(rows_.size() + 1));
+std::string AutomaticStyles::rowStyle(double points) {
+  auto [it, added] = rows_.try_emplace(points, "ro" + std::to_string(rows_.size() + 1));
   return it->second;
 }
 
-void AutomaticStyles::writeFontFaces(QXmlStreamWriter& xml) const {
+void AutomaticStyles::writeFontFaces(XmlWriter& xml) const {
   std::set<std::string> fonts{book_.defaultFont().name};
   for (const auto& [name, style] : cells_) fonts.insert(style.font.name);
-  xml.writeStartElement(ns::office, "font-face-decls");
+  xml.startElement("office:font-face-decls");
   for (const std::string& font : fonts) {
-    xml.writeStartElement(ns::style, "font-face");
-    xml.writeAttribute(ns::style, "name", QString::fromStdString(font));
-    xml.writeAttribute(ns::svg, "font-family", QString::fromStdString(font));
-    xml.writeEndElement();
+    xml.startElement("style:font-face");
+    xml.attribute("style:name", font);
+    xml.attribute("svg:font-family", font);
+    xml.endElement();
   }
-  xml.writeEndElement();
+  xml.endElement();
 }
 
-void AutomaticStyles::write(QXmlStreamWriter& xml) const {
+void AutomaticStyles::write(XmlWriter& xml) const {
   for (const auto& [pixels, name] : columns_) {
-    xml.writeStartElement(ns::style, "style");
-    xml.writeAttribute(ns::style, "name", name);
-    xml.writeAttribute(ns::style, "family", "table-column");
-    xml.writeEmptyElement(ns::style, "table-column-properties");
-    xml.writeAttribute(ns::fo, "break-before", "auto");
-    xml.writeAttribute(ns::style, "column-width", pixelLength(pixels));
-    xml.writeEndElement();
+    xml.startElement("style:style");
+    xml.attribute("style:name", name);
+    xml.attribute("style:family", "table-column");
+    xml.emptyElement("style:table-column-properties");
+    xml.attribute("fo:break-before", "auto");
+    xml.attribute("style:column-width", pixelLength(pixels));
+    xml.endElement();
   }
   for (const auto& [height, name] : rows_) {
-    xml.writeStartElement(ns::style, "style");
-    xml.writeAttribute(ns::style, "name", name);
-    xml.writeAttribute(ns::style, "family", "table-row");
-    xml.writeEmptyElement(ns::style, "table-row-properties");
-    xml.writeAttribute(ns::style, "row-height", points(height));
-    xml.writeAttribute(ns::fo, "break-before", "auto");
-    xml.writeAttribute(ns::style, "use-optimal-row-height", "false");
-    xml.writeEndElement();
+    xml.startElement("style:style");
+    xml.attribute("style:name", name);
+    xml.attribute("style:family", "table-row");
+    xml.emptyElement("style:table-row-properties");
+    xml.attribute("style:row-height", points(height));
+    xml.attribute("fo:break-before", "auto");
+    xml.attribute("style:use-optimal-row-height", "false");
+    xml.endElement();
   }
-  for (const auto& [code, name] : numberFormats_) writeNumberStyle(xml, name.toStdString(), code);
+  for (const auto& [code, name] : numberFormats_) writeNumberStyle(xml, name, code);
   for (const auto& [name, style] : cells_) writeCellStyle(xml, name, style);
 }
 
-void AutomaticStyles::writeCellStyle(QXmlStreamWriter& xml, const QString& name,
+void AutomaticStyles::writeCellStyle(XmlWriter& xml, const std::string& name,
                                      const Style& s) const {
-  xml.writeStartElement(ns::style, "style");
-  xml.writeAttribute(ns::style, "name", name);
-  xml.writeAttribute(ns::style, "family", "table-cell");
-  xml.writeAttribute(ns::style, "parent-style-name", "Default");
+  xml.startElement("style:style");
+  xml.attribute("style:name", name);
+  xml.attribute("style:family", "table-cell");
+  xml.attribute("style:parent-style-name", "Default");
   if (auto it = numberFormats_.find(s.numberFormat); it != numberFormats_.end())
-    xml.writeAttribute(ns::style, "data-style-name", it->second);
+    xml.attribute("style:data-style-name", it->second);
 
-  xml.writeEmptyElement(ns::style, "table-cell-properties");
+  xml.emptyElement("style:table-cell-properties");
   if (paletteIndex(s.fillColorIndex))
-    xml.writeAttribute(ns::fo, "background-color", colorText(book_, s.fillColorIndex));
-  xml.writeAttribute(ns::fo, "border-left", borderText(book_, s.borders[kLeft]));
-  xml.writeAttribute(ns::fo, "border-top", borderText(book_, s.borders[kTop]));
-  xml.writeAttribute(ns::fo, "border-bottom", borderText(book_, s.borders[kBottom]));
-  xml.writeAttribute(ns::fo, "border-right", borderText(book_, s.borders[kRight]));
+    xml.attribute("fo:background-color", colorText(book_, s.fillColorIndex));
+  xml.attribute("fo:border-left", borderText(book_, s.borders[kLeft]));
+  xml.attribute("fo:border-top", borderText(book_, s.borders[kTop]));
+  xml.attribute("fo:border-bottom", borderText(book_, s.borders[kBottom]));
+  xml.attribute("fo:border-right", borderText(book_, s.borders[kRight]));
   if (s.borders[kDiagonalDown].visible())
-    xml.writeAttribute(ns::style, "diagonal-tl-br", borderText(book_, s.borders[kDiagonalDown]));
+    xml.attribute("style:diagonal-tl-br", borderText(book_, s.borders[kDiagonalDown]));
   if (s.borders[kDiagonalUp].visible())
-    xml.writeAttribute(ns::style, "diagonal-bl-tr", borderText(book_, s.borders[kDiagonalUp]));
-  xml.writeAttribute(ns::style, "vertical-align", verticalText(s.verticalAlignment));
-  if (s.wrapText) xml.writeAttribute(ns::fo, "wrap-option", "wrap");
-  const QString horizontal = horizontalText(s.horizontalAlignment);
-  xml.writeAttribute(ns::style, "text-align-source", horizontal.isEmpty() ? "value-type" : "fix");
-  xml.writeAttribute(ns::style, "cell-protect", cellProtect(s));
+    xml.attribute("style:diagonal-bl-tr", borderText(book_, s.borders[kDiagonalUp]));
+  xml.attribute("style:vertical-align", verticalText(s.verticalAlignment));
+  if (s.wrapText) xml.attribute("fo:wrap-option", "wrap");
+  const std::string horizontal = horizontalText(s.horizontalAlignment);
+  xml.attribute("style:text-align-source", horizontal.empty() ? "value-type" : "fix");
+  xml.attribute("style:cell-protect", cellProtect(s));
 
-  if (!horizontal.isEmpty()) {
-    xml.writeEmptyElement(ns::style, "paragraph-properties");
-    xml.writeAttribute(ns::fo, "text-align", horizontal);
+  if (!horizontal.empty()) {
+    xml.emptyElement("style:paragraph-properties");
+    xml.attribute("fo:text-align", horizontal);
   }
 
-  xml.writeEmptyElement(ns::style, "text-properties");
-  xml.writeAttribute(ns::style, "font-name", QString::fromStdString(s.font.name));
-  xml.writeAttribute(ns::fo, "font-size", points(s.font.size));
-  xml.writeAttribute(ns::fo, "font-weight", s.font.bold ? "bold" : "normal");
-  xml.writeAttribute(ns::fo, "font-style", s.font.italic ? "italic" : "normal");
+  xml.emptyElement("style:text-properties");
+  xml.attribute("style:font-name", s.font.name);
+  xml.attribute("fo:font-size", points(s.font.size));
+  xml.attribute("fo:font-weight", s.font.bold ? "bold" : "normal");
+  xml.attribute("fo:font-style", s.font.italic ? "italic" : "normal");
   if (s.font.underline == xl::UnderlineSingle || s.font.underline == xl::UnderlineDouble) {
-    xml.writeAttribute(ns::style, "text-underline-style", "solid");
-    xml.writeAttribute(ns::style, "text-underline-type",
-                       s.font.underline == xl::UnderlineDouble ? "double" : "single");
-    xml.writeAttribute(ns::style, "text-underline-width", "auto");
-    xml.writeAttribute(ns::style, "text-underline-color", "font-color");
+    xml.attribute("style:text-underline-style", "solid");
+    xml.attribute("style:text-underline-type",
+                  s.font.underline == xl::UnderlineDouble ? "double" : "single");
+    xml.attribute("style:text-underline-width", "auto");
+    xml.attribute("style:text-underline-color", "font-color");
   }
   if (paletteIndex(s.font.colorIndex))
-    xml.writeAttribute(ns::fo, "color", colorText(book_, s.font.colorIndex));
-  xml.writeEndElement();
+    xml.attribute("fo:color", colorText(book_, s.font.colorIndex));
+  xml.endElement();
 }
 
 }  // namespace spreadsheet::ods

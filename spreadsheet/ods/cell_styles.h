@@ -1,6 +1,4 @@
 #pragma once
-#include <QString>
-#include <QXmlStreamWriter>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/ods/xml_writer.h"
 
 namespace spreadsheet::ods {
 
@@ -19,27 +18,27 @@ class AutomaticStyles {
  public:
   explicit AutomaticStyles(const Workbook& book) : book_(book) {}
 
-  QString cellStyle(StyleId style);
-  QString cellStyle(const Style& style);
-  QString columnStyle(int pixels);
-  QString rowStyle(double points);
+  std::string cellStyle(StyleId style);
+  std::string cellStyle(const Style& style);
+  std::string columnStyle(int pixels);
+  std::string rowStyle(double points);
 
   // The style:font-face declarations of the fonts in use.
-  void writeFontFaces(QXmlStreamWriter& xml) const;
-  void write(QXmlStreamWriter& xml) const;
+  void writeFontFaces(XmlWriter& xml) const;
+  void write(XmlWriter& xml) const;
 
  private:
-  void writeCellStyle(QXmlStreamWriter& xml, const QString& name, const Style& s) const;
+  void writeCellStyle(XmlWriter& xml, const std::string& name, const Style& s) const;
 
   const Workbook& book_;
-  std::vector<std::pair<QString, Style>> cells_;  // in the order named
+  std::vector<std::pair<std::string, Style>> cells_;  // in the order named
   std::unordered_map<Style, std::size_t, StyleHash> cellIndex_;
-  std::map<std::string, QString> numberFormats_;
-  std::map<int, QString> columns_;
-  std::map<double, QString> rows_;
+  std::map<std::string, std::string> numberFormats_;
+  std::map<int, std::string> columns_;
+  std::map<double, std::string> rows_;
 };
 
 // A palette colour as "#rrggbb".
-QString colorText(const Workbook& book, int colorIndex);
+std::string colorText(const Workbook& book, int colorIndex);
 
 }  // namespace spreadsheet::ods

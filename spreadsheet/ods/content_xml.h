@@ -1,6 +1,4 @@
 #pragma once
-#include <QByteArray>
-#include <QString>
 #include <map>
 #include <string>
 
@@ -10,15 +8,15 @@ namespace spreadsheet::ods {
 
 // The script a sheet's button runs, by sheet index and button index; a button
 // without one is written unbound.
-using ButtonScripts = std::map<std::pair<std::size_t, std::size_t>, QString>;
+using ButtonScripts = std::map<std::pair<std::size_t, std::size_t>, std::string>;
 
 // content.xml: automatic styles, each sheet as a table (columns, rows, cells
 // with values, formulas and cached results, merges, validations, form
 // buttons anchored at their cells, print ranges) and the defined names.
-QByteArray contentXml(const Workbook& book, const ButtonScripts& scripts);
+std::string contentXml(const Workbook& book, const ButtonScripts& scripts);
 
 // The name of the master page of sheet `index` (0-based), as styles.xml
 // defines it.
-QString masterPageName(std::size_t index);
+std::string masterPageName(std::size_t index);
 
 }  // namespace spreadsheet::ods

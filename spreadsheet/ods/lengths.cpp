@@ -1,16 +1,24 @@
 #include "spreadsheet/ods/lengths.h"
 
-#include <QRegularExpression>
+#include <cstdio>
 
 #include "spreadsheet/model/units.h"
 
 namespace spreadsheet::ods {
 
-QString points(double value) {
-  return QString::number(value, 'f', 4).remove(QRegularExpression("\\.?0+$")) + "pt";
+std::string points(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.4f", value);
+  std::string text = buffer;
+  // Four decimals at most, without trailing zeros or a bare point.
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text + "pt";
 }
 
-QString pixelLength(long long pixels) {
+std::string pixelLength(long long pixels) {
   return points(PixelsToPoints(static_cast<double>(pixels)));
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-#include <QString>
+#include <string>
 
 namespace spreadsheet::ods {
 
 // A length in points as the document writes it: "12.75pt".
-QString points(double value);
+std::string points(double value);
 
 // Screen pixels (96 a inch) as a length: 4 px -> "3pt".
-QString pixelLength(long long pixels);
+std::string pixelLength(long long pixels);
 
 }  // namespace spreadsheet::ods

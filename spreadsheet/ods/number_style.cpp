@@ -1,6 +1,5 @@
 #include "spreadsheet/ods/number_style.h"
 
-#include <QString>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -17,19 +16,12 @@ using format::Section;
 using format::Token;
 using format::TokenKind;
 
-const QString kNumber = "urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0";
-const QString kStyle = "urn:oasis:names:tc:opendocument:xmlns:style:1.0";
-
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 bool isDatePart(TokenKind k) {
   return k == TokenKind::Year || k == TokenKind::Month || k == TokenKind::Day;
 }
 
-void literal(QXmlStreamWriter& xml, const std::string& text) {
-  if (!text.empty()) xml.writeTextElement(kNumber, "text", q(text));
+void literal(XmlWriter& xml, const std::string& text) {
+  if (!text.empty()) xml.textElement("number:text", text);
 }
 
 // The digits of a numeric section as one number:number element.
@@ -59,13 +51,13 @@ Digits digitsOf(const Section& s) {
   return d;
 }
 
-void numberElement(QXmlStreamWriter& xml, const Digits& d) {
-  xml.writeStartElement(kNumber, "number");
-  xml.writeAttribute(kNumber, "decimal-places", QString::number(d.decimals));
-  xml.writeAttribute(kNumber, "min-decimal-places", QString::number(d.decimalZeros));
-  xml.writeAttribute(kNumber, "min-integer-digits", QString::number(d.integerZeros));
-  if (d.grouping) xml.writeAttribute(kNumber, "grouping", "true");
-  xml.writeEndElement();
+void numberElement(XmlWriter& xml, const Digits& d) {
+  xml.startElement("number:number");
+  xml.attribute("number:decimal-places", std::to_string(d.decimals));
+  xml.attribute("number:min-decimal-places", std::to_string(d.decimalZeros));
+  xml.attribute("number:min-integer-digits", std::to_string(d.integerZeros));
+  if (d.grouping) xml.attribute("number:grouping", "true");
+  xml.endElement();
 }
 
 bool isNumberPart(TokenKind k) {
@@ -83,7 +75,7 @@ bool onlySpaceDigits(const Section& s) {
   return any;
 }
 
-void numericSectionBody(QXmlStreamWriter& xml, const Section& s, bool zeroSection) {
+void numericSectionBody(XmlWriter& xml, const Section& s, bool zeroSection) {
   if (zeroSection && onlySpaceDigits(s)) {
     std::string text;
     for (const Token& t : s.tokens)
@@ -110,9 +102,9 @@ void numericSectionBody(QXmlStreamWriter& xml, const Section& s, bool zeroSectio
   literal(xml, pending);
 }
 
-void dateTimeSectionBody(QXmlStreamWriter& xml, const Section& s) {
+void dateTimeSectionBody(XmlWriter& xml, const Section& s) {
   const auto longIf = [&](bool isLong) {
-    if (isLong) xml.writeAttribute(kNumber, "style", "long");
+    if (isLong) xml.attribute("number:style", "long");
   };
   for (const Token& t : s.tokens) {
     switch (t.kind) {
@@ -120,41 +112,41 @@ void dateTimeSectionBody(QXmlStreamWriter& xml, const Section& s) {
         literal(xml, t.text);
         break;
       case TokenKind::Year:
-        xml.writeStartElement(kNumber, "year");
+        xml.startElement("number:year");
         longIf(t.width > 2);
-        xml.writeEndElement();
+        xml.endElement();
         break;
       case TokenKind::Month:
-        xml.writeStartElement(kNumber, "month");
+        xml.startElement("number:month");
         longIf(t.width == 2 || t.width >= 4);
-        if (t.width >= 3) xml.writeAttribute(kNumber, "textual", "true");
-        xml.writeEndElement();
+        if (t.width >= 3) xml.attribute("number:textual", "true");
+        xml.endElement();
         break;
       case TokenKind::Day:
-        xml.writeStartElement(kNumber, t.width >= 3 ? "day-of-week" : "day");
+        xml.startElement(t.width >= 3 ? "number:day-of-week" : "number:day");
         longIf(t.width == 2 || t.width >= 4);
-        xml.writeEndElement();
+        xml.endElement();
         break;
       case TokenKind::Hour:
       case TokenKind::ElapsedHours:
-        xml.writeStartElement(kNumber, "hours");
+        xml.startElement("number:hours");
         longIf(t.width >= 2);
-        xml.writeEndElement();
+        xml.endElement();
         break;
       case TokenKind::Minute:
       case TokenKind::ElapsedMinutes:
-        xml.writeStartElement(kNumber, "minutes");
+        xml.startElement("number:minutes");
         longIf(t.width >= 2);
-        xml.writeEndElement();
+        xml.endElement();
         break;
       case TokenKind::Second:
       case TokenKind::ElapsedSeconds:
-        xml.writeStartElement(kNumber, "seconds");
+        xml.startElement("number:seconds");
         longIf(t.width >= 2);
-        xml.writeEndElement();
+        xml.endElement();
         break;
       case TokenKind::AmPm:
-        xml.writeEmptyElement(kNumber, "am-pm");
+        xml.emptyElement("number:am-pm");
         break;
       default:
         break;
@@ -207,36 +199,36 @@ std::optional<Language> languageOf(std::string_view code) {
   return it->second;
 }
 
-using Maps = std::vector<std::pair<QString, QString>>;
+using Maps = std::vector<std::pair<std::string, std::string>>;
 
-void startStyle(QXmlStreamWriter& xml, const char* element, const QString& name,
+void startStyle(XmlWriter& xml, const char* element, const std::string& name,
                 const std::optional<Language>& language) {
-  xml.writeStartElement(kNumber, element);
-  xml.writeAttribute(kStyle, "name", name);
+  xml.startElement(std::string("number:") + element);
+  xml.attribute("style:name", name);
   if (language) {
-    xml.writeAttribute(kNumber, "language", language->language);
-    xml.writeAttribute(kNumber, "country", language->country);
+    xml.attribute("number:language", language->language);
+    xml.attribute("number:country", language->country);
   }
 }
 
-void endStyle(QXmlStreamWriter& xml, const Maps& maps) {
+void endStyle(XmlWriter& xml, const Maps& maps) {
   for (const auto& [condition, target] : maps) {
-    xml.writeStartElement(kStyle, "map");
-    xml.writeAttribute(kStyle, "condition", condition);
-    xml.writeAttribute(kStyle, "apply-style-name", target);
-    xml.writeEndElement();
+    xml.startElement("style:map");
+    xml.attribute("style:condition", condition);
+    xml.attribute("style:apply-style-name", target);
+    xml.endElement();
   }
-  xml.writeEndElement();
+  xml.endElement();
 }
 
-void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
+void sectionStyle(XmlWriter& xml, const std::string& name, const Section& s,
                   const std::optional<Language>& language, const Maps& maps,
                   bool zeroSection = false) {
   const char* element = s.dateTime      ? (hasDate(s) ? "date-style" : "time-style")
                         : hasPercent(s) ? "percentage-style"
                                         : "number-style";
   startStyle(xml, element, name, language);
-  if (s.dateTime && hasElapsed(s)) xml.writeAttribute(kNumber, "truncate-on-overflow", "false");
+  if (s.dateTime && hasElapsed(s)) xml.attribute("number:truncate-on-overflow", "false");
   if (s.dateTime)
     dateTimeSectionBody(xml, s);
   else
@@ -246,19 +238,19 @@ void sectionStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
 
 // The text section ('@') as the main style: text shows through it, and every
 // number goes to the numeric sections by the maps.
-void textStyle(QXmlStreamWriter& xml, const QString& name, const Section& s,
+void textStyle(XmlWriter& xml, const std::string& name, const Section& s,
                const std::optional<Language>& language, const Maps& maps) {
   startStyle(xml, "text-style", name, language);
   for (const Token& t : s.tokens) {
     if (t.kind == TokenKind::Literal) literal(xml, t.text);
-    if (t.kind == TokenKind::Text) xml.writeEmptyElement(kNumber, "text-content");
+    if (t.kind == TokenKind::Text) xml.emptyElement("number:text-content");
   }
   endStyle(xml, maps);
 }
 
 }  // namespace
 
-bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std::string& code) {
+bool writeNumberStyle(XmlWriter& xml, const std::string& name, const std::string& code) {
   const format::FormatCode& parsed = format::cachedFormatCode(code);
   if (parsed.general) return false;
   std::vector<const Section*> numeric;
@@ -271,7 +263,7 @@ bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std:
   }
   if (numeric.empty()) return false;
   const std::optional<Language> language = languageOf(code);
-  const QString main = q(name);
+  const std::string& main = name;
   // The application's section order: positive;negative;zero. Without a text
   // section the last one given is the main style and the others are picked
   // by conditions; with one, the text section is the main style and every
@@ -284,7 +276,7 @@ bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std:
   const char* const* conditions = count == 1 ? kOne : count == 2 ? kTwo : kThree;
   Maps maps;
   for (std::size_t i = 0; i < parts; ++i) {
-    const QString part = main + "P" + QString::number(i);
+    const std::string part = main + "P" + std::to_string(i);
     sectionStyle(xml, part, *numeric[i], language, {}, i == 2);
     maps.emplace_back(conditions[i], part);
   }

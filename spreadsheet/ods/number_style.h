@@ -1,6 +1,7 @@
 #pragma once
-#include <QXmlStreamWriter>
 #include <string>
+
+#include "spreadsheet/ods/xml_writer.h"
 
 namespace spreadsheet::ods {
 
@@ -13,6 +14,6 @@ namespace spreadsheet::ods {
 // country. Literal text, grouping, decimal
 // places and leading zeros are kept; fills ('*') are dropped. Returns false,
 // writing nothing, for "General", which needs no data style.
-bool writeNumberStyle(QXmlStreamWriter& xml, const std::string& name, const std::string& code);
+bool writeNumberStyle(XmlWriter& xml, const std::string& name, const std::string& code);
 
 }  // namespace spreadsheet::ods

@@ -1,5 +1,5 @@
 #pragma once
-#include <QByteArray>
+#include <string>
 
 #include "spreadsheet/model/workbook.h"
 
@@ -7,6 +7,6 @@ namespace spreadsheet::ods {
 
 // styles.xml: the default cell style in the workbook's default font, and per
 // sheet a page layout (paper, orientation, margins, scale) with its master page.
-QByteArray stylesXml(const Workbook& book);
+std::string stylesXml(const Workbook& book);
 
 }  // namespace spreadsheet::ods

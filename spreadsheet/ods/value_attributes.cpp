@@ -25,32 +25,35 @@ Kind kindOf(const std::string& numberFormat) {
   return Kind::Time;
 }
 
-QString twoDigits(long long v) {
-  return QString::number(v).rightJustified(2, QLatin1Char('0'));
+// At least `width` digits, zeros in front.
+std::string padded(long long v, std::size_t width = 2) {
+  std::string text = std::to_string(v);
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
 }
 
-QString dateText(long long days, long long seconds) {
+std::string dateText(long long days, long long seconds) {
   using namespace std::chrono;
   const year_month_day date{sys_days{1899y / December / 30} + std::chrono::days{days}};
-  QString text = QString::number(static_cast<int>(date.year())).rightJustified(4, '0') + '-' +
-                 twoDigits(static_cast<unsigned>(date.month())) + '-' +
-                 twoDigits(static_cast<unsigned>(date.day()));
+  std::string text = padded(static_cast<int>(date.year()), 4) + '-' +
+                     padded(static_cast<unsigned>(date.month())) + '-' +
+                     padded(static_cast<unsigned>(date.day()));
   if (seconds == 0) return text;
-  return text + 'T' + twoDigits(seconds / 3600) + ':' + twoDigits(seconds / 60 % 60) + ':' +
-         twoDigits(seconds % 60);
+  return text + 'T' + padded(seconds / 3600) + ':' + padded(seconds / 60 % 60) + ':' +
+         padded(seconds % 60);
 }
 
-QString durationText(long long seconds) {
-  return "PT" + twoDigits(seconds / 3600) + 'H' + twoDigits(seconds / 60 % 60) + 'M' +
-         twoDigits(seconds % 60) + 'S';
+std::string durationText(long long seconds) {
+  return "PT" + padded(seconds / 3600) + 'H' + padded(seconds / 60 % 60) + 'M' +
+         padded(seconds % 60) + 'S';
 }
 
 }  // namespace
 
-QString numberText(double v) {
+std::string numberText(double v) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-  return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
+  return std::string(buffer, result.ptr);
 }
 
 StoredNumber storedNumber(double value, const std::string& numberFormat) {

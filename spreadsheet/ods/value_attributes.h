@@ -1,5 +1,4 @@
 #pragma once
-#include <QString>
 #include <string>
 
 namespace spreadsheet::ods {
@@ -8,9 +7,9 @@ namespace spreadsheet::ods {
 // holds it ("float" in office:value, "date" in office:date-value, "time" in
 // office:time-value).
 struct StoredNumber {
-  QString type;
-  QString attribute;
-  QString value;
+  std::string type;
+  std::string attribute;
+  std::string value;
 };
 
 // A number under its cell's number format: a date format stores a date (days
@@ -20,6 +19,6 @@ struct StoredNumber {
 StoredNumber storedNumber(double value, const std::string& numberFormat);
 
 // Shortest text that reads back as the same double.
-QString numberText(double v);
+std::string numberText(double v);
 
 }  // namespace spreadsheet::ods

@@ -24,7 +24,7 @@ using SourceHandle = std::unique_ptr<zip_source_t, SourceFree>;
 
 }  // namespace
 
-void ZipPackage::add(std::string path, QByteArray bytes, Compression compression) {
+void ZipPackage::add(std::string path, std::string bytes, Compression compression) {
   entries_.push_back({std::move(path), std::move(bytes), compression});
 }
 
@@ -38,8 +38,8 @@ std::vector<std::uint8_t> ZipPackage::bytes() const {
   // The archive's close would free the source; the bytes are read after it.
   zip_source_keep(buffer.get());
   for (const Entry& e : entries_) {
-    zip_source_t* data = zip_source_buffer(archive, e.bytes.constData(),
-                                           static_cast<zip_uint64_t>(e.bytes.size()), 0);
+    zip_source_t* data =
+        zip_source_buffer(archive, e.bytes.data(), static_cast<zip_uint64_t>(e.bytes.size()), 0);
     const zip_int64_t index =
         data ? zip_file_add(archive, e.path.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
     if (index < 0) {

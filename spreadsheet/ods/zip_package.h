@@ -1,5 +1,4 @@
 #pragma once
-#include <QByteArray>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -12,14 +11,14 @@ namespace spreadsheet::ods {
 class ZipPackage {
  public:
   enum class Compression { Stored, Deflated };
-  void add(std::string path, QByteArray bytes, Compression compression);
+  void add(std::string path, std::string bytes, Compression compression);
   // The whole package. Throws spreadsheet::Error when the zip library fails.
   std::vector<std::uint8_t> bytes() const;
 
  private:
   struct Entry {
     std::string path;
-    QByteArray bytes;
+    std::string bytes;
     Compression compression;
   };
   std::deque<Entry> entries_;

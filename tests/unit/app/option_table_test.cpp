@@ -29,9 +29,11 @@ const RoundTrip kRoundTrips[] = {
     {"--days", "sun,wed", "1001000", "Sunday,Wednesday"},
     {"--days", "sat,mon,sat", "0100001", "Monday,Saturday"},
     {"--days", "all", "1111111", "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday"},
-    {"--fields", "city,zip,manager-signature", "000101000001", ""},
+    {"--fields", "city,zip,manager-signature", "000101000001", "City,Zip,Manager Signature"},
     {"--fields", "none", "000000000000", ""},
-    {"--fields", "all", "111111111111", ""},
+    {"--fields", "all", "111111111111",
+     "Company Name,Address 1,Address 2,City,State,Zip,Employee Name,Manager Name,Week Starting,"
+     "Week Ending,Employee Signature,Manager Signature"},
     {"--weeks", "1", "0", "1"},
     {"--weeks", "4", "3", "4"},
     {"--shifts", "20", "19", "20"},

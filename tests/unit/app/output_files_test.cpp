@@ -22,7 +22,7 @@ class OutputFiles : public ::testing::Test {
     if (!picture.empty()) args.insert(args.end(), {"--picture", picture});
     const ParsedCommandLine parsed = parseCommandLine(args);
     return parsed.error &&
-           parsed.error->message == "--output, --picture and --pdf must name different files";
+           parsed.error->message == "--output, --picture, --pdf and --html must name different files";
   }
 };
 

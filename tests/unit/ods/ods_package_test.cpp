@@ -109,6 +109,21 @@ TEST(OdsPackageTest, MimetypeComesFirstStoredAndTheManifestListsEveryPart) {
           << e.name;
     }
   }
+  EXPECT_EQ(
+      manifest->text,
+      R"(<?xml version="1.0" encoding="UTF-8"?><manifest:manifest )"
+      R"(xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0" manifest:version="1.3">)"
+      R"(<manifest:file-entry manifest:full-path="/" manifest:version="1.3" )"
+      R"(manifest:media-type="application/vnd.oasis.opendocument.spreadsheet"/>)"
+      R"(<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/>)"
+      R"(<manifest:file-entry manifest:full-path="styles.xml" manifest:media-type="text/xml"/>)"
+      R"(<manifest:file-entry manifest:full-path="Basic/script-lc.xml" manifest:media-type="text/xml"/>)"
+      R"(<manifest:file-entry manifest:full-path="Basic/Standard/script-lb.xml" )"
+      R"(manifest:media-type="text/xml"/><manifest:file-entry )"
+      R"(manifest:full-path="Basic/Standard/Module1.xml" manifest:media-type="text/xml"/>)"
+      R"(<manifest:file-entry manifest:full-path="Basic/Standard/ButtonMacros.xml" )"
+      R"(manifest:media-type="text/xml"/></manifest:manifest>)"
+      "\n");
   for (const char* part :
        {"content.xml", "styles.xml", "Basic/script-lc.xml", "Basic/Standard/script-lb.xml",
         "Basic/Standard/Module1.xml", "Basic/Standard/ButtonMacros.xml"})
@@ -159,9 +174,9 @@ TEST(OdsBasicLibraryTest, ButtonsCallTheirSubThroughAGeneratedSubWithoutArgument
   const BasicLibrary library = bindButtons(book, kCopyModule);
   const std::string prefix = "vnd.sun.star.script:Standard.ButtonMacros.";
   const std::string suffix = "?language=Basic&location=document";
-  EXPECT_EQ(library.scripts.at({0, 0}).toStdString(), prefix + "CopyTimes_2" + suffix);
-  EXPECT_EQ(library.scripts.at({0, 1}).toStdString(), prefix + "CopyTimes_3" + suffix);
-  EXPECT_EQ(library.scripts.at({0, 2}).toStdString(), prefix + "CopyTimes_2" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 0}), prefix + "CopyTimes_2" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 1}), prefix + "CopyTimes_3" + suffix);
+  EXPECT_EQ(library.scripts.at({0, 2}), prefix + "CopyTimes_2" + suffix);
   // A Sub the modules lack, text that is no call, and no action stay unbound.
   EXPECT_EQ(library.scripts.size(), 3u);
   ASSERT_EQ(library.modules.size(), 2u);

@@ -34,8 +34,8 @@ TEST(OdsStoredNumberTest, DatesAndTimesUnderTheirFormats) {
   };
   for (const auto& c : cases) {
     const StoredNumber stored = storedNumber(c.value, c.format);
-    EXPECT_EQ(stored.type.toStdString(), c.type) << c.value << " " << c.format;
-    EXPECT_EQ(stored.value.toStdString(), c.text) << c.value << " " << c.format;
+    EXPECT_EQ(stored.type, c.type) << c.value << " " << c.format;
+    EXPECT_EQ(stored.value, c.text) << c.value << " " << c.format;
   }
 }
 
