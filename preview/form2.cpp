@@ -160,8 +160,9 @@ void Form2::Form_Load() {
 
 void Form2::showZoom() {
   const int percent = static_cast<int>(std::lround(view_->zoom() * 100));
+  // The percent sign's spacing is the language's, as on the "100%" button.
   frame1_->setTitle(QCoreApplication::translate("Form2", "Zoom:") + " " +
-                    QLocale().toString(percent) + "%");
+                    QCoreApplication::translate("Form2", "%1%").arg(QLocale().toString(percent)));
 }
 
 void Form2::PushButton1_Click() {

@@ -173,9 +173,10 @@ QString valueText(std::string_view flag, const generator::SheetOptions& o) {
   return {};  // a switch: its caption says it
 }
 
-// A field that takes a typed value: the value is checked as it is typed and a
-// short reason stands beside the field while it is refused.
-QWidget* checkedField(QLineEdit* edit, QLabel* why) {
+// A row whose field takes a typed value: the value is checked as it is typed
+// and a short reason stands beside the field while it is refused. The caption's
+// accelerator goes to the line edit itself, as the row's box takes no focus.
+void addCheckedRow(QFormLayout& form, const QString& caption, QLineEdit* edit, QLabel* why) {
   auto* field = new QWidget;
   auto* row = new QHBoxLayout(field);
   row->setContentsMargins(0, 0, 0, 0);
@@ -186,7 +187,8 @@ QWidget* checkedField(QLineEdit* edit, QLabel* why) {
   why->setPalette(red);
   why->setWordWrap(true);
   why->hide();
-  return field;
+  form.addRow(caption, field);
+  if (auto* label = qobject_cast<QLabel*>(form.labelForField(field))) label->setBuddy(edit);
 }
 
 }  // namespace
@@ -248,9 +250,9 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
   }
   timesForm->addRow(caption("--clock"), clock_);
   timesForm->addRow(caption("--time-step"), timeStep_);
-  timesForm->addRow(caption("--first-time"), checkedField(firstTime_, firstTimeWhy_));
+  addCheckedRow(*timesForm, caption("--first-time"), firstTime_, firstTimeWhy_);
   timesForm->addRow(caption("--break-step"), breakStep_);
-  timesForm->addRow(caption("--longest-break"), checkedField(longestBreak_, longestBreakWhy_));
+  addCheckedRow(*timesForm, caption("--longest-break"), longestBreak_, longestBreakWhy_);
   left->addWidget(times);
 
   auto* dates = new QGroupBox(QCoreApplication::translate("SheetOptions", "Dates and week"), page);
@@ -284,7 +286,7 @@ SheetOptionsDialog::SheetOptionsDialog(const generator::SheetOptions& options, Q
                                   "No quotes, backslashes or control characters; at most 12 bytes"),
       money);
   currencyAfter_ = new QCheckBox(caption("--currency-after"), money);
-  moneyForm->addRow(caption("--currency"), checkedField(currency_, currencyWhy_));
+  addCheckedRow(*moneyForm, caption("--currency"), currency_, currencyWhy_);
   moneyForm->addRow(QString(), currencyAfter_);
   right->addWidget(money);
 

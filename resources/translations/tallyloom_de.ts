@@ -117,6 +117,10 @@
         <source>Done.</source>
         <translation>Fertig.</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>SaveFormat</name>

@@ -117,6 +117,10 @@
         <source>Done.</source>
         <translation>Terminé.</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>SaveFormat</name>

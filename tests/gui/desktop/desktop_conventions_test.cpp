@@ -74,6 +74,20 @@ TEST_F(DesktopConventions, EveryWindowHasOneAcceleratorPerLetterInEveryLanguage)
   }
 }
 
+// Alt with a caption's letter reaches its field only when the caption's buddy
+// is a control that takes the focus (not the box a field sits in).
+TEST_F(DesktopConventions, EveryCaptionAcceleratorReachesAFieldThatTakesTheFocus) {
+  shell::SheetOptionsDialog dialog(generator::SheetOptions{});
+  int captions = 0;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (!label->text().contains(QRegularExpression("&[^&\\s]"))) continue;
+    ++captions;
+    ASSERT_TRUE(label->buddy()) << label->text().toStdString();
+    EXPECT_NE(label->buddy()->focusPolicy(), Qt::NoFocus) << label->text().toStdString();
+  }
+  EXPECT_EQ(captions, 15);  // the check boxes carry their own letters
+}
+
 TEST_F(DesktopConventions, OptionsDialogFitsALowScreenAtOneAndAHalf) {
   for (const char* locale : {"en_US", "de_DE", "fr_FR", "es_ES"}) {
     const shell::ProgramLanguage language{QLocale(locale)};
