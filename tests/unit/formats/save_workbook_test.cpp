@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,18 +18,31 @@ std::string readText(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A folder of the test's own, removed with everything in it.
+struct TemporaryFolder {
+  TemporaryFolder() {
+    std::string name = (std::filesystem::temp_directory_path() / "save-workbook-XXXXXX").string();
+    if (::mkdtemp(name.data())) path = name;
+  }
+  ~TemporaryFolder() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
+  }
+  std::string path;
+};
+
 class SaveWorkbookTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
+    ASSERT_FALSE(folder.path.empty());
     book.addSheet("TimeSheet").cell({1, 1}).value = CellValue("Week");
   }
-  std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
+  std::string path(const char* name) const { return folder.path + "/" + name; }
   void writeText(const std::string& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
   }
 
-  QTemporaryDir folder;
+  TemporaryFolder folder;
   Workbook book;
 };
 
@@ -54,7 +68,7 @@ TEST_F(SaveWorkbookTest, AFailedSaveLeavesTheOldFileAndNoOtherFile) {
   EXPECT_THROW(SaveWorkbook(book, path("missing/week.ods"), WorkbookFormat::Ods), Error);
   EXPECT_THROW(ConvertWorkbookFile(target, path("week.ods"), WorkbookFormat::Ods),
                Error);  // not a workbook
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path),
                           std::filesystem::directory_iterator{}),
             1);
 }
