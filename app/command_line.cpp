@@ -14,6 +14,7 @@
 #include "app/failure_exit.h"
 #include "automation/save_result.h"
 #include "generator/generate_workbook.h"
+#include "platform/error_text.h"
 #include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
 #include "tallyloom/build_info.h"
@@ -60,7 +61,7 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
     workbook = folder->pathOf("generated.xls");
     generator::GenerateWorkbook(choices, workbook, folder->pathOf("template.xls"));
   } catch (const std::exception& e) {
-    failure = e.what();
+    failure = platform::failureReasonText(e);
   }
   if (partner && !partner->ready()) return partner->finish();  // it said why
   // The partner reads the run's .xls back while the output is written and
@@ -70,7 +71,7 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
     try {
       automation::SaveGeneratedWorkbook(workbook, request.output);
     } catch (const std::exception& e) {
-      failure = e.what();
+      failure = platform::failureReasonText(e);
     }
   }
   if (!failure.empty()) {

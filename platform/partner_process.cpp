@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/error_text.h"
+
 extern char** environ;
 
 namespace platform {
@@ -22,7 +24,9 @@ constexpr int kPartnerEnd = 3;
 
 }  // namespace
 
-MessageChannel::~MessageChannel() { close(); }
+MessageChannel::~MessageChannel() {
+  close();
+}
 
 void MessageChannel::close() {
   if (descriptor_ >= 0) ::close(descriptor_);
@@ -72,7 +76,7 @@ std::optional<int> partnerChannelFromEnvironment() {
 PartnerProcess::PartnerProcess(const std::string& path, char** argv) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-    failure_ = std::strerror(errno);
+    failure_ = systemReasonText(errno);
     return;
   }
   posix_spawn_file_actions_t actions;
@@ -87,7 +91,7 @@ PartnerProcess::PartnerProcess(const std::string& path, char** argv) {
   ::close(ends[1]);
   if (error != 0) {
     ::close(ends[0]);
-    failure_ = std::strerror(error);
+    failure_ = systemReasonText(error);
     return;
   }
   process_ = child;
@@ -105,6 +109,8 @@ int PartnerProcess::finish() {
   return *status_;
 }
 
-PartnerProcess::~PartnerProcess() { finish(); }
+PartnerProcess::~PartnerProcess() {
+  finish();
+}
 
 }  // namespace platform
