@@ -18,6 +18,18 @@ bool hasPictureExtension(const std::string& name) {
   return ext == ".png" || ext == ".bmp";
 }
 
+// ".xlsx" or "out/.pdf": a hidden file's name to the system, which would take
+// the whole name for the stem and write the default format under it.
+bool onlyAnEnding(const std::string& name) {
+  const std::string leaf = name.substr(name.find_last_of('/') + 1);
+  if (leaf.size() < 2 || leaf[0] != '.' || leaf.find('.', 1) != std::string::npos) return false;
+  std::string ending = leaf;
+  for (char& ch : ending) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  for (const auto& format : spreadsheet::formats::AllFormats())
+    if (ending == format.ending) return true;
+  return ending == ".png" || ending == ".bmp" || ending == ".pdf";
+}
+
 // One file named twice would be overwritten by the later output; a link, a
 // hard link or another spelling of a name is the file it ends at.
 bool samePath(const std::string& a, const std::string& b) {
@@ -73,6 +85,8 @@ struct Parser {
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);
     if (!text) return fail(name + " needs a value");
+    if (!choice && onlyAnEnding(*text))
+      return fail(name + " names only an ending ('" + *text + "'): give a name before the ending");
     if (choice) {
       const auto texts = generator::ParseOptionValue(*choice, *text);
       if (!texts)
