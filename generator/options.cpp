@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "platform/settings_store.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/model/workbook.h"
 
 namespace generator {
@@ -151,7 +153,15 @@ QString q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-std::string readKey(platform::SettingsStore& store, std::string_view key, std::string_view def) {
+constexpr const char* kNotText = "Type mismatch (not text)";
+
+// The key's text, or nullopt (noted) when the key holds something else.
+std::optional<std::string> readKey(platform::SettingsStore& store, std::string_view key,
+                                   std::string_view def, std::vector<BadStoredValue>& bad) {
+  if (!store.holdsText(q(kSettingsApp), q(kSettingsSection), q(key))) {
+    bad.push_back({std::string(key), "", kNotText});
+    return std::nullopt;
+  }
   return store.read(q(kSettingsApp), q(kSettingsSection), q(key), q(def)).toStdString();
 }
 
@@ -159,7 +169,9 @@ std::string readKey(platform::SettingsStore& store, std::string_view key, std::s
 template <typename T, typename Convert>
 T readChoice(platform::SettingsStore& store, std::string_view key, std::string_view def, T fallback,
              Convert convert, std::vector<BadStoredValue>& bad) {
-  const std::string text = readKey(store, key, def);
+  const auto read = readKey(store, key, def, bad);
+  if (!read) return fallback;
+  const std::string& text = *read;
   try {
     return convert(text);
   } catch (const ChoiceError& e) {
@@ -191,9 +203,9 @@ void restoreListIndex(ChoiceControls& controls, platform::SettingsStore& store,
 // A sheet option's stored text; one not accepted leaves the option at its default.
 void restoreSheetOption(platform::SettingsStore& store, const OptionEntry& option,
                         std::vector<BadStoredValue>& bad) {
-  const std::string text = readKey(store, option.key, KeysWithDefaults(option).front().second);
-  if (!option.read(text, SheetOptionChoices()))
-    bad.push_back({std::string(option.key), text, "Invalid property value"});
+  const auto text = readKey(store, option.key, KeysWithDefaults(option).front().second, bad);
+  if (text && !option.read(*text, SheetOptionChoices()))
+    bad.push_back({std::string(option.key), *text, "Invalid property value"});
 }
 
 }  // namespace
@@ -229,13 +241,32 @@ bool WholeFileRefused(const std::vector<BadStoredValue>& bad) {
   return std::any_of(bad.begin(), bad.end(), [](const BadStoredValue& b) { return b.key.empty(); });
 }
 
+namespace {
+
+// A stored value as a message shows it: its first 80 characters, control
+// characters escaped, so that any value fits the one line.
+std::string shownValue(const std::string& text) {
+  constexpr std::size_t kShownCharacters = 80;
+  std::size_t end = 0;
+  for (std::size_t n = 0; end < text.size() && n < kShownCharacters; ++n) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  std::string shown = spreadsheet::io::oneLineText(std::string_view(text).substr(0, end));
+  if (end < text.size()) shown += "... (" + std::to_string(text.size()) + " bytes)";
+  return shown;
+}
+
+}  // namespace
+
 std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
                                 platform::SettingsStore& store) {
   std::string text;
   for (const BadStoredValue& b : bad) {
     if (b.key.empty()) return b.reason;  // the whole file: no key was read from it
     if (!text.empty()) text += "; ";
-    text += b.reason + ": " + b.key + "=" + b.text;
+    text += b.reason + ": " + b.key;
+    if (b.reason != kNotText) text += "=" + shownValue(b.text);
   }
   const std::string file = store.location(q(kSettingsApp)).toStdString();
   return text + " in " + (file.empty() ? std::string("the settings store") : file);
