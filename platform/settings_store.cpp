@@ -83,7 +83,7 @@ std::optional<QString> textOf(const QVariant& value) {
 
 }  // namespace
 
-const IniSettingsStore::Parsed& IniSettingsStore::parsed(const QString& app) {
+IniSettingsStore::Parsed& IniSettingsStore::parsed(const QString& app) {
   if (const auto it = parsed_.find(app); it != parsed_.end()) return it->second;
   Parsed& result = parsed_[app];
   const QString path = filePath(app);
@@ -107,15 +107,29 @@ const IniSettingsStore::Parsed& IniSettingsStore::parsed(const QString& app) {
     return result;
   }
   gOuterHandler = qInstallMessageHandler(keepQuiet);
-  {
-    QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() == QSettings::FormatError) result.problem = unparsable(path);
-    if (settings.status() == QSettings::NoError)
-      for (const QString& key : settings.allKeys())
-        result.values.insert(key, textOf(settings.value(key)));
-  }
+  result.settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
   qInstallMessageHandler(gOuterHandler);
+  if (result.settings->status() == QSettings::FormatError) result.problem = unparsable(path);
+  if (result.settings->status() != QSettings::NoError) result.settings.reset();
   return result;
+}
+
+std::optional<std::optional<QString>> IniSettingsStore::stored(const QString& app,
+                                                               const QString& section,
+                                                               const QString& key) {
+  Parsed& file = parsed(app);
+  if (!file.settings) return std::nullopt;
+  const QString name = section + QLatin1Char('/') + key;
+  if (const auto it = file.asked.constFind(name); it != file.asked.constEnd()) return *it;
+  // Qt unpacks a section's values when one of them is first asked for.
+  gOuterHandler = qInstallMessageHandler(keepQuiet);
+  const bool present = file.settings->contains(name);
+  const std::optional<QString> text =
+      present ? textOf(file.settings->value(name)) : std::optional<QString>();
+  qInstallMessageHandler(gOuterHandler);
+  if (!present) return std::nullopt;
+  file.asked.insert(name, text);
+  return text;
 }
 
 // A restore begins here: the file is parsed anew, once for all its keys.
@@ -126,16 +140,13 @@ QString IniSettingsStore::readProblem(const QString& app) {
 
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& def) {
-  const Parsed& file = parsed(app);
-  const auto it = file.values.constFind(section + QLatin1Char('/') + key);
-  if (it == file.values.constEnd() || !it->has_value()) return def;
-  return **it;
+  const auto value = stored(app, section, key);
+  return value && *value ? **value : def;
 }
 
 bool IniSettingsStore::holdsText(const QString& app, const QString& section, const QString& key) {
-  const Parsed& file = parsed(app);
-  const auto it = file.values.constFind(section + QLatin1Char('/') + key);
-  return it == file.values.constEnd() || it->has_value();
+  const auto value = stored(app, section, key);
+  return !value || value->has_value();
 }
 
 void IniSettingsStore::write(const QString& app, const QString& section, const QString& key,

@@ -1,7 +1,9 @@
 #pragma once
 #include <QHash>
+#include <QSettings>
 #include <QString>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 
@@ -58,13 +60,17 @@ class IniSettingsStore : public SettingsStore {
   bool holdsText(const QString& app, const QString& section, const QString& key) override;
 
  private:
-  // One parse of a file: its problem, or every key ("Section/Key") with its
-  // text (nullopt: not text).
+  // One parse of a file: its problem, or the parsed file and the keys
+  // ("Section/Key") asked of it so far with their text (nullopt: not text).
   struct Parsed {
     QString problem;
-    QHash<QString, std::optional<QString>> values;
+    std::unique_ptr<QSettings> settings;
+    QHash<QString, std::optional<QString>> asked;
   };
-  const Parsed& parsed(const QString& app);
+  Parsed& parsed(const QString& app);
+  // Absent (nullopt), there but not text (an empty optional inside), or its text.
+  std::optional<std::optional<QString>> stored(const QString& app, const QString& section,
+                                               const QString& key);
 
   QString folder_;
   bool failingWrites_ = false;
