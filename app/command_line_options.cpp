@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "spreadsheet/formats/workbook_format.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/io/whole_file.h"
 
 namespace tallyloom {
@@ -76,7 +77,7 @@ struct Parser {
     if (choice && !choice->switchValue.empty()) {
       if (name != arg)
         return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
-                    arg.substr(name.size() + 1) + "'");
+                    spreadsheet::io::shownValueText(arg.substr(name.size() + 1)) + "'");
       const auto texts = generator::ParseOptionValue(*choice, choice->switchValue);
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
       return true;
@@ -90,15 +91,16 @@ struct Parser {
     if (choice) {
       const auto texts = generator::ParseOptionValue(*choice, *text);
       if (!texts)
-        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" + *text +
-                    "'");
+        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
+                    spreadsheet::io::shownValueText(*text) + "'");
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
     } else if (name == "--output") {
       if (text->empty()) return fail("--output needs a file name");
       request.output = *text;
     } else if (name == "--picture") {
       if (!hasPictureExtension(*text))
-        return fail("--picture accepts a file name ending in .png or .bmp; got '" + *text + "'");
+        return fail("--picture accepts a file name ending in .png or .bmp; got '" +
+                    spreadsheet::io::shownValueText(*text) + "'");
       request.picture = *text;
     } else {
       if (text->empty()) return fail("--pdf needs a file name");
@@ -133,7 +135,7 @@ struct Parser {
     if (request.kind == CommandLineRequest::Kind::Generate &&
         !spreadsheet::formats::FormatForOutput(request.output)) {
       fail("--output names a workbook ending in " + spreadsheet::formats::EndingsText() +
-           "; got '" + request.output + "'");
+           "; got '" + spreadsheet::io::shownValueText(request.output) + "'");
       return result;
     }
     if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {

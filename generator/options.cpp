@@ -241,24 +241,6 @@ bool WholeFileRefused(const std::vector<BadStoredValue>& bad) {
   return std::any_of(bad.begin(), bad.end(), [](const BadStoredValue& b) { return b.key.empty(); });
 }
 
-namespace {
-
-// A stored value as a message shows it: its first 80 characters, control
-// characters escaped, so that any value fits the one line.
-std::string shownValue(const std::string& text) {
-  constexpr std::size_t kShownCharacters = 80;
-  std::size_t end = 0;
-  for (std::size_t n = 0; end < text.size() && n < kShownCharacters; ++n) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  std::string shown = spreadsheet::io::oneLineText(std::string_view(text).substr(0, end));
-  if (end < text.size()) shown += "... (" + std::to_string(text.size()) + " bytes)";
-  return shown;
-}
-
-}  // namespace
-
 std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
                                 platform::SettingsStore& store) {
   std::string text;
@@ -266,7 +248,7 @@ std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
     if (b.key.empty()) return b.reason;  // the whole file: no key was read from it
     if (!text.empty()) text += "; ";
     text += b.reason + ": " + b.key;
-    if (b.reason != kNotText) text += "=" + shownValue(b.text);
+    if (b.reason != kNotText) text += "=" + spreadsheet::io::shownValueText(b.text);
   }
   const std::string file = store.location(q(kSettingsApp)).toStdString();
   return text + " in " + (file.empty() ? std::string("the settings store") : file);

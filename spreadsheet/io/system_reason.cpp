@@ -63,6 +63,18 @@ std::string oneLineText(std::string_view text) {
   return out;
 }
 
+std::string shownValueText(std::string_view text) {
+  constexpr std::size_t kShownCharacters = 80;
+  std::size_t end = 0;
+  for (std::size_t n = 0; end < text.size() && n < kShownCharacters; ++n) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  std::string shown = oneLineText(text.substr(0, end));
+  if (end < text.size()) shown += "... (" + std::to_string(text.size()) + " bytes)";
+  return shown;
+}
+
 std::string fileFailureText(std::string_view action, std::string_view path,
                             std::string_view reason) {
   return std::string(action) + " \"" + oneLineText(path) + "\": " + std::string(reason) + ".";

@@ -27,4 +27,8 @@ std::string fileFailureText(std::string_view action, std::string_view path, int 
 // A text for a one-line message: control characters as \n, \t, \xNN.
 std::string oneLineText(std::string_view text);
 
+// A value someone gave, as a message shows it: its first 80 characters with
+// oneLineText, and the length of what is left out ("xxx... (1000000 bytes)").
+std::string shownValueText(std::string_view text);
+
 }  // namespace spreadsheet::io

@@ -39,6 +39,11 @@ TEST(SystemReason, AFailureIsNamedInOneLineWithItsFile) {
   EXPECT_EQ(fileFailureText("Cannot read", "/t/a\nb\x7f\tc.xls", "it is empty"),
             "Cannot read \"/t/a\\nb\\x7F\\tc.xls\": it is empty.");
   EXPECT_EQ(oneLineText("caf\xC3\xA9\r"), "caf\xC3\xA9\\x0D");  // UTF-8 kept as it is
+  // Values are cut after 80 characters, not inside one.
+  std::string e81, e80;
+  for (int i = 0; i < 81; ++i) (i < 80 ? e80 : e81) += "\xC3\xA9";
+  EXPECT_EQ(shownValueText(e80 + e81), e80 + "... (162 bytes)");
+  EXPECT_EQ(shownValueText(e80), e80);
 }
 
 }  // namespace
