@@ -52,7 +52,9 @@ QString unreachable(const QString& path) {
   struct stat st {};
   if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
     const int err = errno;
-    return err == ENOENT ? QString() : QString::fromStdString(systemReasonText(err));
+    // No such file, or a folder on the way that is no folder: nothing stored yet.
+    if (err == ENOENT || err == ENOTDIR) return {};
+    return QString::fromStdString(systemReasonText(err));
   }
   return S_ISREG(st.st_mode) ? QString() : kNotOrdinary;
 }
@@ -102,7 +104,7 @@ IniSettingsStore::Parsed& IniSettingsStore::parsed(const QString& app) {
       result.problem = unparsable(path);
       return result;
     }
-  } else {
+  } else if (QFileInfo::exists(path)) {
     result.problem = unreadable(path, QString::fromStdString(systemReasonText(EACCES)));
     return result;
   }
