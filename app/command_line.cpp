@@ -13,6 +13,7 @@
 #include "app/failure_exit.h"
 #include "automation/save_result.h"
 #include "generator/generate_workbook.h"
+#include "platform/error_text.h"
 #include "platform/standard_streams.h"
 #include "platform/temporary_folder.h"
 #include "tallyloom/build_info.h"
@@ -49,7 +50,7 @@ int generate(const CommandLineRequest& request, const CommandLineDrawing* drawin
     generator::GenerateWorkbook(choices, workbook, folder->pathOf("template.xls"));
     automation::SaveGeneratedWorkbook(workbook, request.output);
   } catch (const std::exception& e) {
-    printCommandLineError("cannot write " + request.output + ": " + e.what());
+    printCommandLineError("cannot write " + request.output + ": " + platform::failureReasonText(e));
     return 1;
   }
   return writeOutputs(request, choices, workbook, drawing);

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "generator/options.h"
+#include "platform/error_text.h"
 #include "platform/settings_store.h"
 
 namespace tallyloom {
@@ -77,7 +78,7 @@ ResolvedChoices resolveChoices(const CommandLineRequest& request) {
   try {
     return restore(request);
   } catch (const std::exception& e) {
-    return failure(1, std::string("the stored choices cannot be read: ") + e.what());
+    return failure(1, "the stored choices cannot be read: " + platform::failureReasonText(e));
   }
 }
 

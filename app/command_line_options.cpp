@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "spreadsheet/formats/workbook_format.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/io/whole_file.h"
 
 namespace tallyloom {
@@ -16,6 +17,18 @@ bool hasPictureExtension(const std::string& name) {
   std::string ext = std::filesystem::path(name).extension().string();
   for (char& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return ext == ".png" || ext == ".bmp";
+}
+
+// ".xlsx" or "out/.pdf": a hidden file's name to the system, which would take
+// the whole name for the stem and write the default format under it.
+bool onlyAnEnding(const std::string& name) {
+  const std::string leaf = name.substr(name.find_last_of('/') + 1);
+  if (leaf.size() < 2 || leaf[0] != '.' || leaf.find('.', 1) != std::string::npos) return false;
+  std::string ending = leaf;
+  for (char& ch : ending) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  for (const auto& format : spreadsheet::formats::AllFormats())
+    if (ending == format.ending) return true;
+  return ending == ".png" || ending == ".bmp" || ending == ".pdf";
 }
 
 // One file named twice would be overwritten by the later output; a link, a
@@ -64,7 +77,7 @@ struct Parser {
     if (choice && !choice->switchValue.empty()) {
       if (name != arg)
         return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
-                    arg.substr(name.size() + 1) + "'");
+                    spreadsheet::io::shownValueText(arg.substr(name.size() + 1)) + "'");
       const auto texts = generator::ParseOptionValue(*choice, choice->switchValue);
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
       return true;
@@ -74,18 +87,21 @@ struct Parser {
     if (!takesValue) return fail("unknown option '" + arg + "' (see tallyloom --help)");
     const auto text = value(arg, name);
     if (!text) return fail(name + " needs a value");
+    if (!choice && onlyAnEnding(*text))
+      return fail(name + " names only an ending ('" + *text + "'): give a name before the ending");
     if (choice) {
       const auto texts = generator::ParseOptionValue(*choice, *text);
       if (!texts)
-        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" + *text +
-                    "'");
+        return fail(name + " accepts " + generator::AcceptedText(*choice) + "; got '" +
+                    spreadsheet::io::shownValueText(*text) + "'");
       request.choices.insert(request.choices.end(), texts->begin(), texts->end());
     } else if (name == "--output") {
       if (text->empty()) return fail("--output needs a file name");
       request.output = *text;
     } else if (name == "--picture") {
       if (!hasPictureExtension(*text))
-        return fail("--picture accepts a file name ending in .png or .bmp; got '" + *text + "'");
+        return fail("--picture accepts a file name ending in .png or .bmp; got '" +
+                    spreadsheet::io::shownValueText(*text) + "'");
       request.picture = *text;
     } else if (name == "--html") {
       if (text->empty()) return fail("--html needs a file name");
@@ -126,7 +142,7 @@ struct Parser {
     if (request.kind == CommandLineRequest::Kind::Generate &&
         !spreadsheet::formats::FormatForOutput(request.output)) {
       fail("--output names a workbook ending in " + spreadsheet::formats::EndingsText() +
-           "; got '" + request.output + "'");
+           "; got '" + spreadsheet::io::shownValueText(request.output) + "'");
       return result;
     }
     if (request.kind == CommandLineRequest::Kind::Generate && !distinctOutputs()) {

@@ -9,6 +9,7 @@
 
 #include "automation/excel1.h"
 #include "generator/option_table.h"
+#include "platform/error_text.h"
 #include "spreadsheet/api/api.h"
 #include "spreadsheet/html/html_sheet.h"
 #include "spreadsheet/io/whole_file.h"
@@ -38,7 +39,8 @@ bool writePicture(const spreadsheet::api::Workbook& book, const std::string& pat
     drawing->savePicture(book, path);
     return true;
   } catch (const std::exception& e) {
-    printCommandLineError("cannot write the picture " + path + ": " + e.what());
+    printCommandLineError("cannot write the picture " + path + ": " +
+                          platform::failureReasonText(e));
     return false;
   }
 }
@@ -50,7 +52,7 @@ bool writePdf(const spreadsheet::api::Worksheet& sheet, const std::string& path,
     drawing->savePdf(sheet, path);
     return true;
   } catch (const std::exception& e) {
-    printCommandLineError("cannot write the PDF " + path + ": " + e.what());
+    printCommandLineError("cannot write the PDF " + path + ": " + platform::failureReasonText(e));
     return false;
   }
 }
@@ -130,7 +132,8 @@ OutputSummary summarize(const CommandLineRequest& request, const generator::Layo
 }  // namespace
 
 void printCommandLineError(const std::string& message) {
-  std::fprintf(stderr, "tallyloom: %s\n", message.c_str());
+  // One line whatever a name or a value given to us holds.
+  std::fprintf(stderr, "tallyloom: %s\n", platform::oneLineText(message).c_str());
 }
 
 std::optional<std::string> drawingRefusal(const CommandLineRequest& request,
@@ -207,7 +210,7 @@ int writeOutputs(const CommandLineRequest& request, const generator::LayoutChoic
     book = app->ActiveWorkbook();
     if (book->Sheets().Count() == 0) throw spreadsheet::Error("the workbook has no sheet");
   } catch (const std::exception& e) {
-    printCommandLineError("cannot read back " + generated + ": " + e.what());
+    printCommandLineError("cannot read back " + generated + ": " + platform::failureReasonText(e));
     return 1;
   }
   const spreadsheet::api::Worksheet sheet = book->Sheets().Item(1);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/run_signals.h"
 
 namespace tallyloom {
@@ -43,6 +44,8 @@ std::string fatalReason(const QString& message) {
 void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   // Qt aborts after this returns; the rest of its text is advice for developers.
   if (type == QtFatalMsg) failRun(fatalReason(message));
+  // A resource that cannot be unpacked is reported by its reader, in our words.
+  if (message.startsWith(QLatin1String("QResource: error decompressing"))) return;
   // A damaged font fails glyph after glyph: said once, in our words.
   if (message.startsWith(QLatin1String("load glyph failed"))) {
     if (!gGlyphFailureShown.exchange(true))
@@ -59,10 +62,8 @@ void onTerminate() {
   if (const std::exception_ptr current = std::current_exception()) {
     try {
       std::rethrow_exception(current);
-    } catch (const std::bad_alloc&) {
-      why = "out of memory";
     } catch (const std::exception& e) {
-      why = e.what();
+      why = platform::failureReasonText(e);
     } catch (...) {
     }
   }

@@ -1,7 +1,10 @@
 #include "app/program_run.h"
 
 #include <QHashSeed>
+#include <cerrno>
 #include <new>
+
+#include "platform/error_text.h"
 
 #include "app/failure_exit.h"
 #include "platform/run_signals.h"
@@ -19,7 +22,7 @@ int runGuarded(int argc, char** argv, int (*road)(int argc, char** argv)) {
   try {
     return road(argc, argv);
   } catch (const std::bad_alloc&) {
-    failRun("cannot go on: out of memory");
+    failRun("cannot go on: " + platform::systemReasonText(ENOMEM));
   }
 }
 

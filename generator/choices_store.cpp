@@ -1,7 +1,9 @@
 #include <algorithm>
+#include <optional>
 
 #include "generator/options.h"
 #include "platform/settings_store.h"
+#include "spreadsheet/io/system_reason.h"
 
 // The choices and the per-user settings store: reading them back with a
 // report of what could not be used, and writing them.
@@ -13,15 +15,29 @@ QString q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-std::string readKey(platform::SettingsStore& store, std::string_view key, std::string_view def) {
+constexpr const char* kNotText = "Type mismatch (not text)";
+
+std::string readText(platform::SettingsStore& store, std::string_view key, std::string_view def) {
   return store.read(q(kSettingsApp), q(kSettingsSection), q(key), q(def)).toStdString();
+}
+
+// The key's text, or nullopt (noted) when the key holds something else.
+std::optional<std::string> readKey(platform::SettingsStore& store, std::string_view key,
+                                   std::string_view def, std::vector<BadStoredValue>& bad) {
+  if (!store.holdsText(q(kSettingsApp), q(kSettingsSection), q(key))) {
+    bad.push_back({std::string(key), "", kNotText});
+    return std::nullopt;
+  }
+  return readText(store, key, def);
 }
 
 // Reads one stored choice; a value that cannot be used is noted and the default kept.
 template <typename T, typename Convert>
 T readChoice(platform::SettingsStore& store, std::string_view key, std::string_view def, T fallback,
              Convert convert, std::vector<BadStoredValue>& bad) {
-  const std::string text = readKey(store, key, def);
+  const auto read = readKey(store, key, def, bad);
+  if (!read) return fallback;
+  const std::string& text = *read;
   try {
     return convert(text);
   } catch (const ChoiceError& e) {
@@ -47,14 +63,14 @@ void restoreListIndex(ChoiceControls& controls, platform::SettingsStore& store,
 // A sheet option's stored text; one not accepted leaves the option at its default.
 void restoreSheetOption(platform::SettingsStore& store, const OptionEntry& option,
                         std::vector<BadStoredValue>& bad) {
-  const std::string text = readKey(store, option.key, KeysWithDefaults(option).front().second);
-  if (!option.read(text, SheetOptionChoices()))
-    bad.push_back({std::string(option.key), text, "Invalid property value"});
+  const auto text = readKey(store, option.key, KeysWithDefaults(option).front().second, bad);
+  if (text && !option.read(*text, SheetOptionChoices()))
+    bad.push_back({std::string(option.key), *text, "Invalid property value"});
 }
 
 // A key the store does not hold gives back whichever default it is asked with.
 bool storeHolds(platform::SettingsStore& store, std::string_view key) {
-  return readKey(store, key, "") == readKey(store, key, "-");
+  return readText(store, key, "") == readText(store, key, "-");
 }
 
 // The date format, clock and currency of the sheet's language where the store names none.
@@ -106,7 +122,8 @@ std::string BadStoredValuesText(const std::vector<BadStoredValue>& bad,
   for (const BadStoredValue& b : bad) {
     if (b.key.empty()) return b.reason;  // the whole file: no key was read from it
     if (!text.empty()) text += "; ";
-    text += b.reason + ": " + b.key + "=" + b.text;
+    text += b.reason + ": " + b.key;
+    if (b.reason != kNotText) text += "=" + spreadsheet::io::shownValueText(b.text);
   }
   const std::string file = store.location(q(kSettingsApp)).toStdString();
   return text + " in " + (file.empty() ? std::string("the settings store") : file);

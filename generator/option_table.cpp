@@ -186,6 +186,44 @@ std::optional<StoredTexts> ParseOptionValue(const OptionEntry& option, std::stri
   return texts;
 }
 
+namespace {
+
+// The code point at `i` of well-formed UTF-8 (shortest form, no surrogate, at
+// most U+10FFFF), moving `i` past it; nullopt for any other byte sequence.
+std::optional<char32_t> strictCodePoint(std::string_view text, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  if (extra == 0 || lead > 0xF4 || text.size() - i < extra) return std::nullopt;
+  char32_t code = lead & (0x3Fu >> extra);
+  for (std::size_t k = 0; k < extra; ++k, ++i) {
+    const auto next = static_cast<unsigned char>(text[i]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    code = code << 6 | (next & 0x3Fu);
+  }
+  constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+  if (code < kShortest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+    return std::nullopt;
+  return code;
+}
+
+bool keptByEveryFormat(char32_t c) {
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;  // C0, DEL, C1
+  if (c >= 0xFDD0 && c <= 0xFDEF) return false;
+  return (c & 0xFFFE) != 0xFFFE;  // U+FFFE, U+FFFF and their twins in every plane
+}
+
+}  // namespace
+
+bool FitsEveryFormat(std::string_view text, std::size_t maxBytes) {
+  if (text.empty() || text.size() > maxBytes) return false;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto code = strictCodePoint(text, i);
+    if (!code || !keptByEveryFormat(*code)) return false;
+  }
+  return true;
+}
+
 std::string AcceptedText(const OptionEntry& option) {
   switch (option.kind) {
     case OptionKind::Count:

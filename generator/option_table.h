@@ -141,6 +141,12 @@ std::string ListItemText(const OptionEntry& option, int index);
 using SummaryValue = std::variant<int, std::vector<std::string>, std::string>;
 SummaryValue OptionSummaryValue(const OptionEntry& option, const LayoutChoices& choices);
 
+// The one rule for a user's text that reaches a file (the currency symbol, any
+// text option): well-formed UTF-8, 1 to maxBytes bytes, of characters XML 1.0
+// allows and BIFF8 and OpenDocument keep, so no C0 or C1 control, no DEL and
+// no noncharacter (U+FDD0..U+FDEF, U+nFFFE, U+nFFFF).
+bool FitsEveryFormat(std::string_view text, std::size_t maxBytes);
+
 // Whether a set has fewer chosen items than the sheet needs.
 bool TooFewChosen(const OptionEntry& option, std::span<const bool> chosen);
 

@@ -20,16 +20,22 @@ std::optional<int> wholeNumber(std::string_view text) {
   return value;
 }
 
-// "6:00", "17:30": minutes after midnight, 0:00 to 23:59.
+bool allDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "6:00", "17:30": minutes after midnight, 0:00 to 23:59; one or two digits of
+// hours, two of minutes, no sign.
 std::optional<int> clockTime(std::string_view text) {
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos || colon == 0 || colon > 2 || text.size() != colon + 3)
     return std::nullopt;
-  const auto hours = wholeNumber(text.substr(0, colon));
-  const auto minutes = wholeNumber(text.substr(colon + 1));
-  if (!hours || !minutes || *hours > 23 || *minutes > 59 || text[colon + 1] == '+')
-    return std::nullopt;
-  return *hours * 60 + *minutes;
+  const std::string_view hours = text.substr(0, colon), minutes = text.substr(colon + 1);
+  if (!allDigits(hours) || !allDigits(minutes)) return std::nullopt;
+  const int h = *wholeNumber(hours), m = *wholeNumber(minutes);
+  if (h > 23 || m > 59) return std::nullopt;
+  return h * 60 + m;
 }
 
 std::string clockText(int minutes) {
@@ -60,24 +66,25 @@ std::optional<int> wordIndex(const std::array<std::string_view, N>& words, std::
   return int(it - words.begin());
 }
 
-// A symbol goes into number formats between quotes and into the JSON summary:
-// UTF-8, no quote, backslash or control character, at most 12 bytes.
+// A symbol goes into number formats between quotes and into the JSON summary,
+// so it also goes without quotes and backslashes.
 bool acceptableSymbol(std::string_view text) {
-  if (text.empty() || text.size() > 12) return false;
-  for (const char ch : text)
-    if (static_cast<unsigned char>(ch) < 0x20 || ch == '"' || ch == '\\' || ch == 0x7f)
-      return false;
-  return spreadsheet::IsWellFormedUtf8(text);
+  return FitsEveryFormat(text, 12) && text.find_first_of("\"\\") == std::string_view::npos;
 }
 
 // "2026-03-02": the date's day number, 0 when it is no such date.
 int isoDateSerial(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return 0;
-  const auto y = wholeNumber(text.substr(0, 4));
-  const auto m = wholeNumber(text.substr(5, 2));
-  const auto d = wholeNumber(text.substr(8, 2));
-  if (!y || !m || !d || text[5] == '+' || text[8] == '+') return 0;
-  return DaySerial(*y, *m, *d);
+  const std::string_view y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
+  if (!allDigits(y) || !allDigits(m) || !allDigits(d)) return 0;
+  return DaySerial(*wholeNumber(y), *wholeNumber(m), *wholeNumber(d));
+}
+
+// The last week start whose every date, four weeks of them, a workbook can hold
+// (its last day is 9999-12-31); later starts would print as ####. Computed when
+// asked: DaySerial's own constants are set up with the other globals.
+int lastWeekStart() {
+  return DaySerial(9999, 12, 31) - (kWeekRange.high * kDayCount - 1);
 }
 
 constexpr int kLongestBreakLimit = 8 * 60;
@@ -187,8 +194,8 @@ const OptionEntry kSheetOptions[] = {
            return ok;
          },
      .word = [](const SheetOptions& o) { return o.currency; },
-     .accepts = "a symbol of 1 to 12 bytes of UTF-8 without quotes, backslashes or control "
-                "characters"},
+     .accepts = "a symbol of 1 to 12 bytes of UTF-8 text that every format can hold: no "
+                "quotes, backslashes, control characters or noncharacters"},
     {.kind = OptionKind::Sheet,
      .flag = "--currency-after",
      .help = "the symbol after the amount (default before it)",
@@ -219,7 +226,7 @@ const OptionEntry kSheetOptions[] = {
              return true;
            }
            const int serial = isoDateSerial(t);
-           if (serial == 0) return false;
+           if (serial == 0 || serial > lastWeekStart()) return false;
            o.weekStart = WeekStartKind::Given;
            o.weekStartSerial = serial;
            return true;
@@ -229,7 +236,8 @@ const OptionEntry kSheetOptions[] = {
            if (o.weekStart == WeekStartKind::Given) return IsoDate(o.weekStartSerial);
            return std::string(o.weekStart == WeekStartKind::Empty ? "empty" : "example");
          },
-     .accepts = "a date YYYY-MM-DD from 1900-03-01, empty, or example"},
+     .accepts = "a date YYYY-MM-DD from 1900-03-01 to 9999-12-04 (the last start whose four "
+                "weeks a workbook can hold), empty, or example"},
     {.kind = OptionKind::Sheet,
      .flag = "--first-day",
      .valueName = "DAY",

@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/error_text.h"
+
 namespace platform {
 
 bool FileOrFolderExists(const QString& path) {
@@ -42,19 +44,13 @@ void ForceDeleteFile(const QString& path) {
 namespace {
 
 [[noreturn]] void failOn(const std::string& path, const std::string& why) {
-  throw std::runtime_error(why + ": " + path);
+  throw std::runtime_error(fileFailureText("Cannot write", path, why));
 }
 
-// Why a file could not be opened or created: its folder missing, or refused.
-[[noreturn]] void failToOpen(const std::string& path) {
-  std::error_code error;
-  const auto folder = std::filesystem::absolute(path, error).parent_path();
-  failOn(path,
-         std::filesystem::is_directory(folder, error) ? "Permission denied" : "Path not found");
-}
-
-std::string writeFailure(int err) {
-  return err == ENOSPC || err == EDQUOT ? "Disk full" : "Device I/O error";
+// The system's own reason, kept to the end: a long name, no descriptors left
+// and a full disk each read as what they are.
+[[noreturn]] void failOn(const std::string& path, int err) {
+  failOn(path, systemReasonText(err));
 }
 
 }  // namespace
@@ -69,8 +65,9 @@ namespace {
 void writeBytes(const QByteArray& bytes, const std::string& path, bool durable) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
   if (fd < 0) {
-    if (errno == ELOOP) failOn(path, "Permission denied (a symbolic link)");
-    failToOpen(path);
+    const int err = errno;
+    if (err == ELOOP) failOn(path, "Permission denied (a symbolic link)");
+    failOn(path, err);
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -94,7 +91,7 @@ void writeBytes(const QByteArray& bytes, const std::string& path, bool durable) 
   }
   if (err == 0 && durable && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
-  if (err != 0) failOn(path, writeFailure(err));
+  if (err != 0) failOn(path, err);
 }
 
 }  // namespace
@@ -112,12 +109,17 @@ void ClaimTemporaryFile(const QString& path) {
 }
 
 void ClaimTemporaryFile(const std::string& path) {
-  if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-    failOn(path, "Permission denied (the name is taken by a file we cannot remove)");
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    const int err = errno;
+    // Refused: the name is taken by a file we may not remove.
+    if (err == EACCES || err == EPERM) failOn(path, "Permission denied (the name is taken)");
+    failOn(path, err);
+  }
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) {
-    if (errno == EEXIST) failOn(path, "File already exists (placed while we took the name)");
-    failToOpen(path);
+    const int err = errno;
+    if (err == EEXIST) failOn(path, "File already exists (placed while we took the name)");
+    failOn(path, err);
   }
   ::close(fd);
 }

@@ -21,8 +21,8 @@ void ForceDeleteFile(const QString& path);
 // Writes the bytes from offset 0 into the file, creating it when missing. An
 // existing file is not shortened: bytes past the new end stay. A symbolic link
 // or a file that is not an ordinary file is never written through. Throws
-// std::runtime_error naming the file when it cannot be opened, or when any
-// write, the flush or the close fails or falls short ("Disk full" when the disk is).
+// std::runtime_error naming the file with the system's reason when it cannot
+// be opened, or when any write, the flush or the close fails or falls short.
 void WriteBytesToFile(const QByteArray& bytes, const QString& path);
 // The same for a path given as the system's bytes (not necessarily UTF-8).
 void WriteBytesToFile(const QByteArray& bytes, const std::string& path);

@@ -3,8 +3,6 @@
 // bring in the desktop toolkit.
 #include <QCoreApplication>
 
-#include <cstring>
-
 #include "platform/error_report.h"
 #include "platform/error_text.h"
 
@@ -23,10 +21,6 @@ QString applicationErrorText(const QString& location, const QString& description
   return report + "\r\r" +
          QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
              .arg(supportAddress);
-}
-
-std::string systemReasonText(int errnoValue) {
-  return std::strerror(errnoValue);
 }
 
 }  // namespace platform

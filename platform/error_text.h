@@ -1,11 +1,15 @@
 #pragma once
-#include <string>
+#include "spreadsheet/io/system_reason.h"
 
+// The words for a failure of the system, for the windows and the command line.
+// The engine writes files too and may not use platform/, so the one table
+// lives in its io layer; these are the same functions under the platform's name.
+// The desktop translates the words in the context "SystemReason".
 namespace platform {
 
-// The system's reason for a failure with `errnoValue`, in English words
-// ("Permission denied", "No space left on device"); the desktop translates
-// them in the context "SystemReason".
-std::string systemReasonText(int errnoValue);
+using spreadsheet::io::failureReasonText;
+using spreadsheet::io::fileFailureText;
+using spreadsheet::io::oneLineText;
+using spreadsheet::io::systemReasonText;
 
 }  // namespace platform

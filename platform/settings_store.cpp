@@ -5,9 +5,16 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
+#include <QtGlobal>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <stdexcept>
 #include <utility>
+
+#include "platform/error_text.h"
 
 namespace platform {
 
@@ -36,19 +43,56 @@ QString IniSettingsStore::filePath(const QString& app) const {
 
 namespace {
 
-// Lets Qt open the file only when it is an ordinary file or absent: a pipe
-// would keep the program waiting for a writer.
-bool openable(const QString& path) {
-  const QFileInfo info(path);
-  return !info.exists() || info.isFile();
+const QString kNotOrdinary = QStringLiteral("is not an ordinary file");
+
+// Why the file at `path` cannot be used (the system's reason, or kNotOrdinary),
+// empty when it is an ordinary file or absent. A pipe is never opened: it would
+// keep the program waiting for a writer; a loop of links is not an absent file.
+QString unreachable(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+    const int err = errno;
+    // No such file, or a folder on the way that is no folder: nothing stored yet.
+    if (err == ENOENT || err == ENOTDIR) return {};
+    return QString::fromStdString(systemReasonText(err));
+  }
+  return S_ISREG(st.st_mode) ? QString() : kNotOrdinary;
+}
+
+QString unreadable(const QString& path, const QString& why) {
+  if (why == kNotOrdinary) return "The settings file " + path + " " + why + "; it is not read.";
+  return "The settings file " + path + " cannot be read: " + why + ".";
+}
+
+QString unparsable(const QString& path) {
+  return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
+}
+
+// Qt's parser says on standard error what it could not load ("QVariant::load:
+// unknown user type"); the value is reported with its key instead.
+QtMessageHandler gOuterHandler = nullptr;
+void keepQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg && gOuterHandler) gOuterHandler(type, context, message);
+}
+
+// A value as the file spells it: text, a list written without quotes (joined
+// again as written), or nullopt for anything else.
+std::optional<QString> textOf(const QVariant& value) {
+  if (value.typeId() == QMetaType::QString) return value.toString();
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',');
+  return std::nullopt;
 }
 
 }  // namespace
 
-QString IniSettingsStore::readProblem(const QString& app) {
+IniSettingsStore::Parsed& IniSettingsStore::parsed(const QString& app) {
+  if (const auto it = parsed_.find(app); it != parsed_.end()) return it->second;
+  Parsed& result = parsed_[app];
   const QString path = filePath(app);
-  if (!openable(path))
-    return "The settings file " + path + " is not an ordinary file; it is not read.";
+  if (const QString why = unreachable(path); !why.isEmpty()) {
+    result.problem = unreadable(path, why);
+    return result;
+  }
   // Qt takes any bytes as a file without keys; a settings file is text.
   QFile file(path);
   if (file.open(QIODevice::ReadOnly)) {
@@ -56,36 +100,66 @@ QString IniSettingsStore::readProblem(const QString& app) {
     // Some editors begin a UTF-8 file with a byte-order mark; QSettings skips it.
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     if (bytes.size() > kMostSettingsBytes || bytes.contains('\0') ||
-        QString::fromUtf8(bytes).toUtf8() != bytes)
-      return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
+        QString::fromUtf8(bytes).toUtf8() != bytes) {
+      result.problem = unparsable(path);
+      return result;
+    }
+  } else if (QFileInfo::exists(path)) {
+    result.problem = unreadable(path, QString::fromStdString(systemReasonText(EACCES)));
+    return result;
   }
-  QSettings settings(path, QSettings::IniFormat);
-  if (settings.status() == QSettings::FormatError)
-    return "The settings file " + path + " cannot be parsed; the stored choices are not used.";
-  if (settings.status() == QSettings::AccessError && QFileInfo::exists(path))
-    return "The settings file " + path + " cannot be read.";
-  return {};
+  gOuterHandler = qInstallMessageHandler(keepQuiet);
+  result.settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+  qInstallMessageHandler(gOuterHandler);
+  if (result.settings->status() == QSettings::FormatError) result.problem = unparsable(path);
+  if (result.settings->status() != QSettings::NoError) result.settings.reset();
+  return result;
+}
+
+std::optional<std::optional<QString>> IniSettingsStore::stored(const QString& app,
+                                                               const QString& section,
+                                                               const QString& key) {
+  Parsed& file = parsed(app);
+  if (!file.settings) return std::nullopt;
+  const QString name = section + QLatin1Char('/') + key;
+  if (const auto it = file.asked.constFind(name); it != file.asked.constEnd()) return *it;
+  // Qt unpacks a section's values when one of them is first asked for.
+  gOuterHandler = qInstallMessageHandler(keepQuiet);
+  const bool present = file.settings->contains(name);
+  const std::optional<QString> text =
+      present ? textOf(file.settings->value(name)) : std::optional<QString>();
+  qInstallMessageHandler(gOuterHandler);
+  if (!present) return std::nullopt;
+  file.asked.insert(name, text);
+  return text;
+}
+
+// A restore begins here: the file is parsed anew, once for all its keys.
+QString IniSettingsStore::readProblem(const QString& app) {
+  parsed_.erase(app);
+  return parsed(app).problem;
 }
 
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& def) {
-  if (!openable(filePath(app))) return def;
-  QSettings settings(filePath(app), QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) return def;
-  settings.beginGroup(section);
-  const QVariant value = settings.value(key);
-  if (!value.isValid()) return def;
-  return value.toString();
+  const auto value = stored(app, section, key);
+  return value && *value ? **value : def;
+}
+
+bool IniSettingsStore::holdsText(const QString& app, const QString& section, const QString& key) {
+  const auto value = stored(app, section, key);
+  return !value || value->has_value();
 }
 
 void IniSettingsStore::write(const QString& app, const QString& section, const QString& key,
                              const QString& value) {
   const QString path = filePath(app);
+  parsed_.erase(app);  // the next read parses what this write leaves
   QString problem;
   if (!QDir().mkpath(folder_)) {
     problem = "the folder " + folder_ + " cannot be made";
-  } else if (!openable(path)) {
-    problem = path + " is not an ordinary file";
+  } else if (const QString why = unreachable(path); !why.isEmpty()) {
+    problem = path + (why == kNotOrdinary ? " " + why : ": " + why);
   } else {
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(section);
@@ -121,6 +195,12 @@ QString LayeredSettingsStore::location(const QString& app) const {
 
 QString LayeredSettingsStore::readProblem(const QString& app) {
   return below_ ? below_->readProblem(app) : QString();
+}
+
+bool LayeredSettingsStore::holdsText(const QString& app, const QString& section,
+                                     const QString& key) {
+  if (values_.count({app, section, key})) return true;
+  return below_ ? below_->holdsText(app, section, key) : true;
 }
 
 SettingsStore& settingsStore() {

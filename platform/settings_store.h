@@ -1,6 +1,10 @@
 #pragma once
+#include <QHash>
+#include <QSettings>
 #include <QString>
 #include <map>
+#include <memory>
+#include <optional>
 #include <tuple>
 
 namespace platform {
@@ -24,11 +28,19 @@ class SettingsStore {
     (void)app;
     return {};
   }
+  // False when the key is there but holds no text (a value the file spells as
+  // "@Variant(...)"); reads of it give the default.
+  virtual bool holdsText(const QString& app, const QString& section, const QString& key) {
+    (void)app, (void)section, (void)key;
+    return true;
+  }
 };
 
 // One INI file per application name ("<folder>/<app>.ini"), one group per
 // section. The folder is the user's config folder unless given. Only an
-// ordinary file is read. When the store cannot be written, the first write
+// ordinary file is read, and it is parsed once until this store writes it. A
+// list written without quotes (Overtime=daily:8,weekly:40) reads as the text
+// it is. When the store cannot be written, the first write
 // that fails throws and the later ones fail quietly until a write succeeds,
 // so a closing window reports an unwritable store once, not once per key.
 class IniSettingsStore : public SettingsStore {
@@ -42,12 +54,27 @@ class IniSettingsStore : public SettingsStore {
   QString filePath(const QString& app) const;
   QString location(const QString& app) const override { return filePath(app); }
   // A settings file that is not an ordinary file (a pipe, a device) is never
-  // opened; one that cannot be parsed is named.
+  // opened; one that cannot be reached (a link loop, no permission) or parsed is
+  // named. Parses the file anew: a restore starts with this call.
   QString readProblem(const QString& app) override;
+  bool holdsText(const QString& app, const QString& section, const QString& key) override;
 
  private:
+  // One parse of a file: its problem, or the parsed file and the keys
+  // ("Section/Key") asked of it so far with their text (nullopt: not text).
+  struct Parsed {
+    QString problem;
+    std::unique_ptr<QSettings> settings;
+    QHash<QString, std::optional<QString>> asked;
+  };
+  Parsed& parsed(const QString& app);
+  // Absent (nullopt), there but not text (an empty optional inside), or its text.
+  std::optional<std::optional<QString>> stored(const QString& app, const QString& section,
+                                               const QString& key);
+
   QString folder_;
   bool failingWrites_ = false;
+  std::map<QString, Parsed> parsed_;
 };
 
 // Values set here first, then those of another store (or the defaults when
@@ -62,6 +89,7 @@ class LayeredSettingsStore : public SettingsStore {
              const QString& value) override;
   QString location(const QString& app) const override;
   QString readProblem(const QString& app) override;
+  bool holdsText(const QString& app, const QString& section, const QString& key) override;
 
  private:
   SettingsStore* below_;

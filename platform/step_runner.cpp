@@ -1,7 +1,10 @@
 #include <QCoreApplication>
+#include <cerrno>
 #include <exception>
+#include <new>
 
 #include "platform/error_report.h"
+#include "platform/error_text.h"
 
 namespace platform {
 
@@ -14,6 +17,8 @@ bool StepRunner::step(int line, const std::function<void()>& body) {
   try {
     body();
     return true;
+  } catch (const std::bad_alloc&) {
+    report(line, QString::fromStdString(systemReasonText(ENOMEM)));
   } catch (const std::exception& e) {
     report(line, QString::fromUtf8(e.what()));
   } catch (...) {

@@ -13,6 +13,7 @@
 #include <set>
 #include <system_error>
 
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/io/temporary_folder.h"
 #include "spreadsheet/model/error.h"
 
@@ -24,8 +25,10 @@ namespace {
 std::string makeFolder() {
   const std::string base = temporaryFolder();
   std::string pattern = base + "/tallyloom-XXXXXX";
-  if (!::mkdtemp(pattern.data()))
-    throw Error("Cannot create a temporary folder in " + base + ": " + std::strerror(errno) + ".");
+  if (!::mkdtemp(pattern.data())) {
+    const int err = errno;
+    throw Error(fileFailureText("Cannot create a temporary folder in", base, err));
+  }
   return pattern;
 }
 
@@ -52,8 +55,7 @@ PrivateFolder::PrivateFolder() : tracked_(makeFolder) {
   if (handle_ < 0) {
     const int err = errno;
     ::rmdir(path().c_str());
-    throw Error("Cannot create a temporary folder in " + temporaryFolder() + ": " +
-                std::strerror(err) + ".");
+    throw Error(fileFailureText("Cannot create a temporary folder in", temporaryFolder(), err));
   }
   tracked_.useHandle(handle_);
   real_ = realPathOf(path());

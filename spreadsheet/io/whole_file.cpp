@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "spreadsheet/io/private_folder.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/io/tracked_paths.h"
 #include "spreadsheet/model/error.h"
 
@@ -43,11 +44,11 @@ std::string leafOf(const std::string& path) {
 }
 
 [[noreturn]] void fail(const std::string& path, const std::string& why) {
-  throw Error("Cannot write \"" + path + "\": " + why + ".");
+  throw Error(fileFailureText("Cannot write", path, why));
 }
 
 [[noreturn]] void failErrno(const std::string& path, int err) {
-  fail(path, std::strerror(err));
+  fail(path, systemReasonText(err));
 }
 
 // Follows symbolic links (also to a target that does not exist yet), so that a
@@ -221,9 +222,9 @@ void copyWholeFile(const std::string& from, const std::string& to) {
   if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     const int err = fd < 0 ? errno : EINVAL;
     if (fd >= 0) ::close(fd);
-    throw Error("Cannot read \"" + from + "\": " +
-                (err == EINVAL ? std::string("it is not an ordinary file") : std::strerror(err)) +
-                ".");
+    throw Error(fileFailureText(
+        "Cannot read", from,
+        err == EINVAL ? std::string("it is not an ordinary file") : systemReasonText(err)));
   }
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];
@@ -233,7 +234,7 @@ void copyWholeFile(const std::string& from, const std::string& to) {
     if (n < 0) {
       const int err = errno;
       ::close(fd);
-      throw Error("Cannot read \"" + from + "\": " + std::strerror(err) + ".");
+      throw Error(fileFailureText("Cannot read", from, err));
     }
     if (n == 0) break;
     bytes.insert(bytes.end(), chunk, chunk + n);

@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/picture_source.h"
@@ -47,7 +49,7 @@ class RangeSource final : public PictureSource {
     const QRect inside = part.intersected(QRect(QPoint(0, 0), size()));
     if (inside.isEmpty()) return {};
     QImage out(inside.size(), QImage::Format_RGB32);
-    if (out.isNull()) throw Error("Not enough memory to make the picture.");
+    if (out.isNull()) throw Error(io::systemReasonText(ENOMEM));
     out.setDotsPerMeterX(kDotsPerMeter96Dpi);
     out.setDotsPerMeterY(kDotsPerMeter96Dpi);
     const QRect tiles = tilesOf(inside);
@@ -145,7 +147,7 @@ class RangeSource final : public PictureSource {
     rowsDrawn.last.row = rows[hi];
     const PictureGrid grid(sheet_, rowsDrawn);
     TileDrawing drawing = store_.blank(QSize(pixels.width(), static_cast<int>(grid.height())));
-    if (drawing.pixels.isNull()) throw Error("Not enough memory to make the picture.");
+    if (drawing.pixels.isNull()) throw Error(io::systemReasonText(ENOMEM));
     drawing.pixels.setDotsPerMeterX(kDotsPerMeter96Dpi);
     drawing.pixels.setDotsPerMeterY(kDotsPerMeter96Dpi);
     RangePainter(sheet_, grid, drawing.pixels, std::optional<int>(pixels.left())).paint();

@@ -1,6 +1,8 @@
 #include <QGuiApplication>
+#include <cerrno>
 
 #include "spreadsheet/io/large_block.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/picture/picture_grid.h"
 #include "spreadsheet/picture/range_painter.h"
@@ -38,12 +40,12 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range) {
   // The picture owns its block; a copy that is changed detaches into ordinary memory.
   const auto bytesPerLine = static_cast<qsizetype>(w) * 4;
   auto* pixels = static_cast<uchar*>(io::allocateLargeBlock(static_cast<std::size_t>(w * h * 4)));
-  if (!pixels) throw Error("Not enough memory to make the picture.");
+  if (!pixels) throw Error(io::systemReasonText(ENOMEM));
   QImage image(pixels, static_cast<int>(w), static_cast<int>(h), bytesPerLine, QImage::Format_RGB32,
                io::releaseLargeBlock, pixels);
   if (image.isNull()) {
     io::releaseLargeBlock(pixels);
-    throw Error("Not enough memory to make the picture.");
+    throw Error(io::systemReasonText(ENOMEM));
   }
   image.setDotsPerMeterX(kDotsPerMeter96Dpi);
   image.setDotsPerMeterY(kDotsPerMeter96Dpi);

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "spreadsheet/cfb/compound_file.h"
+#include "spreadsheet/io/system_reason.h"
 #include "spreadsheet/io/whole_file.h"
 #include "spreadsheet/model/error.h"
 #include "spreadsheet/xls/writer_context.h"
@@ -68,7 +69,10 @@ std::unique_ptr<Workbook> openWorkbook(const std::string& path) {
   if (!std::filesystem::is_regular_file(status))
     throw Error("'" + path + "' is not an ordinary file, so it is not read as a workbook.");
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error("Cannot open '" + path + "': " + std::strerror(errno) + ".");
+  if (!in) {
+    const int err = errno;
+    throw Error(io::fileFailureText("Cannot open", path, err));
+  }
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());
   if (in.bad()) throw Error("Cannot read '" + path + "'.");

@@ -12,7 +12,8 @@ set(TALLYLOOM_FUZZ_TARGETS
     "typed_input|${_targets}/fuzz_typed_input.cpp|spreadsheet_format"
     "cursor_file|${_targets}/fuzz_cursor_file.cpp|platform"
     "settings_values|${_targets}/fuzz_settings_values.cpp|generator"
-    "font_tables|${_targets}/fuzz_font_tables.cpp|spreadsheet_pdf")
+    "font_tables|${_targets}/fuzz_font_tables.cpp|spreadsheet_pdf"
+    "sheet_options|${_targets}/fuzz_sheet_options.cpp|generator")
 
 if(TALLYLOOM_FUZZ)
   # Coverage feedback from the code under test, not only from the entry files.
@@ -21,6 +22,9 @@ if(TALLYLOOM_FUZZ)
     target_compile_options(${_lib} PRIVATE -fsanitize=fuzzer-no-link)
   endforeach()
 endif()
+
+# The sheet options' target checks the packages' XML with a strict parser of its own.
+find_package(LibXml2 REQUIRED)
 
 foreach(_entry ${TALLYLOOM_FUZZ_TARGETS})
   string(REPLACE "|" ";" _parts "${_entry}")
@@ -39,5 +43,10 @@ foreach(_entry ${TALLYLOOM_FUZZ_TARGETS})
              COMMAND replay_${_name} ${CMAKE_CURRENT_LIST_DIR}/regressions/${_name}
                      ${CMAKE_CURRENT_LIST_DIR}/corpus/${_name})
     set_tests_properties(fuzz_replay.${_name} PROPERTIES LABELS unit)
+  endif()
+endforeach()
+foreach(_target fuzz_sheet_options replay_sheet_options)
+  if(TARGET ${_target})
+    target_link_libraries(${_target} PRIVATE LibXml2::LibXml2 PkgConfig::LIBZIP)
   endif()
 endforeach()

@@ -64,7 +64,8 @@ TEST_F(TemporaryFilesTest, AFullTemporaryFolderIsReportedWhereTheTemplateIsWritt
   const auto reports = fake.errorReports();
   ::umount(temp.path().toUtf8().constData());
   ASSERT_FALSE(reports.empty());
-  EXPECT_TRUE(reports[0].text.startsWith("Disk full: " + temp.path() + "/template.xls\r\n"))
+  EXPECT_TRUE(reports[0].text.startsWith("Cannot write \"" + temp.path() +
+                                         "/template.xls\": No space left on device.\r\n"))
       << reports[0].text.toStdString();
   EXPECT_TRUE(reports[0].text.contains("GenerateReport0 at line 130"))
       << reports[0].text.toStdString();

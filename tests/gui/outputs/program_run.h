@@ -28,6 +28,7 @@ struct ChildSetup {
   std::vector<std::pair<std::string, std::optional<std::string>>> env;  // bytes; nullopt unsets
   std::optional<rlim_t> fileSizeLimit;                                  // RLIMIT_FSIZE, bytes
   std::optional<rlim_t> openFilesLimit;                                 // RLIMIT_NOFILE
+  std::optional<rlim_t> memoryLimit;                                    // RLIMIT_AS, bytes
   enum class Out { Captured, Closed, Full } out = Out::Captured;
   bool asNobody = false;                // when we are root: the run as uid/gid 65534
   std::optional<int> terminateAfterMs;  // `signal` this long after the start
@@ -86,6 +87,10 @@ inline ChildResult runProgram(const std::vector<std::string>& args, const ChildS
     if (setup.openFilesLimit) {
       const rlimit limit{*setup.openFilesLimit, *setup.openFilesLimit};
       ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    if (setup.memoryLimit) {
+      const rlimit limit{*setup.memoryLimit, *setup.memoryLimit};
+      ::setrlimit(RLIMIT_AS, &limit);
     }
     ::execve(programPath(), argv.data(), envp.data());
     ::_exit(127);
