@@ -60,7 +60,7 @@ TEST_F(RoadsTest, CancelledDialogEndsQuietly) {
   EXPECT_EQ(request.filter,
             "Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"
             "Excel Macro-Enabled Workbook (*.xlsm)|*.xlsm|OpenDocument Spreadsheet (*.ods)|*.ods|"
-            "PDF page (*.pdf)|*.pdf|PNG picture (*.png)|*.png|");
+            "PDF page (*.pdf)|*.pdf|PNG picture (*.png)|*.png|Web page (*.html)|*.html|");
   EXPECT_TRUE(shownTexts().isEmpty());
   EXPECT_EQ(filesInFolder(), QStringList{"vorlan12345678.xls"});
 }
