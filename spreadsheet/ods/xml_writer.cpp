@@ -1,5 +1,6 @@
 #include "spreadsheet/ods/xml_writer.h"
 
+#include "spreadsheet/model/error.h"
 #include "spreadsheet/model/utf8.h"
 
 namespace spreadsheet::ods {
@@ -84,6 +85,17 @@ void XmlWriter::closeStartTag() {
   tag_ = Tag::None;
 }
 
+namespace {
+
+// A character an XML 1.0 document cannot carry: the file would not be XML, and
+// dropping it would change the user's text without a word.
+[[noreturn]] void refuse(std::string_view what) {
+  throw Error("The text cannot be written to an OpenDocument file: it holds " + std::string(what) +
+              ".");
+}
+
+}  // namespace
+
 void XmlWriter::escaped(std::string_view text, bool inAttribute) {
   for (std::size_t i = 0; i < text.size();) {
     const char c = text[i];
@@ -91,13 +103,10 @@ void XmlWriter::escaped(std::string_view text, bool inAttribute) {
     if (u >= 0x80) {
       char32_t code = 0;
       const std::size_t length = Utf8SequenceAt(text, i, code);
-      if (length == 0) {
-        out_ += "\xEF\xBF\xBD";
-        ++i;
-      } else {
-        if (code != 0xFFFE && code != 0xFFFF) out_.append(text, i, length);
-        i += length;
-      }
+      if (length == 0) refuse("bytes that are not UTF-8");
+      if (code == 0xFFFE || code == 0xFFFF) refuse("a noncharacter (U+FFFE or U+FFFF)");
+      out_.append(text, i, length);
+      i += length;
       continue;
     }
     ++i;
@@ -124,7 +133,8 @@ void XmlWriter::escaped(std::string_view text, bool inAttribute) {
         out_ += inAttribute ? "&#13;" : "\r";
         break;
       default:
-        if (u >= 0x20) out_ += c;
+        if (u < 0x20) refuse("a control character");
+        out_ += c;
         break;
     }
   }

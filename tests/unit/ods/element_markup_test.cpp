@@ -11,6 +11,8 @@
 #include "spreadsheet/ods/basic_library.h"
 #include "spreadsheet/ods/content_xml.h"
 #include "spreadsheet/ods/styles_xml.h"
+#include "spreadsheet/ods/xml_writer.h"
+#include "spreadsheet/model/error.h"
 
 namespace spreadsheet::ods {
 namespace {
@@ -57,7 +59,7 @@ void fill(Workbook& book) {
   rule.ranges = {CellRange::of(3, 1, 3, 1)};
   rule.type = xl::ValidateList;
   rule.formula1 = formula::parse("=Time0", formula::Notation::A1, {3, 1});
-  rule.inputTitle = "t\tn\nr\r\x01.";
+  rule.inputTitle = "t\tn\nr\r.";
   rule.errorTitle = "Information";
   rule.errorMessage = "Line one\nLine <two>";
   sheet.validations().push_back(rule);
@@ -106,7 +108,7 @@ TEST(OdsElementMarkupTest, ContentElementsAreWrittenAsReadersExpectThem) {
       R"~(<style:style style:name="control1_1_text" style:family="paragraph"><style:text-properties )~"
       R"~(style:font-name="Arial" fo:font-size="10pt" fo:font-weight="normal" fo:font-style="normal"/>)~"
       R"~(</style:style>)~",
-      // a validation: whitespace in attributes as references, control characters dropped
+      // a validation: whitespace in attributes as references
       R"~(<table:content-validations><table:content-validation table:name="val1_1" )~"
       R"~(table:condition="of:cell-content-is-in-list(Time0)" table:display-list="unsorted" )~"
       R"~(table:allow-empty-cell="true" table:base-cell-address="S.A3"><table:help-message )~"
@@ -195,6 +197,40 @@ TEST(OdsElementMarkupTest, BasicLibraryFilesCarryTheirDoctypeAndTheSourceAsText)
   for (std::size_t i = 0; i < files.size(); ++i) {
     EXPECT_EQ(files[i].first, expected[i].path);
     EXPECT_EQ(text(files[i].second), expected[i].xml) << expected[i].path;
+  }
+}
+
+// A character XML 1.0 cannot carry is refused, in text and in attributes
+// alike, rather than dropped from the user's text.
+TEST(OdsXmlWriter, RefusesWhatXmlCannotCarry) {
+  const struct {
+    const char* text;
+    bool written;
+  } cases[] = {
+      {"plain \xE2\x82\xAC and \xF0\x9F\x98\x80", true},  // euro sign, an emoji
+      {"tab\tline\ncarriage\r", true},
+      {"a\x01b", false},        // C0 control
+      {"\x1B[0m", false},        // escape
+      {"\xEF\xBF\xBE", false},   // U+FFFE
+      {"\xEF\xBF\xBF", false},   // U+FFFF
+      {"\xC3(", false},          // broken sequence
+      {"\xED\xA0\x80", false},   // an encoded surrogate
+  };
+  for (const auto& c : cases) {
+    for (const bool attribute : {false, true}) {
+      XmlWriter xml;
+      xml.startElement("p");
+      bool written = true;
+      try {
+        if (attribute)
+          xml.attribute("a", c.text);
+        else
+          xml.characters(c.text);
+      } catch (const Error&) {
+        written = false;
+      }
+      EXPECT_EQ(written, c.written) << c.text << (attribute ? " (attribute)" : " (text)");
+    }
   }
 }
 
