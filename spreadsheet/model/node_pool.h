@@ -3,7 +3,7 @@
 #include <vector>
 
 // The polymorphic allocators of the standard library; a library that has them
-// only as the technical specification's (the web build's) gives those.
+// only as std::experimental (the web build's) gives those.
 #if __has_include(<memory_resource>)
 #include <map>
 #include <memory_resource>
